@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with sanitizers and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTAMB_SANITIZE=ON -DWARNINGS_AS_ERRORS="$werror" >/dev/null
+cmake --build build/test -j "$(nproc)"
+ctest --test-dir build/test --output-on-failure -j "$(nproc)"
