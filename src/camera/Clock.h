@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tamb {
+
+// One reading of the camera clock, as six plain integers.
+struct ClockReading
+{
+    std::int32_t year = 2011;
+    std::int32_t month = 1;
+    std::int32_t day = 1;
+    std::int32_t hour = 0;
+    std::int32_t minute = 0;
+    std::int32_t second = 0;
+
+    friend bool operator==(const ClockReading&, const ClockReading&) = default;
+};
+
+// A reading of the local time as the dialogs take it: a year above 2031 becomes 2031, below 2010 becomes 2011.
+[[nodiscard]] ClockReading ClockFromLocalTime(const ClockReading& localTime);
+[[nodiscard]] ClockReading ReadLocalClock();
+
+// The clock text for date-format index 0 (year first), 1 (month first) or 2 (day first); any other index
+// returns `unchanged`.
+[[nodiscard]] std::string FormatClock(int dateFormat, const ClockReading& clock, std::string_view unchanged = {});
+
+// Reads "%d/%d/%d %d:%d:%d" in the order of `dateFormat`; parts the text does not supply keep `previous`.
+[[nodiscard]] ClockReading ParseClock(int dateFormat, std::string_view text, const ClockReading& previous);
+
+} // namespace tamb
