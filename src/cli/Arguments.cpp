@@ -1,0 +1,237 @@
+#include "cli/Arguments.h"
+
+#include <array>
+#include <charconv>
+
+namespace tamb {
+namespace {
+
+struct OptionName
+{
+    Option option;
+    std::string_view name;
+    bool takesValue;
+};
+
+constexpr std::array kOptionNames {
+    OptionName { Option::Out, "--out", true },
+    OptionName { Option::Model, "--model", true },
+    OptionName { Option::Language, "--language", true },
+    OptionName { Option::ChineseRequested, "--chinese-requested", false },
+    OptionName { Option::TvMode, "--tv-mode", true },
+    OptionName { Option::Clock, "--clock", true },
+    OptionName { Option::Json, "--json", false },
+    OptionName { Option::Kind, "--kind", true },
+};
+
+bool has(unsigned set, Option option)
+{
+    return (set & static_cast<unsigned>(option)) != 0;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "'" + std::string { text } + "'";
+}
+
+// A whole decimal number within [minimum, maximum], nothing else in the text.
+std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t minimum, std::int64_t maximum)
+{
+    std::int64_t value = 0;
+    const auto* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc {} || stop != end || value < minimum || value > maximum) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool isLeapYear(std::int32_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+std::int32_t daysInMonth(std::int32_t year, std::int32_t month)
+{
+    constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    return month == 2 && isLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+}
+
+// "YYYY-MM-DDTHH:MM:SS" with a real calendar date and time of day.
+std::optional<ClockReading> clockFromText(std::string_view text)
+{
+    constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != kShape.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) {
+            return std::nullopt;
+        }
+    }
+    const auto part = [text](std::size_t at, std::size_t length, std::int64_t minimum, std::int64_t maximum) {
+        return wholeNumber(text.substr(at, length), minimum, maximum);
+    };
+    const auto year = part(0, 4, 0, 9999);
+    const auto month = part(5, 2, 1, 12);
+    if (!year || !month) {
+        return std::nullopt;
+    }
+    ClockReading clock;
+    clock.year = static_cast<std::int32_t>(*year);
+    clock.month = static_cast<std::int32_t>(*month);
+    const auto day = part(8, 2, 1, daysInMonth(clock.year, clock.month));
+    const auto hour = part(11, 2, 0, 23);
+    const auto minute = part(14, 2, 0, 59);
+    const auto second = part(17, 2, 0, 59);
+    if (!day || !hour || !minute || !second) {
+        return std::nullopt;
+    }
+    clock.day = static_cast<std::int32_t>(*day);
+    clock.hour = static_cast<std::int32_t>(*hour);
+    clock.minute = static_cast<std::int32_t>(*minute);
+    clock.second = static_cast<std::int32_t>(*second);
+    return clock;
+}
+
+Status storeValue(Option option, std::string_view name, std::string_view value, ParsedArguments& parsed)
+{
+    const auto rejected = [&](std::string_view allowed) {
+        return Status::failure(std::string { name } + " takes " + std::string { allowed } + ", not " + quoted(value));
+    };
+    switch (option) {
+    case Option::Out:
+        if (value.empty()) {
+            return rejected("a folder");
+        }
+        parsed.out = std::string { value };
+        return Status::success();
+    case Option::Model:
+        if (const auto model = wholeNumber(value, 1, kModelCount)) {
+            parsed.model = static_cast<ModelId>(*model);
+            return Status::success();
+        }
+        return rejected("a model number from 1 to 17 (the position in the model list)");
+    case Option::Language:
+        if (const auto language = wholeNumber(value, kFirstLanguage, kLastLanguage)) {
+            parsed.language = static_cast<LanguageId>(*language);
+            return Status::success();
+        }
+        return rejected("a language number from 1 to 15 (1 Chinese, 2 English, 3 Deutsch, ...)");
+    case Option::TvMode:
+        if (const auto tvMode = wholeNumber(value, 0, 0xFFFF)) {
+            parsed.tvMode = static_cast<std::uint16_t>(*tvMode);
+            return Status::success();
+        }
+        return rejected("a number from 0 to 65535");
+    case Option::Clock:
+        if (const auto clock = clockFromText(value)) {
+            parsed.clock = *clock;
+            return Status::success();
+        }
+        return rejected("a date and time YYYY-MM-DDTHH:MM:SS (for example 2024-02-03T07:05:09)");
+    case Option::Kind:
+        if (value == "menu" || value == "setup" || value == "smtp") {
+            parsed.kind = std::string { value };
+            return Status::success();
+        }
+        return rejected("menu, setup or smtp");
+    case Option::ChineseRequested:
+        parsed.chineseRequested = true;
+        return Status::success();
+    case Option::Json:
+        parsed.json = true;
+        return Status::success();
+    }
+    return Status::failure("unknown option " + quoted(name));
+}
+
+Status storeAssignment(std::string_view word, ParsedArguments& parsed)
+{
+    const auto equals = word.find('=');
+    const auto key = word.substr(0, equals);
+    if (key.empty()) {
+        return Status::failure(quoted(word) + " has no key; settings are given as KEY=VALUE");
+    }
+    for (const auto& [known, value] : parsed.assignments) {
+        if (known == key) {
+            return Status::failure("the key " + quoted(key) + " is given twice");
+        }
+    }
+    parsed.assignments.emplace_back(std::string { key }, std::string { word.substr(equals + 1) });
+    return Status::success();
+}
+
+} // namespace
+
+Status ParseArguments(std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed)
+{
+    parsed = ParsedArguments {};
+    for (const auto& word : words) {
+        if (word == "--help" || word == "-h") {
+            parsed.help = true;
+            return Status::success();
+        }
+    }
+    unsigned given = 0;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && word.size() > 1 && word.front() == '-') {
+            const auto equals = word.find('=');
+            const auto name = word.substr(0, equals);
+            const OptionName* known = nullptr;
+            for (const auto& candidate : kOptionNames) {
+                if (candidate.name == name && has(rules.accepted, candidate.option)) {
+                    known = &candidate;
+                }
+            }
+            if (known == nullptr) {
+                return Status::failure("unknown option " + quoted(name));
+            }
+            if (has(given, known->option)) {
+                return Status::failure(std::string { name } + " is given twice");
+            }
+            given |= static_cast<unsigned>(known->option);
+            std::string_view value;
+            if (equals != std::string_view::npos) {
+                if (!known->takesValue) {
+                    return Status::failure(std::string { name } + " takes no value");
+                }
+                value = word.substr(equals + 1);
+            } else if (known->takesValue) {
+                if (i + 1 >= words.size()) {
+                    return Status::failure(std::string { name } + " needs a value");
+                }
+                value = words[++i];
+            }
+            if (auto stored = storeValue(known->option, name, value, parsed); !stored.ok()) {
+                return stored;
+            }
+        } else if (rules.assignments && word.find('=') != std::string_view::npos) {
+            if (auto stored = storeAssignment(word, parsed); !stored.ok()) {
+                return stored;
+            }
+        } else if (rules.files) {
+            parsed.files.emplace_back(word);
+        } else {
+            return Status::failure("unexpected argument " + quoted(word));
+        }
+    }
+    for (const auto& candidate : kOptionNames) {
+        if (has(rules.required, candidate.option) && !has(given, candidate.option)) {
+            return Status::failure(std::string { candidate.name } + " is required");
+        }
+    }
+    if (rules.files && parsed.files.empty()) {
+        return Status::failure("no file given");
+    }
+    return Status::success();
+}
+
+} // namespace tamb

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "camera/Clock.h"
+#include "common/Status.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tamb {
+
+// The options the command line knows; a command says which of them it accepts and which it needs.
+enum class Option : unsigned
+{
+    Out = 1u << 0, // --out DIR
+    Model = 1u << 1, // --model N (1..17)
+    Language = 1u << 2, // --language L (1..15)
+    ChineseRequested = 1u << 3, // --chinese-requested
+    TvMode = 1u << 4, // --tv-mode T (0..65535)
+    Clock = 1u << 5, // --clock YYYY-MM-DDTHH:MM:SS
+    Json = 1u << 6, // --json
+    Kind = 1u << 7, // --kind menu|setup|smtp
+};
+
+[[nodiscard]] constexpr unsigned operator|(Option left, Option right)
+{
+    return static_cast<unsigned>(left) | static_cast<unsigned>(right);
+}
+[[nodiscard]] constexpr unsigned operator|(unsigned left, Option right)
+{
+    return left | static_cast<unsigned>(right);
+}
+
+struct ArgumentRules
+{
+    unsigned accepted = 0; // Options (or-ed) the command accepts.
+    unsigned required = 0; // Options (or-ed) the command cannot do without.
+    bool assignments = false; // KEY=VALUE words are accepted.
+    bool files = false; // Other words are files; at least one is required.
+};
+
+struct ParsedArguments
+{
+    bool help = false;
+    std::optional<std::string> out;
+    std::optional<ModelId> model;
+    std::optional<LanguageId> language;
+    bool chineseRequested = false;
+    std::optional<std::uint16_t> tvMode;
+    std::optional<ClockReading> clock;
+    bool json = false;
+    std::optional<std::string> kind;
+    // KEY=VALUE words in the order given; each key at most once.
+    std::vector<std::pair<std::string, std::string>> assignments;
+    std::vector<std::string> files;
+};
+
+// Parses the words after the command name. "--help" anywhere only sets `help`. Options take their value as the
+// next word or after "="; "--" ends the options. A failure says what was wrong and what is allowed.
+[[nodiscard]] Status ParseArguments(
+    std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed);
+
+} // namespace tamb

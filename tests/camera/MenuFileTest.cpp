@@ -1,0 +1,73 @@
+#include "camera/MenuFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MenuFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path()
+            / ("tamb-menu-" + std::string { ::testing::UnitTest::GetInstance()->current_test_info()->name() });
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    [[nodiscard]] std::vector<std::uint8_t> menuBytes() const
+    {
+        std::ifstream in(m_folder / "menu.dat", std::ios::binary);
+        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    }
+
+    [[nodiscard]] std::vector<fs::path> entries() const
+    {
+        return { fs::directory_iterator(m_folder), fs::directory_iterator {} };
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(MenuFileTest, WritesExactlyTheRecord)
+{
+    const auto record = FactoryResetRecord();
+    ASSERT_TRUE(WriteMenuFile(m_folder.string(), record).ok());
+    EXPECT_EQ(menuBytes(), std::vector<std::uint8_t>(record.begin(), record.end()));
+    EXPECT_EQ(entries().size(), 1u);
+}
+
+TEST_F(MenuFileTest, AFailedWriteReportsWhyAndKeepsThePreviousFile)
+{
+    CameraSettings settings;
+    settings.cameraMode = 2;
+    const auto previous = BuildCameraRecord(CameraFamily::Generic, settings);
+    ASSERT_TRUE(WriteMenuFile(m_folder.string(), previous).ok());
+
+    const auto status = WriteMenuFile(m_folder.string(), FactoryResetRecord(), WriteFaults { 30 });
+
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find((m_folder / "menu.dat").string()), std::string::npos) << status.reason();
+    EXPECT_EQ(menuBytes(), std::vector<std::uint8_t>(previous.begin(), previous.end()));
+    EXPECT_EQ(entries().size(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(MenuFileTest, AMissingFolderIsReportedWithThePath)
+{
+    const auto missing = (m_folder / "no such folder").string();
+    const auto status = WriteMenuFile(missing, FactoryResetRecord());
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find(missing), std::string::npos) << status.reason();
+    EXPECT_TRUE(entries().empty());
+}
+
+} // namespace
+} // namespace tamb

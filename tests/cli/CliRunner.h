@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tamb {
+
+// The outcome of one run of the command-line program.
+struct CliRun
+{
+    int exitCode = -1;
+    std::string output; // stdout and stderr together
+};
+
+// A temporary working folder that also serves as HOME and XDG_CONFIG_HOME of the program, so that a run never
+// sees the real user's preferences. Removed on destruction.
+class CliSandbox
+{
+public:
+    CliSandbox();
+    ~CliSandbox();
+    CliSandbox(const CliSandbox&) = delete;
+    CliSandbox& operator=(const CliSandbox&) = delete;
+
+    // Runs tamb-setup-cli with `arguments`; "{dir}" in an argument is replaced by the sandbox folder.
+    [[nodiscard]] CliRun run(const std::vector<std::string>& arguments) const;
+
+    [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
+    [[nodiscard]] std::filesystem::path outFolder() const { return m_folder / "out"; }
+    // Names in the output folder.
+    [[nodiscard]] std::vector<std::string> outFiles() const;
+
+private:
+    std::filesystem::path m_folder;
+};
+
+} // namespace tamb
