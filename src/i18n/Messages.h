@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <array>
+#include <concepts>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tamb {
+
+// Every message the application shows in a message box, named for its purpose. Placeholders are written %1, %2.
+enum class MessageId
+{
+    // Results of writing menu.dat.
+    MenuFileGenerated,
+    Q400MenuFileGenerated,
+    FactoryFileGenerated,
+    Q400FactoryFileGenerated,
+    // A final file could not be written (%1 the reason); no file is left half-written.
+    FileNotWritten,
+    // Data exchange of the setup dialogs.
+    IntegerOutOfRange,
+    PromptInteger,
+    PromptTextTooLong,
+    PromptIntegerRange,
+    // MMS dialogs.
+    PhoneTooManyDigits,
+    PhoneNotShownInCamera,
+    Phone1TooShort,
+    Phone2TooShort,
+    Phone3TooShort,
+    Phone1NotDigits,
+    PhoneRecheck,
+    PhoneAndEmailEmpty,
+    PhoneOrEmailRecheck,
+    EmailWithoutAt,
+    EmailWithoutDot,
+    UrlEmpty,
+    ApnEmpty,
+    GatewayEmpty,
+    PortEmpty,
+    GatewayWithoutDot,
+    Q400GatewayWithoutDot,
+    RemoteControlWithoutPhone,
+    MmsFileGenerated,
+    // SMTP dialogs.
+    GprsApnMissing,
+    SmtpServerMissing,
+    SmtpPortMissing,
+    EmailMissing,
+    SenderPasswordMissing,
+    SmsPhoneError,
+    SmtpFileGenerated,
+};
+
+struct Message
+{
+    MessageId id;
+    std::string_view name;
+    std::string_view chinese;
+    std::string_view english;
+};
+
+// The whole catalogue in MessageId order.
+[[nodiscard]] std::span<const Message> AllMessages();
+
+[[nodiscard]] const Message& GetMessage(MessageId id);
+
+// The message's pattern for `language`: Chinese for Chinese, English for every other language.
+[[nodiscard]] std::string_view MessageText(MessageId id, LanguageId language);
+
+// Replaces %1..%9 in `pattern` by the matching argument; a placeholder without an argument and any other "%"
+// stay as they are.
+[[nodiscard]] std::string FillPlaceholders(std::string_view pattern, std::span<const std::string> args);
+
+namespace detail {
+[[nodiscard]] inline std::string MessageArgument(std::string_view text)
+{
+    return std::string { text };
+}
+[[nodiscard]] inline std::string MessageArgument(std::integral auto number)
+{
+    return std::to_string(number);
+}
+} // namespace detail
+
+// The message for `language` with its placeholders filled from `args` (numbers or texts) in order.
+template <typename... Args>
+[[nodiscard]] std::string FormatMessage(MessageId id, LanguageId language, const Args&... args)
+{
+    const std::array<std::string, sizeof...(Args)> texts { detail::MessageArgument(args)... };
+    return FillPlaceholders(MessageText(id, language), texts);
+}
+
+} // namespace tamb

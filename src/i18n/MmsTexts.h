@@ -1,0 +1,411 @@
+#pragma once
+
+#include "i18n/LocalisedTable.h"
+
+namespace tamb {
+
+// Captions and option lists of the MMS dialogs; several also serve the SMTP dialogs. Rows in LanguageId order.
+
+// clang-format off
+inline constexpr auto MmsGroupText = MakeLocalisedTable<1>("MmsGroupText", {
+    /*  1 */ "彩信",
+    /*  2 */ "MMS",
+    /*  3 */ "MMS",
+    /*  4 */ "MMS",
+    /*  5 */ "MMS",
+    /*  6 */ "MMS",
+    /*  7 */ "MMS",
+    /*  8 */ "MMS",
+    /*  9 */ "MMS",
+    /* 10 */ "MMS",
+    /* 11 */ "MMS",
+    /* 12 */ "MMS",
+    /* 13 */ "MMS",
+    /* 14 */ "MMS",
+    /* 15 */ "MMS",
+});
+
+inline constexpr auto MmsModeText = MakeLocalisedTable<1>("MmsModeText", {
+    /*  1 */ "MMS模式",
+    /*  2 */ "MMS Mode",
+    /*  3 */ "MMS Modus",
+    /*  4 */ "MMS valikot",
+    /*  5 */ "Modo MMS",
+    /*  6 */ "MODE MMS",
+    /*  7 */ "MMS Mod",
+    /*  8 */ "MMS način",
+    /*  9 */ "Rezim MMS",
+    /* 10 */ "MMSステータス",
+    /* 11 */ "MMS rezimas",
+    /* 12 */ "Tryb MMS",
+    /* 13 */ "MMS Modu",
+    /* 14 */ "Режим настроек",
+    /* 15 */ "MMS режим",
+});
+
+inline constexpr auto MmsStatusText = MakeLocalisedTable<1>("MmsStatusText", {
+    /*  1 */ "MMS发送",
+    /*  2 */ "MMS Status",
+    /*  3 */ "MMS Einstellung",
+    /*  4 */ "MMS-tila",
+    /*  5 */ "stato MMS",
+    /*  6 */ "Etat MMS",
+    /*  7 */ "MMS oll.",
+    /*  8 */ "MMS status",
+    /*  9 */ "Staus MMS",
+    /* 10 */ "MMS モード",
+    /* 11 */ "MMS bukle",
+    /* 12 */ "MMS Status",
+    /* 13 */ "MMS Statü",
+    /* 14 */ "MMS статус",
+    /* 15 */ "MMS статус",
+});
+
+inline constexpr auto MmsModeOptions = MakeLocalisedTable<2>("MmsModeOptions", {
+    /*  1 */ "自动", "手动",
+    /*  2 */ "Auto", "Manual",
+    /*  3 */ "Auto", "Handbuch",
+    /*  4 */ "Auto", "Käsikirja",
+    /*  5 */ "Auto", "Manual",
+    /*  6 */ "Auto", "Manuelle",
+    /*  7 */ "Automatikus", "Kézikönyv",
+    /*  8 */ "Samodejno", "Ročno",
+    /*  9 */ "Auto", "Manuál",
+    /* 10 */ "自動", "手動",
+    /* 11 */ "Automatinis", "Rankiniu",
+    /* 12 */ "Automatyczne", "Ręcznie",
+    /* 13 */ "otomatik", "elle",
+    /* 14 */ "Авто", "Вручную",
+    /* 15 */ "Авто", "Ручная",
+});
+
+inline constexpr auto MmsStatusOptions = MakeLocalisedTable<4>("MmsStatusOptions", {
+    /*  1 */ "关闭", "VGA", "QVGA", "短信",
+    /*  2 */ "Off", "VGA", "QVGA", "SMS",
+    /*  3 */ "Aus", "VGA", "QVGA", "SMS",
+    /*  4 */ "pois", "VGA", "QVGA", "SMS",
+    /*  5 */ "OFF", "VGA", "QVGA", "SMS",
+    /*  6 */ "Arret", "VGA", "QVGA", "SMS",
+    /*  7 */ "Ki", "VGA", "QVGA", "SMS",
+    /*  8 */ "Izklop", "VGA", "QVGA", "SMS",
+    /*  9 */ "Vypnuto", "VGA", "QVGA", "SMS",
+    /* 10 */ "オフ", "VGA", "QVGA", "SMS",
+    /* 11 */ "NE", "VGA", "QVGA", "SMS",
+    /* 12 */ "Wył.", "VGA", "QVGA", "SMS",
+    /* 13 */ "kapama", "VGA", "QVGA", "SMS",
+    /* 14 */ "Выкл", "VGA", "QVGA", "SMS",
+    /* 15 */ "Выкл", "VGA", "QVGA", "SMS",
+});
+
+// MMS status list of the models without the QVGA choice.
+inline constexpr auto MmsStatusShortOptions = MakeLocalisedTable<3>("MmsStatusShortOptions", {
+    /*  1 */ "关闭", "VGA", "短信",
+    /*  2 */ "Off", "VGA", "SMS",
+    /*  3 */ "Aus", "VGA", "SMS",
+    /*  4 */ "pois", "VGA", "SMS",
+    /*  5 */ "OFF", "VGA", "SMS",
+    /*  6 */ "Arret", "VGA", "SMS",
+    /*  7 */ "Ki", "VGA", "SMS",
+    /*  8 */ "Izklop", "VGA", "SMS",
+    /*  9 */ "Vypnuto", "VGA", "SMS",
+    /* 10 */ "オフ", "VGA", "SMS",
+    /* 11 */ "NE", "VGA", "SMS",
+    /* 12 */ "Wył.", "VGA", "SMS",
+    /* 13 */ "kapama", "VGA", "SMS",
+    /* 14 */ "Выкл", "VGA", "SMS",
+    /* 15 */ "Выкл", "VGA", "SMS",
+});
+
+inline constexpr auto PicturesPerDayText = MakeLocalisedTable<1>("PicturesPerDayText", {
+    /*  1 */ "拍摄张数/每天",
+    /*  2 */ "Picture No./day",
+    /*  3 */ "Bilderanzahl/Tag",
+    /*  4 */ "kuvien maara / paiva",
+    /*  5 */ "N. immagine/data",
+    /*  6 */ "Image No/jour",
+    /*  7 */ "Kepsz./ nap",
+    /*  8 */ "Št. slik na dan",
+    /*  9 */ "Snimku za den",
+    /* 10 */ "撮影数/1日",
+    /* 11 */ "Siusti per diena",
+    /* 12 */ "Ilość zdjęć/dzień",
+    /* 13 */ "foto No./gün",
+    /* 14 */ "Фото шт/день",
+    /* 15 */ "Кол-во фото / день",
+});
+
+// The English entry uses the full-width colon U+FF1A.
+inline constexpr auto UnlimitedNoteText = MakeLocalisedTable<1>("UnlimitedNoteText", {
+    /*  1 */ "注:0=无限制",
+    /*  2 */ "Note\uFF1A0=Unlimited",
+    /*  3 */ "Hinweis: 0 = Unlimited",
+    /*  4 */ "huom! 0 = rajaton",
+    /*  5 */ "Nota: -00- = illimitato",
+    /*  6 */ "Remarque -00- = illimite",
+    /*  7 */ "Megj. -00- = korlutlan",
+    /*  8 */ "Opomba: 0 pomeni neomejeno",
+    /*  9 */ "Pozor:0=neomezene",
+    /* 10 */ "注意\uFF1A0=制限なし",
+    /* 11 */ "Past: Pasir. -00- Neribota",
+    /* 12 */ "Uwaga: 0=Brak ograniczeń",
+    /* 13 */ "Not\uFF1A0=sınırsız",
+    /* 14 */ "0:Неограничено",
+    /* 15 */ "Если 0 = безлимитное",
+});
+
+inline constexpr auto CountryText = MakeLocalisedTable<1>("CountryText", {
+    /*  1 */ "国家",
+    /*  2 */ "Country",
+    /*  3 */ "Land",
+    /*  4 */ "maa",
+    /*  5 */ "Nazione",
+    /*  6 */ "Pays",
+    /*  7 */ "Orszag",
+    /*  8 */ "Država",
+    /*  9 */ "Zeme",
+    /* 10 */ "国名",
+    /* 11 */ "Salis",
+    /* 12 */ "Kraj",
+    /* 13 */ "ülke",
+    /* 14 */ "Страна",
+    /* 15 */ "Страна",
+});
+
+inline constexpr auto OperatorText = MakeLocalisedTable<1>("OperatorText", {
+    /*  1 */ "运营商",
+    /*  2 */ "Operator",
+    /*  3 */ "Operateur",
+    /*  4 */ "operaattorit",
+    /*  5 */ "Operatori",
+    /*  6 */ "Operateurs",
+    /*  7 */ "Kezelok",
+    /*  8 */ "Operater",
+    /*  9 */ "Operater",
+    /* 10 */ "通信会社",
+    /* 11 */ "Operatorius",
+    /* 12 */ "Operator",
+    /* 13 */ "operatör",
+    /* 14 */ "Оператор",
+    /* 15 */ "Оператор",
+});
+
+// The blanks of the Finnish, Italian and French entries are no-break spaces.
+inline constexpr auto SmsRemoteControlText = MakeLocalisedTable<1>("SmsRemoteControlText", {
+    /*  1 */ "短信远程控制",
+    /*  2 */ "SMS Remote Control",
+    /*  3 */ "SMS-Fernsteuerung",
+    /*  4 */ "SMS\u00A0kauko-ohjain",
+    /*  5 */ "Controllo\u00A0remoto\u00A0SMS",
+    /*  6 */ "Contrôle\u00A0à\u00A0distance\u00A0SMS",
+    /*  7 */ "SMS távirányító",
+    /*  8 */ "SMS upravljanje",
+    /*  9 */ "SMS dálkové ovládání",
+    /* 10 */ "SMS遠距離操作",
+    /* 11 */ "SMS nuotolinis valdymas",
+    /* 12 */ "Konfigurac. Zdalna",
+    /* 13 */ "sms uzaktan kontrol",
+    /* 14 */ "SMS управление",
+    /* 15 */ "SMS управление",
+});
+
+// Last entry (position 25) of the remote-control hour list, after "0".."24".
+inline constexpr auto HourOffText = MakeLocalisedTable<1>("HourOffText", {
+    /*  1 */ "关闭",
+    /*  2 */ "Off",
+    /*  3 */ "Aus",
+    /*  4 */ "pois",
+    /*  5 */ "OFF",
+    /*  6 */ "Arret",
+    /*  7 */ "Ki",
+    /*  8 */ "Izklop",
+    /*  9 */ "Vypnuto",
+    /* 10 */ "オフ",
+    /* 11 */ "NE",
+    /* 12 */ "Wył.",
+    /* 13 */ "kapama",
+    /* 14 */ "Выкл",
+    /* 15 */ "Выкл",
+});
+
+inline constexpr auto RemoteHourText = MakeLocalisedTable<1>("RemoteHourText", {
+    /*  1 */ "小时",
+    /*  2 */ "Hour",
+    /*  3 */ "Stunde",
+    /*  4 */ "Tunti",
+    /*  5 */ "Ore",
+    /*  6 */ "Heure",
+    /*  7 */ "Óra",
+    /*  8 */ "Ura",
+    /*  9 */ "Hodina",
+    /* 10 */ "時",
+    /* 11 */ "Valandą",
+    /* 12 */ "Godziny",
+    /* 13 */ "saat",
+    /* 14 */ "Час",
+    /* 15 */ "Час",
+});
+
+inline constexpr auto UrlText = MakeLocalisedTable<1>("UrlText", {
+    /*  1 */ "彩信网址",
+    /*  2 */ "URL",
+    /*  3 */ "URL",
+    /*  4 */ "URL",
+    /*  5 */ "URL",
+    /*  6 */ "URL",
+    /*  7 */ "URL",
+    /*  8 */ "URL",
+    /*  9 */ "URL",
+    /* 10 */ "URL",
+    /* 11 */ "URL",
+    /* 12 */ "URL",
+    /* 13 */ "url",
+    /* 14 */ "URL",
+    /* 15 */ "URL",
+});
+
+inline constexpr auto GatewayText = MakeLocalisedTable<1>("GatewayText", {
+    /*  1 */ "彩信网关",
+    /*  2 */ "Gateway",
+    /*  3 */ "Tor",
+    /*  4 */ "Gateway",
+    /*  5 */ "Porta",
+    /*  6 */ "passerelle",
+    /*  7 */ "Atjaro",
+    /*  8 */ "Prehod",
+    /*  9 */ "brána",
+    /* 10 */ "ゲートウェイ",
+    /* 11 */ "gateway",
+    /* 12 */ "Bramka",
+    /* 13 */ "ağ geçidi",
+    /* 14 */ "Gateway",
+    /* 15 */ "Gateway",
+});
+
+inline constexpr auto PortText = MakeLocalisedTable<1>("PortText", {
+    /*  1 */ "彩信端口",
+    /*  2 */ "Port",
+    /*  3 */ "Hafen",
+    /*  4 */ "Portti",
+    /*  5 */ "Porto",
+    /*  6 */ "Port",
+    /*  7 */ "Port",
+    /*  8 */ "Vrata",
+    /*  9 */ "přístav",
+    /* 10 */ "ポート",
+    /* 11 */ "Portas",
+    /* 12 */ "Port",
+    /* 13 */ "port",
+    /* 14 */ "Port",
+    /* 15 */ "Port",
+});
+
+inline constexpr auto PhoneNoText = MakeLocalisedTable<1>("PhoneNoText", {
+    /*  1 */ "手机号码",
+    /*  2 */ "Phone No",
+    /*  3 */ "Telefonnummer",
+    /*  4 */ "puhelinnumero",
+    /*  5 */ "No. Telefono",
+    /*  6 */ "No telephone",
+    /*  7 */ "Telefonsz.",
+    /*  8 */ "Telefonska št.",
+    /*  9 */ "Tel. Cislo",
+    /* 10 */ "電話",
+    /* 11 */ "Telefono Nr.",
+    /* 12 */ "Nr. tel.",
+    /* 13 */ "telefon numara",
+    /* 14 */ "Телефон №",
+    /* 15 */ "Телефон",
+});
+
+inline constexpr auto PhoneScopeOptions = MakeLocalisedTable<2>("PhoneScopeOptions", {
+    /*  1 */ "国内", "国际",
+    /*  2 */ "China", "International",
+    /*  3 */ "China", "International",
+    /*  4 */ "Kiina", "kansainvälinen",
+    /*  5 */ "Cina", "Internazionale",
+    /*  6 */ "Chine", "International",
+    /*  7 */ "Kína", "Nemzetközi",
+    /*  8 */ "Domača", "Mednarodna",
+    /*  9 */ "Čína", "Mezinárodní",
+    /* 10 */ "中国", "国際",
+    /* 11 */ "Kinija", "Tarptautinis",
+    /* 12 */ "Chiny", "Międzynarod.",
+    /* 13 */ "çin", "uluslararası",
+    /* 14 */ "Домашний", "Международный",
+    /* 15 */ "Внутренний", "Международн.",
+});
+
+inline constexpr auto EmailText = MakeLocalisedTable<1>("EmailText", {
+    /*  1 */ "邮箱",
+    /*  2 */ "Email",
+    /*  3 */ "Email",
+    /*  4 */ "Sahkoposti",
+    /*  5 */ "Email",
+    /*  6 */ "Email",
+    /*  7 */ "Email",
+    /*  8 */ "Email",
+    /*  9 */ "Email",
+    /* 10 */ "Eメール",
+    /* 11 */ "Email",
+    /* 12 */ "Email",
+    /* 13 */ "eposta",
+    /* 14 */ "Email",
+    /* 15 */ "E-mail",
+});
+
+inline constexpr auto AccountText = MakeLocalisedTable<1>("AccountText", {
+    /*  1 */ "帐号",
+    /*  2 */ "Account",
+    /*  3 */ "Konto",
+    /*  4 */ "tili",
+    /*  5 */ "Account",
+    /*  6 */ "Compte",
+    /*  7 */ "Fiok",
+    /*  8 */ "Upor. ime",
+    /*  9 */ "Ucet",
+    /* 10 */ "アカウント",
+    /* 11 */ "Account",
+    /* 12 */ "Konto",
+    /* 13 */ "hesap",
+    /* 14 */ "Account",
+    /* 15 */ "Account",
+});
+
+inline constexpr auto PasswordText = MakeLocalisedTable<1>("PasswordText", {
+    /*  1 */ "密码",
+    /*  2 */ "Password",
+    /*  3 */ "Passwort",
+    /*  4 */ "salasana",
+    /*  5 */ "Password",
+    /*  6 */ "Mot de",
+    /*  7 */ "Jelszo",
+    /*  8 */ "Geslo",
+    /*  9 */ "Heslo",
+    /* 10 */ "パスワード",
+    /* 11 */ "Slaptazodis",
+    /* 12 */ "Hasło",
+    /* 13 */ "şifre",
+    /* 14 */ "Пароль",
+    /* 15 */ "Password",
+});
+
+inline constexpr auto PhoneOrEmailText = MakeLocalisedTable<1>("PhoneOrEmailText", {
+    /*  1 */ "手机号码或邮件",
+    /*  2 */ "Phone or Email",
+    /*  3 */ "Tel. oder Email",
+    /*  4 */ "gsm / sahkoposti",
+    /*  5 */ "Tel. o mail",
+    /*  6 */ "Tel. ou e-mail",
+    /*  7 */ "Tel.vagy e-level",
+    /*  8 */ "Tel. št. ali Email",
+    /*  9 */ "Telefon/Email",
+    /* 10 */ "電話orEメール",
+    /* 11 */ "Telefono/Email",
+    /* 12 */ "Tel./email",
+    /* 13 */ "telefon ya da e-posta",
+    /* 14 */ "Телефон/Email",
+    /* 15 */ "Тел./ E-mail",
+});
+// clang-format on
+
+} // namespace tamb

@@ -1,0 +1,46 @@
+#include "i18n/StringsDump.h"
+
+#include "i18n/Messages.h"
+#include "i18n/TableRegistry.h"
+
+namespace tamb {
+
+std::string EscapeForDump(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\t') {
+            escaped += "\\t";
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void WriteTableDump(std::ostream& out, std::optional<LanguageId> language)
+{
+    for (const TableView& table : AllTables()) {
+        for (LanguageId row = table.firstLanguage; row <= table.lastLanguage(); ++row) {
+            if (language && *language != row) {
+                continue;
+            }
+            for (std::size_t index = 0; index < table.width; ++index) {
+                out << table.name << '\t' << row << '\t' << index << '\t' << EscapeForDump(table.text(row, index))
+                    << '\n';
+            }
+        }
+    }
+}
+
+void WriteMessageDump(std::ostream& out)
+{
+    for (const Message& message : AllMessages()) {
+        out << message.name << '\t' << EscapeForDump(message.chinese) << '\t' << EscapeForDump(message.english) << '\n';
+    }
+}
+
+} // namespace tamb

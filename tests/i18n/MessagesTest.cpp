@@ -1,0 +1,77 @@
+#include "i18n/Messages.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+struct FillCase
+{
+    std::string name;
+    std::string pattern;
+    std::vector<std::string> args;
+    std::string expected;
+};
+
+class Placeholders : public testing::TestWithParam<FillCase>
+{
+};
+
+TEST_P(Placeholders, FillsNumberedArguments)
+{
+    EXPECT_EQ(FillPlaceholders(GetParam().pattern, GetParam().args), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, Placeholders,
+    testing::Values(FillCase { "TwoInOrder", "between %1 and %2!", { "0", "99" }, "between 0 and 99!" },
+        FillCase { "Reordered", "%2 before %1", { "a", "b" }, "b before a" },
+        FillCase { "Repeated", "%1-%1", { "x" }, "x-x" },
+        FillCase {
+            "ChineseAround", "请输入一个 %1 至 %2 之间的整数。", { "0", "99" }, "请输入一个 0 至 99 之间的整数。" },
+        FillCase { "MissingArgumentKept", "%1 and %2", { "1" }, "1 and %2" },
+        FillCase { "ArgumentNotRescanned", "%1", { "%2" }, "%2" },
+        FillCase { "LiteralPercent", "100% of %1", { "it" }, "100% of it" },
+        FillCase { "TrailingPercent", "%1%", { "5" }, "5%" },
+        FillCase { "ZeroIsNotAPlaceholder", "%0", { "x" }, "%0" }),
+    [](const testing::TestParamInfo<FillCase>& row) { return row.param.name; });
+
+TEST(MessagesTest, ChineseOnlyForChineseEnglishForEveryOtherLanguage)
+{
+    EXPECT_EQ(FormatMessage(MessageId::IntegerOutOfRange, kChinese, 0, 99), "请输入一个介于0和99之间的值!");
+    EXPECT_EQ(
+        FormatMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 99), "Please enter an integer between 0 and 99!");
+    for (LanguageId language = 2; language <= kLastLanguage; ++language) {
+        EXPECT_EQ(FormatMessage(MessageId::PromptTextTooLong, language, 80), "Please enter no more than 80 characters.")
+            << language;
+    }
+    EXPECT_EQ(FormatMessage(MessageId::PromptTextTooLong, kChinese, 80), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(FormatMessage(MessageId::PhoneTooManyDigits, 3, 11), "The max allowable number of digits phone 11!");
+    EXPECT_EQ(FormatMessage(MessageId::FileNotWritten, kEnglish, std::string { "disk full" }),
+        "The settings file could not be written: disk full");
+}
+
+TEST(MessagesTest, SameEnglishTextKeepsItsOwnChineseText)
+{
+    EXPECT_EQ(MessageText(MessageId::RemoteControlWithoutPhone, kEnglish), MessageText(MessageId::Phone1TooShort, 2));
+    EXPECT_EQ(MessageText(MessageId::RemoteControlWithoutPhone, kChinese), "请设置手机号码1");
+    EXPECT_EQ(MessageText(MessageId::Phone1TooShort, kChinese), "手机号码错误(01)");
+    EXPECT_EQ(MessageText(MessageId::FactoryFileGenerated, kChinese), " 相机菜单出厂设置文件已经生成");
+    EXPECT_EQ(MessageText(MessageId::Q400FactoryFileGenerated, kChinese), "相机菜单出厂设置文件已经生成");
+}
+
+TEST(MessagesTest, EveryMessageHasBothTextsAndAUniqueName)
+{
+    std::set<std::string_view> names;
+    for (const Message& message : AllMessages()) {
+        EXPECT_FALSE(message.chinese.empty()) << message.name;
+        EXPECT_FALSE(message.english.empty()) << message.name;
+        EXPECT_TRUE(names.insert(message.name).second) << message.name;
+        EXPECT_EQ(&GetMessage(message.id), &message) << message.name;
+    }
+}
+
+} // namespace
+} // namespace tamb
