@@ -1,0 +1,267 @@
+#include "cellular/OemCodePage.h"
+
+#include "cellular/Utf8Text.h"
+
+#include <array>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <iconv.h>
+#endif
+
+namespace tamb {
+namespace {
+
+struct LocaleCodePage
+{
+    std::string_view locale; // "ll" for a language, "ll_TT" for one territory of it
+    int codePage;
+};
+
+// Territory rows come before the rows of their language, so the first match is the most specific.
+constexpr std::array kLocaleCodePages {
+    LocaleCodePage { "en_US", 437 },
+    LocaleCodePage { "en_ZA", 437 },
+    LocaleCodePage { "en_IN", 437 },
+    LocaleCodePage { "zh_TW", 950 },
+    LocaleCodePage { "zh_HK", 950 },
+    LocaleCodePage { "zh_MO", 950 },
+    LocaleCodePage { "en", 850 },
+    LocaleCodePage { "de", 850 },
+    LocaleCodePage { "fr", 850 },
+    LocaleCodePage { "it", 850 },
+    LocaleCodePage { "es", 850 },
+    LocaleCodePage { "pt", 850 },
+    LocaleCodePage { "nl", 850 },
+    LocaleCodePage { "sv", 850 },
+    LocaleCodePage { "da", 850 },
+    LocaleCodePage { "nb", 850 },
+    LocaleCodePage { "nn", 850 },
+    LocaleCodePage { "no", 850 },
+    LocaleCodePage { "fi", 850 },
+    LocaleCodePage { "ca", 850 },
+    LocaleCodePage { "eu", 850 },
+    LocaleCodePage { "gl", 850 },
+    LocaleCodePage { "ga", 850 },
+    LocaleCodePage { "af", 850 },
+    LocaleCodePage { "pl", 852 },
+    LocaleCodePage { "cs", 852 },
+    LocaleCodePage { "sk", 852 },
+    LocaleCodePage { "hu", 852 },
+    LocaleCodePage { "sl", 852 },
+    LocaleCodePage { "hr", 852 },
+    LocaleCodePage { "ro", 852 },
+    LocaleCodePage { "sq", 852 },
+    LocaleCodePage { "bs", 852 },
+    LocaleCodePage { "ru", 866 },
+    LocaleCodePage { "uk", 866 },
+    LocaleCodePage { "be", 866 },
+    LocaleCodePage { "bg", 866 },
+    LocaleCodePage { "mk", 866 },
+    LocaleCodePage { "kk", 866 },
+    LocaleCodePage { "sr", 855 },
+    LocaleCodePage { "tr", 857 },
+    LocaleCodePage { "az", 857 },
+    LocaleCodePage { "lt", 775 },
+    LocaleCodePage { "lv", 775 },
+    LocaleCodePage { "et", 775 },
+    LocaleCodePage { "el", 737 },
+    LocaleCodePage { "he", 862 },
+    LocaleCodePage { "th", 874 },
+    LocaleCodePage { "vi", 1258 },
+    LocaleCodePage { "ja", 932 },
+    LocaleCodePage { "ko", 949 },
+    LocaleCodePage { "zh", 936 },
+};
+constexpr int kFallbackCodePage = 437;
+// Serbian in Latin script shares the Central European page.
+constexpr std::string_view kLatinModifier = "@latin";
+
+#ifdef _WIN32
+
+std::wstring wideFrom(UINT codePage, std::string_view bytes)
+{
+    if (bytes.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string bytesFrom(UINT codePage, const std::wstring& wide, BOOL* usedDefault)
+{
+    if (wide.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, usedDefault);
+    return bytes;
+}
+
+#else
+
+std::string iconvName(int codePage)
+{
+    return "CP" + std::to_string(codePage);
+}
+
+// An iconv descriptor that closes itself.
+class Converter
+{
+public:
+    Converter(const std::string& to, const std::string& from)
+        : m_handle(iconv_open(to.c_str(), from.c_str()))
+    {
+    }
+    ~Converter()
+    {
+        if (valid()) {
+            iconv_close(m_handle);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    [[nodiscard]] bool valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much of `input` as it can into `output`; returns false on a sequence it cannot convert,
+    // leaving `input` at that sequence.
+    bool convert(std::string_view& input, std::string& output) const
+    {
+        std::array<char, 64> buffer {};
+        while (!input.empty()) {
+            char* in = const_cast<char*>(input.data()); // iconv's signature only; it does not write
+            std::size_t inLeft = input.size();
+            char* out = buffer.data();
+            std::size_t outLeft = buffer.size();
+            const auto result = iconv(m_handle, &in, &inLeft, &out, &outLeft);
+            output.append(buffer.data(), buffer.size() - outLeft);
+            input.remove_prefix(input.size() - inLeft);
+            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    iconv_t m_handle;
+};
+
+#endif
+
+} // namespace
+
+int OemCodePageForLocale(std::string_view locale)
+{
+    const auto end = locale.find_first_of(".@");
+    const auto name = locale.substr(0, end);
+    const auto underscore = name.find('_');
+    const auto language = name.substr(0, underscore);
+    if (language == "sr" && locale.find(kLatinModifier) != std::string_view::npos) {
+        return 852;
+    }
+    for (const auto& row : kLocaleCodePages) {
+        if (row.locale == name || row.locale == language) {
+            return row.codePage;
+        }
+    }
+    return kFallbackCodePage;
+}
+
+#ifdef _WIN32
+
+OemCodePage OemCodePage::forSystem()
+{
+    return OemCodePage { static_cast<int>(GetOEMCP()) };
+}
+
+bool OemCodePage::isSupported(int number)
+{
+    return number > 0 && IsValidCodePage(static_cast<UINT>(number)) != FALSE;
+}
+
+OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
+{
+    BOOL usedDefault = FALSE;
+    auto bytes = bytesFrom(static_cast<UINT>(m_number), wideFrom(CP_UTF8, text), &usedDefault);
+    return { std::move(bytes), usedDefault == FALSE && IsValidUtf8(text) };
+}
+
+std::string OemCodePage::decode(std::string_view bytes) const
+{
+    return bytesFrom(CP_UTF8, wideFrom(static_cast<UINT>(m_number), bytes), nullptr);
+}
+
+#else
+
+OemCodePage OemCodePage::forSystem()
+{
+    for (const char* variable : { "LC_ALL", "LC_CTYPE", "LANG" }) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return OemCodePage { OemCodePageForLocale(value) };
+        }
+    }
+    return OemCodePage { kFallbackCodePage };
+}
+
+bool OemCodePage::isSupported(int number)
+{
+    return number > 0 && Converter(iconvName(number), "UTF-8").valid();
+}
+
+OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
+{
+    Encoded result;
+    const Converter converter(iconvName(m_number), "UTF-8");
+    for (const char32_t c : CodePointsFromUtf8(text)) {
+        if (c < 0x80) {
+            result.bytes.push_back(static_cast<char>(c));
+            continue;
+        }
+        const auto utf8 = Utf8FromCodePoints(std::u32string_view(&c, 1));
+        std::string_view input = utf8;
+        std::string converted;
+        // U+FFFD stands for a malformed input byte here; it is never a character the user typed.
+        if (c != 0xFFFD && converter.valid() && converter.convert(input, converted)) {
+            result.bytes += converted;
+        } else {
+            result.bytes.push_back('?');
+            result.lossless = false;
+        }
+    }
+    return result;
+}
+
+std::string OemCodePage::decode(std::string_view bytes) const
+{
+    const Converter converter("UTF-8", iconvName(m_number));
+    std::string result;
+    std::string_view input = bytes;
+    while (!input.empty()) {
+        if (converter.valid() && converter.convert(input, result)) {
+            break;
+        }
+        if (static_cast<unsigned char>(input.front()) < 0x80) {
+            result.push_back(input.front());
+        } else {
+            result += "\xEF\xBF\xBD";
+        }
+        input.remove_prefix(1);
+    }
+    return result;
+}
+
+#endif
+
+} // namespace tamb

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "cellular/CellularRecord.h"
+#include "common/AtomicFile.h"
+#include "common/Status.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamb {
+
+// The working file that holds the plain records while a final file is built; it never outlives a write.
+inline constexpr std::string_view kWorkingFileName = "mms.dat";
+// A final file: 11 scrambled records (header first) and the checksum record.
+inline constexpr std::size_t kStoredRecordCount = 11;
+inline constexpr std::size_t kSettingsFileSize = (kStoredRecordCount + 1) * kRecordSize;
+using PlainRecords = std::array<Record, kStoredRecordCount>;
+
+// Seams for tests: make a write fail at a chosen point, as a full or pulled card would.
+struct ScrambledFileFaults
+{
+    WriteFaults workingFile;
+    // Fail once the working file is complete, before the final file is touched.
+    bool failAfterWorkingFile = false;
+    WriteFaults finalFile;
+};
+
+// Writes `records` plain to the working file mms.dat in `folder`, reads them back, scrambles them into the
+// final file `finalName` and appends the checksum record: CRC-16 of the 660 stored bytes plus `bias`
+// (modulo 65536). The final file is built under a temporary name and renamed over `finalName` only when
+// complete, so a failure leaves the previous file as it was. The working file is removed on every path,
+// failure included. Returns the reason of the first failure.
+[[nodiscard]] Status WriteScrambledSettingsFile(std::string_view folder, std::string_view finalName,
+    const PlainRecords& records, std::uint16_t bias, const ScrambledFileFaults& faults = {});
+
+// The 720 bytes of a final file built from `records` with `bias`, as WriteScrambledSettingsFile stores them.
+[[nodiscard]] std::vector<std::uint8_t> BuildScrambledSettingsBytes(const PlainRecords& records, std::uint16_t bias);
+
+// What a final file holds, read back without trusting it.
+struct ScrambledFileReading
+{
+    // The unscrambled records 0..10; zero-filled where the file is too short.
+    PlainRecords records {};
+    // CRC-16 of the stored records 0..10 (of what is present).
+    std::uint16_t crc = 0;
+    // The sum in the checksum record, when the file is long enough to have one.
+    std::optional<std::uint16_t> storedSum;
+    // Every fault of form: wrong length, a record without CR LF.
+    std::vector<std::string> problems;
+};
+
+[[nodiscard]] ScrambledFileReading ReadScrambledSettingsFile(std::span<const std::uint8_t> bytes);
+
+// Adds a problem to `reading` unless its stored sum equals its CRC plus `bias`.
+void CheckScrambledSum(ScrambledFileReading& reading, std::uint16_t bias);
+
+} // namespace tamb

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "cellular/MmsSettings.h"
+#include "cellular/ScrambledSettingsFile.h"
+
+#include <string_view>
+
+namespace tamb {
+
+inline constexpr std::string_view kSetupFileName = "setup.dat";
+// Added to the checksum of setup.dat when the phone scope is international.
+inline constexpr std::uint16_t kInternationalChecksumBias = 18;
+
+// Header bytes of setup.dat (before scrambling).
+enum class MmsHeaderByte : std::size_t
+{
+    statusCode = 0,
+    statusPosition = 1, // the status list position + 1
+    linkType = 2,
+    picturesTens = 3,
+    picturesUnits = 4,
+    language = 5,
+    tvMode = 6,
+    phoneScope = 7,
+    country = 8,
+    operatorPosition = 9,
+    remoteControlHour = 10,
+};
+
+// Record 0 of setup.dat, plain. The language and TV-out mode come from `app`.
+[[nodiscard]] Record BuildMmsHeader(const MmsSettings& settings, const AppState& app);
+
+// The 11 plain records of setup.dat: the header, then url, apn, gateway, port, phone1, email, account,
+// password, phone2, phone3.
+[[nodiscard]] PlainRecords BuildSetupRecords(
+    const MmsSettings& settings, const AppState& app, const OemCodePage& codePage);
+
+// The checksum bias of setup.dat: 18 for an international phone scope, else 0.
+[[nodiscard]] std::uint16_t SetupChecksumBias(PhoneScope scope);
+
+// Writes setup.dat into `folder` through WriteScrambledSettingsFile; returns the reason of a failure.
+[[nodiscard]] Status WriteSetupFile(std::string_view folder, const MmsSettings& settings, const AppState& app,
+    const OemCodePage& codePage, const ScrambledFileFaults& faults = {});
+
+} // namespace tamb

@@ -1,0 +1,87 @@
+#include "cellular/OemCodePage.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tamb {
+namespace {
+
+struct LocaleCase
+{
+    const char* name;
+    const char* locale;
+    int codePage;
+};
+
+class OemCodePageForLocaleTest : public ::testing::TestWithParam<LocaleCase>
+{
+};
+
+TEST_P(OemCodePageForLocaleTest, PicksThePageWindowsUsesForTheLocale)
+{
+    EXPECT_EQ(OemCodePageForLocale(GetParam().locale), GetParam().codePage);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, OemCodePageForLocaleTest,
+    ::testing::Values(LocaleCase { "UsEnglish", "en_US.UTF-8", 437 },
+        LocaleCase { "BritishEnglish", "en_GB.UTF-8", 850 }, LocaleCase { "German", "de_DE.UTF-8", 850 },
+        LocaleCase { "Polish", "pl_PL.UTF-8", 852 }, LocaleCase { "Czech", "cs_CZ", 852 },
+        LocaleCase { "Russian", "ru_RU.UTF-8", 866 }, LocaleCase { "Ukrainian", "uk_UA.UTF-8", 866 },
+        LocaleCase { "Turkish", "tr_TR.UTF-8", 857 }, LocaleCase { "Lithuanian", "lt_LT.UTF-8", 775 },
+        LocaleCase { "Mainland", "zh_CN.UTF-8", 936 }, LocaleCase { "Taiwan", "zh_TW.UTF-8", 950 },
+        LocaleCase { "Japanese", "ja_JP.UTF-8", 932 }, LocaleCase { "SerbianLatin", "sr_RS.UTF-8@latin", 852 },
+        LocaleCase { "Serbian", "sr_RS", 855 }, LocaleCase { "CLocale", "C", 437 },
+        LocaleCase { "Posix", "POSIX", 437 }, LocaleCase { "Empty", "", 437 }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct RoundTripCase
+{
+    const char* name;
+    int codePage;
+    std::string text;
+};
+
+class OemCodePageRoundTripTest : public ::testing::TestWithParam<RoundTripCase>
+{
+};
+
+TEST_P(OemCodePageRoundTripTest, DecodesWhatItEncodedWithoutLoss)
+{
+    const OemCodePage page { GetParam().codePage };
+    const auto encoded = page.encode(GetParam().text);
+    EXPECT_TRUE(encoded.lossless);
+    EXPECT_EQ(page.decode(encoded.bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageRoundTripTest,
+    ::testing::Values(RoundTripCase { "Western", 850, "Grüße à Paris" },
+        RoundTripCase { "Central", 852, "Žluťoučký kůň" }, RoundTripCase { "Cyrillic", 866, "Мегафон" },
+        RoundTripCase { "Turkish", 857, "İsrail ğ" }, RoundTripCase { "Baltic", 775, "Łotwa ąčę" },
+        RoundTripCase { "Chinese", 936, "中国移动 mail@x.cn" }, RoundTripCase { "Japanese", 932, "その他" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(OemCodePageTest, AsciiStaysAsciiAndTheUnheldBecomeQuestionMarks)
+{
+    const OemCodePage us { 437 };
+    const std::string ascii = "user@example.com:8080/\\~";
+    EXPECT_EQ(us.encode(ascii).bytes, ascii);
+    EXPECT_TRUE(us.encode(ascii).lossless);
+
+    const auto lossy = us.encode("a中b");
+    EXPECT_EQ(lossy.bytes, "a?b");
+    EXPECT_FALSE(lossy.lossless);
+
+    const auto malformed = us.encode("a\xFF"
+                                     "b");
+    EXPECT_EQ(malformed.bytes, "a?b");
+    EXPECT_FALSE(malformed.lossless);
+}
+
+TEST(OemCodePageTest, UndefinedBytesDecodeToReplacementCharacters)
+{
+    // 0x81 alone is the lead byte of a pair in code page 936; at the end of the text it is incomplete.
+    EXPECT_EQ(OemCodePage { 936 }.decode("ab\x81"), "ab\xEF\xBF\xBD");
+}
+
+} // namespace
+} // namespace tamb
