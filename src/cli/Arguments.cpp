@@ -22,6 +22,7 @@ constexpr std::array kOptionNames {
     OptionName { Option::Clock, "--clock", true },
     OptionName { Option::Json, "--json", false },
     OptionName { Option::Kind, "--kind", true },
+    OptionName { Option::Messages, "--messages", false },
 };
 
 bool has(unsigned set, Option option)
@@ -142,6 +143,9 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         return Status::success();
     case Option::Json:
         parsed.json = true;
+        return Status::success();
+    case Option::Messages:
+        parsed.messages = true;
         return Status::success();
     }
     return Status::failure("unknown option " + quoted(name));

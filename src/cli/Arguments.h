@@ -25,6 +25,7 @@ enum class Option : unsigned
     Clock = 1u << 5, // --clock YYYY-MM-DDTHH:MM:SS
     Json = 1u << 6, // --json
     Kind = 1u << 7, // --kind menu|setup|smtp
+    Messages = 1u << 8, // --messages
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -55,6 +56,7 @@ struct ParsedArguments
     std::optional<ClockReading> clock;
     bool json = false;
     std::optional<std::string> kind;
+    bool messages = false;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

@@ -30,5 +30,6 @@ struct CliCommand
 
 // The commands, one per file; main.cpp lists them.
 extern const CliCommand kFactoryCommand;
+extern const CliCommand kStringsCommand;
 
 } // namespace tamb

@@ -1,0 +1,53 @@
+#include "cli/CliCommand.h"
+#include "i18n/StringsDump.h"
+
+namespace tamb {
+namespace {
+
+int runStrings(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    if (arguments.messages && arguments.language) {
+        return ReportUsageError("strings", "--messages prints both languages of every message; drop --language", err);
+    }
+    if (arguments.messages) {
+        WriteMessageDump(out);
+    } else {
+        WriteTableDump(out, arguments.language);
+    }
+    out.flush();
+    if (!out) {
+        err << kProgramName << " strings: the output could not be written\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+} // namespace
+
+const CliCommand kStringsCommand {
+    "strings",
+    "print every caption, option list and message",
+    R"(Usage: tamb-setup-cli strings [--language L]
+       tamb-setup-cli strings --messages
+
+Prints every localised table, one text per line as
+  TableName<TAB>L<TAB>index<TAB>text
+for language L only or for every language. A caption indexed directly by
+language also prints its element 0 (language 0) when no language is given.
+With --messages, prints the message catalogue as
+  Name<TAB>Chinese<TAB>English
+Texts are UTF-8; a tab or line break inside a text is written as \t or \n.
+
+Options:
+  --language L  only language L (1 Chinese, 2 English, 3 Deutsch, 4 Suomi,
+                5 Italiano, 6 Francais, 7 Magyar, 8 Slovenian, 9 Cesky,
+                10 Japanese, 11 Lithuanian, 12 Polish, 13 Turkiye,
+                14 Ukraine, 15 Russian)
+  --messages    print the messages instead of the tables
+  --help        show this text
+)",
+    ArgumentRules { Option::Language | Option::Messages, 0 },
+    &runStrings,
+};
+
+} // namespace tamb
