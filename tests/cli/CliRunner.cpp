@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -31,7 +33,9 @@ std::string expanded(std::string word, const std::string& folder)
 CliSandbox::CliSandbox()
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string { "tamb-cli-" } + test->test_suite_name() + "-" + test->name();
+    // The process id keeps runs of the same test in several build trees apart.
+    std::string name = std::string { "tamb-cli-" } + std::to_string(getpid()) + "-" + test->test_suite_name() + "-"
+        + test->name();
     for (auto& character : name) {
         if (character == '/') {
             character = '_';

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 #include <iterator>
 #include <vector>
 
@@ -16,7 +17,7 @@ class AtomicFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / ("tamb-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+        m_folder = fs::temp_directory_path() / ("tamb-atomic-" + std::to_string(getpid()) + "-" +
                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
