@@ -65,7 +65,7 @@ constexpr std::array kMessages {
         "SMTP configuration file has been generated" },
 };
 
-// GetMessage indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
+// CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
 constexpr bool InMessageIdOrder()
 {
     for (std::size_t i = 0; i < kMessages.size(); ++i) {
@@ -84,14 +84,14 @@ std::span<const Message> AllMessages()
     return kMessages;
 }
 
-const Message& GetMessage(MessageId id)
+const Message& CatalogueEntry(MessageId id)
 {
     return kMessages[static_cast<std::size_t>(id)];
 }
 
 std::string_view MessageText(MessageId id, LanguageId language)
 {
-    const Message& message = GetMessage(id);
+    const Message& message = CatalogueEntry(id);
     return UiText(message.chinese, message.english, language);
 }
 

@@ -11,6 +11,7 @@
 namespace tamb {
 
 // Every message the application shows in a message box, named for its purpose. Placeholders are written %1, %2.
+// (The functions avoid the names FormatMessage and GetMessage, which the Windows headers define as macros.)
 enum class MessageId
 {
     // Results of writing menu.dat.
@@ -66,7 +67,7 @@ struct Message
 // The whole catalogue in MessageId order.
 [[nodiscard]] std::span<const Message> AllMessages();
 
-[[nodiscard]] const Message& GetMessage(MessageId id);
+[[nodiscard]] const Message& CatalogueEntry(MessageId id);
 
 // The message's pattern for `language`: Chinese for Chinese, English for every other language.
 [[nodiscard]] std::string_view MessageText(MessageId id, LanguageId language);
@@ -88,7 +89,7 @@ namespace detail {
 
 // The message for `language` with its placeholders filled from `args` (numbers or texts) in order.
 template <typename... Args>
-[[nodiscard]] std::string FormatMessage(MessageId id, LanguageId language, const Args&... args)
+[[nodiscard]] std::string FormattedMessage(MessageId id, LanguageId language, const Args&... args)
 {
     const std::array<std::string, sizeof...(Args)> texts { detail::MessageArgument(args)... };
     return FillPlaceholders(MessageText(id, language), texts);

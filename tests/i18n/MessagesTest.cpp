@@ -40,16 +40,17 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Placeholders,
 
 TEST(MessagesTest, ChineseOnlyForChineseEnglishForEveryOtherLanguage)
 {
-    EXPECT_EQ(FormatMessage(MessageId::IntegerOutOfRange, kChinese, 0, 99), "请输入一个介于0和99之间的值!");
+    EXPECT_EQ(FormattedMessage(MessageId::IntegerOutOfRange, kChinese, 0, 99), "请输入一个介于0和99之间的值!");
     EXPECT_EQ(
-        FormatMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 99), "Please enter an integer between 0 and 99!");
+        FormattedMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 99), "Please enter an integer between 0 and 99!");
     for (LanguageId language = 2; language <= kLastLanguage; ++language) {
-        EXPECT_EQ(FormatMessage(MessageId::PromptTextTooLong, language, 80), "Please enter no more than 80 characters.")
+        EXPECT_EQ(
+            FormattedMessage(MessageId::PromptTextTooLong, language, 80), "Please enter no more than 80 characters.")
             << language;
     }
-    EXPECT_EQ(FormatMessage(MessageId::PromptTextTooLong, kChinese, 80), "输入的字符请不要多于 80 个。");
-    EXPECT_EQ(FormatMessage(MessageId::PhoneTooManyDigits, 3, 11), "The max allowable number of digits phone 11!");
-    EXPECT_EQ(FormatMessage(MessageId::FileNotWritten, kEnglish, std::string { "disk full" }),
+    EXPECT_EQ(FormattedMessage(MessageId::PromptTextTooLong, kChinese, 80), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(FormattedMessage(MessageId::PhoneTooManyDigits, 3, 11), "The max allowable number of digits phone 11!");
+    EXPECT_EQ(FormattedMessage(MessageId::FileNotWritten, kEnglish, std::string { "disk full" }),
         "The settings file could not be written: disk full");
 }
 
@@ -69,7 +70,7 @@ TEST(MessagesTest, EveryMessageHasBothTextsAndAUniqueName)
         EXPECT_FALSE(message.chinese.empty()) << message.name;
         EXPECT_FALSE(message.english.empty()) << message.name;
         EXPECT_TRUE(names.insert(message.name).second) << message.name;
-        EXPECT_EQ(&GetMessage(message.id), &message) << message.name;
+        EXPECT_EQ(&CatalogueEntry(message.id), &message) << message.name;
     }
 }
 
