@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/UiServices.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tamb {
+
+// UiServices for tests: records every message and opened address and answers folder questions from a queue
+// ("next answer"); an empty queue answers like a cancelled chooser. Install it with ScopedUiServices.
+class RecordingUiServices : public UiServices
+{
+public:
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+
+    std::optional<std::string> chooseFolder(std::string_view current) override
+    {
+        folderQuestions.emplace_back(current);
+        if (folderAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = std::move(folderAnswers.front());
+        folderAnswers.pop_front();
+        return answer;
+    }
+
+    void openUrl(std::string_view url) override { openedUrls.emplace_back(url); }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> openedUrls;
+    std::vector<std::string> folderQuestions;
+    // Answers for the next folder questions; std::nullopt stands for Cancel.
+    std::deque<std::optional<std::string>> folderAnswers;
+};
+
+} // namespace tamb

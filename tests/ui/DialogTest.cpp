@@ -1,0 +1,338 @@
+#include "ui/Dialog.h"
+
+#include "ui/RecordingUiServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <array>
+
+namespace tamb {
+namespace {
+
+enum : int
+{
+    kVideoLengthEdit = 1002,
+    kFolderEdit = 1064,
+    kPasswordEdit = 1070,
+    kUnitList = 1029,
+    kGetTimeButton = 1031,
+    kLabel = 1004,
+    kAboutCommand = 16,
+};
+
+constexpr std::array kControls {
+    GroupBox(kNoId, { 4, 4, 150, 40 }),
+    StaticText(kLabel, { 10, 10, 50, 8 }, "Video Length", ControlStyle::Centred),
+    Edit(kVideoLengthEdit, { 70, 10, 26, 12 }, ControlStyle::DigitsOnly | ControlStyle::Centred),
+    DropDownList(kUnitList, { 100, 10, 40, 60 }),
+    Edit(kFolderEdit, { 10, 50, 150, 14 }),
+    Edit(kPasswordEdit, { 10, 70, 60, 14 }, ControlStyle::Masked, 4),
+    PushButton(kGetTimeButton, { 80, 70, 60, 20 }, "Get Time", ControlStyle::MultiLine),
+    PushButton(kOkId, { 10, 100, 50, 14 }, "Generate", ControlStyle::DefaultButton),
+    PushButton(kCancelId, { 70, 100, 50, 14 }, "Exit"),
+};
+constexpr DialogTemplate kTemplate { 900, "Tamb Vorrel", 170, 120, 9, kControls };
+
+constexpr std::array kNoDefaultControls {
+    PushButton(1000, { 10, 10, 80, 30 }, "Camera Setup", ControlStyle::MultiLine),
+    DropDownList(1080, { 10, 50, 60, 100 }),
+};
+constexpr DialogTemplate kNoDefaultTemplate { 901, "Tamb Vorrel", 120, 80, 9, kNoDefaultControls };
+
+// Runs `dialog` modally while `action` drives it. When the action leaves it open, the dialog is ended with
+// Cancel afterwards and `leftOpen` says so.
+struct RunOutcome
+{
+    DialogResult result = DialogResult::Cancel;
+    bool leftOpen = false;
+};
+
+RunOutcome RunWhile(Dialog& dialog, const std::function<void()>& action)
+{
+    RunOutcome outcome;
+    QTimer::singleShot(0, &dialog, [&] {
+        action();
+        QTimer::singleShot(0, &dialog, [&] {
+            outcome.leftOpen = dialog.isVisible();
+            if (outcome.leftOpen) {
+                dialog.endRun(DialogResult::Cancel);
+            }
+        });
+    });
+    outcome.result = dialog.run();
+    return outcome;
+}
+
+} // namespace
+
+class DialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void placesControlsByDialogUnitsWithTheirIdentifiers();
+    void paintsTheWindowColours();
+    void keysEndTheRun_data();
+    void keysEndTheRun();
+    void notifiesUserActionsOnly();
+    void editsFilterTyping();
+    void syncFailureShowsOneMessageAndFocusesTheControl();
+    void syncUsesTheDialogsOwnPrompt();
+    void listsKeepTheOrderOfAppending();
+    void runsNestAndTheOuterRunResumes();
+    void folderChooserCancelKeepsThePreviousFolder();
+};
+
+void DialogTest::placesControlsByDialogUnitsWithTheirIdentifiers()
+{
+    Dialog dialog(kTemplate);
+    const DialogBaseUnits& units = dialog.baseUnits();
+    QVERIFY(units.averageCharWidth > 0 && units.charHeight > 0);
+    QCOMPARE(dialog.width(), HorizontalPixels(170, units));
+    QCOMPARE(dialog.height(), VerticalPixels(120, units));
+    for (const ControlTemplate& control : kControls) {
+        if (control.id == kNoId) {
+            continue;
+        }
+        QWidget* widget = dialog.findChild<QWidget*>(QString::number(control.id));
+        QVERIFY2(widget != nullptr, qPrintable(QString::number(control.id)));
+        QCOMPARE(widget, dialog.control(control.id));
+        const PixelRect expected = ToPixels(control.rect, units);
+        QCOMPARE(widget->pos(), QPoint(expected.x, expected.y));
+        QCOMPARE(widget->width(), expected.width);
+        if (control.kind != ControlKind::DropDownList) {
+            QCOMPARE(widget->height(), expected.height);
+        }
+    }
+    // The list's template height is its opened height; closed it is shorter.
+    QVERIFY(dialog.controlRect(kUnitList).height() < VerticalPixels(60, units));
+
+    dialog.moveControlBy(kLabel, 0, 10);
+    QCOMPARE(dialog.controlRect(kLabel).topLeft(), QPoint(HorizontalPixels(10, units), VerticalPixels(10, units) + 10));
+}
+
+void DialogTest::paintsTheWindowColours()
+{
+    Dialog dialog(kTemplate);
+    QCOMPARE(dialog.palette().color(QPalette::Window), QColor(111, 153, 224));
+    QVERIFY(dialog.autoFillBackground());
+    QCOMPARE(dialog.control(kLabel)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(dialog.control(kVideoLengthEdit)->palette().color(QPalette::Text) != QColor(Qt::white));
+}
+
+void DialogTest::keysEndTheRun_data()
+{
+    QTest::addColumn<bool>("withDefaultButton");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("defaultButtonEnabled");
+    QTest::addColumn<bool>("expectOpen");
+    QTest::addColumn<int>("expectResult");
+
+    const int ok = static_cast<int>(DialogResult::Ok);
+    const int cancel = static_cast<int>(DialogResult::Cancel);
+    QTest::newRow("enter presses the default OK") << true << int(Qt::Key_Return) << true << false << ok;
+    QTest::newRow("keypad enter too") << true << int(Qt::Key_Enter) << true << false << ok;
+    QTest::newRow("enter with the default disabled does nothing")
+        << true << int(Qt::Key_Return) << false << true << cancel;
+    QTest::newRow("escape cancels") << true << int(Qt::Key_Escape) << true << false << cancel;
+    QTest::newRow("enter without a default button means OK") << false << int(Qt::Key_Return) << true << false << ok;
+    QTest::newRow("escape without a default button cancels") << false << int(Qt::Key_Escape) << true << false << cancel;
+}
+
+void DialogTest::keysEndTheRun()
+{
+    QFETCH(bool, withDefaultButton);
+    QFETCH(int, key);
+    QFETCH(bool, defaultButtonEnabled);
+    QFETCH(bool, expectOpen);
+    QFETCH(int, expectResult);
+
+    Dialog dialog(withDefaultButton ? kTemplate : kNoDefaultTemplate);
+    if (withDefaultButton) {
+        dialog.enableControl(kOkId, defaultButtonEnabled);
+    } else {
+        // Focus on a list, as when the main window opens: Enter is not taken by a focused button.
+        dialog.control(1080)->setFocus();
+    }
+    const RunOutcome outcome = RunWhile(dialog, [&] { QTest::keyClick(&dialog, Qt::Key(key)); });
+    QCOMPARE(outcome.leftOpen, expectOpen);
+    QCOMPARE(static_cast<int>(outcome.result), expectResult);
+}
+
+void DialogTest::notifiesUserActionsOnly()
+{
+    Dialog dialog(kTemplate);
+    dialog.appendListItem(kUnitList, "Second");
+    dialog.appendListItem(kUnitList, "Minute");
+    std::vector<std::pair<int, Notification>> heard;
+    for (int id : { kVideoLengthEdit, kUnitList, kGetTimeButton, kAboutCommand }) {
+        for (Notification n : { Notification::SelectionChanged, Notification::ListClosedWithoutChoice,
+                 Notification::TextChanged, Notification::Clicked, Notification::SystemMenuCommand }) {
+            dialog.on(id, n, [&heard, id, n] { heard.emplace_back(id, n); });
+        }
+    }
+    dialog.addSystemMenuCommand(kAboutCommand, "About Setup...");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    // Code changes notify nobody.
+    dialog.setControlText(kVideoLengthEdit, "10");
+    dialog.selectListItem(kUnitList, 1);
+    QVERIFY(heard.empty());
+
+    QTest::keyClick(dialog.edit(kVideoLengthEdit), Qt::Key_5);
+    QTest::keyClick(dialog.list(kUnitList), Qt::Key_Up);
+    QTest::mouseClick(dialog.button(kGetTimeButton), Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    dialog.list(kUnitList)->showPopup();
+    dialog.list(kUnitList)->hidePopup();
+    QTest::qWait(20);
+
+    const std::vector<std::pair<int, Notification>> expected {
+        { kVideoLengthEdit, Notification::TextChanged },
+        { kUnitList, Notification::SelectionChanged },
+        { kGetTimeButton, Notification::Clicked },
+        { kAboutCommand, Notification::SystemMenuCommand },
+        { kUnitList, Notification::ListClosedWithoutChoice },
+    };
+    QVERIFY(heard == expected);
+    QCOMPARE(dialog.selectedListItem(kUnitList), 0);
+}
+
+void DialogTest::editsFilterTyping()
+{
+    Dialog dialog(kTemplate);
+    QTest::keyClicks(dialog.edit(kVideoLengthEdit), QStringLiteral("1a-2 3"));
+    QCOMPARE(dialog.controlText(kVideoLengthEdit), std::string("123"));
+
+    QLineEdit* password = dialog.edit(kPasswordEdit);
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(password, QStringLiteral("abcdef"));
+    QCOMPARE(dialog.controlText(kPasswordEdit), std::string("abcd"));
+
+    // Text set by code is not cut; typing cannot lengthen it, but the user may shorten it.
+    dialog.setControlText(kPasswordEdit, "123456");
+    password->end(false);
+    QTest::keyClick(password, Qt::Key_7);
+    QCOMPARE(dialog.controlText(kPasswordEdit), std::string("123456"));
+    QTest::keyClick(password, Qt::Key_Backspace);
+    QCOMPARE(dialog.controlText(kPasswordEdit), std::string("12345"));
+
+    dialog.setTypingLimit(kPasswordEdit, 0);
+    QTest::keyClicks(password, QStringLiteral("xyz"));
+    QCOMPARE(dialog.controlText(kPasswordEdit), std::string("12345xyz"));
+
+    dialog.setReadOnly(kFolderEdit, true);
+    QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
+    QCOMPARE(dialog.controlText(kFolderEdit), std::string());
+    dialog.setReadOnly(kFolderEdit, false);
+    QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
+    QCOMPARE(dialog.controlText(kFolderEdit), std::string("D:"));
+}
+
+void DialogTest::syncFailureShowsOneMessageAndFocusesTheControl()
+{
+    RecordingUiServices services;
+    const ScopedUiServices installed(services);
+    Dialog dialog(kTemplate);
+    std::int32_t videoLength = 10;
+    std::string folder = "C:\\";
+    DataExchange exchange;
+    exchange.bindInteger(kVideoLengthEdit, videoLength, 1, 60);
+    exchange.bindText(kFolderEdit, folder, 80);
+    dialog.writeBack(exchange);
+    QCOMPARE(dialog.controlText(kVideoLengthEdit), std::string("10"));
+    QCOMPARE(dialog.controlText(kFolderEdit), std::string("C:\\"));
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.button(kCancelId)->setFocus();
+    dialog.setControlText(kVideoLengthEdit, "75");
+    dialog.setControlText(kFolderEdit, "D:\\cards");
+
+    const std::optional<ExchangeFailure> failure = dialog.sync(exchange);
+
+    QVERIFY(failure.has_value());
+    QCOMPARE(failure->controlId, int(kVideoLengthEdit));
+    QCOMPARE(services.messages, std::vector<std::string> { "请输入一个 1 至 60 之间的整数。" });
+    QCOMPARE(QApplication::focusWidget(), dialog.control(kVideoLengthEdit));
+    QCOMPARE(videoLength, 75);
+    QCOMPARE(folder, std::string("C:\\"));
+
+    dialog.setControlText(kVideoLengthEdit, "60");
+    QVERIFY(!dialog.sync(exchange).has_value());
+    QCOMPARE(folder, std::string("D:\\cards"));
+    QCOMPARE(services.messages.size(), size_t(1));
+}
+
+void DialogTest::syncUsesTheDialogsOwnPrompt()
+{
+    RecordingUiServices services;
+    const ScopedUiServices installed(services);
+    Dialog dialog(kTemplate);
+    dialog.setExchangePrompt([](const ExchangeFailure& failure) {
+        return "Please enter an integer between " + std::to_string(failure.minimum) + " and "
+            + std::to_string(failure.maximum) + "!";
+    });
+    std::int32_t hour = 0;
+    DataExchange exchange;
+    exchange.bindInteger(kVideoLengthEdit, hour, 0, 23);
+    dialog.setControlText(kVideoLengthEdit, "24");
+    QVERIFY(dialog.sync(exchange).has_value());
+    QCOMPARE(services.messages, std::vector<std::string> { "Please enter an integer between 0 and 23!" });
+}
+
+void DialogTest::listsKeepTheOrderOfAppending()
+{
+    Dialog dialog(kTemplate);
+    for (const char* text : { "Second", "Minute", "Hour" }) {
+        dialog.appendListItem(kUnitList, text);
+    }
+    QCOMPARE(dialog.list(kUnitList)->itemText(0), QStringLiteral("Second"));
+    QCOMPARE(dialog.list(kUnitList)->itemText(2), QStringLiteral("Hour"));
+    dialog.selectListItem(kUnitList, 2);
+    QCOMPARE(dialog.controlText(kUnitList), std::string("Hour"));
+    dialog.clearList(kUnitList);
+    QCOMPARE(dialog.selectedListItem(kUnitList), -1);
+}
+
+void DialogTest::runsNestAndTheOuterRunResumes()
+{
+    Dialog outer(kTemplate);
+    std::vector<std::string> steps;
+    outer.on(kGetTimeButton, Notification::Clicked, [&] {
+        Dialog inner(kNoDefaultTemplate);
+        const RunOutcome innerOutcome = RunWhile(inner, [&] { QTest::keyClick(&inner, Qt::Key_Escape); });
+        steps.push_back(innerOutcome.result == DialogResult::Cancel ? "inner cancelled" : "inner ok");
+        steps.push_back(outer.isVisible() ? "outer still open" : "outer closed");
+    });
+    const RunOutcome outcome = RunWhile(outer, [&] {
+        outer.button(kGetTimeButton)->click();
+        steps.emplace_back("back in outer");
+        QTest::keyClick(&outer, Qt::Key_Return);
+    });
+    QCOMPARE(steps, (std::vector<std::string> { "inner cancelled", "outer still open", "back in outer" }));
+    QCOMPARE(outcome.result, DialogResult::Ok);
+}
+
+void DialogTest::folderChooserCancelKeepsThePreviousFolder()
+{
+    RecordingUiServices services;
+    const ScopedUiServices installed(services);
+    services.folderAnswers = { std::nullopt, std::string(), std::string("/media/card") };
+    QCOMPARE(ChooseFolder("/home/owner"), std::string("/home/owner"));
+    QCOMPARE(ChooseFolder("/home/owner"), std::string("/home/owner"));
+    QCOMPARE(ChooseFolder("/home/owner"), std::string("/media/card"));
+    QCOMPARE(services.folderQuestions.size(), size_t(3));
+}
+
+} // namespace tamb
+
+QTEST_MAIN(tamb::DialogTest)
+#include "DialogTest.moc"
