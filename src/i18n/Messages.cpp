@@ -18,8 +18,8 @@ constexpr std::array kMessages {
         "Camera menu factory settings file has been generated" },
     Message { MessageId::Q400FactoryFileGenerated, "Q400FactoryFileGenerated", "相机菜单出厂设置文件已经生成",
         "Camera menu factory settings file has been generated" },
-    Message { MessageId::FileNotWritten, "FileNotWritten", "配置文件未能写入：%1",
-        "The settings file could not be written: %1" },
+    Message {
+        MessageId::FileNotWritten, "FileNotWritten", "文件 %1 无法写入：%2", "The file %1 could not be written: %2" },
     Message { MessageId::IntegerOutOfRange, "IntegerOutOfRange", "请输入一个介于%1和%2之间的值!",
         "Please enter an integer between %1 and %2!" },
     Message { MessageId::PromptInteger, "PromptInteger", "请输入一个整数。", "Please enter an integer." },

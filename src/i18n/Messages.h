@@ -19,7 +19,7 @@ enum class MessageId
     Q400MenuFileGenerated,
     FactoryFileGenerated,
     Q400FactoryFileGenerated,
-    // A final file could not be written (%1 the reason); no file is left half-written.
+    // A final file could not be written (%1 its path, %2 the reason); the previous file is kept.
     FileNotWritten,
     // Data exchange of the setup dialogs.
     IntegerOutOfRange,

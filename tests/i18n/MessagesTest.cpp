@@ -50,8 +50,11 @@ TEST(MessagesTest, ChineseOnlyForChineseEnglishForEveryOtherLanguage)
     }
     EXPECT_EQ(FormattedMessage(MessageId::PromptTextTooLong, kChinese, 80), "输入的字符请不要多于 80 个。");
     EXPECT_EQ(FormattedMessage(MessageId::PhoneTooManyDigits, 3, 11), "The max allowable number of digits phone 11!");
-    EXPECT_EQ(FormattedMessage(MessageId::FileNotWritten, kEnglish, std::string { "disk full" }),
-        "The settings file could not be written: disk full");
+    EXPECT_EQ(FormattedMessage(MessageId::FileNotWritten, kEnglish, std::string { "/media/SD/menu.dat" },
+                  std::string_view { "No space left on device" }),
+        "The file /media/SD/menu.dat could not be written: No space left on device");
+    EXPECT_EQ(FormattedMessage(MessageId::FileNotWritten, kChinese, "E:\\menu.dat", "磁盘已满"),
+        "文件 E:\\menu.dat 无法写入：磁盘已满");
 }
 
 TEST(MessagesTest, SameEnglishTextKeepsItsOwnChineseText)
