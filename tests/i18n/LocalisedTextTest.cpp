@@ -6,6 +6,7 @@
 #include "i18n/CountryTexts.h"
 #include "i18n/MainWindowTexts.h"
 #include "i18n/MmsTexts.h"
+#include "i18n/RemoteHourList.h"
 #include "i18n/SmtpTexts.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,15 @@ TEST(LocalisedTextTest, RowListsTheEntriesOfOneLanguage)
     EXPECT_EQ(row[0], "静止画解像度");
     const auto statuses = MmsStatusOptions.row(kChinese);
     EXPECT_EQ(statuses[3], "短信");
+}
+
+TEST(RemoteHourListTest, HoursThenOffInTheLanguageOnScreen)
+{
+    const auto german = RemoteHourListTexts(kGerman);
+    EXPECT_EQ(german[0], "0");
+    EXPECT_EQ(german[24], "24");
+    EXPECT_EQ(german[kRemoteHourOff], "Aus");
+    EXPECT_EQ(RemoteHourListTexts(kChinese)[kRemoteHourOff], "关闭");
 }
 
 } // namespace
