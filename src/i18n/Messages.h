@@ -67,10 +67,17 @@ struct Message
 // The whole catalogue in MessageId order.
 [[nodiscard]] std::span<const Message> AllMessages();
 
+// The catalogue row of `id`.
 [[nodiscard]] const Message& CatalogueEntry(MessageId id);
 
 // The message's pattern for `language`: Chinese for Chinese, English for every other language.
 [[nodiscard]] std::string_view MessageText(MessageId id, LanguageId language);
+
+// The message's pattern for the language on screen.
+[[nodiscard]] inline std::string_view MessageText(MessageId id, const AppState& state)
+{
+    return MessageText(id, state.language);
+}
 
 // Replaces %1..%9 in `pattern` by the matching argument; a placeholder without an argument and any other "%"
 // stay as they are.

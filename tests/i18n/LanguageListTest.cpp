@@ -52,7 +52,7 @@ TEST_P(LanguagePick, SettlesLanguageListCaptionsMessagesAndFiles)
     EXPECT_EQ(LanguageListTexts(after)[0], c.firstEntry);
     EXPECT_EQ(LanguageListEntryToSelect(after), c.selectedEntry);
     EXPECT_EQ(LocalisedText(CameraSetupText, 0, after), c.caption);
-    EXPECT_EQ(MessageText(MessageId::MenuFileGenerated, after.language), c.message);
+    EXPECT_EQ(MessageText(MessageId::MenuFileGenerated, after), c.message);
 }
 
 constexpr std::string_view kEnglishMessage = "Camera menu configuration file is generated";
