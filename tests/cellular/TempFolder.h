@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace tamb::testing {
 
 // A fresh empty folder per test, removed afterwards.
@@ -17,7 +19,8 @@ public:
     TempFolder()
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("tamb-") + test->test_suite_name() + "-" + test->name();
+        // The process id keeps concurrent runs (other worktrees, ctest -j) apart.
+        std::string name = "tamb-" + std::to_string(getpid()) + "-" + test->test_suite_name() + "-" + test->name();
         for (auto& c : name) {
             if (c == '/') {
                 c = '_';
