@@ -19,15 +19,20 @@ struct ClockReading
     friend bool operator==(const ClockReading&, const ClockReading&) = default;
 };
 
-// A reading of the local time as the dialogs take it: a year above 2031 becomes 2031, below 2010 becomes 2011.
+// A reading of the local time as the dialogs take it: a year above 2031 becomes 2031, below 2010 becomes 2011;
+// the other parts are kept.
 [[nodiscard]] ClockReading ClockFromLocalTime(const ClockReading& localTime);
+// The system's local date and time by the rule of ClockFromLocalTime.
 [[nodiscard]] ClockReading ReadLocalClock();
 
 // The clock text for date-format index 0 (year first), 1 (month first) or 2 (day first); any other index
 // returns `unchanged`.
 [[nodiscard]] std::string FormatClock(int dateFormat, const ClockReading& clock, std::string_view unchanged = {});
 
-// Reads "%d/%d/%d %d:%d:%d" in the order of `dateFormat`; parts the text does not supply keep `previous`.
+// Reads "%d/%d/%d %d:%d:%d" in the order of `dateFormat` (1 month/day/year, 2 day/month/year, any other
+// year/month/day, then hour:minute:second). Reading stops at the first part that cannot be read (a number that
+// does not fit 32 bits counts as unreadable); every part not read keeps its value from `previous`. No part is
+// limited here.
 [[nodiscard]] ClockReading ParseClock(int dateFormat, std::string_view text, const ClockReading& previous);
 
 } // namespace tamb
