@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <unistd.h>
 #include <vector>
 
 namespace tamb {
@@ -17,7 +18,8 @@ protected:
     void SetUp() override
     {
         m_folder = fs::temp_directory_path()
-            / ("tamb-menu-" + std::string { ::testing::UnitTest::GetInstance()->current_test_info()->name() });
+            / ("tamb-menu-" + std::to_string(getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
