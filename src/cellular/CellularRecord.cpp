@@ -29,6 +29,13 @@ Record EncodeTextRecord(std::string_view text, const OemCodePage& codePage)
     return record;
 }
 
+std::string DecodeTextRecord(const Record& record, const OemCodePage& codePage)
+{
+    const auto areaEnd = record.begin() + kTextAreaSize;
+    const auto end = std::find(record.begin(), areaEnd, 0);
+    return codePage.decode(std::string(record.begin(), end));
+}
+
 bool TextFitsRecord(std::string_view text, const OemCodePage& codePage)
 {
     const auto encoded = codePage.encode(text);

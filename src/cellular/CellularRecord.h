@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tamb {
@@ -34,6 +35,9 @@ inline constexpr std::size_t kChecksumHighByte = 57;
 // 60 bytes with that zero (otherwise a zero text area), byte 57 the low 8 bits of the text's length in
 // UTF-16 code units, then CR LF.
 [[nodiscard]] Record EncodeTextRecord(std::string_view text, const OemCodePage& codePage);
+
+// The text of a text record as UTF-8: its bytes 0..56 up to the first zero, decoded from `codePage`.
+[[nodiscard]] std::string DecodeTextRecord(const Record& record, const OemCodePage& codePage);
 
 // True when `text` is stored whole in its text record: every character held by `codePage` and the encoded
 // text no longer than the 57 bytes of the text area.

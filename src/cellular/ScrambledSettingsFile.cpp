@@ -152,6 +152,9 @@ ScrambledFileReading ReadScrambledSettingsFile(std::span<const std::uint8_t> byt
             reading.problems.push_back("record " + std::to_string(k) + " does not end with CR LF");
         }
         if (k == kStoredRecordCount) {
+            if (std::any_of(record.begin(), record.begin() + kChecksumLowByte, [](auto b) { return b != 0; })) {
+                reading.problems.push_back("the checksum record holds other bytes than zeros before the sum");
+            }
             reading.storedSum = static_cast<std::uint16_t>(record[kChecksumLowByte] | (record[kChecksumHighByte] << 8));
         } else {
             std::copy(record.begin(), record.end(), reading.records[k].begin());

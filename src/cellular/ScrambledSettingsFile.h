@@ -50,7 +50,7 @@ struct ScrambledFileReading
     std::uint16_t crc = 0;
     // The sum in the checksum record, when the file is long enough to have one.
     std::optional<std::uint16_t> storedSum;
-    // Every fault of form: wrong length, a record without CR LF.
+    // Every fault of form: wrong length, a record without CR LF, a checksum record with other bytes than the sum.
     std::vector<std::string> problems;
 };
 

@@ -1,5 +1,10 @@
 #include "cellular/SetupFile.h"
 
+#include "cellular/OperatorDatabase.h"
+#include "i18n/CountryTexts.h"
+
+#include <array>
+
 namespace tamb {
 namespace {
 
@@ -7,6 +12,30 @@ void put(Record& record, MmsHeaderByte at, std::uint8_t value)
 {
     record[static_cast<std::size_t>(at)] = value;
 }
+
+std::int64_t get(const Record& record, MmsHeaderByte at)
+{
+    return record[static_cast<std::size_t>(at)];
+}
+
+struct TextRecordName
+{
+    std::size_t record;
+    std::string_view name;
+};
+
+constexpr std::array<TextRecordName, 10> kTextRecords { {
+    { 1, "url" },
+    { 2, "apn" },
+    { 3, "gateway" },
+    { 4, "port" },
+    { 5, "phone1" },
+    { 6, "email" },
+    { 7, "account" },
+    { 8, "password" },
+    { 9, "phone2" },
+    { 10, "phone3" },
+} };
 
 } // namespace
 
@@ -46,6 +75,50 @@ Status WriteSetupFile(std::string_view folder, const MmsSettings& settings, cons
 {
     return WriteScrambledSettingsFile(folder, kSetupFileName, BuildSetupRecords(settings, app, codePage),
         SetupChecksumBias(settings.phoneScope), faults);
+}
+
+SettingsFileReport InspectSetupFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage)
+{
+    auto reading = ReadScrambledSettingsFile(bytes);
+    const auto& header = reading.records[0];
+    const auto scope = header[static_cast<std::size_t>(MmsHeaderByte::phoneScope)] == 1 ? PhoneScope::international
+                                                                                        : PhoneScope::china;
+    const auto bias = SetupChecksumBias(scope);
+    CheckScrambledSum(reading, bias);
+
+    SettingsFileReport report { "setup", reading.problems, {} };
+    auto& fields = report.fields;
+    fields.push_back({ "size", static_cast<std::int64_t>(bytes.size()) });
+    fields.push_back({ "checksum", static_cast<std::int64_t>(reading.storedSum.value_or(0)) });
+    fields.push_back({ "crc", static_cast<std::int64_t>(reading.crc) });
+    fields.push_back({ "bias", static_cast<std::int64_t>(bias) });
+    fields.push_back({ "mmsStatusCode", get(header, MmsHeaderByte::statusCode) });
+    fields.push_back({ "mmsStatusIndex", get(header, MmsHeaderByte::statusPosition) - 1 });
+    fields.push_back({ "linkType", get(header, MmsHeaderByte::linkType) });
+    fields.push_back({ "picturesPerDay",
+        get(header, MmsHeaderByte::picturesTens) * 10 + get(header, MmsHeaderByte::picturesUnits) });
+    fields.push_back({ "language", get(header, MmsHeaderByte::language) });
+    fields.push_back({ "tvMode", get(header, MmsHeaderByte::tvMode) });
+    fields.push_back({ "phoneScope", get(header, MmsHeaderByte::phoneScope) });
+    const auto country = get(header, MmsHeaderByte::country);
+    const auto op = get(header, MmsHeaderByte::operatorPosition);
+    fields.push_back({ "country", country });
+    fields.push_back({ "operator", op });
+    fields.push_back({ "remoteControlHour", get(header, MmsHeaderByte::remoteControlHour) });
+    const bool autoMode = header[kAutoModeByte] == 1;
+    fields.push_back({ "autoMode", autoMode });
+    const auto countryIndex = static_cast<std::size_t>(country);
+    if (autoMode && countryIndex < kCountryCount) {
+        fields.push_back({ "countryName", std::string(CountryName(kEnglish, countryIndex)) });
+        const auto operators = MmsOperators(countryIndex);
+        if (static_cast<std::size_t>(op) < operators.size()) {
+            fields.push_back({ "operatorName", std::string(operators[static_cast<std::size_t>(op)]) });
+        }
+    }
+    for (const auto& text : kTextRecords) {
+        fields.push_back({ std::string(text.name), DecodeTextRecord(reading.records[text.record], codePage) });
+    }
+    return report;
 }
 
 } // namespace tamb

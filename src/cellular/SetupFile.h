@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "cellular/MmsSettings.h"
 #include "cellular/ScrambledSettingsFile.h"
+#include "cellular/SettingsFileReport.h"
 
 #include <string_view>
 
@@ -38,6 +39,10 @@ enum class MmsHeaderByte : std::size_t
 
 // The checksum bias of setup.dat: 18 for an international phone scope, else 0.
 [[nodiscard]] std::uint16_t SetupChecksumBias(PhoneScope scope);
+
+// Reads a setup.dat without trusting it: form, checksum (its bias follows the phone scope in the header),
+// header values, the country and operator names in Auto mode and the texts decoded from `codePage`.
+[[nodiscard]] SettingsFileReport InspectSetupFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage);
 
 // Writes setup.dat into `folder` through WriteScrambledSettingsFile; returns the reason of a failure.
 [[nodiscard]] Status WriteSetupFile(std::string_view folder, const MmsSettings& settings, const AppState& app,

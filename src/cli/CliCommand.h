@@ -31,5 +31,7 @@ struct CliCommand
 // The commands, one per file; main.cpp lists them.
 extern const CliCommand kFactoryCommand;
 extern const CliCommand kStringsCommand;
+extern const CliCommand kMmsCommand;
+extern const CliCommand kSmtpCommand;
 
 } // namespace tamb

@@ -12,6 +12,8 @@ namespace {
 const std::array kCommands {
     &kFactoryCommand,
     &kStringsCommand,
+    &kMmsCommand,
+    &kSmtpCommand,
 };
 
 void printProgramUsage(std::ostream& stream)

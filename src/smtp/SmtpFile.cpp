@@ -1,8 +1,11 @@
 #include "smtp/SmtpFile.h"
 
+#include "cellular/OperatorDatabase.h"
 #include "cellular/Utf8Text.h"
+#include "i18n/CountryTexts.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tamb {
 namespace {
@@ -13,6 +16,35 @@ constexpr SmtpFamilyLayout kQ400Layout { 6, 7, 8, true };
 void put(Record& record, SmtpHeaderByte at, std::uint8_t value)
 {
     record[static_cast<std::size_t>(at)] = value;
+}
+
+std::int64_t get(const Record& record, SmtpHeaderByte at)
+{
+    return record[static_cast<std::size_t>(at)];
+}
+
+constexpr std::array<std::string_view, 10> kRecordNames {
+    "apn",
+    "account",
+    "password",
+    "smtpServer",
+    "smtpPort",
+    "senderEmail",
+    "senderPassword",
+    "smsPhone",
+    "senderUser",
+    "recipientEmail",
+};
+
+// The family whose constant 1 sits where the header has it; both when bytes 6..8 all read 1.
+std::string familyOf(const Record& header)
+{
+    const bool q200 = header[kQ200Layout.statusByte] == 1 && header[kQ200Layout.constantByte] == 1;
+    const bool q400 = header[kQ400Layout.constantByte] == 1;
+    if (q200 && q400) {
+        return "either";
+    }
+    return q400 ? "q400" : (q200 ? "q200" : "unknown");
 }
 
 } // namespace
@@ -65,6 +97,48 @@ Status WriteSmtpFile(std::string_view folder, const SmtpSettings& settings, Smtp
 {
     return WriteScrambledSettingsFile(
         folder, kSmtpFileName, BuildSmtpRecords(settings, family, app, codePage), kSmtpChecksumBias, faults);
+}
+
+SettingsFileReport InspectSmtpFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage)
+{
+    auto reading = ReadScrambledSettingsFile(bytes);
+    CheckScrambledSum(reading, kSmtpChecksumBias);
+    const auto& header = reading.records[0];
+
+    SettingsFileReport report { "smtp", reading.problems, {} };
+    auto& fields = report.fields;
+    fields.push_back({ "size", static_cast<std::int64_t>(bytes.size()) });
+    fields.push_back({ "checksum", static_cast<std::int64_t>(reading.storedSum.value_or(0)) });
+    fields.push_back({ "crc", static_cast<std::int64_t>(reading.crc) });
+    fields.push_back({ "bias", static_cast<std::int64_t>(kSmtpChecksumBias) });
+    const auto family = familyOf(header);
+    fields.push_back({ "family", family });
+    const auto position = get(header, SmtpHeaderByte::country);
+    const auto op = get(header, SmtpHeaderByte::operatorPosition);
+    fields.push_back({ "country", position });
+    fields.push_back({ "operator", op });
+    fields.push_back({ "picturesPerDay",
+        get(header, SmtpHeaderByte::picturesTens) * 10 + get(header, SmtpHeaderByte::picturesUnits) });
+    fields.push_back({ "language", get(header, SmtpHeaderByte::language) });
+    const auto& layout = LayoutOf(family == "q200" ? SmtpFamily::q200 : SmtpFamily::q400);
+    if (family != "q200") {
+        fields.push_back({ "smtpStatus", static_cast<std::int64_t>(header[kQ400Layout.statusByte]) });
+    }
+    fields.push_back({ "remoteControlHour", static_cast<std::int64_t>(header[layout.hourByte]) });
+    const bool autoMode = header[kAutoModeByte] == 1;
+    fields.push_back({ "autoMode", autoMode });
+    const auto smtpPosition = static_cast<std::size_t>(position);
+    if (autoMode && smtpPosition < kSmtpCountryCount) {
+        fields.push_back({ "countryName", std::string(CountryName(kEnglish, SmtpCountryPositions[smtpPosition])) });
+        const auto operators = SmtpOperators(smtpPosition);
+        if (static_cast<std::size_t>(op) < operators.size()) {
+            fields.push_back({ "operatorName", std::string(operators[static_cast<std::size_t>(op)]) });
+        }
+    }
+    for (std::size_t k = 0; k < kRecordNames.size(); ++k) {
+        fields.push_back({ std::string(kRecordNames[k]), DecodeTextRecord(reading.records[k + 1], codePage) });
+    }
+    return report;
 }
 
 } // namespace tamb

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "cellular/ScrambledSettingsFile.h"
+#include "cellular/SettingsFileReport.h"
 #include "smtp/SmtpSettings.h"
 
 #include <string_view>
@@ -44,6 +45,11 @@ struct SmtpFamilyLayout
 // senderEmail, senderPassword, smsPhone, the sender's user name and recipientEmail.
 [[nodiscard]] PlainRecords BuildSmtpRecords(
     const SmtpSettings& settings, SmtpFamily family, const AppState& app, const OemCodePage& codePage);
+
+// Reads an smtp.dat without trusting it: form, checksum, header values, the family its bytes 6..8 point to
+// ("q200", "q400", or "either" when they read 1, 1, 1), the country and operator names in Auto mode and the
+// texts decoded from `codePage`.
+[[nodiscard]] SettingsFileReport InspectSmtpFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage);
 
 // Writes smtp.dat into `folder` through WriteScrambledSettingsFile; returns the reason of a failure.
 [[nodiscard]] Status WriteSmtpFile(std::string_view folder, const SmtpSettings& settings, SmtpFamily family,

@@ -6,9 +6,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 namespace tamb::testing {
 

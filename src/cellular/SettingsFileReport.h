@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tamb {
+
+// What a reader found in a settings file, for people (text) and programs (JSON).
+struct ReportField
+{
+    std::string name;
+    std::variant<std::int64_t, bool, std::string> value;
+};
+
+struct SettingsFileReport
+{
+    std::string kind; // "setup" or "smtp"
+    // Empty when the file is sound: right length, CR LF after every record, checksum matching.
+    std::vector<std::string> problems;
+    std::vector<ReportField> fields;
+
+    [[nodiscard]] bool valid() const { return problems.empty(); }
+};
+
+// "name: value" lines, after a first line saying whether the file is valid and why not.
+[[nodiscard]] std::string FormatReportText(const SettingsFileReport& report);
+
+// One JSON object: "kind", "valid", "problems" (array of texts), then every field by its name.
+[[nodiscard]] std::string FormatReportJson(const SettingsFileReport& report);
+
+} // namespace tamb

@@ -1,0 +1,171 @@
+#include "cellular/CellularRecord.h"
+#include "cli/CliRunner.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+struct CommandCase
+{
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string message; // a part of what the program must say
+};
+
+class SettingsCommandRejectTest : public ::testing::TestWithParam<CommandCase>
+{
+};
+
+TEST_P(SettingsCommandRejectTest, ExitsWithTwoAndWritesNothing)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(GetParam().arguments);
+    EXPECT_EQ(result.exitCode, 2) << result.output;
+    EXPECT_NE(result.output.find(GetParam().message), std::string::npos) << result.output;
+    EXPECT_TRUE(sandbox.outFiles().empty());
+}
+
+std::vector<std::string> mms(std::initializer_list<std::string> more)
+{
+    std::vector<std::string> words { "mms", "--out", "{dir}/out" };
+    words.insert(words.end(), more);
+    return words;
+}
+
+std::vector<std::string> smtp(std::initializer_list<std::string> more)
+{
+    std::vector<std::string> words { "smtp", "--out", "{dir}/out" };
+    words.insert(words.end(), more);
+    return words;
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SettingsCommandRejectTest,
+    ::testing::Values(CommandCase { "MmsWithoutModel", mms({ "phone1=123" }), "--model is required" },
+        CommandCase { "MmsModelWithoutMms", mms({ "--model", "14" }), "no MMS settings" },
+        CommandCase { "MmsUnknownKey", mms({ "--model", "1", "colour=red" }), "unknown key 'colour'" },
+        CommandCase { "MmsBadMode", mms({ "--model", "1", "mode=sometimes" }), "auto or manual" },
+        CommandCase { "MmsParameterInAutoMode", mms({ "--model", "1", "apn=internet" }), "mode=manual" },
+        CommandCase { "MmsCountryInManualMode", mms({ "--model", "1", "mode=manual", "country=3" }), "auto mode only" },
+        CommandCase { "MmsStatusBeyondTheShortList", mms({ "--model", "6", "mmsStatus=3" }), "0 to 2" },
+        CommandCase { "MmsPicturesNotANumber", mms({ "--model", "1", "picturesPerDay=many" }), "whole number" },
+        CommandCase { "MmsHundredPictures", mms({ "--model", "1", "picturesPerDay=100" }), "picturesPerDay" },
+        CommandCase { "MmsOperatorNotOffered", mms({ "--model", "1", "country=42", "operator=1" }), "operator" },
+        CommandCase { "MmsPhoneTooLong", mms({ "--model", "1", "phone1=123456789012" }), "phone1" },
+        CommandCase { "SmtpModelWithoutSmtp", smtp({ "--model", "2" }), "no SMTP settings" },
+        CommandCase { "SmtpStatusOnQ200", smtp({ "--model", "3", "smtpStatus=1" }), "Q400" },
+        CommandCase { "SmtpMmsKey", smtp({ "--model", "4", "phoneScope=1" }), "unknown key 'phoneScope'" },
+        CommandCase { "SmtpPositionBeyondTheList", smtp({ "--model", "4", "country=43" }), "country" },
+        CommandCase { "SmtpApnInAutoMode", smtp({ "--model", "4", "apn=web" }), "mode=manual" }),
+    [](const auto& row) { return row.param.name; });
+
+// The plain record `index` of a written settings file.
+Record recordOf(const std::filesystem::path& file, std::size_t index)
+{
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    Record record {};
+    if (bytes.size() >= (index + 1) * kRecordSize) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(index * kRecordSize), kRecordSize, record.begin());
+        ScrambleRecord(record);
+    }
+    return record;
+}
+
+std::string textOf(const Record& record)
+{
+    return std::string(reinterpret_cast<const char*>(record.data()));
+}
+
+struct HeaderCase
+{
+    std::string name;
+    std::vector<std::string> arguments;
+    std::vector<std::pair<std::size_t, std::uint8_t>> headerBytes;
+};
+
+class MmsCommandWriteTest : public ::testing::TestWithParam<HeaderCase>
+{
+};
+
+TEST_P(MmsCommandWriteTest, WritesTheHeaderTheDialogWould)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(GetParam().arguments);
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto header = recordOf(sandbox.outFolder() / "setup.dat", 0);
+    for (const auto& [at, value] : GetParam().headerBytes) {
+        EXPECT_EQ(header[at], value) << "byte " << at;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, MmsCommandWriteTest,
+    ::testing::Values(HeaderCase { "GenericSms", mms({ "--model", "1", "mmsStatus=3", "phone1=13800138000" }),
+                          { { 0, 3 }, { 1, 4 } } },
+        HeaderCase {
+            "ShortListSmsIsThree", mms({ "--model", "5", "mmsStatus=2", "phone1=1380" }), { { 0, 3 }, { 1, 3 } } },
+        HeaderCase { "Q400SmsIsTwo", mms({ "--model", "4", "mmsStatus=2" }), { { 0, 2 }, { 1, 3 } } },
+        HeaderCase { "Manual",
+            mms({ "--model", "9", "mode=manual", "linkType=1", "url=http://m", "apn=a", "gateway=1.2.3.4", "port=80" }),
+            { { 2, 1 }, { 8, 128 }, { 9, 0 }, { 55, 0 } } },
+        HeaderCase { "IsraelByCountryIndex",
+            mms({ "--model", "3", "country=42", "picturesPerDay=37", "--language", "12", "--tv-mode", "1" }),
+            { { 3, 3 }, { 4, 7 }, { 5, 12 }, { 6, 1 }, { 8, 42 }, { 9, 0 }, { 55, 1 } } },
+        HeaderCase { "ChineseRequested",
+            mms({ "--model", "3", "--chinese-requested", "remoteControlHour=7", "phone1=13800138000", "phoneScope=1" }),
+            { { 5, 1 }, { 7, 1 }, { 10, 7 } } }),
+    [](const auto& row) { return row.param.name; });
+
+TEST(MmsCommandTest, AutoModeTakesTheOperatorParametersFromTheDatabase)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(mms({ "--model", "2", "country=0", "operator=1", "email=a@b.cn" }));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto file = sandbox.outFolder() / "setup.dat";
+    EXPECT_EQ(textOf(recordOf(file, 2)), "uniwap");
+    EXPECT_EQ(textOf(recordOf(file, 4)), "80");
+    EXPECT_EQ(textOf(recordOf(file, 6)), "a@b.cn");
+    EXPECT_EQ(sandbox.outFiles(), std::vector<std::string> { "setup.dat" });
+}
+
+class SmtpCommandWriteTest : public ::testing::TestWithParam<HeaderCase>
+{
+};
+
+TEST_P(SmtpCommandWriteTest, WritesTheHeaderTheDialogWould)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(GetParam().arguments);
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto header = recordOf(sandbox.outFolder() / "smtp.dat", 0);
+    for (const auto& [at, value] : GetParam().headerBytes) {
+        EXPECT_EQ(header[at], value) << "byte " << at;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, SmtpCommandWriteTest,
+    ::testing::Values(
+        HeaderCase { "Q200Hour", smtp({ "--model", "5", "remoteControlHour=7" }), { { 6, 1 }, { 7, 1 }, { 8, 7 } } },
+        HeaderCase { "Q400Hour", smtp({ "--model", "13", "remoteControlHour=7", "smtpStatus=1" }),
+            { { 6, 1 }, { 7, 7 }, { 8, 1 } } },
+        HeaderCase { "IsraelBySmtpPosition", smtp({ "--model", "4", "country=41" }), { { 1, 0 }, { 2, 41 } } },
+        HeaderCase {
+            "Manual", smtp({ "--model", "4", "mode=manual", "apn=web" }), { { 1, 0 }, { 2, 128 }, { 55, 0 } } }),
+    [](const auto& row) { return row.param.name; });
+
+TEST(SmtpCommandTest, AutoModeTakesTheGprsParametersFromTheDatabase)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(smtp({ "--model", "3", "country=0", "operator=0", "senderEmail=cam@x.cn" }));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto file = sandbox.outFolder() / "smtp.dat";
+    EXPECT_EQ(textOf(recordOf(file, 1)), "cmnet");
+    EXPECT_EQ(textOf(recordOf(file, 9)), "cam");
+}
+
+} // namespace
+} // namespace tamb

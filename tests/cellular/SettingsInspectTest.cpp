@@ -1,0 +1,93 @@
+#include "cellular/SetupFile.h"
+#include "smtp/SmtpFile.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+const OemCodePage kCyrillicPage { 866 };
+
+const ReportField* find(const SettingsFileReport& report, const std::string& name)
+{
+    for (const auto& field : report.fields) {
+        if (field.name == name) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::uint8_t> setupBytes(PhoneScope scope)
+{
+    MmsSettings settings;
+    settings.countryIndex = 12;
+    settings.operatorIndex = 0;
+    settings.phoneScope = scope;
+    settings.phone1 = "79001234567";
+    settings.email = "дача@example.ru";
+    const auto records = BuildSetupRecords(settings, AppState {}, kCyrillicPage);
+    return BuildScrambledSettingsBytes(records, SetupChecksumBias(scope));
+}
+
+std::vector<std::uint8_t> smtpBytes(SmtpFamily family)
+{
+    SmtpSettings settings;
+    settings.countryIndex = 41;
+    settings.remoteControlHour = 7;
+    settings.senderEmail = "camera@example.ru";
+    return BuildScrambledSettingsBytes(
+        BuildSmtpRecords(settings, family, AppState {}, kCyrillicPage), kSmtpChecksumBias);
+}
+
+TEST(SettingsInspectTest, ReadsBackWhatTheWritersStore)
+{
+    for (const auto scope : { PhoneScope::china, PhoneScope::international }) {
+        const auto report = InspectSetupFile(setupBytes(scope), kCyrillicPage);
+        EXPECT_TRUE(report.valid()) << FormatReportText(report);
+        EXPECT_EQ(std::get<std::int64_t>(find(report, "bias")->value), scope == PhoneScope::international ? 18 : 0);
+        EXPECT_EQ(std::get<std::string>(find(report, "countryName")->value), "Russia");
+        EXPECT_EQ(std::get<std::string>(find(report, "operatorName")->value), "Мегафон");
+        EXPECT_EQ(std::get<std::string>(find(report, "email")->value), "дача@example.ru");
+    }
+    const auto q200 = InspectSmtpFile(smtpBytes(SmtpFamily::q200), kCyrillicPage);
+    EXPECT_TRUE(q200.valid()) << FormatReportText(q200);
+    EXPECT_EQ(std::get<std::string>(find(q200, "family")->value), "q200");
+    EXPECT_EQ(std::get<std::int64_t>(find(q200, "remoteControlHour")->value), 7);
+    EXPECT_EQ(std::get<std::string>(find(q200, "countryName")->value), "Israel");
+    EXPECT_EQ(std::get<std::string>(find(q200, "senderUser")->value), "camera");
+    const auto q400 = InspectSmtpFile(smtpBytes(SmtpFamily::q400), kCyrillicPage);
+    EXPECT_EQ(std::get<std::string>(find(q400, "family")->value), "q400");
+    EXPECT_EQ(std::get<std::int64_t>(find(q400, "remoteControlHour")->value), 7);
+}
+
+TEST(SettingsInspectTest, EverySingleFlippedByteMakesTheFileInvalid)
+{
+    const auto setup = setupBytes(PhoneScope::international);
+    const auto smtp = smtpBytes(SmtpFamily::q400);
+    for (std::size_t at = 0; at < setup.size(); ++at) {
+        auto damaged = setup;
+        damaged[at] ^= 0x01;
+        EXPECT_FALSE(InspectSetupFile(damaged, kCyrillicPage).valid()) << "setup.dat byte " << at;
+        damaged = smtp;
+        damaged[at] ^= 0x01;
+        EXPECT_FALSE(InspectSmtpFile(damaged, kCyrillicPage).valid()) << "smtp.dat byte " << at;
+    }
+}
+
+TEST(SettingsInspectTest, JsonNamesTheKindAndEscapesTexts)
+{
+    SettingsFileReport report { "setup", { "record 3 does not end with CR LF" }, {} };
+    report.fields.push_back({ "url", std::string("a\"b\\c\n") });
+    report.fields.push_back({ "autoMode", true });
+    report.fields.push_back({ "country", std::int64_t { 42 } });
+    EXPECT_EQ(FormatReportJson(report),
+        "{\"kind\": \"setup\", \"valid\": false, \"problems\": [\"record 3 does not end "
+        "with CR LF\"], \"url\": \"a\\\"b\\\\c\\u000a\", \"autoMode\": true, "
+        "\"country\": 42}\n");
+}
+
+} // namespace
+} // namespace tamb
