@@ -52,18 +52,19 @@ std::string FormatReportText(const SettingsFileReport& report)
     return out;
 }
 
-std::string FormatReportJson(const SettingsFileReport& report)
+std::string FormatReportJson(const SettingsFileReport& report, const std::string& file)
 {
-    std::string out = "{\"kind\": " + jsonString(report.kind) + ", \"valid\": " + (report.valid() ? "true" : "false")
-        + ", \"problems\": [";
+    std::string out = "{\"file\": " + jsonString(file) + ", \"kind\": " + jsonString(report.kind)
+        + ", \"valid\": " + (report.valid() ? "true" : "false") + ", \"problems\": [";
     for (std::size_t i = 0; i < report.problems.size(); ++i) {
         out += (i == 0 ? "" : ", ") + jsonString(report.problems[i]);
     }
-    out += "]";
-    for (const auto& field : report.fields) {
-        out += ", " + jsonString(field.name) + ": " + std::visit(JsonValue {}, field.value);
+    out += "], \"fields\": {";
+    for (std::size_t i = 0; i < report.fields.size(); ++i) {
+        const auto& field = report.fields[i];
+        out += (i == 0 ? "" : ", ") + jsonString(field.name) + ": " + std::visit(JsonValue {}, field.value);
     }
-    return out + "}\n";
+    return out + "}}";
 }
 
 } // namespace tamb

@@ -27,7 +27,8 @@ struct SettingsFileReport
 // "name: value" lines, after a first line saying whether the file is valid and why not.
 [[nodiscard]] std::string FormatReportText(const SettingsFileReport& report);
 
-// One JSON object: "kind", "valid", "problems" (array of texts), then every field by its name.
-[[nodiscard]] std::string FormatReportJson(const SettingsFileReport& report);
+// One JSON object (no line end): "file", "kind", "valid", "problems" (array of texts) and "fields" (every
+// field by its name).
+[[nodiscard]] std::string FormatReportJson(const SettingsFileReport& report, const std::string& file);
 
 } // namespace tamb

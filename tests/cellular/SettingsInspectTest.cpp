@@ -83,10 +83,10 @@ TEST(SettingsInspectTest, JsonNamesTheKindAndEscapesTexts)
     report.fields.push_back({ "url", std::string("a\"b\\c\n") });
     report.fields.push_back({ "autoMode", true });
     report.fields.push_back({ "country", std::int64_t { 42 } });
-    EXPECT_EQ(FormatReportJson(report),
-        "{\"kind\": \"setup\", \"valid\": false, \"problems\": [\"record 3 does not end "
-        "with CR LF\"], \"url\": \"a\\\"b\\\\c\\u000a\", \"autoMode\": true, "
-        "\"country\": 42}\n");
+    EXPECT_EQ(FormatReportJson(report, "E:\\setup.dat"),
+        R"({"file": "E:\\setup.dat", "kind": "setup", "valid": false, )"
+        R"("problems": ["record 3 does not end with CR LF"], )"
+        R"("fields": {"url": "a\"b\\c\u000a", "autoMode": true, "country": 42}})");
 }
 
 } // namespace
