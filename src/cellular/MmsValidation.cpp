@@ -4,8 +4,8 @@
 #include "cellular/OperatorDatabase.h"
 #include "cellular/TextFieldCheck.h"
 
-#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
 namespace tamb {
@@ -120,14 +120,17 @@ Status ValidateMmsSettings(const MmsSettings& settings, ModelId model, const Oem
     }
     const auto phone1Limit
         = settings.phoneScope == PhoneScope::international ? rules.phone1InternationalLimit : rules.phone1Limit;
-    std::array<TextLimit, kParameterLimits.size() + 3> limits {};
-    std::copy(kParameterLimits.begin(), kParameterLimits.end(), limits.begin());
-    limits[kParameterLimits.size()] = { "phone1", &MmsSettings::phone1, phone1Limit };
-    limits[kParameterLimits.size() + 1] = { "phone2", &MmsSettings::phone2, rules.phoneOrEmailLimit };
-    limits[kParameterLimits.size() + 2] = { "phone3", &MmsSettings::phone3, rules.phoneOrEmailLimit };
-    for (const auto& limit : limits) {
-        if (auto text = CheckTextField(limit.name, settings.*limit.field, limit.limit, codePage); !text.ok()) {
-            return text;
+    const std::array<TextLimit, 3> recipientLimits { {
+        { "phone1", &MmsSettings::phone1, phone1Limit },
+        { "phone2", &MmsSettings::phone2, rules.phoneOrEmailLimit },
+        { "phone3", &MmsSettings::phone3, rules.phoneOrEmailLimit },
+    } };
+    for (const auto limits :
+        { std::span<const TextLimit>(kParameterLimits), std::span<const TextLimit>(recipientLimits) }) {
+        for (const auto& limit : limits) {
+            if (auto text = CheckTextField(limit.name, settings.*limit.field, limit.limit, codePage); !text.ok()) {
+                return text;
+            }
         }
     }
     return Status::success();
