@@ -29,6 +29,7 @@ struct CliCommand
 [[nodiscard]] int ReportUsageError(std::string_view command, std::string_view message, std::ostream& err);
 
 // The commands, one per file; main.cpp lists them.
+extern const CliCommand kCameraCommand;
 extern const CliCommand kFactoryCommand;
 extern const CliCommand kStringsCommand;
 extern const CliCommand kMmsCommand;

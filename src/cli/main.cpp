@@ -10,6 +10,7 @@ namespace {
 
 // Every command of the program, in the order of the help text. A new command adds one line.
 const std::array kCommands {
+    &kCameraCommand,
     &kFactoryCommand,
     &kStringsCommand,
     &kMmsCommand,

@@ -1,0 +1,229 @@
+#include "camera/CameraAssignments.h"
+
+#include "camera/CameraOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <map>
+#include <optional>
+
+namespace tamb {
+namespace {
+
+constexpr std::string_view kIntervalUnitKey = "intervalUnit";
+constexpr std::string_view kSerialNumberKey = "serialNumber";
+constexpr std::string_view kPasswordKey = "wirelessPassword";
+
+struct Pending
+{
+    std::map<CameraList, int> lists;
+    std::map<CameraNumber, int> numbers;
+    std::optional<std::array<int, 4>> serial;
+    std::optional<std::string> password;
+};
+
+std::optional<int> WholeNumber(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc {} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+Status Rejected(const CameraAssignment& assignment, std::string_view allowed)
+{
+    return Status::failure(assignment.first + "=" + assignment.second + ": " + std::string { allowed });
+}
+
+std::optional<CameraList> ListOfKey(std::string_view key)
+{
+    for (std::size_t i = 0; i < kCameraListCount; ++i) {
+        if (kCameraListKeys[i] == key && key != kSerialNumberKey)
+            return static_cast<CameraList>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<CameraNumber> NumberOfKey(std::string_view key)
+{
+    for (std::size_t i = 0; i < kCameraNumberCount; ++i) {
+        if (kCameraNumberKeys[i] == key)
+            return static_cast<CameraNumber>(i);
+    }
+    return std::nullopt;
+}
+
+bool IsKnownKey(std::string_view key)
+{
+    return ListOfKey(key) || NumberOfKey(key) || key == kSerialNumberKey || key == kPasswordKey;
+}
+
+std::string ListAllowed(const CameraSettingsModel& model, CameraList list)
+{
+    const ListBinding& binding = *FindList(model.data(), list);
+    const std::vector<std::string_view> texts = OptionTexts(binding.options, model.variant(), kEnglish);
+    std::string allowed = "allowed 0.." + std::to_string(texts.size() - 1) + " (";
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string { texts[i] };
+    return allowed + ")";
+}
+
+bool IsShownInDialog(const CameraSettingsModel& model, std::string_view key)
+{
+    if (key == kSerialNumberKey)
+        return model.hasList(CameraList::SerialCharacter1);
+    if (key == kPasswordKey)
+        return model.hasList(CameraList::WirelessPassword);
+    if (const auto list = ListOfKey(key))
+        return model.isListShown(*list);
+    return model.hasNumber(*NumberOfKey(key));
+}
+
+Status ParseAssignment(const CameraSettingsModel& model, const CameraAssignment& assignment, Pending& pending)
+{
+    const std::string& key = assignment.first;
+    const std::string& text = assignment.second;
+    if (!IsKnownKey(key))
+        return Rejected(assignment, "unknown key; " + AcceptedCameraKeys(model));
+    if (!IsShownInDialog(model, key))
+        return Rejected(assignment,
+            "the camera dialog of model " + std::to_string(model.app().model) + " has no such setting; "
+                + AcceptedCameraKeys(model));
+    if (key == kSerialNumberKey) {
+        std::array<int, 4> characters {};
+        bool valid = text.size() == characters.size();
+        for (std::size_t i = 0; valid && i < characters.size(); ++i) {
+            const auto found
+                = kSerialCharacters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(text[i]))));
+            valid = found != std::string_view::npos;
+            characters[i] = static_cast<int>(found);
+        }
+        if (!valid)
+            return Rejected(assignment, "allowed exactly four characters from 0-9 and A-Z");
+        pending.serial = characters;
+        return Status::success();
+    }
+    if (key == kPasswordKey) {
+        const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || text.size() > kWirelessPasswordLength)
+            return Rejected(assignment, "allowed up to four digits");
+        pending.password = text;
+        return Status::success();
+    }
+    const std::optional<int> value = WholeNumber(text);
+    if (const auto list = ListOfKey(key)) {
+        if (!value || *value < 0 || *value >= model.optionCount(*list))
+            return Rejected(assignment, ListAllowed(model, *list));
+        pending.lists[*list] = *value;
+        return Status::success();
+    }
+    const CameraNumber number = *NumberOfKey(key);
+    const NumberBinding& binding = *FindNumber(model.data(), number);
+    if (!value || *value < binding.minimum || *value > binding.maximum) {
+        return Rejected(assignment,
+            "allowed a whole number from " + std::to_string(binding.minimum) + " to "
+                + std::to_string(binding.maximum));
+    }
+    pending.numbers[number] = *value;
+    return Status::success();
+}
+
+// Values inside their ranges that the dialog would still correct after typing.
+Status CheckCombinations(const CameraSettingsModel& model, const Pending& pending)
+{
+    const auto listValue = [&](CameraList list) {
+        const auto given = pending.lists.find(list);
+        return given != pending.lists.end() ? given->second : model.selection(list);
+    };
+    const auto numberValue = [&](CameraNumber number) {
+        const auto given = pending.numbers.find(number);
+        return given != pending.numbers.end() ? given->second : model.value(number);
+    };
+    if (pending.numbers.contains(CameraNumber::Interval) && numberValue(CameraNumber::Interval) == 0
+        && listValue(CameraList::IntervalUnit) == 1) {
+        return Status::failure("interval=0: an interval of 0 exists only in seconds; give intervalUnit=0, or an "
+                               "interval from 1 to 60 minutes");
+    }
+    struct Group
+    {
+        CameraNumber degrees;
+        int maximum;
+        std::array<CameraNumber, 2> parts;
+    };
+    constexpr std::array<Group, 2> kGroups { {
+        { CameraNumber::LongitudeDegrees, 180, { CameraNumber::LongitudeMinutes, CameraNumber::LongitudeSeconds } },
+        { CameraNumber::LatitudeDegrees, 90, { CameraNumber::LatitudeMinutes, CameraNumber::LatitudeSeconds } },
+    } };
+    for (const Group& group : kGroups) {
+        if (!model.hasNumber(group.degrees) || numberValue(group.degrees) != group.maximum)
+            continue;
+        for (const CameraNumber part : group.parts) {
+            if (numberValue(part) != 0) {
+                return Status::failure(std::string { KeyOf(part) } + "=" + std::to_string(numberValue(part))
+                    + ": must be 0 when " + std::string { KeyOf(group.degrees) } + " is "
+                    + std::to_string(group.maximum));
+            }
+        }
+    }
+    return Status::success();
+}
+
+} // namespace
+
+std::string AcceptedCameraKeys(const CameraSettingsModel& model)
+{
+    std::string keys = "keys of this model:";
+    bool serialListed = false;
+    for (const ListBinding& binding : model.data().lists) {
+        const bool serialCharacter = KeyOf(binding.list) == kSerialNumberKey;
+        if (!model.isListShown(binding.list) || (serialCharacter && serialListed))
+            continue;
+        serialListed = serialListed || serialCharacter;
+        keys += " " + std::string { KeyOf(binding.list) };
+    }
+    for (const NumberBinding& binding : model.data().numbers)
+        keys += " " + std::string { KeyOf(binding.number) };
+    if (model.hasList(CameraList::WirelessPassword))
+        keys += " " + std::string { kPasswordKey };
+    return keys;
+}
+
+Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments)
+{
+    Pending pending;
+    for (const CameraAssignment& assignment : assignments) {
+        if (Status parsed = ParseAssignment(model, assignment, pending); !parsed.ok())
+            return parsed;
+    }
+    if (Status combined = CheckCombinations(model, pending); !combined.ok())
+        return combined;
+
+    // Lists first, so that the unit is set before the interval is typed and the switches before their times.
+    std::vector<CameraOutcome> outcomes;
+    for (const ListBinding& binding : model.data().lists) {
+        if (const auto given = pending.lists.find(binding.list); given != pending.lists.end())
+            outcomes.push_back(model.selectOption(binding.list, given->second));
+    }
+    if (pending.serial) {
+        for (std::size_t i = 0; i < kSerialCharacterLists.size(); ++i)
+            outcomes.push_back(model.selectOption(kSerialCharacterLists[i], (*pending.serial)[i]));
+    }
+    for (const NumberBinding& binding : model.data().numbers) {
+        if (const auto given = pending.numbers.find(binding.number); given != pending.numbers.end())
+            outcomes.push_back(model.changeNumber(binding.number, std::to_string(given->second)));
+    }
+    if (pending.password)
+        model.changeText(CameraText::WirelessPassword, *pending.password);
+
+    // Checked values never make the dialog speak; if it does, say so rather than write a file nobody chose.
+    for (const CameraOutcome& outcome : outcomes) {
+        if (!outcome.messages.empty())
+            return Status::failure(CameraMessageText(outcome.messages.front(), kEnglish));
+    }
+    return Status::success();
+}
+
+} // namespace tamb

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "camera/CameraSettingsModel.h"
+#include "common/Status.h"
+
+#include <span>
+#include <string>
+#include <utility>
+
+namespace tamb {
+
+using CameraAssignment = std::pair<std::string, std::string>;
+
+// Applies settings given as KEY=VALUE pairs to `model` the way a user would make them in its dialog: lists
+// are picked, numbers typed, the password typed, each through the model's own events. Keys are record field
+// names (`cameraMode`, `videoLength`, `timer1StartHour`, ...) plus `intervalUnit`; a list takes its option
+// index, `videoLength` its seconds, `interval` its value, `serialNumber` four characters 0-9/A-Z and
+// `wirelessPassword` up to four digits.
+//
+// Everything is checked before anything is applied: an unknown key, a key this model's dialog does not show,
+// or a value the dialog would not keep (outside its range or list, or one its corrections would change) fails
+// with a message naming the key and what is allowed, and leaves the model untouched.
+[[nodiscard]] Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments);
+
+// A one-line summary of the keys `model` accepts, for help and error texts.
+[[nodiscard]] std::string AcceptedCameraKeys(const CameraSettingsModel& model);
+
+} // namespace tamb

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "camera/CameraFields.h"
+#include "camera/CameraRecord.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tamb {
+
+// Where the options of a list come from. Most are localised tables; image and video sizes are fixed texts
+// that depend on the model; the serial characters are "0".."9", "A".."Z" in every language.
+enum class OptionSource : std::uint8_t
+{
+    CameraMode,
+    PictureCount,
+    Sensitivity,
+    IntervalUnit,
+    DateFormat,
+    LiteralDateFormat, // "YYMMDD", "MMDDYY", "DDMMYY" in every language but Chinese
+    OnOff,
+    OffOn,
+    SerialCharacters,
+    LongitudeHemisphere,
+    LatitudeHemisphere,
+    ModelImageSizes,
+    ModelVideoSizes,
+};
+
+// The correction an edit change applies to its value after the sync.
+enum class Correction : std::uint8_t
+{
+    VideoLength, // 0 or above 60 becomes 10
+    Interval, // above 60 becomes 1; with the unit at Minute, 0 becomes 1
+    Hour, // above 23 becomes 0
+    MinuteOrSecond, // above 59 becomes 0
+    CoordinatePart, // clamps to the bounds of its coordinate group
+};
+
+inline constexpr int kStartByModel = -1;
+
+struct ListBinding
+{
+    CameraList list;
+    int controlId;
+    OptionSource options;
+    int start; // an option index, or kStartByModel
+};
+
+struct NumberBinding
+{
+    CameraNumber number;
+    int controlId;
+    int minimum;
+    int maximum;
+    int start;
+    Correction correction;
+};
+
+// One step of a sync: a numeric edit with its range, or one of the two texts.
+struct SyncStep
+{
+    enum class Kind : std::uint8_t
+    {
+        Number,
+        ClockText,
+        FolderText,
+    };
+    Kind kind;
+    CameraNumber number = CameraNumber::VideoLength;
+};
+
+// What differs between the models of one family.
+struct CameraModelVariant
+{
+    ModelId model;
+    std::span<const std::string_view> imageSizes;
+    int imageSizeStart;
+    std::span<const std::string_view> videoSizes;
+    int videoSizeStart;
+    int sidePirStart;
+    bool sdCycleShown;
+};
+
+struct ListReset
+{
+    CameraList list;
+    int index; // an option index, or kStartByModel
+};
+
+struct NumberReset
+{
+    CameraNumber number;
+    int value;
+};
+
+// Which folder Generate writes into: the value of the last sync or folder choice, or the edit as it reads now.
+enum class GenerateFolder : std::uint8_t
+{
+    LastSyncedValue,
+    CurrentEditText,
+};
+
+// What Default writes: the fixed reset record, or a record built from the reset controls.
+enum class FactoryRecord : std::uint8_t
+{
+    FixedReset,
+    FromResetControls,
+};
+
+enum class CameraResultText : std::uint8_t
+{
+    CameraMenuGenerated, // "Camera menu configuration file is generated"
+    ConfigurationGenerated, // "Configuration file is generated"
+    FactoryGenerated, // Chinese text with a leading blank
+    FactoryGeneratedNoBlank, // Chinese text without it
+};
+
+// A camera dialog family described as data: its template, lists, numbers, binding order, models and Default.
+struct CameraFamilyData
+{
+    CameraFamily family;
+    int templateId;
+    std::span<const ListBinding> lists;
+    std::span<const NumberBinding> numbers;
+    std::span<const SyncStep> syncOrder;
+    std::span<const CameraModelVariant> models; // the first row also serves a model the family does not list
+    int constructionClockFormat; // date-format layout of the clock text at construction
+    bool clockEditable;
+    bool generateParsesClock;
+    GenerateFolder generateFolder;
+    std::span<const ListReset> defaultLists; // lists not named keep their selection
+    std::span<const NumberReset> defaultNumbers;
+    FactoryRecord factoryRecord;
+    CameraResultText generatedText;
+    CameraResultText factoryText;
+};
+
+// The data of each family.
+[[nodiscard]] const CameraFamilyData& FamilyData(CameraFamily family);
+// The row of `model` in the family's model table; a model the family does not list gets the first row.
+[[nodiscard]] const CameraModelVariant& ModelVariant(const CameraFamilyData& data, ModelId model);
+
+[[nodiscard]] const ListBinding* FindList(const CameraFamilyData& data, CameraList list);
+[[nodiscard]] const NumberBinding* FindNumber(const CameraFamilyData& data, CameraNumber number);
+
+// Wireless password shown when a Q100 dialog opens and after Default.
+inline constexpr std::string_view kDefaultWirelessPassword = "7394";
+inline constexpr std::size_t kWirelessPasswordLength = 4;
+// Template identifiers of the clock and folder edits, the same in every family.
+inline constexpr int kClockEditId = 1030;
+inline constexpr int kFolderEditId = 1064;
+// Folder texts longer than this many UTF-16 units fail a sync.
+inline constexpr std::size_t kFolderTextLimit = 80;
+
+} // namespace tamb

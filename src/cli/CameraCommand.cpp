@@ -1,0 +1,96 @@
+#include "app/ModelCatalogue.h"
+#include "camera/CameraAssignments.h"
+#include "camera/CameraSettingsModel.h"
+#include "camera/MenuFile.h"
+#include "cli/CliCommand.h"
+#include "common/Paths.h"
+
+namespace tamb {
+namespace {
+
+constexpr std::string_view kCommandName = "camera";
+
+CameraEnvironment EnvironmentOf(const ParsedArguments& arguments)
+{
+    CameraEnvironment environment;
+    environment.app.model = *arguments.model;
+    environment.app.language = arguments.language.value_or(kEnglish);
+    environment.app.chineseRequested = arguments.chineseRequested;
+    environment.app.tvMode = arguments.tvMode.value_or(0);
+    if (arguments.clock) {
+        environment.localTime = [clock = *arguments.clock] { return clock; };
+    } else {
+        environment.localTime = [] { return ReadLocalClock(); };
+    }
+    // The --out folder is chosen after the settings are made, as with the dialog's Select button just before
+    // Generate, so that a long folder name is not checked by the syncs of the edits; until then a short
+    // placeholder stands in for the dialog's start folder.
+    environment.startFolder = ".";
+    environment.writeMenuFile
+        = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
+    return environment;
+}
+
+// Runs the camera dialog of the model without a window: the settings are made through the same model the
+// dialog uses, the folder is chosen last (as with the dialog's Select button) and Generate writes the file.
+int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const CameraEnvironment environment = EnvironmentOf(arguments);
+    CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
+    if (const Status applied = ApplyCameraAssignments(model, arguments.assignments); !applied.ok())
+        return ReportUsageError(kCommandName, applied.reason(), err);
+    (void)model.chooseFolder(*arguments.out);
+    const CameraOutcome outcome = model.generate();
+    const CameraMessage& result = outcome.messages.back();
+    if (result.kind == CameraMessage::Kind::WriteFailed) {
+        err << kProgramName << ' ' << kCommandName << ": " << CameraMessageText(result, kEnglish) << '\n';
+        return kExitFailure;
+    }
+    out << "Wrote " << FileInFolder(*arguments.out, kMenuFileName) << '\n';
+    return kExitSuccess;
+}
+
+} // namespace
+
+const CliCommand kCameraCommand {
+    kCommandName,
+    "write the camera menu (menu.dat) of a model",
+    R"(Usage: tamb-setup-cli camera --model N --out DIR [--language L] [--chinese-requested]
+                      [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS] [KEY=VALUE ...]
+
+Writes DIR/menu.dat as the camera dialog of model N writes it on Generate, starting
+from the dialog's own start values for that model. Each KEY=VALUE makes one setting
+of that dialog; an existing menu.dat is replaced only once the new file is complete.
+
+Keys are the record's field names; the dialog of each model offers its own subset:
+  cameraMode imageSize videoSize pictureCount timeStamp senseLevel sidePir sdCycle
+  beepSound timer1Enabled timer2Enabled serialNumberEnabled timeLapseEnabled
+  dateFormat wirelessPasswordEnabled longitudeDirection latitudeDirection
+  intervalUnit        list fields take the index of the option (0 is the first)
+  videoLength         seconds, 1..60
+  interval            0..60 (0 only with intervalUnit=0, Second)
+  timeLapseHour timeLapseMinute timeLapseSecond
+  timer1StartHour timer1StartMinute timer1StopHour timer1StopMinute
+  timer2StartHour timer2StartMinute timer2StopHour timer2StopMinute
+  longitudeDegrees (0..180) latitudeDegrees (0..90) and their Minutes, Seconds (0..59)
+  serialNumber        four characters from 0-9 and A-Z, e.g. A70Z
+  wirelessPassword    up to four digits
+A key the model's dialog does not show, or a value it would not keep, is refused
+(exit code 2) and nothing is written.
+
+Options:
+  --model N             the model, 1..17 (its position in the model list)
+  --out DIR             the folder to write into
+  --language L          the interface language 1..15 (default 2, English)
+  --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
+  --tv-mode T           the TV mode value, 0..65535 (default 0)
+  --clock TIME          the camera clock instead of the local time
+  --help                show this text
+)",
+    ArgumentRules {
+        Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::Clock,
+        Option::Out | Option::Model, true, false },
+    &runCamera,
+};
+
+} // namespace tamb

@@ -1,0 +1,488 @@
+#include "CameraModelFixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+using testing::CameraModelFixture;
+using N = CameraNumber;
+using L = CameraList;
+
+// One edit typed by the user: which edit, the new text, and what the dialog must do about it.
+struct EditCase
+{
+    std::string name;
+    ModelId model;
+    std::vector<std::pair<L, int>> selections; // picked before the typing
+    std::vector<std::pair<N, std::string>> typedBefore;
+    N number;
+    std::string text;
+    std::optional<CameraMessage> message;
+    std::optional<int> focus;
+    std::vector<std::pair<N, int>> values; // values afterwards
+    std::string shown; // what the edited field shows afterwards
+};
+
+class CameraEditTest : public CameraModelFixture, public ::testing::TestWithParam<EditCase>
+{
+};
+
+TEST_P(CameraEditTest, SyncsCorrectsAndShows)
+{
+    const EditCase& edit = GetParam();
+    CameraSettingsModel model = makeModel(edit.model);
+    for (const auto& [list, index] : edit.selections)
+        (void)model.selectOption(list, index);
+    for (const auto& [number, text] : edit.typedBefore)
+        (void)model.changeNumber(number, text);
+
+    const CameraOutcome outcome = model.changeNumber(edit.number, edit.text);
+
+    if (edit.message) {
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(outcome.messages.front(), *edit.message);
+        EXPECT_EQ(outcome.focusControl, edit.focus);
+    } else {
+        EXPECT_TRUE(outcome.messages.empty());
+    }
+    for (const auto& [number, value] : edit.values)
+        EXPECT_EQ(model.value(number), value) << KeyOf(number);
+    EXPECT_EQ(model.editText(edit.number), edit.shown);
+}
+
+const auto kRange = CameraMessage::outOfRange;
+
+std::vector<std::uint8_t> FactoryBytes()
+{
+    const CameraSettingsRecord record = FactoryResetRecord();
+    return { record.begin(), record.end() };
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, CameraEditTest,
+    ::testing::Values(EditCase { "VideoLength75Gives10", 1, {}, {}, N::VideoLength, "75", kRange(1, 60), 1002,
+                          { { N::VideoLength, 10 } }, "10" },
+        EditCase { "VideoLength0Gives10", 1, {}, {}, N::VideoLength, "0", kRange(1, 60), 1002,
+            { { N::VideoLength, 10 } }, "10" },
+        EditCase { "VideoLength60Stays", 1, {}, {}, N::VideoLength, "60", {}, {}, { { N::VideoLength, 60 } }, "60" },
+        EditCase { "IntervalZeroInMinutesGives1", 1, {}, {}, N::Interval, "0", {}, {}, { { N::Interval, 1 } }, "1" },
+        EditCase { "IntervalZeroInSecondsStays", 1, { { L::IntervalUnit, 0 } }, {}, N::Interval, "0", {}, {},
+            { { N::Interval, 0 } }, "0" },
+        EditCase { "Interval61Gives1", 1, { { L::IntervalUnit, 0 } }, {}, N::Interval, "61", kRange(0, 60), 1003,
+            { { N::Interval, 1 } }, "1" },
+        EditCase { "EmptiedEditAsksForAnInteger", 1, {}, { { N::Timer1StartHour, "7" } }, N::Timer1StartHour, "",
+            CameraMessage::integerRequired(), 1017, { { N::Timer1StartHour, 7 } }, "" },
+        EditCase { "Hour24Gives0", 1, {}, {}, N::Timer1StartHour, "24", kRange(0, 23), 1017,
+            { { N::Timer1StartHour, 0 } }, "0" },
+        EditCase { "Hour23Stays", 1, {}, {}, N::Timer2StopHour, "23", {}, {}, { { N::Timer2StopHour, 23 } }, "23" },
+        EditCase { "Second60Gives0", 1, {}, {}, N::TimeLapseSecond, "60", kRange(0, 59), 1040,
+            { { N::TimeLapseSecond, 0 } }, "0" },
+        EditCase { "Q400Timer2HourOnItsOwnEdit", 2, {}, {}, N::Timer2StartHour, "24", kRange(0, 23), 1048,
+            { { N::Timer2StartHour, 0 } }, "0" },
+        // A failed sync stops at the first bad edit: the edits after it keep their values.
+        EditCase { "EarlierFailureStopsTheSync", 1, {}, { { N::VideoLength, "x" } }, N::Timer1StopMinute, "30",
+            CameraMessage::integerRequired(), 1002, { { N::Timer1StopMinute, 0 } }, "30" },
+        EditCase { "LongitudeAboveLimitClampsTheGroup", 13, {},
+            { { N::LongitudeMinutes, "30" }, { N::LongitudeSeconds, "15" } }, N::LongitudeDegrees, "200",
+            kRange(0, 180), 1056,
+            { { N::LongitudeDegrees, 180 }, { N::LongitudeMinutes, 0 }, { N::LongitudeSeconds, 0 } }, "180" },
+        EditCase { "MinutesAtLongitude180Give0", 13, {}, { { N::LongitudeDegrees, "180" } }, N::LongitudeMinutes, "30",
+            {}, {}, { { N::LongitudeMinutes, 0 } }, "0" },
+        EditCase { "MinutesAbove59ClampTo59", 13, {}, { { N::LongitudeDegrees, "179" } }, N::LongitudeMinutes, "75",
+            kRange(0, 59), 1058, { { N::LongitudeMinutes, 59 } }, "59" },
+        EditCase { "Latitude91Gives90", 13, {}, { { N::LatitudeSeconds, "5" } }, N::LatitudeDegrees, "91",
+            kRange(0, 90), 1051, { { N::LatitudeDegrees, 90 }, { N::LatitudeSeconds, 0 } }, "90" }),
+    [](const ::testing::TestParamInfo<EditCase>& row) { return row.param.name; });
+
+class CameraModelTest : public CameraModelFixture, public ::testing::Test
+{
+};
+
+TEST_F(CameraModelTest, SwitchingTheUnitToMinutesTurnsZeroIntoOne)
+{
+    CameraSettingsModel model = makeModel(1);
+    (void)model.selectOption(L::IntervalUnit, 0);
+    (void)model.changeNumber(N::Interval, "0");
+    EXPECT_EQ(model.collect().interval, 128);
+
+    const CameraOutcome outcome = model.selectOption(L::IntervalUnit, 1);
+    EXPECT_TRUE(outcome.wroteBack);
+    EXPECT_EQ(model.value(N::Interval), 1);
+    EXPECT_EQ(model.editText(N::Interval), "1");
+    EXPECT_EQ(model.collect().interval, 1);
+}
+
+TEST_F(CameraModelTest, OnOffListsChangeOnlyTheLockedStates)
+{
+    CameraSettingsModel model = makeModel(1);
+    (void)model.selectOption(L::Timer1, 1);
+    ASSERT_FALSE(model.isReadOnly(N::Timer1StartHour));
+    (void)model.changeNumber(N::Timer1StartHour, "6");
+    (void)model.selectOption(L::Timer1, 0);
+    EXPECT_TRUE(model.isReadOnly(N::Timer1StartHour));
+    EXPECT_EQ(model.value(N::Timer1StartHour), 6);
+    EXPECT_EQ(model.collect().timer1StartHour, 6); // an Off timer still writes its times
+
+    EXPECT_TRUE(model.isReadOnly(N::TimeLapseHour));
+    (void)model.selectOption(L::TimeLapse, 0);
+    EXPECT_FALSE(model.isReadOnly(N::TimeLapseMinute));
+    EXPECT_TRUE(model.isReadOnly(N::Timer2StopMinute));
+    (void)model.selectOption(L::Timer2, 1);
+    EXPECT_FALSE(model.isReadOnly(N::Timer2StopMinute));
+
+    EXPECT_FALSE(model.areSerialCharactersEnabled());
+    (void)model.selectOption(L::SerialNumber, 1);
+    EXPECT_TRUE(model.areSerialCharactersEnabled());
+}
+
+TEST_F(CameraModelTest, ClockTextFollowsGetTimeAndTheDateFormat)
+{
+    CameraSettingsModel model = makeModel(1);
+    EXPECT_EQ(model.editText(CameraText::Clock), "2024/02/03 07:05:09"); // year first until the first reading
+    EXPECT_EQ(model.selection(L::DateFormat), 1);
+
+    (void)model.selectOption(L::DateFormat, 2);
+    EXPECT_EQ(model.editText(CameraText::Clock), "03/02/2024 07:05:09");
+    m_localTime.second = 10;
+    (void)model.getTime();
+    EXPECT_EQ(model.editText(CameraText::Clock), "03/02/2024 07:05:10");
+    (void)model.selectOption(L::DateFormat, 0);
+    EXPECT_EQ(model.editText(CameraText::Clock), "2024/02/03 07:05:10");
+}
+
+TEST_F(CameraModelTest, ClockBefore2010IsShownAs2011)
+{
+    m_localTime = ClockReading { 2009, 12, 31, 23, 59, 58 };
+    const CameraSettingsModel model = makeModel(1);
+    EXPECT_EQ(model.editText(CameraText::Clock), "2011/12/31 23:59:58");
+    EXPECT_EQ(model.clock().year, 2011);
+}
+
+TEST_F(CameraModelTest, OverlongChosenFolderIsShownAndTheNextSyncReportsTheLimit)
+{
+    CameraSettingsModel model = makeModel(1);
+    const std::string longFolder = "/" + std::string(80, 'f');
+    (void)model.chooseFolder(longFolder);
+    EXPECT_EQ(model.editText(CameraText::Folder), longFolder);
+
+    const CameraOutcome outcome = model.changeNumber(N::VideoLength, "20");
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front(), CameraMessage::tooManyCharacters(80));
+    EXPECT_EQ(outcome.focusControl, kFolderEditId);
+}
+
+TEST_F(CameraModelTest, CancelledFolderChoiceKeepsTheFolderAndAnEmptyOneTakesTheStartFolder)
+{
+    CameraSettingsModel model = makeModel(1);
+    (void)model.chooseFolder(std::string { "/somewhere" });
+    (void)model.chooseFolder(std::nullopt);
+    EXPECT_EQ(model.folderValue(), "/somewhere");
+    (void)model.chooseFolder(std::string {});
+    EXPECT_EQ(model.folderValue(), folder());
+}
+
+TEST_F(CameraModelTest, TypedFolderCountsOnlyAfterASync)
+{
+    CameraSettingsModel model = makeModel(1);
+    const std::filesystem::path typed = m_folder / "typed";
+    std::filesystem::create_directories(typed);
+    model.changeText(CameraText::Folder, Utf8FromPath(typed));
+
+    (void)model.generate();
+    EXPECT_TRUE(std::filesystem::exists(menuFile()));
+    EXPECT_FALSE(std::filesystem::exists(typed / "menu.dat"));
+
+    (void)model.changeNumber(N::VideoLength, "12");
+    (void)model.generate();
+    EXPECT_TRUE(std::filesystem::exists(typed / "menu.dat"));
+}
+
+TEST_F(CameraModelTest, FamiliesThatReadTheFolderEditUseTypedTextAtOnce)
+{
+    CameraSettingsModel model = makeModel(14);
+    const std::filesystem::path typed = m_folder / "typed";
+    std::filesystem::create_directories(typed);
+    model.changeText(CameraText::Folder, Utf8FromPath(typed));
+    (void)model.generate();
+    EXPECT_TRUE(std::filesystem::exists(typed / "menu.dat"));
+}
+
+TEST_F(CameraModelTest, GenerateReportsSuccessOnlyAfterACompleteWrite)
+{
+    CameraSettingsModel model = makeModel(1);
+    CameraOutcome outcome = model.generate();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front(), CameraMessage::resultOf(CameraResultText::CameraMenuGenerated));
+    const std::vector<std::uint8_t> first = writtenFile();
+    ASSERT_EQ(first.size(), kCameraRecordSize);
+
+    // Pressing Generate again without changes writes the same bytes: the clock does not run by itself.
+    m_localTime.minute = 59;
+    (void)model.generate();
+    EXPECT_EQ(writtenFile(), first);
+
+    CameraEnvironment failing = environment(1);
+    failing.writeMenuFile = [](std::string_view folder, const CameraSettingsRecord& record) {
+        return WriteMenuFile(folder, record, WriteFaults { 20 });
+    };
+    CameraSettingsModel cardPulled(CameraFamily::Generic, failing);
+    (void)cardPulled.changeNumber(N::VideoLength, "30");
+    outcome = cardPulled.generate();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front().kind, CameraMessage::Kind::WriteFailed);
+    EXPECT_EQ(outcome.messages.front().path, FileInFolder(folder(), "menu.dat"));
+    EXPECT_FALSE(outcome.messages.front().reason.empty());
+    EXPECT_EQ(outcome.messages.front().reason.find("menu.dat"), std::string::npos); // the path is not repeated
+    EXPECT_EQ(writtenFile(), first);
+}
+
+TEST_F(CameraModelTest, MissingFolderIsReportedWithItsPath)
+{
+    CameraSettingsModel model = makeModel(8);
+    const std::string missing = "/nonexistent-tamb-folder/card";
+    (void)model.chooseFolder(missing);
+    for (const CameraOutcome& outcome : { model.generate(), model.restoreDefaults() }) {
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(outcome.messages.back().kind, CameraMessage::Kind::WriteFailed);
+        EXPECT_EQ(outcome.messages.back().path, FileInFolder(missing, "menu.dat"));
+    }
+}
+
+TEST_F(CameraModelTest, GenericDefaultWritesTheResetControls)
+{
+    CameraSettingsModel model = makeModel(1);
+    (void)model.selectOption(L::ImageSize, 2);
+    (void)model.selectOption(L::SidePir, 0);
+    (void)model.selectOption(L::Timer2, 1);
+    (void)model.changeNumber(N::Timer2StartHour, "5");
+    (void)model.selectOption(L::DateFormat, 2);
+
+    const CameraOutcome outcome = model.restoreDefaults();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front(), CameraMessage::resultOf(CameraResultText::FactoryGenerated));
+    EXPECT_EQ(model.variant().imageSizes[static_cast<std::size_t>(model.selection(L::ImageSize))], "12MP");
+    EXPECT_EQ(model.variant().videoSizes[static_cast<std::size_t>(model.selection(L::VideoSize))], "320x240");
+    EXPECT_TRUE(model.isReadOnly(N::Timer2StartHour));
+    EXPECT_EQ(model.editText(N::Timer2StartHour), "0");
+
+    const std::vector<std::uint8_t> file = writtenFile();
+    ASSERT_EQ(file.size(), kCameraRecordSize);
+    EXPECT_EQ(file[1], 1); // imageSize
+    EXPECT_EQ(file[2], 1); // videoSize
+    EXPECT_EQ(file[6], 1); // interval: 1 minute
+    EXPECT_EQ(file[9], 1); // sidePir
+    EXPECT_EQ(file[51], 1); // sidePirCopy
+    EXPECT_EQ(file[48], 1); // dateFormat
+    EXPECT_EQ(file[32], 0); // timer2StartHour
+    EXPECT_EQ(file[14], 14);
+    EXPECT_EQ(file[17], 7);
+    // The clock text keeps its old layout although the list now shows MMDDYY.
+    EXPECT_EQ(model.editText(CameraText::Clock), "03/02/2024 07:05:09");
+}
+
+TEST_F(CameraModelTest, DefaultStillResetsWhenItsSyncFails)
+{
+    CameraSettingsModel model = makeModel(6);
+    (void)model.changeNumber(N::VideoLength, "");
+    const CameraOutcome outcome = model.restoreDefaults();
+    ASSERT_EQ(outcome.messages.size(), 2U);
+    EXPECT_EQ(outcome.messages[0], CameraMessage::integerRequired());
+    EXPECT_EQ(outcome.messages[1], CameraMessage::resultOf(CameraResultText::FactoryGenerated));
+    EXPECT_EQ(model.editText(N::VideoLength), "10");
+    EXPECT_EQ(writtenFile(), FactoryBytes());
+}
+
+TEST_F(CameraModelTest, Q300GenerateReadsTheClockTextInTheSelectedOrder)
+{
+    CameraSettingsModel model = makeModel(13);
+    EXPECT_EQ(model.editText(CameraText::Clock), "02/03/2024 07:05:09"); // month first from the start
+    model.changeText(CameraText::Clock, "06/30/2016 14:05:09");
+    (void)model.generate();
+    std::vector<std::uint8_t> file = writtenFile();
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 14, file.begin() + 20),
+        (std::vector<std::uint8_t> { 6, 6, 30, 14, 5, 9 }));
+
+    // A text that cannot be read keeps the last reading, which the previous Generate set.
+    model.changeText(CameraText::Clock, "");
+    (void)model.generate();
+    file = writtenFile();
+    EXPECT_EQ(file[14], 6);
+    EXPECT_EQ(file[16], 30);
+}
+
+TEST_F(CameraModelTest, Q100PasswordDigitsAreWrittenWhateverTheSwitch)
+{
+    CameraSettingsModel model = makeModel(14);
+    EXPECT_TRUE(model.isWirelessPasswordReadOnly());
+    (void)model.generate();
+    std::vector<std::uint8_t> file = writtenFile();
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(file.begin() + 36, file.begin() + 41), (std::vector<std::uint8_t> { 7, 3, 9, 4, 0 }));
+
+    (void)model.selectOption(L::WirelessPassword, 1);
+    EXPECT_FALSE(model.isWirelessPasswordReadOnly());
+    model.changeText(CameraText::WirelessPassword, "5x");
+    (void)model.generate();
+    file = writtenFile();
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(file.begin() + 36, file.begin() + 41), (std::vector<std::uint8_t> { 5, 0, 0, 0, 1 }));
+
+    (void)model.restoreDefaults();
+    EXPECT_EQ(model.editText(CameraText::WirelessPassword), "7394");
+    EXPECT_TRUE(model.isWirelessPasswordReadOnly());
+}
+
+// What a dialog of each model offers when it opens, and what Generate writes right away.
+struct StartCase
+{
+    std::string name;
+    ModelId model;
+    CameraFamily family;
+    std::string_view imageSize; // the selected texts
+    std::string_view videoSize;
+    bool sdCycleShown;
+    std::uint8_t sidePirByte;
+    std::uint8_t sidePirCopyByte;
+};
+
+class CameraStartTest : public CameraModelFixture, public ::testing::TestWithParam<StartCase>
+{
+};
+
+TEST_P(CameraStartTest, OpensOnTheModelsStartValues)
+{
+    const StartCase& start = GetParam();
+    CameraSettingsModel model = makeModel(start.model);
+    EXPECT_EQ(model.data().family, start.family);
+    const auto& variant = model.variant();
+    EXPECT_EQ(variant.imageSizes[static_cast<std::size_t>(model.selection(L::ImageSize))], start.imageSize);
+    EXPECT_EQ(variant.videoSizes[static_cast<std::size_t>(model.selection(L::VideoSize))], start.videoSize);
+    EXPECT_EQ(model.isListShown(L::SdCycle), start.sdCycleShown);
+
+    (void)model.generate();
+    const std::vector<std::uint8_t> file = writtenFile();
+    ASSERT_EQ(file.size(), kCameraRecordSize);
+    EXPECT_EQ(file[4], 9); // 10 seconds
+    EXPECT_EQ(file[6], 1); // 1 minute
+    EXPECT_EQ(file[10], 1); // time lapse Off
+    EXPECT_EQ(file[48], 1); // MMDDYY
+    EXPECT_EQ(file[9], start.sidePirByte);
+    EXPECT_EQ(file[51], start.sidePirCopyByte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, CameraStartTest,
+    ::testing::Values(StartCase { "Q200M", 1, CameraFamily::Generic, "5MP", "640x480", false, 1, 1 },
+        StartCase { "Q210MG", 5, CameraFamily::Generic, "12MP", "1280x720", false, 1, 1 },
+        StartCase { "Q200MG1080P", 15, CameraFamily::Generic, "12MP", "1280x720", true, 1, 1 },
+        StartCase { "Q400M", 2, CameraFamily::Q400, "12MP", "1280x720", true, 1, 0 },
+        StartCase { "Q430MG", 10, CameraFamily::Q400, "12MP", "1280x720", true, 0, 0 },
+        StartCase { "Q220MG", 6, CameraFamily::Q220, "12MP", "1280x720", false, 1, 0 },
+        StartCase { "Q420MG", 8, CameraFamily::Q420, "12MP", "1280x720", true, 0, 0 },
+        StartCase { "Q300A", 11, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1 },
+        StartCase { "Q300MG", 13, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1 },
+        StartCase { "Q230MG1080P", 17, CameraFamily::Q300, "12MP", "1280x720", true, 0, 0 },
+        StartCase { "Q100", 14, CameraFamily::Q100, "5MP", "640x480", false, 0, 0 },
+        StartCase { "ModelZeroOpensGeneric", 0, CameraFamily::Generic, "5MP", "640x480", false, 1, 1 }),
+    [](const ::testing::TestParamInfo<StartCase>& row) { return row.param.name; });
+
+// What Default leaves alone, family by family, after the user changed everything it could.
+struct DefaultCase
+{
+    std::string name;
+    ModelId model;
+    std::vector<std::pair<L, int>> keptSelections;
+    std::vector<N> keptNumbers;
+    std::string_view videoSizeAfter;
+};
+
+class CameraDefaultTest : public CameraModelFixture, public ::testing::TestWithParam<DefaultCase>
+{
+};
+
+TEST_P(CameraDefaultTest, ResetsAllButWhatTheFamilyKeeps)
+{
+    const DefaultCase& reset = GetParam();
+    CameraSettingsModel model = makeModel(reset.model);
+    for (const ListBinding& binding : model.data().lists)
+        (void)model.selectOption(binding.list, model.optionCount(binding.list) - 1);
+    (void)model.selectOption(L::TimeLapse, 0);
+    (void)model.selectOption(L::BeepSound, 0);
+    for (const NumberBinding& binding : model.data().numbers)
+        (void)model.changeNumber(
+            binding.number, std::to_string(binding.maximum == 180 || binding.maximum == 90 ? 7 : 5));
+
+    (void)model.restoreDefaults();
+
+    for (const ListBinding& binding : model.data().lists) {
+        const auto kept = std::find_if(reset.keptSelections.begin(), reset.keptSelections.end(),
+            [&](const auto& pair) { return pair.first == binding.list; });
+        if (kept != reset.keptSelections.end()) {
+            EXPECT_EQ(model.selection(binding.list), kept->second) << KeyOf(binding.list);
+        }
+    }
+    for (const NumberBinding& binding : model.data().numbers) {
+        const bool kept
+            = std::find(reset.keptNumbers.begin(), reset.keptNumbers.end(), binding.number) != reset.keptNumbers.end();
+        const int start = binding.start;
+        EXPECT_EQ(model.value(binding.number), kept ? 5 : start) << KeyOf(binding.number);
+    }
+    EXPECT_EQ(model.selection(L::DateFormat), 1);
+    EXPECT_EQ(model.selection(L::TimeLapse), 1);
+    EXPECT_EQ(model.selection(L::Timer2), 0);
+    EXPECT_FALSE(model.areSerialCharactersEnabled());
+    EXPECT_EQ(
+        model.variant().videoSizes[static_cast<std::size_t>(model.selection(L::VideoSize))], reset.videoSizeAfter);
+    if (model.data().factoryRecord == FactoryRecord::FixedReset) {
+        EXPECT_EQ(writtenFile(), FactoryBytes());
+    }
+}
+
+const std::vector<N> kTimer2Times { N::Timer2StartHour, N::Timer2StartMinute, N::Timer2StopHour, N::Timer2StopMinute };
+std::vector<N> WithInterval(std::vector<N> numbers)
+{
+    numbers.push_back(N::Interval);
+    return numbers;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, CameraDefaultTest,
+    ::testing::Values(DefaultCase { "Generic", 15, { { L::SidePir, 1 }, { L::SdCycle, 0 } }, {}, "1280x720" },
+        DefaultCase { "Q100", 14, { { L::WirelessPassword, 0 } }, {}, "640x480" },
+        DefaultCase { "Q220KeepsIntervalAndTimer2Times", 6, {}, WithInterval(kTimer2Times), "1280x720" },
+        DefaultCase { "Q300KeepsRecycle", 17, { { L::SdCycle, 1 }, { L::SidePir, 0 } }, {}, "1280x720" },
+        DefaultCase {
+            "Q400KeepsSdCycle", 10, { { L::SdCycle, 1 }, { L::BeepSound, 1 }, { L::SidePir, 0 } }, {}, "1280x720" },
+        DefaultCase { "Q420KeepsBeepSdIntervalAndTimer2Times", 8, { { L::SdCycle, 1 }, { L::BeepSound, 0 } },
+            WithInterval(kTimer2Times), "1440x1080" }),
+    [](const ::testing::TestParamInfo<DefaultCase>& row) { return row.param.name; });
+
+} // namespace
+} // namespace tamb
+
+namespace tamb {
+namespace {
+
+// Every model has its start values in the table of exactly the family that Camera Setup opens for it.
+TEST(CameraFamilyDataTest, EachModelIsListedByTheFamilyItOpens)
+{
+    for (ModelId model = 1; model <= kModelCount; ++model) {
+        int listings = 0;
+        for (const CameraFamily family : { CameraFamily::Generic, CameraFamily::Q100, CameraFamily::Q220,
+                 CameraFamily::Q300, CameraFamily::Q400, CameraFamily::Q420 }) {
+            for (const CameraModelVariant& variant : FamilyData(family).models) {
+                if (variant.model == model) {
+                    ++listings;
+                    EXPECT_EQ(family, CameraFamilyFor(model)) << "model " << model;
+                }
+            }
+        }
+        EXPECT_EQ(listings, 1) << "model " << model;
+    }
+}
+
+} // namespace
+} // namespace tamb
