@@ -31,6 +31,7 @@ struct CliCommand
 // The commands, one per file; main.cpp lists them.
 extern const CliCommand kCameraCommand;
 extern const CliCommand kFactoryCommand;
+extern const CliCommand kInspectCommand;
 extern const CliCommand kStringsCommand;
 extern const CliCommand kMmsCommand;
 extern const CliCommand kSmtpCommand;

@@ -12,6 +12,7 @@ namespace {
 const std::array kCommands {
     &kCameraCommand,
     &kFactoryCommand,
+    &kInspectCommand,
     &kStringsCommand,
     &kMmsCommand,
     &kSmtpCommand,

@@ -1,0 +1,105 @@
+#include "camera/MenuFileReport.h"
+
+#include "i18n/CameraOptions.h"
+#include "i18n/LanguageList.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace tamb {
+namespace {
+
+std::string englishOption(const auto& table, std::uint8_t index)
+{
+    return std::string { table.text(kEnglish, index) };
+}
+
+std::string intervalMeaning(std::uint8_t value)
+{
+    const std::uint8_t amount = value & 0x7Fu;
+    const bool seconds = (value & 0x80u) != 0;
+    return std::to_string(amount) + (seconds ? " seconds" : " minutes");
+}
+
+std::string languageMeaning(std::uint8_t value)
+{
+    if (value >= kFirstLanguage && value <= kLastLanguage) {
+        return std::string { kLanguageNames[static_cast<std::size_t>(value - kFirstLanguage)] };
+    }
+    return "not a language";
+}
+
+std::string serialMeaning(std::uint8_t value)
+{
+    const char character = SerialCharacter(value);
+    return character == '?' ? std::string { "not a serial character" } : std::string { "'" } + character + "'";
+}
+
+// Meaning of a field that reads the same in every family.
+std::string meaningOf(std::string_view name, std::uint8_t value)
+{
+    if (name == "timer1Enabled" || name == "timer2Enabled" || name == "serialNumberEnabled") {
+        return englishOption(OffOnOptions, value);
+    }
+    if (name == "timeLapseEnabled") {
+        return englishOption(OnOffOptions, value);
+    }
+    if (name == "videoLength") {
+        return std::to_string(value + 1) + " s";
+    }
+    if (name == "interval") {
+        return intervalMeaning(value);
+    }
+    if (name == "clockYear") {
+        return std::to_string(kClockYearBase + value);
+    }
+    if (name.starts_with("serialNumber") && name != "serialNumberEnabled") {
+        return serialMeaning(value);
+    }
+    if (name == "language") {
+        return languageMeaning(value);
+    }
+    if (name == "dateFormat") {
+        constexpr std::array<std::string_view, 3> kLayouts { "year-month-day", "month-day-year", "day-month-year" };
+        return value < kLayouts.size() ? std::string { kLayouts[value] } : std::string { "unknown layout" };
+    }
+    return {};
+}
+
+std::string hex4(unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFFu);
+    return text;
+}
+
+} // namespace
+
+MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<CameraFamily> family)
+{
+    MenuFileReport report;
+    report.problems = CameraRecordProblems(bytes);
+    if (bytes.size() != kCameraRecordSize) {
+        return report;
+    }
+    std::vector<RecordByte> layout(CommonRecordBytes().begin(), CommonRecordBytes().end());
+    if (family) {
+        const auto own = FamilyRecordBytes(*family);
+        layout.insert(layout.end(), own.begin(), own.end());
+    } else {
+        layout.push_back(RecordByte { kSidePirOffset, "sidePir", nullptr });
+        layout.push_back(RecordByte { kSidePirCopyOffset, "sidePirCopy", nullptr });
+        report.familyArea.assign(bytes.begin() + kFamilyAreaBegin, bytes.begin() + kFamilyAreaEnd);
+    }
+    std::ranges::sort(layout, std::less<> {}, &RecordByte::offset);
+    for (const auto& byte : layout) {
+        const auto value = bytes[byte.offset];
+        report.fields.push_back({ std::string { byte.name }, value, meaningOf(byte.name, value) });
+    }
+    const unsigned crc = bytes[kCrcLowOffset] | (bytes[kCrcHighOffset] << 8);
+    report.fields.push_back({ "crc", crc, hex4(crc) });
+    return report;
+}
+
+} // namespace tamb

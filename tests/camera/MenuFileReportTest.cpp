@@ -1,0 +1,92 @@
+#include "camera/MenuFileReport.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tamb {
+namespace {
+
+std::map<std::string, MenuField> byName(const MenuFileReport& report)
+{
+    std::map<std::string, MenuField> fields;
+    for (const auto& field : report.fields) {
+        fields[field.name] = field;
+    }
+    return fields;
+}
+
+TEST(MenuFileReportTest, GivesTheMeaningsThatDoNotDependOnTheModel)
+{
+    CameraSettings settings;
+    settings.interval = IntervalField(30, 0);
+    settings.videoLength = VideoLengthField(10);
+    settings.clock.year = 2024;
+    settings.serialNumber = { 35, 0, 9, 10 };
+    settings.language = 1;
+    settings.dateFormat = 2;
+    settings.timeLapseEnabled = 1;
+    settings.timer1Enabled = 1;
+    const auto report = InspectMenuFile(BuildCameraRecord(CameraFamily::Generic, settings), CameraFamily::Generic);
+
+    ASSERT_TRUE(report.problems.empty());
+    const auto fields = byName(report);
+    const std::map<std::string, std::string> expected {
+        { "interval", "30 seconds" },
+        { "videoLength", "10 s" },
+        { "clockYear", "2024" },
+        { "serialNumber1", "'Z'" },
+        { "serialNumber4", "'A'" },
+        { "language", "Chinese" },
+        { "dateFormat", "day-month-year" },
+        { "timeLapseEnabled", "Off" },
+        { "timer1Enabled", "On" },
+        { "timer2Enabled", "Off" },
+    };
+    for (const auto& [name, meaning] : expected) {
+        ASSERT_TRUE(fields.contains(name)) << name;
+        EXPECT_EQ(fields.at(name).meaning, meaning) << name;
+    }
+}
+
+TEST(MenuFileReportTest, DecodesTheFamilyAreaOnlyWhenTheFamilyIsKnown)
+{
+    CameraSettings settings;
+    settings.longitudeDegrees = 179;
+    settings.latitudeSeconds = 59;
+    const auto record = BuildCameraRecord(CameraFamily::Q300, settings);
+
+    const auto decoded = byName(InspectMenuFile(record, CameraFamily::Q300));
+    EXPECT_EQ(decoded.at("longitudeDegrees").value, 179);
+    EXPECT_EQ(decoded.at("latitudeSeconds").value, 59);
+
+    const auto raw = InspectMenuFile(record, std::nullopt);
+    EXPECT_FALSE(byName(raw).contains("longitudeDegrees"));
+    ASSERT_EQ(raw.familyArea.size(), 17u);
+    EXPECT_EQ(raw.familyArea[41 - 31], 179);
+    EXPECT_EQ(raw.familyArea[47 - 31], 59);
+}
+
+TEST(MenuFileReportTest, AWrongLengthHasNoFields)
+{
+    const std::vector<std::uint8_t> tooLong(61, 0);
+    const auto report = InspectMenuFile(tooLong, CameraFamily::Generic);
+    EXPECT_EQ(report.problems.size(), 1u);
+    EXPECT_TRUE(report.fields.empty());
+}
+
+TEST(MenuFileReportTest, OutOfRangeBytesAreNamedNotLookedUp)
+{
+    auto record = FactoryResetRecord();
+    record[8] = 200; // timer1Enabled
+    record[25] = 36; // serialNumber1
+    record[29] = 16; // language
+    record[48] = 3; // dateFormat
+    const auto fields = byName(InspectMenuFile(record, std::nullopt));
+    EXPECT_EQ(fields.at("timer1Enabled").meaning, "");
+    EXPECT_EQ(fields.at("serialNumber1").meaning, "not a serial character");
+    EXPECT_EQ(fields.at("language").meaning, "not a language");
+    EXPECT_EQ(fields.at("dateFormat").meaning, "unknown layout");
+}
+
+} // namespace
+} // namespace tamb

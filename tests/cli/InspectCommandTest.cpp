@@ -1,0 +1,128 @@
+#include "CliRunner.h"
+#include "camera/CameraRecord.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace tamb {
+namespace {
+
+void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(InspectCommandTest, ASoundRecordShowsEveryFieldWithItsMeaning)
+{
+    const CliSandbox sandbox;
+    CameraSettings settings;
+    settings.interval = IntervalField(30, 0);
+    settings.wirelessPassword = WirelessPasswordDigits("4711");
+    writeBytes(sandbox.outFolder() / "menu.dat", BuildCameraRecord(CameraFamily::Q100, settings));
+
+    const auto raw = sandbox.run({ "inspect", "{dir}/out/menu.dat" });
+    EXPECT_EQ(raw.exitCode, 0) << raw.output;
+    EXPECT_TRUE(contains(raw.output, "menu, valid")) << raw.output;
+    EXPECT_TRUE(contains(raw.output, "interval 158 (30 seconds)")) << raw.output;
+    EXPECT_TRUE(contains(raw.output, "familyArea \"00 00 00 00 00 04 07 01 01 00")) << raw.output;
+
+    const auto decoded = sandbox.run({ "inspect", "--model", "14", "{dir}/out/menu.dat" });
+    EXPECT_EQ(decoded.exitCode, 0) << decoded.output;
+    EXPECT_TRUE(contains(decoded.output, "wirelessPassword2 7\n")) << decoded.output;
+    EXPECT_FALSE(contains(decoded.output, "familyArea")) << decoded.output;
+}
+
+TEST(InspectCommandTest, ABrokenRecordAmongSoundOnesFailsWithItsReasons)
+{
+    const CliSandbox sandbox;
+    auto broken = FactoryResetRecord();
+    broken[10] = 1;
+    broken[59] = 0;
+    writeBytes(sandbox.outFolder() / "menu.dat", FactoryResetRecord());
+    writeBytes(sandbox.outFolder() / "broken.dat", broken);
+
+    const auto result = sandbox.run({ "inspect", "{dir}/out/menu.dat", "{dir}/out/broken.dat" });
+
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    EXPECT_TRUE(contains(result.output, "menu.dat: menu, valid")) << result.output;
+    EXPECT_TRUE(contains(result.output, "broken.dat: menu, NOT valid")) << result.output;
+    EXPECT_TRUE(contains(result.output, "CRC")) << result.output;
+    EXPECT_TRUE(contains(result.output, "CR LF")) << result.output;
+}
+
+TEST(InspectCommandTest, JsonGivesOneObjectPerFile)
+{
+    const CliSandbox sandbox;
+    writeBytes(sandbox.outFolder() / "menu.dat", FactoryResetRecord());
+    writeBytes(sandbox.outFolder() / "odd \"name\".bin", std::vector<std::uint8_t>(7, 0));
+
+    const auto result = sandbox.run({ "inspect", "--json", "{dir}/out/menu.dat", "{dir}/out/odd \"name\".bin" });
+
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    const auto firstEnd = result.output.find('\n');
+    ASSERT_NE(firstEnd, std::string::npos);
+    const auto first = result.output.substr(0, firstEnd);
+    const auto second = result.output.substr(firstEnd + 1);
+    EXPECT_TRUE(
+        contains(first, "\"kind\": \"menu\", \"valid\": true, \"problems\": [], \"fields\": {\"cameraMode\": 255"))
+        << first;
+    EXPECT_TRUE(contains(second, "odd \\\"name\\\".bin\", \"kind\": \"unknown\", \"valid\": false")) << second;
+}
+
+TEST(InspectCommandTest, FilesThatCannotBeReadAreNotSound)
+{
+    const CliSandbox sandbox;
+    writeBytes(sandbox.outFolder() / "setup.dat", std::vector<std::uint8_t>(720, 0));
+
+    const auto result = sandbox.run({ "inspect", "{dir}/out/missing.dat", "{dir}/out", "{dir}/out/setup.dat" });
+
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    EXPECT_TRUE(contains(result.output, "missing.dat: unknown, NOT valid")) << result.output;
+    EXPECT_TRUE(contains(result.output, "out: unknown, NOT valid\n  problem: it is a folder")) << result.output;
+    EXPECT_TRUE(contains(result.output, "setup.dat: setup, NOT valid")) << result.output;
+}
+
+struct InspectUsageCase
+{
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string message;
+};
+
+void PrintTo(const InspectUsageCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class InspectUsageTest : public ::testing::TestWithParam<InspectUsageCase>
+{
+};
+
+TEST_P(InspectUsageTest, IsAUsageError)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run(GetParam().arguments);
+    EXPECT_EQ(result.exitCode, 2) << result.output;
+    EXPECT_TRUE(contains(result.output, GetParam().message)) << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, InspectUsageTest,
+    ::testing::Values(InspectUsageCase { "NoFile", { "inspect" }, "no file given" },
+        InspectUsageCase { "ModelZero", { "inspect", "--model", "0", "menu.dat" }, "--model takes a model" },
+        InspectUsageCase { "ModelEighteen", { "inspect", "--model=18", "menu.dat" }, "not '18'" },
+        InspectUsageCase { "ModelNotANumber", { "inspect", "--model", "Q400", "menu.dat" }, "not 'Q400'" },
+        InspectUsageCase {
+            "UnknownKind", { "inspect", "--kind", "mms", "menu.dat" }, "--kind takes menu, setup or smtp" },
+        InspectUsageCase { "JsonWithValue", { "inspect", "--json=yes", "menu.dat" }, "--json takes no value" },
+        InspectUsageCase {
+            "OutIsNotAnInspectOption", { "inspect", "--out", "x", "menu.dat" }, "unknown option '--out'" }),
+    [](const auto& row) { return row.param.name; });
+
+} // namespace
+} // namespace tamb
