@@ -1,5 +1,8 @@
 #include "camera/MenuFileReport.h"
 
+#include "app/ModelCatalogue.h"
+#include "camera/CameraFamilyData.h"
+#include "camera/CameraOptions.h"
 #include "i18n/CameraOptions.h"
 #include "i18n/LanguageList.h"
 
@@ -17,9 +20,9 @@ std::string englishOption(const auto& table, std::uint8_t index)
 
 std::string intervalMeaning(std::uint8_t value)
 {
-    const std::uint8_t amount = value & 0x7Fu;
-    const bool seconds = (value & 0x80u) != 0;
-    return std::to_string(amount) + (seconds ? " seconds" : " minutes");
+    const int amount = value & 0x7F;
+    const std::string unit = (value & 0x80) != 0 ? " second" : " minute";
+    return std::to_string(amount) + unit + (amount == 1 ? "" : "s");
 }
 
 std::string languageMeaning(std::uint8_t value)
@@ -67,6 +70,23 @@ std::string meaningOf(std::string_view name, std::uint8_t value)
     return {};
 }
 
+// The English option text of a list field on `model`, or nothing when the family has no list behind the field.
+std::optional<std::string> optionText(std::string_view name, std::uint8_t value, ModelId model)
+{
+    const auto& data = FamilyData(CameraFamilyFor(model));
+    for (const auto& binding : data.lists) {
+        if (KeyOf(binding.list) != name) {
+            continue;
+        }
+        const auto texts = OptionTexts(binding.options, ModelVariant(data, model), kEnglish);
+        if (value < texts.size()) {
+            return std::string { texts[value] };
+        }
+        return "outside the " + std::to_string(texts.size()) + " options of the list";
+    }
+    return std::nullopt;
+}
+
 std::string hex4(unsigned value)
 {
     char text[8];
@@ -76,7 +96,7 @@ std::string hex4(unsigned value)
 
 } // namespace
 
-MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<CameraFamily> family)
+MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<ModelId> model)
 {
     MenuFileReport report;
     report.problems = CameraRecordProblems(bytes);
@@ -84,8 +104,8 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
         return report;
     }
     std::vector<RecordByte> layout(CommonRecordBytes().begin(), CommonRecordBytes().end());
-    if (family) {
-        const auto own = FamilyRecordBytes(*family);
+    if (model) {
+        const auto own = FamilyRecordBytes(CameraFamilyFor(*model));
         layout.insert(layout.end(), own.begin(), own.end());
     } else {
         layout.push_back(RecordByte { kSidePirOffset, "sidePir", nullptr });
@@ -95,7 +115,8 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
     std::ranges::sort(layout, std::less<> {}, &RecordByte::offset);
     for (const auto& byte : layout) {
         const auto value = bytes[byte.offset];
-        report.fields.push_back({ std::string { byte.name }, value, meaningOf(byte.name, value) });
+        auto meaning = model ? optionText(byte.name, value, *model) : std::nullopt;
+        report.fields.push_back({ std::string { byte.name }, value, meaning.value_or(meaningOf(byte.name, value)) });
     }
     const unsigned crc = bytes[kCrcLowOffset] | (bytes[kCrcHighOffset] << 8);
     report.fields.push_back({ "crc", crc, hex4(crc) });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppState.h"
 #include "camera/CameraRecord.h"
 
 #include <cstdint>
@@ -28,9 +29,10 @@ struct MenuFileReport
     std::vector<std::uint8_t> familyArea;
 };
 
-// Decodes a menu.dat record. With `family` the family area is decoded by that family's layout, otherwise it is
-// returned raw. Meanings are given where they do not depend on the model (on/off lists, seconds, units, date
-// format, clock year, serial characters, language).
-[[nodiscard]] MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<CameraFamily> family);
+// Decodes a menu.dat record. Meanings that hold for every model are always given (on/off lists, seconds, units,
+// date format, clock year, serial characters, language). With `model` the family area is decoded by the layout
+// of the model's family and every list field shows its English option text on that model; without it the family
+// area is returned raw.
+[[nodiscard]] MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<ModelId> model);
 
 } // namespace tamb

@@ -48,11 +48,7 @@ std::string hexBytes(std::span<const std::uint8_t> bytes)
 
 Inspection readMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
-    std::optional<CameraFamily> family;
-    if (arguments.model) {
-        family = CameraFamilyFor(*arguments.model);
-    }
-    const auto menu = InspectMenuFile(bytes, family);
+    const auto menu = InspectMenuFile(bytes, arguments.model);
     Inspection inspection;
     inspection.report.kind = "menu";
     inspection.report.problems = menu.problems;
@@ -60,7 +56,7 @@ Inspection readMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& 
         inspection.report.fields.push_back({ std::move(name), std::move(value) });
         inspection.meanings.push_back(std::move(meaning));
     };
-    if (family) {
+    if (arguments.model) {
         add("family", std::string { DialogClassName(CameraDialogFor(*arguments.model)) },
             std::string { ModelTitle(*arguments.model) });
     }

@@ -26,7 +26,7 @@ TEST(MenuFileReportTest, GivesTheMeaningsThatDoNotDependOnTheModel)
     settings.dateFormat = 2;
     settings.timeLapseEnabled = 1;
     settings.timer1Enabled = 1;
-    const auto report = InspectMenuFile(BuildCameraRecord(CameraFamily::Generic, settings), CameraFamily::Generic);
+    const auto report = InspectMenuFile(BuildCameraRecord(CameraFamily::Generic, settings), std::nullopt);
 
     ASSERT_TRUE(report.problems.empty());
     const auto fields = byName(report);
@@ -40,7 +40,7 @@ TEST(MenuFileReportTest, GivesTheMeaningsThatDoNotDependOnTheModel)
         { "dateFormat", "day-month-year" },
         { "timeLapseEnabled", "Off" },
         { "timer1Enabled", "On" },
-        { "timer2Enabled", "Off" },
+
     };
     for (const auto& [name, meaning] : expected) {
         ASSERT_TRUE(fields.contains(name)) << name;
@@ -55,7 +55,7 @@ TEST(MenuFileReportTest, DecodesTheFamilyAreaOnlyWhenTheFamilyIsKnown)
     settings.latitudeSeconds = 59;
     const auto record = BuildCameraRecord(CameraFamily::Q300, settings);
 
-    const auto decoded = byName(InspectMenuFile(record, CameraFamily::Q300));
+    const auto decoded = byName(InspectMenuFile(record, ModelId { 11 }));
     EXPECT_EQ(decoded.at("longitudeDegrees").value, 179);
     EXPECT_EQ(decoded.at("latitudeSeconds").value, 59);
 
@@ -66,10 +66,28 @@ TEST(MenuFileReportTest, DecodesTheFamilyAreaOnlyWhenTheFamilyIsKnown)
     EXPECT_EQ(raw.familyArea[47 - 31], 59);
 }
 
+TEST(MenuFileReportTest, WithAModelListFieldsShowTheOptionTextOfThatModel)
+{
+    CameraSettings settings;
+    settings.imageSize = 0;
+    settings.cameraMode = 2;
+    settings.timer1Enabled = 1;
+    settings.senseLevel = 9;
+    const auto record = BuildCameraRecord(CameraFamily::Generic, settings);
+
+    const auto model1 = byName(InspectMenuFile(record, ModelId { 1 }));
+    const auto model5 = byName(InspectMenuFile(record, ModelId { 5 }));
+    EXPECT_EQ(model1.at("imageSize").meaning, "5MP");
+    EXPECT_EQ(model5.at("imageSize").meaning, "12MP") << "model 5 lists its image sizes in another order";
+    EXPECT_EQ(model1.at("cameraMode").meaning, "Camera+Video");
+    EXPECT_EQ(model1.at("timer1Enabled").meaning, "On");
+    EXPECT_EQ(model1.at("senseLevel").meaning, "outside the 4 options of the list");
+}
+
 TEST(MenuFileReportTest, AWrongLengthHasNoFields)
 {
     const std::vector<std::uint8_t> tooLong(61, 0);
-    const auto report = InspectMenuFile(tooLong, CameraFamily::Generic);
+    const auto report = InspectMenuFile(tooLong, ModelId { 1 });
     EXPECT_EQ(report.problems.size(), 1u);
     EXPECT_TRUE(report.fields.empty());
 }
