@@ -3,6 +3,7 @@
 #include "camera/CameraSettingsModel.h"
 #include "camera/MenuFile.h"
 #include "cli/CliCommand.h"
+#include "cli/SettingsKeys.h"
 #include "common/Paths.h"
 
 namespace tamb {
@@ -13,10 +14,7 @@ constexpr std::string_view kCommandName = "camera";
 CameraEnvironment EnvironmentOf(const ParsedArguments& arguments)
 {
     CameraEnvironment environment;
-    environment.app.model = *arguments.model;
-    environment.app.language = arguments.language.value_or(kEnglish);
-    environment.app.chineseRequested = arguments.chineseRequested;
-    environment.app.tvMode = arguments.tvMode.value_or(0);
+    environment.app = AppStateFromArguments(arguments);
     if (arguments.clock) {
         environment.localTime = [clock = *arguments.clock] { return clock; };
     } else {
@@ -81,9 +79,9 @@ A key the model's dialog does not show, or a value it would not keep, is refused
 Options:
   --model N             the model, 1..17 (its position in the model list)
   --out DIR             the folder to write into
-  --language L          the interface language 1..15 (default 2, English)
+  --language L          the interface language 1..15 (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
-  --tv-mode T           the TV mode value, 0..65535 (default 0)
+  --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
   --clock TIME          the camera clock instead of the local time
   --help                show this text
 )",

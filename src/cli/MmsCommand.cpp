@@ -168,9 +168,9 @@ cannot hold, or too long for its field, is refused.
 Options:
   --model N            the model, 1..17 (its MMS Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
-  --language L         the camera language 1..15 (default 2, English)
+  --language L         the camera language 1..15 (default: the stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
-  --tv-mode T          the TV-out mode (default 0)
+  --tv-mode T          the TV-out mode (default: the stored one, else 0)
   --help               show this text
 )",
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode,

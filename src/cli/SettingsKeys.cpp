@@ -1,5 +1,7 @@
 #include "cli/SettingsKeys.h"
 
+#include "app/UserPreferenceStore.h"
+
 #include <charconv>
 
 namespace tamb {
@@ -38,11 +40,13 @@ std::optional<bool> AutoModeOf(const ParsedArguments& arguments)
 
 AppState AppStateFromArguments(const ParsedArguments& arguments)
 {
+    // Only looks at the stored preferences: a command never creates or changes them.
+    const auto store = OpenUserPreferenceStore(0);
     AppState app;
     app.model = arguments.model.value_or(app.model);
-    app.language = arguments.language.value_or(kEnglish);
+    app.language = arguments.language ? *arguments.language : store->StoredLanguage().value_or(kEnglish);
     app.chineseRequested = arguments.chineseRequested;
-    app.tvMode = arguments.tvMode.value_or(0);
+    app.tvMode = arguments.tvMode ? *arguments.tvMode : store->StoredTvMode().value_or(0);
     return app;
 }
 

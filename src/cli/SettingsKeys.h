@@ -22,7 +22,8 @@ namespace tamb {
 // "auto" or "manual".
 [[nodiscard]] std::optional<bool> AutoModeOf(const ParsedArguments& arguments);
 
-// The application state the files take their language and TV-out mode from.
+// The application state the files take their language and TV-out mode from: --language, else the stored
+// language preference (when it is one of 1..15), else English; --tv-mode, else the stored TV mode, else 0.
 [[nodiscard]] AppState AppStateFromArguments(const ParsedArguments& arguments);
 
 // "KEY takes a whole number, not 'VALUE'" and similar texts.

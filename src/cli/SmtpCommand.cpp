@@ -148,7 +148,7 @@ cannot hold, or too long for its field, is refused.
 Options:
   --model N            the model, 1..17 (its SMTP Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
-  --language L         the camera language 1..15 (default 2, English)
+  --language L         the camera language 1..15 (default: the stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
   --help               show this text
 )",
