@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -61,6 +62,27 @@ TEST(CameraCommandTest, WritesTheSettingsTheClockAndTheApplicationState)
     EXPECT_EQ(bytes[45], 52);
     EXPECT_EQ(bytes[48], 2);
     EXPECT_EQ(bytes[1], 3); // the model's start image size, "14MP"
+}
+
+} // namespace
+} // namespace tamb
+
+namespace tamb {
+namespace {
+
+TEST(CameraCommandTest, LanguageAndTvModeDefaultToTheStoredPreferences)
+{
+    const CliSandbox sandbox;
+    std::filesystem::create_directories(sandbox.folder() / "config" / "tamb-vorrel");
+    std::ofstream(sandbox.folder() / "config" / "tamb-vorrel" / "preferences") << "language=5\nTvMode=7\n";
+    const auto result = sandbox.run({ "camera", "--model", "6", "--out", "{dir}/out" });
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+
+    std::ifstream in(sandbox.outFolder() / "menu.dat", std::ios::binary);
+    const std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    ASSERT_EQ(bytes.size(), 60U);
+    EXPECT_EQ(bytes[29], 5);
+    EXPECT_EQ(bytes[30], 7);
 }
 
 } // namespace
