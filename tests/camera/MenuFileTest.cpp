@@ -71,5 +71,12 @@ TEST_F(MenuFileTest, AMissingFolderIsReportedWithThePath)
     EXPECT_TRUE(entries().empty());
 }
 
+TEST_F(MenuFileTest, AnEmptyFolderIsRefused)
+{
+    const auto status = WriteMenuFile("", FactoryResetRecord());
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find("no folder"), std::string::npos) << status.reason();
+}
+
 } // namespace
 } // namespace tamb
