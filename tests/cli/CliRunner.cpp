@@ -1,11 +1,10 @@
 #include "CliRunner.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tamb {
 namespace {
@@ -34,8 +33,8 @@ CliSandbox::CliSandbox()
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     // The process id keeps runs of the same test in several build trees apart.
-    std::string name = std::string { "tamb-cli-" } + std::to_string(getpid()) + "-" + test->test_suite_name() + "-"
-        + test->name();
+    std::string name
+        = std::string { "tamb-cli-" } + std::to_string(getpid()) + "-" + test->test_suite_name() + "-" + test->name();
     for (auto& character : name) {
         if (character == '/') {
             character = '_';

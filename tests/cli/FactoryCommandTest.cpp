@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sstream>
 
 namespace tamb {
 namespace {
@@ -46,7 +47,24 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, CliRejectionTest,
         RejectionCase {
             "FactoryStrayWord", { "factory", "--out", "{dir}/out", "extra" }, "unexpected argument 'extra'" },
         RejectionCase {
-            "FactoryOutTwice", { "factory", "--out", "{dir}/out", "--out={dir}/out" }, "--out is given twice" }),
+            "FactoryOutTwice", { "factory", "--out", "{dir}/out", "--out={dir}/out" }, "--out is given twice" },
+        RejectionCase { "ClockNotALeapDay",
+            { "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2023-02-29T00:00:00" },
+            "--clock takes a date and time YYYY-MM-DDTHH:MM:SS" },
+        RejectionCase { "ClockHour24",
+            { "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2024-02-03T24:00:00" }, "--clock takes" },
+        RejectionCase { "ClockShortParts",
+            { "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2024-2-3T07:05:09" }, "--clock takes" },
+        RejectionCase { "TvModeAboveSixteenBits",
+            { "camera", "--model", "1", "--out", "{dir}/out", "--tv-mode", "65536" },
+            "--tv-mode takes a number from 0 to 65535, not '65536'" },
+        RejectionCase { "LanguageZero", { "camera", "--model", "1", "--out", "{dir}/out", "--language", "0" },
+            "--language takes a language number from 1 to 15" },
+        RejectionCase {
+            "AssignmentWithoutKey", { "camera", "--model", "1", "--out", "{dir}/out", "=5" }, "'=5' has no key" },
+        RejectionCase { "KeyTwice",
+            { "camera", "--model", "1", "--out", "{dir}/out", "videoLength=5", "videoLength=6" },
+            "the key 'videoLength' is given twice" }),
     [](const auto& row) { return row.param.name; });
 
 TEST(FactoryCommandTest, WritesTheFactoryRecord)
@@ -68,6 +86,46 @@ TEST(FactoryCommandTest, AFolderThatCannotBeWrittenFailsWithItsReason)
     EXPECT_EQ(result.exitCode, 1) << result.output;
     EXPECT_NE(result.output.find("out/missing/menu.dat"), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("No such file or directory"), std::string::npos) << result.output;
+}
+
+TEST(CommandLineTest, ALeapDayClockIsTakenAsGiven)
+{
+    const CliSandbox sandbox;
+    const auto result
+        = sandbox.run({ "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2024-02-29T23:59:58" });
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+
+    std::ifstream in(sandbox.outFolder() / "menu.dat", std::ios::binary);
+    const std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    ASSERT_EQ(bytes.size(), 60u);
+    EXPECT_EQ((std::vector<std::uint8_t> { bytes.begin() + 14, bytes.begin() + 20 }),
+        (std::vector<std::uint8_t> { 14, 2, 29, 23, 59, 58 }));
+}
+
+TEST(CommandLineTest, EveryListedCommandHasItsOwnHelp)
+{
+    const CliSandbox sandbox;
+    const auto program = sandbox.run({ "--help" });
+    ASSERT_EQ(program.exitCode, 0);
+    const auto listStart = program.output.find("Commands:\n");
+    ASSERT_NE(listStart, std::string::npos) << program.output;
+
+    std::vector<std::string> commands;
+    std::istringstream lines(program.output.substr(listStart));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line) && line.starts_with("  ")) {
+        std::istringstream words(line);
+        std::string name;
+        words >> name;
+        commands.push_back(name);
+    }
+    ASSERT_GE(commands.size(), 2u) << program.output;
+    for (const auto& command : commands) {
+        const auto help = sandbox.run({ command, "--help" });
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_TRUE(help.output.starts_with("Usage: tamb-setup-cli " + command + " ")) << help.output;
+    }
 }
 
 TEST(FactoryCommandTest, HelpIsShownForTheProgramAndTheCommand)
