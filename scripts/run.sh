@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release -j "$(nproc)"
-exec build/release/src/cli/tamb-setup-cli --help "$@"
+exec build/release/src/app/tamb-setup "$@"

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -313,6 +312,10 @@ void Dialog::keyPressEvent(QKeyEvent* event)
         cancelPressed();
         return;
     }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && m_firstSystemCommand) {
+        notify(*m_firstSystemCommand, Notification::SystemMenuCommand);
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // As the platform does: a focused push button takes Enter, then the default button, then OK.
@@ -351,11 +354,10 @@ void Dialog::addSystemMenuCommand(int commandId, std::string_view label)
     if (m_firstSystemCommand) {
         return;
     }
+    // Qt offers no way into the window manager's menu of a dialog, so the command is the dialog's F1 key
+    // (keyPressEvent); the label describes it to assistive tools.
     m_firstSystemCommand = commandId;
-    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    shortcut->setObjectName(FromUtf8(label));
-    connect(shortcut, &QShortcut::activated, this,
-        [this, commandId] { notify(commandId, Notification::SystemMenuCommand); });
+    setAccessibleDescription(FromUtf8(label) + QStringLiteral(" (F1)"));
 }
 
 void Dialog::setTitle(std::string_view title)

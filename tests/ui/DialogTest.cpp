@@ -1,5 +1,6 @@
 #include "ui/Dialog.h"
 
+#include "support/ModalRun.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,9 @@
 
 namespace tamb {
 namespace {
+
+using guitest::RunOutcome;
+using guitest::RunWhile;
 
 enum : int
 {
@@ -44,30 +48,6 @@ constexpr std::array kNoDefaultControls {
     DropDownList(1080, { 10, 50, 60, 100 }),
 };
 constexpr DialogTemplate kNoDefaultTemplate { 901, "Tamb Vorrel", 120, 80, 9, kNoDefaultControls };
-
-// Runs `dialog` modally while `action` drives it. When the action leaves it open, the dialog is ended with
-// Cancel afterwards and `leftOpen` says so.
-struct RunOutcome
-{
-    DialogResult result = DialogResult::Cancel;
-    bool leftOpen = false;
-};
-
-RunOutcome RunWhile(Dialog& dialog, const std::function<void()>& action)
-{
-    RunOutcome outcome;
-    QTimer::singleShot(0, &dialog, [&] {
-        action();
-        QTimer::singleShot(0, &dialog, [&] {
-            outcome.leftOpen = dialog.isVisible();
-            if (outcome.leftOpen) {
-                dialog.endRun(DialogResult::Cancel);
-            }
-        });
-    });
-    outcome.result = dialog.run();
-    return outcome;
-}
 
 } // namespace
 

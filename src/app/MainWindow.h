@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "ui/Dialog.h"
+
+#include <optional>
+
+namespace tamb {
+
+class PreferenceStore;
+
+// Control identifiers of the main window.
+inline constexpr int kSelectLanguageLabelId = 1078;
+inline constexpr int kLanguageListId = 1080;
+inline constexpr int kCameraModelLabelId = 1079;
+inline constexpr int kModelListId = 1081;
+inline constexpr int kCameraSetupButtonId = 1000;
+inline constexpr int kMmsSetupButtonId = 1001;
+inline constexpr int kSmtpSetupButtonId = 1002;
+inline constexpr int kUpdateButtonId = 1076;
+inline constexpr int kVersionLabelId = 1077;
+// The About item of the window menu (F1 where the platform gives dialogs no window menu).
+inline constexpr int kAboutCommandId = 16;
+
+enum class SetupButton
+{
+    Camera,
+    Mms,
+    Smtp,
+};
+
+// The main window: the user picks the language and the camera model, which change `state` and are stored as
+// preferences at once, and opens a setup dialog. A setup button ends the run (result OK) and leaves its choice
+// in chosenSetup(); the caller opens the dialog and afterwards shows a new main window. Enter, Escape and the
+// close box end the run without a choice.
+class MainWindow : public Dialog
+{
+public:
+    MainWindow(AppState& state, PreferenceStore& preferences, QWidget* parent = nullptr);
+
+    [[nodiscard]] std::optional<SetupButton> chosenSetup() const { return m_chosenSetup; }
+
+protected:
+    void initialise() override;
+
+private:
+    void recaption();
+    void fillLanguageList();
+    void applyButtonAvailability();
+    void languagePicked();
+    void modelPicked();
+    void setupPressed(SetupButton button);
+    void showAbout();
+
+    AppState& m_state;
+    PreferenceStore& m_preferences;
+    std::optional<SetupButton> m_chosenSetup;
+};
+
+} // namespace tamb

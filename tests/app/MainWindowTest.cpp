@@ -1,0 +1,235 @@
+#include "app/MainWindow.h"
+
+#include "app/InMemoryPreferenceStore.h"
+#include "app/ProgramVersion.h"
+#include "app/SetupLoop.h"
+#include "support/ModalRun.h"
+#include "ui/RecordingUiServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+using guitest::ChooseEntry;
+using guitest::ModalDriver;
+using guitest::RunWhile;
+
+constexpr int kGermanEntry = 2;
+constexpr std::uint16_t kEnglishUnitedStates = 1033;
+
+// The setup dialogs of a test: each records the state it was opened with and returns to the main window.
+std::vector<std::pair<SetupDialog, AppState>> g_opened;
+
+template <SetupDialog D> SetupOutcome RecordOpening(const AppState& state)
+{
+    g_opened.emplace_back(D, state);
+    return SetupOutcome::BackToMainWindow;
+}
+
+std::array<SetupDialogEntry, kSetupDialogCount> RecordingDialogs()
+{
+    return { {
+        { SetupDialog::CameraMenu, &RecordOpening<SetupDialog::CameraMenu> },
+        { SetupDialog::Q100Menu, &RecordOpening<SetupDialog::Q100Menu> },
+        { SetupDialog::Q220Menu, &RecordOpening<SetupDialog::Q220Menu> },
+        { SetupDialog::Q300Menu, &RecordOpening<SetupDialog::Q300Menu> },
+        { SetupDialog::Q400Menu, &RecordOpening<SetupDialog::Q400Menu> },
+        { SetupDialog::Q420Menu, &RecordOpening<SetupDialog::Q420Menu> },
+        { SetupDialog::Mms, &RecordOpening<SetupDialog::Mms> },
+        { SetupDialog::Q400Mms, &RecordOpening<SetupDialog::Q400Mms> },
+        { SetupDialog::Q200Smtp, &RecordOpening<SetupDialog::Q200Smtp> },
+        { SetupDialog::Q400Smtp, &RecordOpening<SetupDialog::Q400Smtp> },
+    } };
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void germanRecaptionsTheWindowAndIsStored();
+    void setupButtonsFollowTheModel_data();
+    void setupButtonsFollowTheModel();
+    void chineseOnAnotherSystemShowsEnglishAndStoresChinese();
+    void enterClosesWithoutChoosingASetup();
+    void setupThenExitShowsANewMainWindowWithTheSameChoices();
+    void aDialogNotBuiltYetShowsAPlaceholderMessage();
+    void updateButtonOpensTheHomePageAndF1TheAboutBox();
+
+private:
+    std::unique_ptr<InMemoryPreferenceStore> m_store;
+    AppState m_state;
+    std::unique_ptr<RecordingUiServices> m_services;
+    std::unique_ptr<ScopedUiServices> m_installed;
+};
+
+void MainWindowTest::init()
+{
+    m_installed.reset();
+    m_store = std::make_unique<InMemoryPreferenceStore>(kEnglishUnitedStates);
+    m_store->setKeyPresent(true);
+    m_state = AppState();
+    m_services = std::make_unique<RecordingUiServices>();
+    m_installed = std::make_unique<ScopedUiServices>(*m_services);
+    g_opened.clear();
+}
+
+void MainWindowTest::germanRecaptionsTheWindowAndIsStored()
+{
+    MainWindow window(m_state, *m_store);
+    std::string cameraCaption;
+    std::string versionLabel;
+    std::string selectedLanguage;
+    RunWhile(window, [&] {
+        ChooseEntry(window, kLanguageListId, kGermanEntry);
+        cameraCaption = window.controlText(kCameraSetupButtonId);
+        versionLabel = window.controlText(kVersionLabelId);
+        selectedLanguage = window.controlText(kLanguageListId);
+    });
+    QCOMPARE(QString::fromStdString(cameraCaption), QStringLiteral("Kamera Installation"));
+    QVERIFY(QString::fromStdString(versionLabel).startsWith(QStringLiteral("Programmversion :")));
+    QCOMPARE(QString::fromStdString(selectedLanguage), QStringLiteral("Deutsch"));
+    QCOMPARE(m_state.language, 3);
+    QCOMPARE(m_store->number("language"), std::optional<std::uint32_t>(3));
+}
+
+void MainWindowTest::setupButtonsFollowTheModel_data()
+{
+    QTest::addColumn<QList<int>>("models"); // chosen one after the other in the same window
+    QTest::addColumn<bool>("mmsEnabled");
+    QTest::addColumn<bool>("smtpEnabled");
+    QTest::newRow("model 14 greys both") << QList<int> { 14 } << false << false;
+    QTest::newRow("model 2 greys SMTP only") << QList<int> { 2 } << true << false;
+    QTest::newRow("model 4 after model 2 enables SMTP again") << QList<int> { 2, 4 } << true << true;
+    QTest::newRow("model 11 greys both") << QList<int> { 11 } << false << false;
+}
+
+void MainWindowTest::setupButtonsFollowTheModel()
+{
+    QFETCH(QList<int>, models);
+    QFETCH(bool, mmsEnabled);
+    QFETCH(bool, smtpEnabled);
+
+    MainWindow window(m_state, *m_store);
+    bool cameraEnabled = false;
+    bool mms = false;
+    bool smtp = false;
+    RunWhile(window, [&] {
+        for (const int model : models) {
+            ChooseEntry(window, kModelListId, model - 1);
+        }
+        cameraEnabled = window.isControlEnabled(kCameraSetupButtonId);
+        mms = window.isControlEnabled(kMmsSetupButtonId);
+        smtp = window.isControlEnabled(kSmtpSetupButtonId);
+    });
+    QVERIFY(cameraEnabled);
+    QCOMPARE(mms, mmsEnabled);
+    QCOMPARE(smtp, smtpEnabled);
+    QCOMPARE(m_state.model, models.last());
+    QCOMPARE(m_store->number("model"), std::optional<std::uint32_t>(models.last()));
+}
+
+void MainWindowTest::chineseOnAnotherSystemShowsEnglishAndStoresChinese()
+{
+    m_state.language = kLastLanguage; // start from Russian so that every caption must change
+    MainWindow window(m_state, *m_store);
+    std::string firstEntry;
+    std::string cameraCaption;
+    int selected = -1;
+    RunWhile(window, [&] {
+        ChooseEntry(window, kLanguageListId, 0);
+        firstEntry = window.list(kLanguageListId)->itemText(0).toStdString();
+        cameraCaption = window.controlText(kCameraSetupButtonId);
+        selected = window.selectedListItem(kLanguageListId);
+    });
+    QCOMPARE(QString::fromStdString(firstEntry), QStringLiteral("Chinese"));
+    QCOMPARE(QString::fromStdString(cameraCaption), QStringLiteral("Camera Setup"));
+    QCOMPARE(selected, 0);
+    QVERIFY(m_state.chineseRequested);
+    QCOMPARE(m_state.language, kEnglish);
+    QCOMPARE(m_store->number("language"), std::optional<std::uint32_t>(kChinese));
+}
+
+void MainWindowTest::enterClosesWithoutChoosingASetup()
+{
+    MainWindow window(m_state, *m_store);
+    const guitest::RunOutcome outcome = RunWhile(window, [&] { QTest::keyClick(&window, Qt::Key_Return); });
+    QVERIFY(!outcome.leftOpen);
+    QVERIFY(!window.chosenSetup().has_value());
+}
+
+void MainWindowTest::setupThenExitShowsANewMainWindowWithTheSameChoices()
+{
+    std::string secondWindowLanguage;
+    std::string secondWindowModel;
+    const ModalDriver driver({
+        [](Dialog& first) {
+            ChooseEntry(first, kLanguageListId, kGermanEntry);
+            ChooseEntry(first, kModelListId, 13); // Tamb Q100
+            first.button(kCameraSetupButtonId)->click();
+        },
+        [&](Dialog& second) {
+            secondWindowLanguage = second.controlText(kLanguageListId);
+            secondWindowModel = second.controlText(kModelListId);
+            QTest::keyClick(&second, Qt::Key_Escape);
+        },
+    });
+    RunSetupLoop(m_state, *m_store, RecordingDialogs());
+
+    QCOMPARE(driver.stepsTaken(), std::size_t(2));
+    QCOMPARE(g_opened.size(), std::size_t(1));
+    QVERIFY(g_opened[0].first == SetupDialog::Q100Menu);
+    QCOMPARE(g_opened[0].second.language, 3);
+    QCOMPARE(g_opened[0].second.model, 14);
+    QCOMPARE(QString::fromStdString(secondWindowLanguage), QStringLiteral("Deutsch"));
+    QCOMPARE(QString::fromStdString(secondWindowModel), QStringLiteral("Tamb Q100"));
+}
+
+void MainWindowTest::aDialogNotBuiltYetShowsAPlaceholderMessage()
+{
+    std::array<SetupDialogEntry, kSetupDialogCount> dialogs = RecordingDialogs();
+    dialogs[static_cast<std::size_t>(SetupDialog::Mms)].run = nullptr;
+    const ModalDriver driver({
+        [](Dialog& first) { first.button(kMmsSetupButtonId)->click(); },
+        [](Dialog& second) { second.close(); },
+    });
+    RunSetupLoop(m_state, *m_store, dialogs);
+
+    QCOMPARE(driver.stepsTaken(), std::size_t(2));
+    QVERIFY(g_opened.empty());
+    QCOMPARE(m_services->messages, std::vector<std::string> { "This setup dialog is not available yet." });
+}
+
+void MainWindowTest::updateButtonOpensTheHomePageAndF1TheAboutBox()
+{
+    MainWindow window(m_state, *m_store);
+    std::string aboutTitle;
+    QTimer aboutCloser;
+    QObject::connect(&aboutCloser, &QTimer::timeout, [&] {
+        auto* about = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (about != nullptr && about != &window) {
+            aboutTitle = about->windowTitle().toStdString();
+            QTest::keyClick(about, Qt::Key_Return);
+        }
+    });
+    aboutCloser.start(5);
+    RunWhile(window, [&] {
+        window.button(kUpdateButtonId)->click();
+        QTest::keyClick(&window, Qt::Key_F1);
+    });
+    QCOMPARE(m_services->openedUrls, std::vector<std::string> { std::string(kHomePageUrl) });
+    QCOMPARE(QString::fromStdString(aboutTitle), QStringLiteral("About Setup"));
+}
+
+} // namespace tamb
+
+QTEST_MAIN(tamb::MainWindowTest)
+#include "MainWindowTest.moc"
