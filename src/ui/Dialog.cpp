@@ -92,6 +92,17 @@ protected:
     }
 };
 
+// Switches an edit between editable and read-only; a read-only edit shows the system's face colour instead of
+// its field colour, as the platform's read-only edits do, so that the user sees which fields take input.
+void SetEditReadOnly(QLineEdit* edit, bool readOnly)
+{
+    edit->setReadOnly(readOnly);
+    const QPalette& system = QApplication::palette();
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Base, system.color(readOnly ? QPalette::Button : QPalette::Base));
+    edit->setPalette(colours);
+}
+
 } // namespace
 
 // What the user may type into an edit: digits only when asked, and no more than the typing limit. Only typing
@@ -234,7 +245,7 @@ void Dialog::createControl(const ControlTemplate& control)
         if (centred) {
             edit->setAlignment(Qt::AlignCenter);
         }
-        edit->setReadOnly(HasStyle(control.styles, ControlStyle::ReadOnly));
+        SetEditReadOnly(edit, HasStyle(control.styles, ControlStyle::ReadOnly));
         if (HasStyle(control.styles, ControlStyle::Masked)) {
             edit->setEchoMode(QLineEdit::Password);
         }
@@ -475,7 +486,7 @@ int Dialog::listItemCount(int controlId) const
 void Dialog::setReadOnly(int controlId, bool readOnly)
 {
     if (QLineEdit* widget = edit(controlId)) {
-        widget->setReadOnly(readOnly);
+        SetEditReadOnly(widget, readOnly);
     }
 }
 

@@ -208,10 +208,13 @@ void DialogTest::editsFilterTyping()
     QTest::keyClicks(password, QStringLiteral("xyz"));
     QCOMPARE(dialog.controlText(kPasswordEdit), std::string("12345xyz"));
 
+    const QColor editableField = dialog.edit(kFolderEdit)->palette().color(QPalette::Base);
     dialog.setReadOnly(kFolderEdit, true);
     QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
     QCOMPARE(dialog.controlText(kFolderEdit), std::string());
+    QVERIFY2(dialog.edit(kFolderEdit)->palette().color(QPalette::Base) != editableField, "read-only looks editable");
     dialog.setReadOnly(kFolderEdit, false);
+    QCOMPARE(dialog.edit(kFolderEdit)->palette().color(QPalette::Base), editableField);
     QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
     QCOMPARE(dialog.controlText(kFolderEdit), std::string("D:"));
 }
