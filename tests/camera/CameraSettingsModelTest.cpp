@@ -462,27 +462,3 @@ INSTANTIATE_TEST_SUITE_P(Families, CameraDefaultTest,
 
 } // namespace
 } // namespace tamb
-
-namespace tamb {
-namespace {
-
-// Every model has its start values in the table of exactly the family that Camera Setup opens for it.
-TEST(CameraFamilyDataTest, EachModelIsListedByTheFamilyItOpens)
-{
-    for (ModelId model = 1; model <= kModelCount; ++model) {
-        int listings = 0;
-        for (const CameraFamily family : { CameraFamily::Generic, CameraFamily::Q100, CameraFamily::Q220,
-                 CameraFamily::Q300, CameraFamily::Q400, CameraFamily::Q420 }) {
-            for (const CameraModelVariant& variant : FamilyData(family).models) {
-                if (variant.model == model) {
-                    ++listings;
-                    EXPECT_EQ(family, CameraFamilyFor(model)) << "model " << model;
-                }
-            }
-        }
-        EXPECT_EQ(listings, 1) << "model " << model;
-    }
-}
-
-} // namespace
-} // namespace tamb

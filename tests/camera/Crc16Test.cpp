@@ -1,7 +1,6 @@
 #include "camera/Crc16.h"
 
 #include <gtest/gtest.h>
-
 #include <string_view>
 
 namespace tamb {
@@ -9,7 +8,7 @@ namespace {
 
 std::span<const std::uint8_t> bytesOf(std::string_view text)
 {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+    return { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() };
 }
 
 TEST(Crc16Test, GivesTheXmodemCheckValue)
