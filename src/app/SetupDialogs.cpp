@@ -1,11 +1,13 @@
 #include "app/SetupDialogs.h"
 
+#include "camera/dialogs/CameraMenuRunner.h"
+
 namespace tamb {
 
 namespace {
 
 constexpr std::array<SetupDialogEntry, kSetupDialogCount> kSetupDialogs { {
-    { SetupDialog::CameraMenu, nullptr },
+    { SetupDialog::CameraMenu, &RunGenericCameraMenu },
     { SetupDialog::Q100Menu, nullptr },
     { SetupDialog::Q220Menu, nullptr },
     { SetupDialog::Q300Menu, nullptr },

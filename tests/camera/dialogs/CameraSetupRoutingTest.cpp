@@ -1,6 +1,7 @@
 #include "app/SetupDialogs.h"
 #include "support/ModalRun.h"
 
+#include <QAbstractButton>
 #include <QTest>
 #include <string>
 #include <vector>
