@@ -33,8 +33,7 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
     }
 }
 
-} // namespace
-
+// A whole number as the exchange reads it, or nothing when the text is not one.
 std::optional<std::int32_t> ParseExchangeInteger(std::string_view text)
 {
     text = Trimmed(text);
@@ -59,6 +58,8 @@ std::optional<std::int32_t> ParseExchangeInteger(std::string_view text)
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
+
+} // namespace
 
 void DataExchange::bindInteger(int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum)
 {

@@ -76,9 +76,6 @@ private:
     std::vector<Binding> m_bindings;
 };
 
-// A whole number as the exchange reads it, or nothing when the text is not one.
-[[nodiscard]] std::optional<std::int32_t> ParseExchangeInteger(std::string_view text);
-
 // The three prompts of the data exchange; "%1" and "%2" stand for the numbers of the failure.
 struct ExchangePrompts
 {

@@ -153,8 +153,8 @@ private:
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent)
-    , m_templateId(dialogTemplate.id)
 {
+    setObjectName(QString::number(dialogTemplate.id));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     setWindowTitle(FromUtf8(dialogTemplate.caption));
@@ -475,12 +475,6 @@ int Dialog::selectedListItem(int controlId) const
 {
     const QComboBox* widget = list(controlId);
     return widget != nullptr ? widget->currentIndex() : -1;
-}
-
-int Dialog::listItemCount(int controlId) const
-{
-    const QComboBox* widget = list(controlId);
-    return widget != nullptr ? widget->count() : 0;
 }
 
 void Dialog::setReadOnly(int controlId, bool readOnly)

@@ -40,13 +40,14 @@ enum class Notification
 
 // A modal dialog built from a template: our thin layer over Qt Widgets.
 //
-// Controls are created from the template with their template identifier as objectName ("1013") and placed by
-// dialog units converted with the dialog font's base units. Every text crosses this interface as UTF-8.
+// The dialog's objectName is its template identifier ("129"). Controls are created from the template with their
+// template identifier as objectName ("1013") and placed by dialog units converted with the dialog font's base
+// units. Every text crosses this interface as UTF-8.
 //
-// Keys: Enter presses the template's default button when it has one (nothing when that button is disabled or
-// hidden) and otherwise means OK; Escape and the close box mean Cancel. OK and Cancel, like clicks on buttons 1
-// and 2, call the virtual okPressed() and cancelPressed(), whose default ends the run with that result; a dialog
-// that should react otherwise overrides them.
+// Keys: Enter presses the focused push button; otherwise the template's default button when it has one (nothing
+// when that button is disabled or hidden); otherwise it means OK. Escape and the close box mean Cancel. OK and Cancel,
+// like clicks on buttons 1 and 2, call the virtual okPressed() and cancelPressed(), whose default ends the run with
+// that result; a dialog that should react otherwise overrides them.
 //
 // Data exchange with a settings model: the model binds its members to control identifiers on a DataExchange in
 // its binding order; the dialog's sync() reads the controls into it and, on the first failure, shows one message
@@ -80,7 +81,6 @@ public:
     // Window.
     void setTitle(std::string_view title);
     [[nodiscard]] const DialogBaseUnits& baseUnits() const { return m_baseUnits; }
-    [[nodiscard]] int templateId() const { return m_templateId; }
 
     // Any control.
     [[nodiscard]] QWidget* control(int controlId) const;
@@ -98,7 +98,6 @@ public:
     void appendListItem(int controlId, std::string_view text);
     void selectListItem(int controlId, int index);
     [[nodiscard]] int selectedListItem(int controlId) const;
-    [[nodiscard]] int listItemCount(int controlId) const;
 
     // Edits.
     void setReadOnly(int controlId, bool readOnly);
@@ -139,7 +138,6 @@ private:
     void notify(int controlId, Notification notification);
     [[nodiscard]] QWidget* requireControl(int controlId) const;
 
-    int m_templateId = 0;
     DialogBaseUnits m_baseUnits;
     std::map<int, QWidget*> m_controls;
     std::map<int, EditInputRules*> m_editRules;
