@@ -1,6 +1,7 @@
 #include "ui/DataExchange.h"
 
 #include "cellular/Utf8Text.h"
+#include "i18n/Messages.h"
 
 #include <algorithm>
 #include <cctype>
@@ -105,6 +106,12 @@ void DataExchange::writeBack(ControlTextAccess& controls) const
             controls.setControlText(binding.controlId, *binding.text);
         }
     }
+}
+
+ExchangePrompts ExchangePromptsFor(LanguageId language)
+{
+    return ExchangePrompts { MessageText(MessageId::PromptInteger, language),
+        MessageText(MessageId::PromptTextTooLong, language), MessageText(MessageId::PromptIntegerRange, language) };
 }
 
 std::string FormatExchangePrompt(const ExchangeFailure& failure, const ExchangePrompts& prompts)

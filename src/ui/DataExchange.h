@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppState.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -84,12 +86,9 @@ struct ExchangePrompts
     std::string_view outOfRange; // %1: minimum, %2: maximum
 };
 
-// The dialog framework's own prompts, the same in every language.
-inline constexpr ExchangePrompts kFrameworkPrompts {
-    "请输入一个整数。",
-    "输入的字符请不要多于 %1 个。",
-    "请输入一个 %1 至 %2 之间的整数。",
-};
+// The prompts in the message catalogue's language for `language`: Chinese for Chinese, English for every other
+// language, like every other message of the program.
+[[nodiscard]] ExchangePrompts ExchangePromptsFor(LanguageId language);
 
 // The message for a failure, from the prompts given.
 [[nodiscard]] std::string FormatExchangePrompt(const ExchangeFailure& failure, const ExchangePrompts& prompts);

@@ -503,7 +503,8 @@ std::optional<ExchangeFailure> Dialog::sync(const DataExchange& exchange)
 {
     std::optional<ExchangeFailure> failure = exchange.sync(*this);
     if (failure) {
-        ShowMessage(m_exchangePrompt ? m_exchangePrompt(*failure) : FormatExchangePrompt(*failure, kFrameworkPrompts));
+        ShowMessage(m_exchangePrompt ? m_exchangePrompt(*failure)
+                                     : FormatExchangePrompt(*failure, ExchangePromptsFor(m_exchangeLanguage)));
         if (QWidget* widget = control(failure->controlId)) {
             widget->setFocus(Qt::OtherFocusReason);
             if (auto* failedEdit = qobject_cast<QLineEdit*>(widget)) {

@@ -52,8 +52,9 @@ enum class Notification
 // Data exchange with a settings model: the model binds its members to control identifiers on a DataExchange in
 // its binding order; the dialog's sync() reads the controls into it and, on the first failure, shows one message
 // (through UiServices), gives that control the keyboard focus and returns the failure, which the caller may
-// ignore. writeBack() shows the values again. The message text comes from the exchange prompt (the framework's
-// prompts unless setExchangePrompt gave another, for example a model's own range message).
+// ignore. writeBack() shows the values again. The message text comes from the exchange prompt: the catalogue's
+// prompts in the language given to setExchangeLanguage (English until then), unless setExchangePrompt gave
+// another, for example a model's own range message.
 //
 // Operations on an identifier the template does not have are programming faults: they assert in debug builds
 // and do nothing otherwise.
@@ -109,6 +110,7 @@ public:
     std::optional<ExchangeFailure> sync(const DataExchange& exchange);
     void writeBack(const DataExchange& exchange);
     void setExchangePrompt(ExchangePrompt prompt);
+    void setExchangeLanguage(LanguageId language) { m_exchangeLanguage = language; }
 
     // ControlTextAccess, also the way to caption any control: the text of an edit, the caption of a label,
     // button or group box; for a list the selected entry's text (setting it does nothing). An edit's text set
@@ -145,6 +147,7 @@ private:
     std::map<std::pair<int, Notification>, Handler> m_handlers;
     std::optional<int> m_firstSystemCommand;
     ExchangePrompt m_exchangePrompt;
+    LanguageId m_exchangeLanguage = kEnglish;
     bool m_initialised = false;
 };
 

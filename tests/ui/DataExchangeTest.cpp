@@ -154,14 +154,18 @@ TEST(DataExchangeTest, WriteBackShowsEveryValue)
     EXPECT_EQ(controls.texts, (std::map<int, std::string> { { 1017, "-5" }, { 1030, "2024/02/03 07:05:09" } }));
 }
 
-TEST(DataExchangeTest, FrameworkPromptsCarryTheNumbersOfTheFailure)
+TEST(DataExchangeTest, PromptsCarryTheNumbersOfTheFailureInTheMessageLanguage)
 {
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::NotAnInteger, 1, 60, 0 }, kFrameworkPrompts),
+    const ExchangePrompts chinese = ExchangePromptsFor(kChinese);
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::NotAnInteger, 1, 60, 0 }, chinese),
         "请输入一个整数。");
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::TooLong, 0, 0, 80 }, kFrameworkPrompts),
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::TooLong, 0, 0, 80 }, chinese),
         "输入的字符请不要多于 80 个。");
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, -1, 60, 0 }, kFrameworkPrompts),
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, -1, 60, 0 }, chinese),
         "请输入一个 -1 至 60 之间的整数。");
+    // Every other language reads English, German included.
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, 0, 23, 0 }, ExchangePromptsFor(3)),
+        "Please enter an integer between 0 and 23.");
 }
 
 } // namespace

@@ -243,15 +243,20 @@ void DialogTest::syncFailureShowsOneMessageAndFocusesTheControl()
 
     QVERIFY(failure.has_value());
     QCOMPARE(failure->controlId, int(kVideoLengthEdit));
-    QCOMPARE(services.messages, std::vector<std::string> { "请输入一个 1 至 60 之间的整数。" });
+    QCOMPARE(services.messages, std::vector<std::string> { "Please enter an integer between 1 and 60." });
     QCOMPARE(QApplication::focusWidget(), dialog.control(kVideoLengthEdit));
     QCOMPARE(videoLength, 75);
     QCOMPARE(folder, std::string("C:\\"));
 
+    dialog.setExchangeLanguage(kChinese);
+    dialog.setControlText(kVideoLengthEdit, "");
+    QVERIFY(dialog.sync(exchange).has_value());
+    QCOMPARE(services.messages.back(), std::string("请输入一个整数。"));
+
     dialog.setControlText(kVideoLengthEdit, "60");
     QVERIFY(!dialog.sync(exchange).has_value());
     QCOMPARE(folder, std::string("D:\\cards"));
-    QCOMPARE(services.messages.size(), size_t(1));
+    QCOMPARE(services.messages.size(), size_t(2));
 }
 
 void DialogTest::syncUsesTheDialogsOwnPrompt()
