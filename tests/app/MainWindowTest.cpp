@@ -61,6 +61,8 @@ private slots:
     void chineseOnAnotherSystemShowsEnglishAndStoresChinese();
     void enterClosesWithoutChoosingASetup();
     void setupThenExitShowsANewMainWindowWithTheSameChoices();
+    void eachButtonOpensTheDialogOfTheModel_data();
+    void eachButtonOpensTheDialogOfTheModel();
     void aDialogNotBuiltYetShowsAPlaceholderMessage();
     void updateButtonOpensTheHomePageAndF1TheAboutBox();
 
@@ -191,6 +193,41 @@ void MainWindowTest::setupThenExitShowsANewMainWindowWithTheSameChoices()
     QCOMPARE(g_opened[0].second.model, 14);
     QCOMPARE(QString::fromStdString(secondWindowLanguage), QStringLiteral("Deutsch"));
     QCOMPARE(QString::fromStdString(secondWindowModel), QStringLiteral("Tamb Q100"));
+}
+
+void MainWindowTest::eachButtonOpensTheDialogOfTheModel_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("buttonId");
+    QTest::addColumn<int>("expected"); // SetupDialog
+    const auto row = [](const char* name, int model, int buttonId, SetupDialog expected) {
+        QTest::newRow(name) << model << buttonId << static_cast<int>(expected);
+    };
+    row("Q300MG body, camera", 13, kCameraSetupButtonId, SetupDialog::Q300Menu);
+    row("Q300MG body, MMS of the Q400", 13, kMmsSetupButtonId, SetupDialog::Q400Mms);
+    row("Q300MG body, SMTP of the Q400", 13, kSmtpSetupButtonId, SetupDialog::Q400Smtp);
+    row("Q200MG, generic MMS", 3, kMmsSetupButtonId, SetupDialog::Mms);
+    row("Q200MG, Q200 SMTP", 3, kSmtpSetupButtonId, SetupDialog::Q200Smtp);
+    row("Q420MG, camera", 8, kCameraSetupButtonId, SetupDialog::Q420Menu);
+}
+
+void MainWindowTest::eachButtonOpensTheDialogOfTheModel()
+{
+    QFETCH(int, model);
+    QFETCH(int, buttonId);
+    QFETCH(int, expected);
+
+    const ModalDriver driver({
+        [&](Dialog& first) {
+            ChooseEntry(first, kModelListId, model - 1);
+            first.button(buttonId)->click();
+        },
+        [](Dialog& second) { QTest::keyClick(&second, Qt::Key_Escape); },
+    });
+    RunSetupLoop(m_state, *m_store, RecordingDialogs());
+
+    QCOMPARE(g_opened.size(), std::size_t(1));
+    QCOMPARE(static_cast<int>(g_opened[0].first), expected);
 }
 
 void MainWindowTest::aDialogNotBuiltYetShowsAPlaceholderMessage()
