@@ -3,6 +3,7 @@
 #include "ui/AppIcon.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
@@ -32,7 +33,7 @@ public:
         if (chosen.isEmpty()) {
             return std::nullopt;
         }
-        return chosen.toStdString();
+        return QDir::toNativeSeparators(chosen).toStdString();
     }
 
     void openUrl(std::string_view url) override

@@ -18,8 +18,8 @@ public:
     // sound. Returns when it is closed.
     virtual void showMessage(std::string_view text) = 0;
 
-    // The system's folder chooser, starting at `current`. Returns the chosen folder (UTF-8), or nothing when the
-    // user cancelled.
+    // The system's folder chooser, starting at `current`. Returns the chosen folder (UTF-8, with the platform's
+    // separators), or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFolder(std::string_view current) = 0;
 
     // Hands an address to the system's URL handler; failures are ignored.

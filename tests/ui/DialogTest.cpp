@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -67,6 +68,7 @@ private slots:
     void listsKeepTheOrderOfAppending();
     void runsNestAndTheOuterRunResumes();
     void folderChooserCancelKeepsThePreviousFolder();
+    void theRealMessageBoxHasTheBrandCaptionAndOnlyOk();
 };
 
 void DialogTest::placesControlsByDialogUnitsWithTheirIdentifiers()
@@ -318,6 +320,40 @@ void DialogTest::folderChooserCancelKeepsThePreviousFolder()
     QCOMPARE(ChooseFolder("/home/owner"), std::string("/home/owner"));
     QCOMPARE(ChooseFolder("/home/owner"), std::string("/media/card"));
     QCOMPARE(services.folderQuestions.size(), size_t(3));
+}
+
+void DialogTest::theRealMessageBoxHasTheBrandCaptionAndOnlyOk()
+{
+    QString title;
+    QString text;
+    int buttonCount = 0;
+    bool okButton = false;
+    bool silentIcon = false;
+    bool iconShown = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        buttonCount = static_cast<int>(box->buttons().size());
+        okButton = box->button(QMessageBox::Ok) != nullptr;
+        silentIcon = box->icon() == QMessageBox::NoIcon;
+        iconShown = !box->iconPixmap().isNull();
+        box->button(QMessageBox::Ok)->click();
+    });
+    closer.start(5);
+
+    ShowMessage("Camera menu configuration file is generated");
+
+    QCOMPARE(title, QStringLiteral("Tamb Vorrel"));
+    QCOMPARE(text, QStringLiteral("Camera menu configuration file is generated"));
+    QCOMPARE(buttonCount, 1);
+    QVERIFY(okButton);
+    QVERIFY2(silentIcon, "a standard icon would make the platform play its sound");
+    QVERIFY(iconShown);
 }
 
 } // namespace tamb
