@@ -6,10 +6,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <array>
