@@ -31,26 +31,7 @@ struct JsonValue
     std::string operator()(const std::string& text) const { return jsonString(text); }
 };
 
-struct TextValue
-{
-    std::string operator()(std::int64_t number) const { return std::to_string(number); }
-    std::string operator()(bool flag) const { return flag ? "yes" : "no"; }
-    std::string operator()(const std::string& text) const { return "\"" + text + "\""; }
-};
-
 } // namespace
-
-std::string FormatReportText(const SettingsFileReport& report)
-{
-    std::string out = report.kind + ".dat: " + (report.valid() ? "valid" : "NOT valid") + "\n";
-    for (const auto& problem : report.problems) {
-        out += "  problem: " + problem + "\n";
-    }
-    for (const auto& field : report.fields) {
-        out += field.name + ": " + std::visit(TextValue {}, field.value) + "\n";
-    }
-    return out;
-}
 
 std::string FormatReportJson(const SettingsFileReport& report, const std::string& file)
 {

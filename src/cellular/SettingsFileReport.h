@@ -24,9 +24,6 @@ struct SettingsFileReport
     [[nodiscard]] bool valid() const { return problems.empty(); }
 };
 
-// "name: value" lines, after a first line saying whether the file is valid and why not.
-[[nodiscard]] std::string FormatReportText(const SettingsFileReport& report);
-
 // One JSON object (no line end): "file", "kind", "valid", "problems" (array of texts) and "fields" (every
 // field by its name).
 [[nodiscard]] std::string FormatReportJson(const SettingsFileReport& report, const std::string& file);

@@ -167,5 +167,53 @@ TEST(SmtpCommandTest, AutoModeTakesTheGprsParametersFromTheDatabase)
     EXPECT_EQ(textOf(recordOf(file, 9)), "cam");
 }
 
+struct RoundTripCase
+{
+    std::string name;
+    std::vector<std::string> arguments;
+    std::string file;
+    std::string kind;
+};
+
+class SettingsCommandInspectTest : public ::testing::TestWithParam<RoundTripCase>
+{
+};
+
+TEST_P(SettingsCommandInspectTest, InspectFindsTheWrittenFileSoundAndAFlippedByteNot)
+{
+    const CliSandbox sandbox;
+    ASSERT_EQ(sandbox.run(GetParam().arguments).exitCode, 0);
+    const auto path = "{dir}/out/" + GetParam().file;
+
+    const auto sound = sandbox.run({ "inspect", "--json", path });
+    EXPECT_EQ(sound.exitCode, 0) << sound.output;
+    const auto kind = "\"kind\": \"" + GetParam().kind + "\", \"valid\": true";
+    EXPECT_NE(sound.output.find(kind), std::string::npos) << sound.output;
+
+    const auto file = sandbox.outFolder() / GetParam().file;
+    std::fstream stream(file, std::ios::in | std::ios::out | std::ios::binary);
+    stream.seekg(130);
+    const auto byte = static_cast<char>(stream.get() ^ 0x10);
+    stream.seekp(130);
+    stream.put(byte);
+    stream.close();
+    const auto damaged = sandbox.run({ "inspect", "--kind", GetParam().kind, path });
+    EXPECT_EQ(damaged.exitCode, 1) << damaged.output;
+    EXPECT_NE(damaged.output.find("NOT valid"), std::string::npos) << damaged.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsCommandInspectTest,
+    ::testing::Values(RoundTripCase { "SetupInternational",
+                          mms({ "--model", "3", "country=3", "operator=8", "phoneScope=1", "phone1=+441234567890" }),
+                          "setup.dat", "setup" },
+        RoundTripCase { "SetupManual",
+            mms({ "--model", "17", "mode=manual", "url=http://m", "apn=a", "gateway=1.2.3.4", "port=80",
+                "phone1=me@example.com" }),
+            "setup.dat", "setup" },
+        RoundTripCase { "SmtpQ200", smtp({ "--model", "6", "senderEmail=cam@example.com" }), "smtp.dat", "smtp" },
+        RoundTripCase {
+            "SmtpQ400", smtp({ "--model", "16", "mode=manual", "apn=web", "smtpStatus=2" }), "smtp.dat", "smtp" }),
+    [](const auto& row) { return row.param.name; });
+
 } // namespace
 } // namespace tamb

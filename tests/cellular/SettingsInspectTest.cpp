@@ -46,14 +46,14 @@ TEST(SettingsInspectTest, ReadsBackWhatTheWritersStore)
 {
     for (const auto scope : { PhoneScope::china, PhoneScope::international }) {
         const auto report = InspectSetupFile(setupBytes(scope), kCyrillicPage);
-        EXPECT_TRUE(report.valid()) << FormatReportText(report);
+        EXPECT_TRUE(report.valid()) << report.problems.front();
         EXPECT_EQ(std::get<std::int64_t>(find(report, "bias")->value), scope == PhoneScope::international ? 18 : 0);
         EXPECT_EQ(std::get<std::string>(find(report, "countryName")->value), "Russia");
         EXPECT_EQ(std::get<std::string>(find(report, "operatorName")->value), "Мегафон");
         EXPECT_EQ(std::get<std::string>(find(report, "email")->value), "дача@example.ru");
     }
     const auto q200 = InspectSmtpFile(smtpBytes(SmtpFamily::q200), kCyrillicPage);
-    EXPECT_TRUE(q200.valid()) << FormatReportText(q200);
+    EXPECT_TRUE(q200.valid()) << q200.problems.front();
     EXPECT_EQ(std::get<std::string>(find(q200, "family")->value), "q200");
     EXPECT_EQ(std::get<std::int64_t>(find(q200, "remoteControlHour")->value), 7);
     EXPECT_EQ(std::get<std::string>(find(q200, "countryName")->value), "Israel");
