@@ -2,6 +2,7 @@
 // (the files are written into FOLDER, by default a fresh folder under the system's temporary folder).
 #include "camera/CameraRecord.h"
 #include "camera/MenuFile.h"
+#include "cellular/SetupFile.h"
 #include "common/Paths.h"
 
 #include <algorithm>
@@ -43,6 +44,24 @@ CameraSettings sampleSettings()
     settings.language = 2;
     settings.longitudeDegrees = 12;
     settings.latitudeDegrees = 47;
+    return settings;
+}
+
+MmsSettings sampleMmsSettings()
+{
+    MmsSettings settings;
+    settings.countryIndex = 3;
+    settings.operatorIndex = 1;
+    settings.url = "http://mmsc.mms.o2.co.uk:8002";
+    settings.apn = "mobile.o2.co.uk";
+    settings.gateway = "82.132.254.1";
+    settings.port = "8080";
+    settings.account = "o2web";
+    settings.password = "password";
+    settings.phone1 = "+447700900123";
+    settings.email = "owner@example.com";
+    settings.phoneScope = PhoneScope::international;
+    settings.picturesPerDay = 37;
     return settings;
 }
 
@@ -89,6 +108,8 @@ int main(int argc, char** argv)
     fs::create_directories(folder, error);
     const auto folderText = Utf8FromPath(folder);
     const auto settings = sampleSettings();
+    const auto mmsSettings = sampleMmsSettings();
+    const OemCodePage codePage { 850 };
 
     bool writeFailed = false;
     const std::array cases {
@@ -97,6 +118,12 @@ int main(int argc, char** argv)
         BenchCase { "build and write menu.dat (temporary file, flush, rename)", 1, 101,
             [&] {
                 if (!WriteMenuFile(folderText, BuildCameraRecord(CameraFamily::Q300, settings)).ok()) {
+                    writeFailed = true;
+                }
+            } },
+        BenchCase { "build and write setup.dat (through mms.dat, flush, rename)", 1, 101,
+            [&] {
+                if (!WriteSetupFile(folderText, mmsSettings, AppState {}, codePage).ok()) {
                     writeFailed = true;
                 }
             } },
