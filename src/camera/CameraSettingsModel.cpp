@@ -381,8 +381,9 @@ void CameraSettingsModel::writeRecord(
         outcome.messages.push_back(CameraMessage::resultOf(success));
         return;
     }
-    // The message names the file itself; keep only what the system said about it.
-    std::string path = FileInFolder(folder, kMenuFileName);
+    // The message names the file itself; keep only what the system said about it. Without a folder there is
+    // no path to name, and prefixing a separator would point at the root the writer refused to use.
+    std::string path = folder.empty() ? std::string { kMenuFileName } : FileInFolder(folder, kMenuFileName);
     std::string reason = status.reason();
     const std::string ownPrefix = "Cannot write " + path + ": ";
     if (reason.starts_with(ownPrefix))

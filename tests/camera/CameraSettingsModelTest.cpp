@@ -253,6 +253,17 @@ TEST_F(CameraModelTest, MissingFolderIsReportedWithItsPath)
     }
 }
 
+TEST_F(CameraModelTest, EmptiedFolderIsReportedWithoutPointingAtTheRoot)
+{
+    CameraSettingsModel model = makeModel(1);
+    model.changeText(CameraText::Folder, "");
+    (void)model.changeNumber(N::VideoLength, "12"); // the sync takes the empty folder
+    const CameraOutcome outcome = model.generate();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(CameraMessageText(outcome.messages.front(), kEnglish),
+        "The file menu.dat could not be written: no folder was chosen");
+}
+
 TEST_F(CameraModelTest, GenericDefaultWritesTheResetControls)
 {
     CameraSettingsModel model = makeModel(1);
