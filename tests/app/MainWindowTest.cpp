@@ -64,6 +64,7 @@ private slots:
     void eachButtonOpensTheDialogOfTheModel_data();
     void eachButtonOpensTheDialogOfTheModel();
     void aDialogNotBuiltYetShowsAPlaceholderMessage();
+    void cameraSetupOfAGenericModelOpensTheRealCameraDialog();
     void updateButtonOpensTheHomePageAndF1TheAboutBox();
 
 private:
@@ -243,6 +244,36 @@ void MainWindowTest::aDialogNotBuiltYetShowsAPlaceholderMessage()
     QCOMPARE(driver.stepsTaken(), std::size_t(2));
     QVERIFY(g_opened.empty());
     QCOMPARE(m_services->messages, std::vector<std::string> { "This setup dialog is not available yet." });
+}
+
+void MainWindowTest::cameraSetupOfAGenericModelOpensTheRealCameraDialog()
+{
+    std::vector<QString> windows;
+    std::vector<QString> titles;
+    const auto record = [&](Dialog& dialog) {
+        windows.push_back(dialog.objectName());
+        titles.push_back(dialog.windowTitle());
+    };
+    const ModalDriver driver({
+        [&](Dialog& first) {
+            record(first);
+            ChooseEntry(first, kModelListId, 14); // Tamb Q200MG-1080P
+            first.button(kCameraSetupButtonId)->click();
+        },
+        [&](Dialog& camera) {
+            record(camera);
+            QTest::keyClick(&camera, Qt::Key_Escape);
+        },
+        [&](Dialog& second) {
+            record(second);
+            QTest::keyClick(&second, Qt::Key_Escape);
+        },
+    });
+    RunSetupLoop(m_state, *m_store);
+
+    QCOMPARE(windows, (std::vector<QString> { QStringLiteral("102"), QStringLiteral("129"), QStringLiteral("102") }));
+    QCOMPARE(titles[1], QStringLiteral("Tamb Vorrel Q200 1080P"));
+    QVERIFY(m_services->messages.empty());
 }
 
 void MainWindowTest::updateButtonOpensTheHomePageAndF1TheAboutBox()
