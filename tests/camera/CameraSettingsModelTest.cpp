@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -175,6 +176,50 @@ TEST_F(CameraModelTest, OverlongChosenFolderIsShownAndTheNextSyncReportsTheLimit
     EXPECT_EQ(outcome.messages.front(), CameraMessage::tooManyCharacters(80));
     EXPECT_EQ(outcome.focusControl, kFolderEditId);
 }
+
+// A chosen folder and whether the next sync accepts it: the limit is 80 UTF-16 units, not bytes.
+struct FolderLimitCase
+{
+    std::string name;
+    std::string piece;
+    std::size_t count;
+    bool accepted;
+};
+
+void PrintTo(const FolderLimitCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class CameraFolderLimitTest : public CameraModelFixture, public ::testing::TestWithParam<FolderLimitCase>
+{
+};
+
+TEST_P(CameraFolderLimitTest, NextSyncChecksTheChosenFolder)
+{
+    std::string chosen;
+    for (std::size_t i = 0; i < GetParam().count; ++i)
+        chosen += GetParam().piece;
+    CameraSettingsModel model = makeModel(1);
+    (void)model.chooseFolder(chosen);
+    const CameraOutcome outcome = model.changeNumber(N::VideoLength, "20");
+    if (GetParam().accepted) {
+        EXPECT_TRUE(outcome.messages.empty());
+    } else {
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(outcome.messages.front(), CameraMessage::tooManyCharacters(80));
+    }
+    EXPECT_EQ(model.folderValue(), chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, CameraFolderLimitTest,
+    ::testing::Values(FolderLimitCase { "EightyLetters", "f", 80, true },
+        FolderLimitCase { "EightyOneLetters", "f", 81, false },
+        FolderLimitCase { "EightyAccentedLettersOfTwoBytes", "\xC3\xA9", 80, true },
+        FolderLimitCase { "EightyOneAccentedLetters", "\xC3\xA9", 81, false },
+        FolderLimitCase { "FortyCharactersOfTwoUnits", "\xF0\x9F\x98\x80", 40, true },
+        FolderLimitCase { "FortyOneCharactersOfTwoUnits", "\xF0\x9F\x98\x80", 41, false }),
+    [](const ::testing::TestParamInfo<FolderLimitCase>& row) { return row.param.name; });
 
 TEST_F(CameraModelTest, CancelledFolderChoiceKeepsTheFolderAndAnEmptyOneTakesTheStartFolder)
 {
