@@ -8,7 +8,9 @@
 #include "i18n/MmsTexts.h"
 #include "i18n/RemoteHourList.h"
 #include "i18n/SmtpTexts.h"
+#include "i18n/TableRegistry.h"
 
+#include <cstddef>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -74,6 +76,52 @@ INSTANTIATE_TEST_SUITE_P(Tables, ExactText,
         TextCase { "SidePirJapanese", LocalisedText(SidePirText, kJapanese), "サイドセンサー" },
         TextCase { "ChinaMobileInChinese", ChinaOperatorNamesZh[0], "中国移动" }),
     [](const testing::TestParamInfo<TextCase>& row) { return row.param.name; });
+
+// Texts that stand in several tables must read the same in every language: a list that says "Off" differently
+// from the on/off list beside it, or an OffOn list that is not the exact reverse of OnOff, is a typo in one copy.
+struct SharedTextCase
+{
+    std::string name;
+    TableView first;
+    std::size_t firstIndex;
+    TableView second;
+    std::size_t secondIndex;
+};
+
+template <std::size_t W> TableView View(const LocalisedTable<W>& table)
+{
+    return TableView { table.name, W, kFirstLanguage, table.texts };
+}
+
+class SharedText : public testing::TestWithParam<SharedTextCase>
+{
+};
+
+TEST_P(SharedText, SameInEveryLanguage)
+{
+    const SharedTextCase& c = GetParam();
+    for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
+        EXPECT_EQ(c.first.text(language, c.firstIndex), c.second.text(language, c.secondIndex))
+            << "language " << language;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, SharedText,
+    testing::Values(SharedTextCase { "OffOnStartsWithOff", View(OffOnOptions), 0, View(OnOffOptions), 1 },
+        SharedTextCase { "OffOnEndsWithOn", View(OffOnOptions), 1, View(OnOffOptions), 0 },
+        SharedTextCase { "SensitivityOff", View(SensitivityOptions), 3, View(OnOffOptions), 1 },
+        SharedTextCase { "RemoteHourOff", View(HourOffText), 0, View(OnOffOptions), 1 },
+        SharedTextCase { "MmsStatusOff", View(MmsStatusOptions), 0, View(OnOffOptions), 1 },
+        SharedTextCase { "MmsStatusShortOff", View(MmsStatusShortOptions), 0, View(OnOffOptions), 1 },
+        SharedTextCase { "SmtpStatusOff", View(SmtpStatusOptions), 0, View(OnOffOptions), 1 },
+        SharedTextCase { "MmsStatusShortSms", View(MmsStatusShortOptions), 2, View(MmsStatusOptions), 3 },
+        SharedTextCase { "SmtpStatusSms", View(SmtpStatusOptions), 2, View(MmsStatusOptions), 3 },
+        SharedTextCase { "SmtpModeAuto", View(SmtpModeOptions), 0, View(MmsModeOptions), 0 },
+        SharedTextCase { "SmtpModeManual", View(SmtpModeOptions), 1, View(MmsModeOptions), 1 },
+        SharedTextCase { "RemoteHourCaption", View(RemoteHourText), 0, View(HourText), 0 },
+        SharedTextCase { "IntervalSecond", View(IntervalUnitOptions), 0, View(SecondText), 0 },
+        SharedTextCase { "IntervalMinute", View(IntervalUnitOptions), 1, View(MinuteText), 0 }),
+    [](const testing::TestParamInfo<SharedTextCase>& row) { return row.param.name; });
 
 // A language or index that no table holds must never read outside the table.
 TEST(LocalisedTextTest, StrayLanguageReadsEnglishAndStrayIndexReadsNothing)
