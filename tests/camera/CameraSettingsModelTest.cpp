@@ -326,17 +326,17 @@ TEST_F(CameraModelTest, GenericDefaultWritesTheResetControls)
     EXPECT_TRUE(model.isReadOnly(N::Timer2StartHour));
     EXPECT_EQ(model.editText(N::Timer2StartHour), "0");
 
-    const std::vector<std::uint8_t> file = writtenFile();
-    ASSERT_EQ(file.size(), kCameraRecordSize);
-    EXPECT_EQ(file[1], 1); // imageSize
-    EXPECT_EQ(file[2], 1); // videoSize
-    EXPECT_EQ(file[6], 1); // interval: 1 minute
-    EXPECT_EQ(file[9], 1); // sidePir
-    EXPECT_EQ(file[51], 1); // sidePirCopy
-    EXPECT_EQ(file[48], 1); // dateFormat
-    EXPECT_EQ(file[32], 0); // timer2StartHour
-    EXPECT_EQ(file[14], 14);
-    EXPECT_EQ(file[17], 7);
+    // The whole record of the reset controls, taken with the clock of 2024-02-03 07:05:09 in English.
+    const std::vector<std::uint8_t> expected {
+        0, 1, 1, 0, 9, 0, 1, 0, 0, 1, // mode, image 12MP, video 320x240, pictures, 10 s, stamp, 1 min, level, timer,
+                                      // side PIR On
+        1, 0, 0, 0, 14, 2, 3, 7, 5, 9, // time lapse Off and its time, clock
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 2, // timer 1 times, serial number Off and "0000", language
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // TV mode, timer 2 Off and its times, SD cycle Off
+        0, 0, 0, 0, 0, 0, 0, 0, 1, 0, // date format MMDDYY
+        0, 1, 0, 0, 0, 0, 0x23, 0xA4, 13, 10, // side PIR copy, CRC 0xA423, CR LF
+    };
+    EXPECT_EQ(writtenFile(), expected);
     // The clock text keeps its old layout although the list now shows MMDDYY.
     EXPECT_EQ(model.editText(CameraText::Clock), "03/02/2024 07:05:09");
 }
