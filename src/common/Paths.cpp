@@ -11,8 +11,12 @@ std::string FileInFolder(std::string_view folder, std::string_view name)
 #else
     constexpr char separator = '/';
 #endif
+    // A folder that already ends with a separator (a drive root "C:\", "/") gets no second one.
     std::string path{folder};
-    path += separator;
+    const bool endsWithSeparator = !path.empty() && (path.back() == separator || path.back() == '/');
+    if (!endsWithSeparator) {
+        path += separator;
+    }
     path += name;
     return path;
 }

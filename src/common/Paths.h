@@ -6,7 +6,8 @@
 
 namespace tamb {
 
-// The path of file `name` in `folder`, both UTF-8: "<folder>\<name>" on Windows, "<folder>/<name>" elsewhere.
+// The path of file `name` in `folder`, both UTF-8: "<folder>\<name>" on Windows, "<folder>/<name>" elsewhere;
+// no separator is doubled when the folder already ends with one.
 [[nodiscard]] std::string FileInFolder(std::string_view folder, std::string_view name);
 
 // The folder offered before the user chooses one: "C:\" on Windows, the user's home folder elsewhere.
