@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-noto-cjk xvfb xauth
+    clang-format
 )
 
 missing=()

@@ -1,13 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/ModelCatalogue.h"
-#include "app/PreferenceStore.h"
 #include "app/ProgramVersion.h"
-#include "app/Startup.h"
+#include "common/ModelCatalogue.h"
 #include "i18n/LanguageList.h"
 #include "i18n/LocalisedText.h"
 #include "i18n/MainWindowTexts.h"
+#include "startup/PreferenceStore.h"
+#include "startup/Startup.h"
 #include "ui/UiServices.h"
 
 #include <array>

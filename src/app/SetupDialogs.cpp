@@ -1,6 +1,6 @@
 #include "app/SetupDialogs.h"
 
-#include "camera/dialogs/CameraMenuRunner.h"
+#include "dialogs/CameraMenuRunner.h"
 
 namespace tamb {
 

@@ -1,19 +1,12 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/ModelCatalogue.h"
+#include "common/AppState.h"
+#include "common/ModelCatalogue.h"
+#include "dialogs/SetupOutcome.h"
 
 #include <array>
 
 namespace tamb {
-
-// How a setup dialog was left: Exit (or its close box) returns to a new main window; a dialog may also end the
-// program.
-enum class SetupOutcome
-{
-    BackToMainWindow,
-    EndProgram,
-};
 
 // Creates the dialog, runs it modally and destroys it. Setup dialogs read the state and never change it.
 using SetupDialogRunner = SetupOutcome (*)(const AppState& state);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "app/SetupDialogs.h"
+#include "common/AppState.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
-#include "app/FilePreferenceStore.h"
 #include "app/MainWindow.h"
 #include "app/SetupLoop.h"
-#include "app/Startup.h"
-#include "app/SystemLanguage.h"
+#include "startup/FilePreferenceStore.h"
+#include "startup/Startup.h"
+#include "startup/SystemLanguage.h"
 #include "ui/AppIcon.h"
 
 #ifdef _WIN32
-#include "app/RegistryPreferenceStore.h"
+#include "startup/RegistryPreferenceStore.h"
 
 #include <windows.h>
 #endif

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "camera/CameraFields.h"
 #include "camera/CameraRecord.h"
+#include "common/AppState.h"
 
 #include <optional>
 #include <span>

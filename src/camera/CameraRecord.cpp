@@ -1,6 +1,6 @@
 #include "camera/CameraRecord.h"
 
-#include "camera/Crc16.h"
+#include "common/Crc16.h"
 
 #include <algorithm>
 #include <cstdio>

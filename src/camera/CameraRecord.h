@@ -1,6 +1,7 @@
 #pragma once
 
 #include "camera/Clock.h"
+#include "common/CameraFamily.h"
 
 #include <array>
 #include <cstddef>
@@ -12,19 +13,6 @@
 #include <vector>
 
 namespace tamb {
-
-// The six camera dialog families; each lays out the family area of the record its own way.
-enum class CameraFamily
-{
-    Generic,
-    Q100,
-    Q220,
-    Q300,
-    Q400,
-    Q420,
-};
-
-inline constexpr std::size_t kCameraFamilyCount = 6;
 
 inline constexpr std::size_t kCameraRecordSize = 60;
 using CameraSettingsRecord = std::array<std::uint8_t, kCameraRecordSize>;

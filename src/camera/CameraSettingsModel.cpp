@@ -2,8 +2,8 @@
 
 #include "camera/CameraOptions.h"
 #include "camera/MenuFile.h"
-#include "cellular/Utf8Text.h"
 #include "common/Paths.h"
+#include "common/Utf8Text.h"
 
 #include <charconv>
 #include <utility>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "camera/CameraFamilyData.h"
 #include "camera/CameraMessage.h"
 #include "camera/CameraRecord.h"
+#include "common/AppState.h"
 #include "common/Status.h"
 
 #include <array>

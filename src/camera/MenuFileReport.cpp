@@ -1,8 +1,8 @@
 #include "camera/MenuFileReport.h"
 
-#include "app/ModelCatalogue.h"
 #include "camera/CameraFamilyData.h"
 #include "camera/CameraOptions.h"
+#include "common/ModelCatalogue.h"
 #include "i18n/CameraOptions.h"
 #include "i18n/LanguageList.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "camera/CameraRecord.h"
+#include "common/AppState.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "cellular/CellularRecord.h"
 
-#include "cellular/Utf8Text.h"
+#include "common/Utf8Text.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cellular/MmsSettings.h"
 #include "cellular/OemCodePage.h"
+#include "common/AppState.h"
 #include "common/Status.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "cellular/OemCodePage.h"
 
-#include "cellular/Utf8Text.h"
+#include "common/Utf8Text.h"
 
 #include <array>
 #include <cstdlib>

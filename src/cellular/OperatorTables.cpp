@@ -551,8 +551,7 @@ constexpr std::array<std::array<GprsParameterSet, kOperatorSlots>, 43> kGprsPara
 
 const std::array<std::int8_t, kCountryCount> MmsOperatorCounts = kMmsOperatorCounts;
 const std::array<OperatorNameRow, kCountryCount> MmsOperatorNames = kMmsOperatorNames;
-const std::array<std::array<MmsParameterSet, kOperatorSlots>, kCountryCount> MmsOperatorParams =
-    kMmsOperatorParams;
+const std::array<std::array<MmsParameterSet, kOperatorSlots>, kCountryCount> MmsOperatorParams = kMmsOperatorParams;
 const std::array<std::int8_t, kSmtpCountryCount> SmtpOperatorCounts = kSmtpOperatorCounts;
 const std::array<OperatorNameRow, kSmtpCountryCount> SmtpOperatorNames = kSmtpOperatorNames;
 const std::array<std::array<GprsParameterSet, kOperatorSlots>, kSmtpCountryCount> GprsParams = kGprsParams;

@@ -1,6 +1,6 @@
 #include "cellular/ScrambledSettingsFile.h"
 
-#include "camera/Crc16.h"
+#include "common/Crc16.h"
 #include "common/Paths.h"
 
 #include <algorithm>

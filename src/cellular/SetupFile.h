@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cellular/MmsSettings.h"
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SettingsFileReport.h"
+#include "common/AppState.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "cellular/TextFieldCheck.h"
 
 #include "cellular/CellularRecord.h"
-#include "cellular/Utf8Text.h"
+#include "common/Utf8Text.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "camera/Clock.h"
+#include "common/AppState.h"
 #include "common/Status.h"
 
 #include <cstdint>

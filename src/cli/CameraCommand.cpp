@@ -1,9 +1,9 @@
-#include "app/ModelCatalogue.h"
 #include "camera/CameraAssignments.h"
 #include "camera/CameraSettingsModel.h"
 #include "camera/MenuFile.h"
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
+#include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 
 namespace tamb {

@@ -1,9 +1,9 @@
-#include "app/ModelCatalogue.h"
 #include "camera/MenuFile.h"
 #include "camera/MenuFileReport.h"
 #include "cellular/SettingsFileReport.h"
 #include "cellular/SetupFile.h"
 #include "cli/CliCommand.h"
+#include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 #include "smtp/SmtpFile.h"
 

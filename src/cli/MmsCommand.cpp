@@ -1,8 +1,8 @@
-#include "app/ModelCatalogue.h"
 #include "cellular/MmsValidation.h"
 #include "cellular/SetupFile.h"
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
+#include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "cli/SettingsKeys.h"
 
-#include "app/UserPreferenceStore.h"
+#include "startup/UserPreferenceStore.h"
 
 #include <charconv>
 

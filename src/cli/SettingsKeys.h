@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cli/Arguments.h"
+#include "common/AppState.h"
 
 #include <cstdint>
 #include <optional>

@@ -62,8 +62,8 @@ Status writeAll(std::FILE* file, std::span<const std::uint8_t> bytes, const Writ
 
 } // namespace
 
-Status WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                           const WriteFaults& faults)
+Status WriteFileAtomically(
+    const std::filesystem::path& target, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
 {
     const auto temporary = temporarySibling(target);
 #ifdef _WIN32

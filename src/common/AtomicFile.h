@@ -20,7 +20,7 @@ struct WriteFaults
 // Writes the whole file so that `target` either keeps its previous content or holds `bytes` completely:
 // the bytes go to a temporary file in the same folder, are flushed to the medium and the temporary file is
 // renamed over the target. On failure the temporary file is removed and the reason is returned.
-[[nodiscard]] Status WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                                         const WriteFaults& faults = {});
+[[nodiscard]] Status WriteFileAtomically(
+    const std::filesystem::path& target, std::span<const std::uint8_t> bytes, const WriteFaults& faults = {});
 
 } // namespace tamb

@@ -12,7 +12,7 @@ std::string FileInFolder(std::string_view folder, std::string_view name)
     constexpr char separator = '/';
 #endif
     // A folder that already ends with a separator (a drive root "C:\", "/") gets no second one.
-    std::string path{folder};
+    std::string path { folder };
     const bool endsWithSeparator = !path.empty() && (path.back() == separator || path.back() == '/');
     if (!endsWithSeparator) {
         path += separator;
@@ -27,7 +27,7 @@ std::string DefaultOutputFolder()
     return "C:\\";
 #else
     const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? std::string{home} : std::string{"/"};
+    return home != nullptr && *home != '\0' ? std::string { home } : std::string { "/" };
 #endif
 }
 

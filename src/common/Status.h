@@ -9,8 +9,8 @@ namespace tamb {
 class Status
 {
 public:
-    [[nodiscard]] static Status success() { return Status{}; }
-    [[nodiscard]] static Status failure(std::string reason) { return Status{std::move(reason)}; }
+    [[nodiscard]] static Status success() { return Status {}; }
+    [[nodiscard]] static Status failure(std::string reason) { return Status { std::move(reason) }; }
 
     [[nodiscard]] bool ok() const { return !m_failed; }
     [[nodiscard]] const std::string& reason() const { return m_reason; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "i18n/LocalisedTable.h"
 
 #include <array>

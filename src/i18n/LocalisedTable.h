@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "smtp/SmtpFile.h"
 
 #include "cellular/OperatorDatabase.h"
-#include "cellular/Utf8Text.h"
+#include "common/Utf8Text.h"
 #include "i18n/CountryTexts.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SettingsFileReport.h"
+#include "common/AppState.h"
 #include "smtp/SmtpSettings.h"
 
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "smtp/SmtpValidation.h"
 
-#include "app/ModelCatalogue.h"
 #include "cellular/OperatorDatabase.h"
 #include "cellular/TextFieldCheck.h"
+#include "common/ModelCatalogue.h"
 
 #include <array>
 #include <string>

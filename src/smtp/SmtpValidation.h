@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cellular/OemCodePage.h"
+#include "common/AppState.h"
 #include "common/Status.h"
 #include "smtp/SmtpSettings.h"
 

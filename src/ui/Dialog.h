@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DataExchange.h"
+#include "model/DataExchange.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 

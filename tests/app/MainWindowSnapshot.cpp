@@ -1,7 +1,7 @@
 // Writes pictures of the main window in English and in Chinese into the build folder, for a person to look at;
 // it checks only that a font for the Chinese captions exists and that the pictures were written.
-#include "app/InMemoryPreferenceStore.h"
 #include "app/MainWindow.h"
+#include "startup/InMemoryPreferenceStore.h"
 #include "support/ModalRun.h"
 
 #include <QFontDatabase>

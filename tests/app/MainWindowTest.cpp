@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/InMemoryPreferenceStore.h"
 #include "app/ProgramVersion.h"
 #include "app/SetupLoop.h"
+#include "startup/InMemoryPreferenceStore.h"
 #include "support/ModalRun.h"
 #include "ui/RecordingUiServices.h"
 

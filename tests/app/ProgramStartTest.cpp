@@ -1,7 +1,7 @@
 // Starts the real tamb-setup as a user would, with the system language given by the locale and a fresh
 // preference folder, and checks what its first run stored. The program is told to close its first main window
 // once it has been shown.
-#include "app/FilePreferenceStore.h"
+#include "startup/FilePreferenceStore.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

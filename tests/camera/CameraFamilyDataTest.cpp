@@ -1,7 +1,7 @@
 #include "camera/CameraFamilyData.h"
 
-#include "app/ModelCatalogue.h"
 #include "camera/CameraOptions.h"
+#include "common/ModelCatalogue.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ModelCatalogue.h"
 #include "camera/CameraSettingsModel.h"
 #include "camera/MenuFile.h"
+#include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "camera/CameraRecord.h"
 
-#include "app/AppState.h"
-#include "camera/Crc16.h"
+#include "common/AppState.h"
+#include "common/Crc16.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,10 +1,9 @@
 #include "common/AtomicFile.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
-#include <unistd.h>
+#include <gtest/gtest.h>
 #include <iterator>
+#include <unistd.h>
 #include <vector>
 
 namespace tamb {
@@ -17,8 +16,9 @@ class AtomicFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / ("tamb-atomic-" + std::to_string(getpid()) + "-" +
-                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder = fs::temp_directory_path()
+            / ("tamb-atomic-" + std::to_string(getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -27,12 +27,12 @@ protected:
     static std::vector<std::uint8_t> readAll(const fs::path& path)
     {
         std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
 
     [[nodiscard]] std::size_t fileCount() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator{}));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator {}));
     }
 
     fs::path m_folder;
@@ -42,7 +42,7 @@ TEST_F(AtomicFileTest, WritesTheWholeFileAndReplacesALongerOne)
 {
     const auto target = m_folder / "menu.dat";
     ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(100, 7)).ok());
-    const std::vector<std::uint8_t> bytes{1, 2, 3};
+    const std::vector<std::uint8_t> bytes { 1, 2, 3 };
     ASSERT_TRUE(WriteFileAtomically(target, bytes).ok());
     EXPECT_EQ(readAll(target), bytes);
     EXPECT_EQ(fileCount(), 1u);
@@ -51,10 +51,10 @@ TEST_F(AtomicFileTest, WritesTheWholeFileAndReplacesALongerOne)
 TEST_F(AtomicFileTest, AFailurePartWayKeepsThePreviousFileAndLeavesNoTemporary)
 {
     const auto target = m_folder / "menu.dat";
-    const std::vector<std::uint8_t> previous{9, 9, 9, 9};
+    const std::vector<std::uint8_t> previous { 9, 9, 9, 9 };
     ASSERT_TRUE(WriteFileAtomically(target, previous).ok());
 
-    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(60, 1), WriteFaults{10});
+    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(60, 1), WriteFaults { 10 });
 
     EXPECT_FALSE(status.ok());
     EXPECT_FALSE(status.reason().empty());

@@ -1,7 +1,7 @@
 #include "smtp/SmtpFile.h"
 
-#include "camera/Crc16.h"
 #include "cellular/TempFolder.h"
+#include "common/Crc16.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "startup/PreferenceStore.h"
+
+#include <string>
+#include <vector>
+
+namespace tamb {
+
+// The preferences in a small text file, one "name=value" line per value (numbers in decimal), for systems
+// without a registry. The file stands for the key: it is created on the first run and rewritten whole and
+// atomically on every write; lines it does not know are kept.
+class FilePreferenceStore final : public PreferenceStore
+{
+public:
+    // `path` is the file in UTF-8; an empty path is a key that can be neither opened nor created.
+    FilePreferenceStore(std::string path, std::uint16_t systemLanguageId);
+
+    // "$XDG_CONFIG_HOME/tamb-vorrel/preferences", or "$HOME/.config/tamb-vorrel/preferences" when
+    // XDG_CONFIG_HOME is unset or not an absolute path; empty when neither is known.
+    [[nodiscard]] static std::string DefaultPath();
+
+    [[nodiscard]] const std::string& path() const { return m_path; }
+
+protected:
+    [[nodiscard]] bool keyExists() override;
+    [[nodiscard]] bool createKey() override;
+    [[nodiscard]] std::optional<std::uint32_t> queryNumber(std::string_view name) override;
+    [[nodiscard]] bool setNumber(std::string_view name, std::uint32_t value) override;
+    [[nodiscard]] bool hasValue(std::string_view name) override;
+    [[nodiscard]] bool setText(std::string_view name, std::string_view text) override;
+
+private:
+    [[nodiscard]] std::optional<std::vector<std::string>> readLines() const;
+    [[nodiscard]] std::optional<std::string> valueText(std::string_view name) const;
+    [[nodiscard]] bool setValue(std::string_view name, std::string_view text);
+
+    std::string m_path;
+};
+
+} // namespace tamb

@@ -1,0 +1,172 @@
+#include "model/DataExchange.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+
+namespace tamb {
+namespace {
+
+class TextMap : public ControlTextAccess
+{
+public:
+    std::string controlText(int controlId) const override
+    {
+        const auto found = texts.find(controlId);
+        return found == texts.end() ? std::string() : found->second;
+    }
+    void setControlText(int controlId, std::string_view text) override { texts[controlId] = std::string(text); }
+
+    std::map<int, std::string> texts;
+};
+
+struct IntegerCase
+{
+    const char* name;
+    const char* text;
+    std::optional<ExchangeProblem> problem;
+    std::int32_t stored; // the value after the sync; 10 is the value before
+};
+
+class IntegerSyncTest : public testing::TestWithParam<IntegerCase>
+{
+};
+
+TEST_P(IntegerSyncTest, ReadsChecksAndStoresAsTheDialogsExpect)
+{
+    const IntegerCase& row = GetParam();
+    std::int32_t videoLength = 10;
+    DataExchange exchange;
+    exchange.bindInteger(1002, videoLength, 1, 60);
+    TextMap controls;
+    controls.texts[1002] = row.text;
+
+    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+
+    ASSERT_EQ(failure.has_value(), row.problem.has_value());
+    if (failure) {
+        EXPECT_EQ(failure->problem, *row.problem);
+        EXPECT_EQ(failure->controlId, 1002);
+        EXPECT_EQ(failure->minimum, 1);
+        EXPECT_EQ(failure->maximum, 60);
+    }
+    EXPECT_EQ(videoLength, row.stored);
+}
+
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+
+INSTANTIATE_TEST_SUITE_P(Texts, IntegerSyncTest,
+    testing::Values(IntegerCase { "InRange", "60", std::nullopt, 60 },
+        IntegerCase { "BlanksAroundAndPlusSign", "  +7 ", std::nullopt, 7 },
+        IntegerCase { "EmptiedEditIsNotAnIntegerAndKeepsValue", "", ExchangeProblem::NotAnInteger, 10 },
+        IntegerCase { "SignAlone", "-", ExchangeProblem::NotAnInteger, 10 },
+        IntegerCase { "TrailingLetter", "7a", ExchangeProblem::NotAnInteger, 10 },
+        IntegerCase { "InnerBlank", "1 2", ExchangeProblem::NotAnInteger, 10 },
+        // A range failure stores the value first, so that a correction rule can act on it.
+        IntegerCase { "AboveRangeIsStored", "75", ExchangeProblem::OutOfRange, 75 },
+        IntegerCase { "ZeroBelowRange", "0", ExchangeProblem::OutOfRange, 0 },
+        IntegerCase { "NegativeBelowRange", "-3", ExchangeProblem::OutOfRange, -3 },
+        IntegerCase { "HugeClampsWithoutOverflow", "99999999999999999999", ExchangeProblem::OutOfRange, kInt32Max },
+        IntegerCase { "HugeNegativeClamps", "-99999999999999999999", ExchangeProblem::OutOfRange, kInt32Min }),
+    [](const testing::TestParamInfo<IntegerCase>& rowInfo) { return std::string(rowInfo.param.name); });
+
+struct TextCase
+{
+    const char* name;
+    std::string text;
+    bool fits;
+};
+
+class TextLengthTest : public testing::TestWithParam<TextCase>
+{
+};
+
+TEST_P(TextLengthTest, CountsUtf16UnitsAgainstTheLimit)
+{
+    const TextCase& row = GetParam();
+    std::string folder = "C:\\";
+    DataExchange exchange;
+    exchange.bindText(1064, folder, 80);
+    TextMap controls;
+    controls.texts[1064] = row.text;
+
+    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+
+    EXPECT_EQ(!failure.has_value(), row.fits);
+    if (failure) {
+        EXPECT_EQ(*failure, (ExchangeFailure { 1064, ExchangeProblem::TooLong, 0, 0, 80 }));
+    }
+    EXPECT_EQ(folder, row.text);
+}
+
+std::string Repeated(std::string_view piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TextLengthTest,
+    testing::Values(TextCase { "EightyAscii", Repeated("a", 80), true },
+        TextCase { "EightyOneAscii", Repeated("a", 81), false },
+        // Three UTF-8 bytes each, one unit each: 240 bytes still fit.
+        TextCase { "EightyChinese", Repeated("相", 80), true },
+        // Outside the basic plane a character takes two units.
+        TextCase { "FortyOneAstral", Repeated("\xF0\x9F\x93\xB7", 41), false },
+        TextCase { "FortyAstral", Repeated("\xF0\x9F\x93\xB7", 40), true }),
+    [](const testing::TestParamInfo<TextCase>& rowInfo) { return std::string(rowInfo.param.name); });
+
+TEST(DataExchangeTest, FirstFailureInBindingOrderEndsTheSyncAndLeavesLaterValues)
+{
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+    std::string third = "before";
+    DataExchange exchange;
+    exchange.bindInteger(1, first, 0, 59);
+    exchange.bindInteger(2, second, 0, 23);
+    exchange.bindText(3, third, 80);
+    TextMap controls;
+    controls.texts = { { 1, "30" }, { 2, "24" }, { 3, "after" } };
+
+    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->controlId, 2);
+    EXPECT_EQ(first, 30);
+    EXPECT_EQ(second, 24);
+    EXPECT_EQ(third, "before");
+}
+
+TEST(DataExchangeTest, WriteBackShowsEveryValue)
+{
+    std::int32_t hour = -5;
+    std::string clock = "2024/02/03 07:05:09";
+    DataExchange exchange;
+    exchange.bindInteger(1017, hour, 0, 23);
+    exchange.bindText(1030, clock);
+    TextMap controls;
+
+    exchange.writeBack(controls);
+
+    EXPECT_EQ(controls.texts, (std::map<int, std::string> { { 1017, "-5" }, { 1030, "2024/02/03 07:05:09" } }));
+}
+
+TEST(DataExchangeTest, PromptsCarryTheNumbersOfTheFailureInTheMessageLanguage)
+{
+    const ExchangePrompts chinese = ExchangePromptsFor(kChinese);
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::NotAnInteger, 1, 60, 0 }, chinese),
+        "请输入一个整数。");
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::TooLong, 0, 0, 80 }, chinese),
+        "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, -1, 60, 0 }, chinese),
+        "请输入一个 -1 至 60 之间的整数。");
+    // Every other language reads English, German included.
+    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, 0, 23, 0 }, ExchangePromptsFor(3)),
+        "Please enter an integer between 0 and 23.");
+}
+
+} // namespace
+} // namespace tamb

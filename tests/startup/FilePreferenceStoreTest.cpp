@@ -1,0 +1,120 @@
+#include "startup/FilePreferenceStore.h"
+
+#include "startup/Startup.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace tamb {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilePreferenceStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path()
+            / ("tamb-preferences-" + std::to_string(getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    [[nodiscard]] std::string path() const { return (m_folder / "config" / "tamb-vorrel" / "preferences").string(); }
+
+    [[nodiscard]] std::string content() const
+    {
+        std::ifstream in(path());
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    void writeContent(const std::string& text) const
+    {
+        fs::create_directories(fs::path(path()).parent_path());
+        std::ofstream(path()) << text;
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(FilePreferenceStoreTest, FirstRunCreatesTheFileAndTheNextRunReadsIt)
+{
+    {
+        FilePreferenceStore store { path(), kSystemLanguageChinesePrc };
+        const auto first = RunStartup(store, kSystemLanguageChinesePrc);
+        EXPECT_EQ(first.language, 1);
+        EXPECT_TRUE(store.WriteModel(13));
+    }
+    EXPECT_EQ(content(),
+        "# Tamb Vorrel setup preferences\nlanguage=1\nmodel=13\nTvMode=0\nCompany=Tamb Vorrel Electronics Co., "
+        "Ltd\n");
+
+    FilePreferenceStore again { path(), 1033 };
+    const auto second = RunStartup(again, 1033);
+    EXPECT_EQ(second.language, 2);
+    EXPECT_TRUE(second.chineseRequested);
+    EXPECT_EQ(second.model, 13);
+}
+
+TEST_F(FilePreferenceStoreTest, KeepsLinesItDoesNotKnowAndReadsOnlyWholeNumbers)
+{
+    writeContent("# mine\nlanguage=seven\nmodel=4\nTvMode=258\nmodelX=9\nother=1\n");
+    FilePreferenceStore store { path(), kSystemLanguageGermanLiechtenstein };
+
+    EXPECT_EQ(store.ReadLanguage(), (PreferenceRead { true, 3 })) << "an unreadable value reads like a missing one";
+    EXPECT_EQ(store.ReadModel(), (PreferenceRead { true, 4 }));
+    EXPECT_EQ(store.ReadTvMode(), (PreferenceRead { true, 258 }));
+    EXPECT_FALSE(store.ReadCompany());
+    EXPECT_TRUE(store.WriteModel(6));
+
+    EXPECT_EQ(content(), "# mine\nlanguage=seven\nmodel=6\nTvMode=258\nmodelX=9\nother=1\n");
+}
+
+TEST_F(FilePreferenceStoreTest, AFolderThatCannotBeCreatedStoresNothing)
+{
+    writeContent("");
+    const auto blocked = (fs::path(path()) / "below-a-file" / "preferences").string();
+    FilePreferenceStore store { blocked, kSystemLanguageChinesePrc };
+
+    const auto state = RunStartup(store, kSystemLanguageChinesePrc);
+
+    EXPECT_EQ(state.language, 1);
+    EXPECT_EQ(state.model, 1);
+    EXPECT_FALSE(fs::exists(blocked));
+}
+
+TEST_F(FilePreferenceStoreTest, DefaultPathFollowsXdgThenHome)
+{
+    const auto saved = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::optional<std::string> { value } : std::nullopt;
+    };
+    const auto restore = [](const char* name, const std::optional<std::string>& value) {
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+    };
+    const auto xdg = saved("XDG_CONFIG_HOME");
+    const auto home = saved("HOME");
+
+    setenv("HOME", "/home/owner", 1);
+    setenv("XDG_CONFIG_HOME", "/srv/config", 1);
+    EXPECT_EQ(FilePreferenceStore::DefaultPath(), "/srv/config/tamb-vorrel/preferences");
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(FilePreferenceStore::DefaultPath(), "/home/owner/.config/tamb-vorrel/preferences");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(FilePreferenceStore::DefaultPath(), "/home/owner/.config/tamb-vorrel/preferences");
+
+    restore("XDG_CONFIG_HOME", xdg);
+    restore("HOME", home);
+}
+
+} // namespace
+} // namespace tamb
