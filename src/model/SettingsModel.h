@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/AppState.h"
+#include "model/DialogOutcome.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamb {
+
+// What a setup dialog's binder asks of a settings model, by the template identifiers of the controls. The
+// model owns the values, the lists, the checks and every state; the binder only copies what the model says
+// into the widgets after each event and turns the user's actions into the events below. A model answers for
+// the controls it binds; for any other identifier it gives an empty text, an empty list, selection -1, and
+// shown, enabled and editable.
+class SettingsModel
+{
+public:
+    virtual ~SettingsModel() = default;
+
+    // The state the dialog was opened with: its language and model.
+    [[nodiscard]] virtual const AppState& app() const = 0;
+
+    // What the controls show.
+    [[nodiscard]] virtual std::string editText(int controlId) const = 0;
+    [[nodiscard]] virtual std::vector<std::string> listItems(int controlId) const = 0;
+    [[nodiscard]] virtual int selection(int controlId) const = 0;
+    [[nodiscard]] virtual bool isShown(int controlId) const = 0;
+    [[nodiscard]] virtual bool isEnabled(int controlId) const = 0;
+    [[nodiscard]] virtual bool isReadOnly(int controlId) const = 0;
+
+    // The user's actions. An identifier the model does not bind, or a selection outside the list, does nothing.
+    virtual DialogOutcome editChanged(int controlId, std::string text) = 0;
+    virtual DialogOutcome selectionChanged(int controlId, int index) = 0;
+    virtual DialogOutcome clicked(int controlId) = 0;
+    // The folder chooser that an outcome asked for returned `chosen`: empty when nothing usable was chosen,
+    // no value when the user cancelled it.
+    virtual DialogOutcome folderChosen(const std::optional<std::string>& chosen) = 0;
+};
+
+} // namespace tamb
