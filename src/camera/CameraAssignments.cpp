@@ -202,7 +202,7 @@ Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const Camera
         return combined;
 
     // Lists first, so that the unit is set before the interval is typed and the switches before their times.
-    std::vector<CameraOutcome> outcomes;
+    std::vector<DialogOutcome> outcomes;
     for (const ListBinding& binding : model.data().lists) {
         if (const auto given = pending.lists.find(binding.list); given != pending.lists.end())
             outcomes.push_back(model.selectOption(binding.list, given->second));
@@ -219,9 +219,9 @@ Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const Camera
         model.changeText(CameraText::WirelessPassword, *pending.password);
 
     // Checked values never make the dialog speak; if it does, say so rather than write a file nobody chose.
-    for (const CameraOutcome& outcome : outcomes) {
+    for (const DialogOutcome& outcome : outcomes) {
         if (!outcome.messages.empty())
-            return Status::failure(CameraMessageText(outcome.messages.front(), kEnglish));
+            return Status::failure(outcome.messages.front().text(kEnglish));
     }
     return Status::success();
 }

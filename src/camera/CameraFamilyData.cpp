@@ -46,4 +46,18 @@ const NumberBinding* FindNumber(const CameraFamilyData& data, CameraNumber numbe
     return row != data.numbers.end() ? &*row : nullptr;
 }
 
+const ListBinding* FindListByControl(const CameraFamilyData& data, int controlId)
+{
+    const auto row = std::find_if(data.lists.begin(), data.lists.end(),
+        [controlId](const ListBinding& binding) { return binding.controlId == controlId; });
+    return row != data.lists.end() ? &*row : nullptr;
+}
+
+const NumberBinding* FindNumberByControl(const CameraFamilyData& data, int controlId)
+{
+    const auto row = std::find_if(data.numbers.begin(), data.numbers.end(),
+        [controlId](const NumberBinding& binding) { return binding.controlId == controlId; });
+    return row != data.numbers.end() ? &*row : nullptr;
+}
+
 } // namespace tamb

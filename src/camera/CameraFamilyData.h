@@ -3,6 +3,8 @@
 #include "camera/CameraFields.h"
 #include "camera/CameraRecord.h"
 #include "common/AppState.h"
+#include "i18n/Messages.h"
+#include "model/SettingsModel.h"
 
 #include <optional>
 #include <span>
@@ -96,13 +98,6 @@ struct NumberReset
     int value;
 };
 
-// Which folder Generate writes into: the value of the last sync or folder choice, or the edit as it reads now.
-enum class GenerateFolder : std::uint8_t
-{
-    LastSyncedValue,
-    CurrentEditText,
-};
-
 // What Default writes: the fixed reset record, or a record built from the reset controls.
 enum class FactoryRecord : std::uint8_t
 {
@@ -110,12 +105,35 @@ enum class FactoryRecord : std::uint8_t
     FromResetControls,
 };
 
-enum class CameraResultText : std::uint8_t
+// Controls that a list switches off while it shows `lockedIndex`: edits become read-only, lists disabled.
+struct LockRule
 {
-    CameraMenuGenerated, // "Camera menu configuration file is generated"
-    ConfigurationGenerated, // "Configuration file is generated"
-    FactoryGenerated, // Chinese text with a leading blank
-    FactoryGeneratedNoBlank, // Chinese text without it
+    CameraList list;
+    int lockedIndex;
+    std::span<const int> controls;
+};
+
+// When a row of the template is hidden.
+enum class RowCondition : std::uint8_t
+{
+    Always, // the row is in the template but never used
+    ModelWithoutSdCycle, // the SD Cycle row, for the models that have none
+};
+
+// A row of controls that the dialog hides; the dialog's layout says how the rows around it move into its space.
+struct HiddenRow
+{
+    std::span<const int> controls;
+    RowCondition when;
+};
+
+// A coordinate's three edits and the largest degree value; at that value minutes and seconds must be 0.
+struct CoordinateGroup
+{
+    CameraNumber degrees;
+    CameraNumber minutes;
+    CameraNumber seconds;
+    int maximumDegrees;
 };
 
 // A camera dialog family described as data: its template, lists, numbers, binding order, models and Default.
@@ -127,15 +145,18 @@ struct CameraFamilyData
     std::span<const NumberBinding> numbers;
     std::span<const SyncStep> syncOrder;
     std::span<const CameraModelVariant> models; // the first row also serves a model the family does not list
-    int constructionClockFormat; // date-format layout of the clock text at construction
-    bool clockEditable;
-    bool generateParsesClock;
-    GenerateFolder generateFolder;
+    std::span<const LockRule> locks;
+    std::span<const HiddenRow> hiddenRows = {};
+    std::span<const CoordinateGroup> coordinateGroups = {};
+    int passwordEditId = kNoControl; // the wireless password edit, where the family has one
+    int constructionClockFormat = 0; // date-format layout of the clock text at construction
+    bool clockEditable = false;
+    bool generateParsesClock = false;
     std::span<const ListReset> defaultLists; // lists not named keep their selection
     std::span<const NumberReset> defaultNumbers;
-    FactoryRecord factoryRecord;
-    CameraResultText generatedText;
-    CameraResultText factoryText;
+    FactoryRecord factoryRecord = FactoryRecord::FixedReset;
+    MessageId generatedText = MessageId::MenuFileGenerated;
+    MessageId factoryText = MessageId::FactoryFileGenerated;
 };
 
 // The data of each family.
@@ -145,13 +166,19 @@ struct CameraFamilyData
 
 [[nodiscard]] const ListBinding* FindList(const CameraFamilyData& data, CameraList list);
 [[nodiscard]] const NumberBinding* FindNumber(const CameraFamilyData& data, CameraNumber number);
+// The list or numeric edit of the family on the template identifier `controlId`, if any.
+[[nodiscard]] const ListBinding* FindListByControl(const CameraFamilyData& data, int controlId);
+[[nodiscard]] const NumberBinding* FindNumberByControl(const CameraFamilyData& data, int controlId);
 
 // Wireless password shown when a Q100 dialog opens and after Default.
 inline constexpr std::string_view kDefaultWirelessPassword = "7394";
 inline constexpr std::size_t kWirelessPasswordLength = 4;
-// Template identifiers of the clock and folder edits, the same in every family.
+// Template identifiers that are the same in every family: the clock and folder edits and the buttons.
 inline constexpr int kClockEditId = 1030;
 inline constexpr int kFolderEditId = 1064;
+inline constexpr int kGetTimeButtonId = 1031;
+inline constexpr int kSelectFolderButtonId = 1057;
+inline constexpr int kDefaultButtonId = 1062;
 // Folder texts longer than this many UTF-16 units fail a sync.
 inline constexpr std::size_t kFolderTextLimit = 80;
 

@@ -3,68 +3,11 @@
 #include "camera/CameraOptions.h"
 #include "camera/MenuFile.h"
 #include "common/Paths.h"
-#include "common/Utf8Text.h"
 
-#include <charconv>
+#include <algorithm>
 #include <utility>
 
 namespace tamb {
-namespace {
-
-// Reads an integer as the dialogs' data exchange does: blanks around it are allowed, anything else (an
-// empty text, a letter, a number too large for 32 bits) is not an integer.
-std::optional<int> ParseInteger(std::string_view text)
-{
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc {} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-struct CoordinateGroup
-{
-    CameraNumber degrees;
-    CameraNumber minutes;
-    CameraNumber seconds;
-    int maximumDegrees;
-};
-
-constexpr std::array<CoordinateGroup, 2> kCoordinateGroups { {
-    { CameraNumber::LongitudeDegrees, CameraNumber::LongitudeMinutes, CameraNumber::LongitudeSeconds, 180 },
-    { CameraNumber::LatitudeDegrees, CameraNumber::LatitudeMinutes, CameraNumber::LatitudeSeconds, 90 },
-} };
-
-// The on/off lists and the edits they lock: the edits are read-only while the list shows `lockedIndex`.
-struct LockRule
-{
-    CameraList list;
-    int lockedIndex;
-    std::array<CameraNumber, 4> edits;
-    std::size_t editCount;
-};
-
-constexpr std::array<LockRule, 3> kLockRules { {
-    { CameraList::Timer1, 0,
-        { CameraNumber::Timer1StartHour, CameraNumber::Timer1StartMinute, CameraNumber::Timer1StopHour,
-            CameraNumber::Timer1StopMinute },
-        4 },
-    { CameraList::Timer2, 0,
-        { CameraNumber::Timer2StartHour, CameraNumber::Timer2StartMinute, CameraNumber::Timer2StopHour,
-            CameraNumber::Timer2StopMinute },
-        4 },
-    { CameraList::TimeLapse, 1,
-        { CameraNumber::TimeLapseHour, CameraNumber::TimeLapseMinute, CameraNumber::TimeLapseSecond }, 3 },
-} };
-
-} // namespace
 
 CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment environment)
     : m_data(FamilyData(family))
@@ -75,8 +18,23 @@ CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment 
         m_selections[ToIndex(binding.list)] = startSelection(binding);
     for (const NumberBinding& binding : m_data.numbers)
         setValue(binding.number, binding.start);
+    for (const SyncStep& step : m_data.syncOrder) {
+        switch (step.kind) {
+        case SyncStep::Kind::Number: {
+            const NumberBinding& binding = *FindNumber(m_data, step.number);
+            m_exchange.bindInteger(binding.controlId, m_values[ToIndex(step.number)], binding.minimum, binding.maximum);
+            break;
+        }
+        case SyncStep::Kind::ClockText:
+            m_exchange.bindText(kClockEditId, m_clockValue);
+            break;
+        case SyncStep::Kind::FolderText:
+            m_exchange.bindText(kFolderEditId, m_folderValue, m_environment.folderLimit);
+            break;
+        }
+    }
     if (hasList(CameraList::WirelessPassword))
-        m_texts[ToIndex(CameraText::WirelessPassword)] = kDefaultWirelessPassword;
+        changeText(CameraText::WirelessPassword, std::string { kDefaultWirelessPassword });
     m_folderValue = m_environment.startFolder;
     readLocalTime();
     m_clockValue = FormatClock(m_data.constructionClockFormat, m_clock);
@@ -105,22 +63,103 @@ int CameraSettingsModel::optionCount(CameraList list) const
     return binding != nullptr ? OptionCount(binding->options, m_variant) : 0;
 }
 
+int CameraSettingsModel::controlOf(CameraText text) const
+{
+    switch (text) {
+    case CameraText::Clock:
+        return kClockEditId;
+    case CameraText::Folder:
+        return kFolderEditId;
+    case CameraText::WirelessPassword:
+        break;
+    }
+    return m_data.passwordEditId;
+}
+
+std::string CameraSettingsModel::editText(CameraNumber number) const
+{
+    const NumberBinding* binding = FindNumber(m_data, number);
+    return binding != nullptr ? m_edits.controlText(binding->controlId) : std::string {};
+}
+
+std::string CameraSettingsModel::editText(CameraText text) const
+{
+    return m_edits.controlText(controlOf(text));
+}
+
+const LockRule* CameraSettingsModel::lockOf(int controlId) const
+{
+    for (const LockRule& rule : m_data.locks) {
+        if (std::ranges::find(rule.controls, controlId) != rule.controls.end())
+            return &rule;
+    }
+    return nullptr;
+}
+
+bool CameraSettingsModel::isLocked(int controlId) const
+{
+    const LockRule* rule = lockOf(controlId);
+    return rule != nullptr && selection(rule->list) == rule->lockedIndex;
+}
+
+bool CameraSettingsModel::isReadOnly(int controlId) const
+{
+    if (controlId == kClockEditId)
+        return !m_data.clockEditable;
+    return FindListByControl(m_data, controlId) == nullptr && isLocked(controlId);
+}
+
+bool CameraSettingsModel::isEnabled(int controlId) const
+{
+    return FindListByControl(m_data, controlId) == nullptr || !isLocked(controlId);
+}
+
+bool CameraSettingsModel::isShown(int controlId) const
+{
+    for (const HiddenRow& row : m_data.hiddenRows) {
+        const bool hidden = row.when == RowCondition::Always || !m_variant.sdCycleShown;
+        if (hidden && std::ranges::find(row.controls, controlId) != row.controls.end())
+            return false;
+    }
+    return true;
+}
+
 bool CameraSettingsModel::isReadOnly(CameraNumber number) const
 {
-    for (const LockRule& rule : kLockRules) {
-        for (std::size_t i = 0; i < rule.editCount; ++i) {
-            if (rule.edits[i] == number)
-                return selection(rule.list) == rule.lockedIndex;
-        }
-    }
-    return false;
+    const NumberBinding* binding = FindNumber(m_data, number);
+    return binding != nullptr && isReadOnly(binding->controlId);
+}
+
+bool CameraSettingsModel::isWirelessPasswordReadOnly() const
+{
+    return m_data.passwordEditId == kNoControl || isReadOnly(m_data.passwordEditId);
+}
+
+bool CameraSettingsModel::areSerialCharactersEnabled() const
+{
+    const ListBinding* first = FindList(m_data, CameraList::SerialCharacter1);
+    return first != nullptr && isEnabled(first->controlId);
 }
 
 bool CameraSettingsModel::isListShown(CameraList list) const
 {
-    if (!hasList(list))
-        return false;
-    return list != CameraList::SdCycle || m_variant.sdCycleShown;
+    const ListBinding* binding = FindList(m_data, list);
+    return binding != nullptr && isShown(binding->controlId);
+}
+
+std::vector<std::string> CameraSettingsModel::listItems(int controlId) const
+{
+    const ListBinding* binding = FindListByControl(m_data, controlId);
+    if (binding == nullptr)
+        return {};
+    const std::vector<std::string_view> texts = OptionTexts(binding->options, m_variant, app().language);
+    return { texts.begin(), texts.end() };
+}
+
+int CameraSettingsModel::selection(int controlId) const
+{
+    const ListBinding* binding = FindListByControl(m_data, controlId);
+    return binding != nullptr ? selection(binding->list) : -1;
 }
 
 void CameraSettingsModel::readLocalTime()
@@ -128,60 +167,21 @@ void CameraSettingsModel::readLocalTime()
     m_clock = ClockFromLocalTime(m_environment.localTime());
 }
 
-std::optional<CameraSettingsModel::SyncFailure> CameraSettingsModel::sync()
+DialogOutcome CameraSettingsModel::sync()
 {
-    for (const SyncStep& step : m_data.syncOrder) {
-        switch (step.kind) {
-        case SyncStep::Kind::Number: {
-            const NumberBinding& binding = *FindNumber(m_data, step.number);
-            const std::optional<int> parsed = ParseInteger(editText(step.number));
-            if (!parsed)
-                return SyncFailure { CameraMessage::integerRequired(), binding.controlId };
-            // The value is taken before its range is checked, as the dialogs always did.
-            setValue(step.number, *parsed);
-            if (*parsed < binding.minimum || *parsed > binding.maximum) {
-                return SyncFailure { CameraMessage::outOfRange(binding.minimum, binding.maximum), binding.controlId };
-            }
-            break;
-        }
-        case SyncStep::Kind::ClockText:
-            m_clockValue = editText(CameraText::Clock);
-            break;
-        case SyncStep::Kind::FolderText:
-            m_folderValue = editText(CameraText::Folder);
-            if (Utf16Length(m_folderValue) > kFolderTextLimit) {
-                return SyncFailure { CameraMessage::tooManyCharacters(static_cast<int>(kFolderTextLimit)),
-                    kFolderEditId };
-            }
-            break;
-        }
-    }
-    return std::nullopt;
-}
-
-void CameraSettingsModel::writeBack()
-{
-    for (const NumberBinding& binding : m_data.numbers)
-        m_editTexts[ToIndex(binding.number)] = std::to_string(value(binding.number));
-    m_texts[ToIndex(CameraText::Clock)] = m_clockValue;
-    m_texts[ToIndex(CameraText::Folder)] = m_folderValue;
-}
-
-CameraOutcome CameraSettingsModel::syncOnly()
-{
-    CameraOutcome outcome;
-    if (auto failure = sync()) {
-        outcome.messages.push_back(std::move(failure->message));
-        outcome.focusControl = failure->control;
+    DialogOutcome outcome;
+    if (std::optional<SyncFailure> failure = m_exchange.sync(m_edits)) {
+        outcome.add(std::move(failure->message));
+        outcome.focusControl = failure->controlId;
+        outcome.selectFocusedText = true;
     }
     return outcome;
 }
 
-CameraOutcome CameraSettingsModel::syncAndWriteBack()
+DialogOutcome CameraSettingsModel::syncAndWriteBack()
 {
-    CameraOutcome outcome = syncOnly();
+    DialogOutcome outcome = sync();
     writeBack();
-    outcome.wroteBack = true;
     return outcome;
 }
 
@@ -189,25 +189,26 @@ bool CameraSettingsModel::correct(CameraNumber number)
 {
     const NumberBinding& binding = *FindNumber(m_data, number);
     const int current = value(number);
+    const bool outside = current < binding.minimum || current > binding.maximum;
     int corrected = current;
     switch (binding.correction) {
     case Correction::VideoLength:
-        if (current < binding.minimum || current > binding.maximum)
-            corrected = 10;
+        corrected = outside ? 10 : current;
         break;
     case Correction::Interval:
-        if (current < binding.minimum || current > binding.maximum)
-            corrected = 1;
-        else if (current == 0 && selection(CameraList::IntervalUnit) == 1)
-            corrected = 1; // a trigger interval of 0 minutes does not exist; 0 seconds does
+        // A trigger interval of 0 minutes does not exist; 0 seconds does.
+        corrected = outside || (current == 0 && selection(CameraList::IntervalUnit) == 1) ? 1 : current;
         break;
     case Correction::Hour:
     case Correction::MinuteOrSecond:
-        if (current < binding.minimum || current > binding.maximum)
-            corrected = 0;
+        corrected = outside ? 0 : current;
         break;
     case Correction::CoordinatePart:
-        return correctCoordinate(number);
+        for (const CoordinateGroup& group : m_data.coordinateGroups) {
+            if (number == group.degrees || number == group.minutes || number == group.seconds)
+                return correctCoordinate(group, number);
+        }
+        return false;
     }
     setValue(number, corrected);
     return corrected != current;
@@ -215,55 +216,43 @@ bool CameraSettingsModel::correct(CameraNumber number)
 
 // Unlike the time edits, a coordinate is pulled to its nearest bound; at the largest degree value of a
 // group its minutes and seconds must be 0.
-bool CameraSettingsModel::correctCoordinate(CameraNumber number)
+bool CameraSettingsModel::correctCoordinate(const CoordinateGroup& group, CameraNumber number)
 {
-    for (const CoordinateGroup& group : kCoordinateGroups) {
-        if (number != group.degrees && number != group.minutes && number != group.seconds)
-            continue;
-        const std::array<int, 3> before { value(group.degrees), value(group.minutes), value(group.seconds) };
-        if (number == group.degrees) {
-            const int degrees = value(group.degrees);
-            if (degrees > group.maximumDegrees)
-                setValue(group.degrees, group.maximumDegrees);
-            else if (degrees < 0)
-                setValue(group.degrees, 0);
-            if (value(group.degrees) == group.maximumDegrees && degrees >= group.maximumDegrees) {
-                setValue(group.minutes, 0);
-                setValue(group.seconds, 0);
-            }
-        } else {
-            const int part = value(number);
-            if (value(group.degrees) == group.maximumDegrees)
-                setValue(number, 0);
-            else if (part > 59)
-                setValue(number, 59);
-            else if (part < 0)
-                setValue(number, 0);
+    const std::array<int, 3> before { value(group.degrees), value(group.minutes), value(group.seconds) };
+    if (number == group.degrees) {
+        const int degrees = value(group.degrees);
+        setValue(group.degrees, std::clamp(degrees, 0, group.maximumDegrees));
+        if (degrees >= group.maximumDegrees) {
+            setValue(group.minutes, 0);
+            setValue(group.seconds, 0);
         }
-        return before != std::array<int, 3> { value(group.degrees), value(group.minutes), value(group.seconds) };
+    } else {
+        const bool atMaximum = value(group.degrees) == group.maximumDegrees;
+        setValue(number, atMaximum ? 0 : std::clamp(value(number), 0, 59));
     }
-    return false;
+    return before != std::array<int, 3> { value(group.degrees), value(group.minutes), value(group.seconds) };
 }
 
-CameraOutcome CameraSettingsModel::changeNumber(CameraNumber number, std::string text)
+DialogOutcome CameraSettingsModel::changeNumber(CameraNumber number, std::string text)
 {
-    if (!hasNumber(number))
+    const NumberBinding* binding = FindNumber(m_data, number);
+    if (binding == nullptr)
         return {};
-    m_editTexts[ToIndex(number)] = std::move(text);
-    CameraOutcome outcome = syncOnly();
-    if (correct(number)) {
+    m_edits.setControlText(binding->controlId, text);
+    DialogOutcome outcome = sync();
+    if (correct(number))
         writeBack();
-        outcome.wroteBack = true;
-    }
     return outcome;
 }
 
 void CameraSettingsModel::changeText(CameraText text, std::string value)
 {
-    m_texts[ToIndex(text)] = std::move(value);
+    const int controlId = controlOf(text);
+    if (controlId != kNoControl)
+        m_edits.setControlText(controlId, value);
 }
 
-CameraOutcome CameraSettingsModel::selectOption(CameraList list, int index)
+DialogOutcome CameraSettingsModel::selectOption(CameraList list, int index)
 {
     if (index < 0 || index >= optionCount(list))
         return {};
@@ -271,13 +260,12 @@ CameraOutcome CameraSettingsModel::selectOption(CameraList list, int index)
     switch (list) {
     case CameraList::CameraMode:
     case CameraList::ImageSize:
-        return syncOnly();
+        return sync();
     case CameraList::IntervalUnit: {
-        CameraOutcome outcome = syncOnly();
+        DialogOutcome outcome = sync();
         if (index == 1 && value(CameraNumber::Interval) == 0) {
             setValue(CameraNumber::Interval, 1);
             writeBack();
-            outcome.wroteBack = true;
         }
         return outcome;
     }
@@ -285,39 +273,36 @@ CameraOutcome CameraSettingsModel::selectOption(CameraList list, int index)
     case CameraList::Timer2:
     case CameraList::TimeLapse:
     case CameraList::SerialNumber:
-        // The read-only and enabled states follow the selection (isReadOnly, areSerialCharactersEnabled).
+        // The read-only and enabled states follow the selection through the family's locks.
         return syncAndWriteBack();
     case CameraList::DateFormat:
         return refreshClock();
     default:
+        // The wireless password switch, like the plain option lists, needs no sync.
         return {};
     }
 }
 
-CameraOutcome CameraSettingsModel::refreshClock()
+DialogOutcome CameraSettingsModel::refreshClock()
 {
     readLocalTime();
     m_clockValue = FormatClock(selection(CameraList::DateFormat), m_clock, m_clockValue);
     writeBack();
-    CameraOutcome outcome;
-    outcome.wroteBack = true;
-    return outcome;
+    return {};
 }
 
-CameraOutcome CameraSettingsModel::getTime()
+DialogOutcome CameraSettingsModel::getTime()
 {
     return refreshClock();
 }
 
-CameraOutcome CameraSettingsModel::chooseFolder(const std::optional<std::string>& chosen)
+DialogOutcome CameraSettingsModel::chooseFolder(const std::optional<std::string>& chosen)
 {
     if (!chosen)
         return {};
     m_folderValue = chosen->empty() ? m_environment.startFolder : *chosen;
     writeBack();
-    CameraOutcome outcome;
-    outcome.wroteBack = true;
-    return outcome;
+    return {};
 }
 
 CameraSettings CameraSettingsModel::collect() const
@@ -356,7 +341,7 @@ CameraSettings CameraSettingsModel::collect() const
     settings.sdCycle = selection(CameraList::SdCycle);
     settings.beepSound = selection(CameraList::BeepSound);
     // Each password character counts as its digit value; anything else, or a missing character, as 0.
-    const std::string& password = editText(CameraText::WirelessPassword);
+    const std::string password = editText(CameraText::WirelessPassword);
     for (std::size_t i = 0; i < settings.wirelessPassword.size(); ++i) {
         const bool digit = i < password.size() && password[i] >= '0' && password[i] <= '9';
         settings.wirelessPassword[i] = digit ? password[i] - '0' : 0;
@@ -374,11 +359,11 @@ CameraSettings CameraSettingsModel::collect() const
 }
 
 void CameraSettingsModel::writeRecord(
-    std::string_view folder, const CameraSettingsRecord& record, CameraResultText success, CameraOutcome& outcome) const
+    std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const
 {
     const Status status = m_environment.writeMenuFile(folder, record);
     if (status.ok()) {
-        outcome.messages.push_back(CameraMessage::resultOf(success));
+        outcome.add(DialogMessage::of(success));
         return;
     }
     // The message names the file itself; keep only what the system said about it. Without a folder there is
@@ -388,27 +373,25 @@ void CameraSettingsModel::writeRecord(
     const std::string ownPrefix = "Cannot write " + path + ": ";
     if (reason.starts_with(ownPrefix))
         reason.erase(0, ownPrefix.size());
-    outcome.messages.push_back(CameraMessage::writeFailed(std::move(path), std::move(reason)));
+    outcome.add(DialogMessage::of(MessageId::FileNotWritten, path, reason));
 }
 
-CameraOutcome CameraSettingsModel::generate()
+DialogOutcome CameraSettingsModel::generate()
 {
-    if (m_data.generateParsesClock) {
-        m_clockValue = editText(CameraText::Clock);
+    DialogOutcome outcome = sync();
+    if (!outcome.messages.empty())
+        return outcome;
+    if (m_data.generateParsesClock)
         m_clock = ParseClock(selection(CameraList::DateFormat), m_clockValue, m_clock);
-    }
-    const std::string folder
-        = m_data.generateFolder == GenerateFolder::CurrentEditText ? editText(CameraText::Folder) : m_folderValue;
-    CameraOutcome outcome;
-    writeRecord(folder, BuildCameraRecord(m_data.family, collect()), m_data.generatedText, outcome);
+    writeRecord(m_folderValue, BuildCameraRecord(m_data.family, collect()), m_data.generatedText, outcome);
     return outcome;
 }
 
-CameraOutcome CameraSettingsModel::restoreDefaults()
+DialogOutcome CameraSettingsModel::restoreDefaults()
 {
-    const std::string folder = m_folderValue;
+    const std::string folder = editText(CameraText::Folder);
     // The sync's message may appear, but the reset goes on whatever it found.
-    CameraOutcome outcome = syncOnly();
+    DialogOutcome outcome = sync();
     for (const ListReset& reset : m_data.defaultLists) {
         if (const ListBinding* binding = FindList(m_data, reset.list))
             m_selections[ToIndex(reset.list)] = reset.index == kStartByModel ? startSelection(*binding) : reset.index;
@@ -416,15 +399,54 @@ CameraOutcome CameraSettingsModel::restoreDefaults()
     for (const NumberReset& reset : m_data.defaultNumbers)
         setValue(reset.number, reset.value);
     if (hasList(CameraList::WirelessPassword))
-        m_texts[ToIndex(CameraText::WirelessPassword)] = kDefaultWirelessPassword;
+        changeText(CameraText::WirelessPassword, std::string { kDefaultWirelessPassword });
     writeBack();
-    outcome.wroteBack = true;
 
     const CameraSettingsRecord record = m_data.factoryRecord == FactoryRecord::FromResetControls
         ? BuildCameraRecord(m_data.family, collect())
         : FactoryResetRecord();
     writeRecord(folder, record, m_data.factoryText, outcome);
     return outcome;
+}
+
+DialogOutcome CameraSettingsModel::editChanged(int controlId, std::string text)
+{
+    if (const NumberBinding* binding = FindNumberByControl(m_data, controlId))
+        return changeNumber(binding->number, std::move(text));
+    if (controlId == kClockEditId || controlId == kFolderEditId
+        || (controlId == m_data.passwordEditId && controlId != kNoControl))
+        m_edits.setControlText(controlId, text);
+    return {};
+}
+
+DialogOutcome CameraSettingsModel::selectionChanged(int controlId, int index)
+{
+    const ListBinding* binding = FindListByControl(m_data, controlId);
+    return binding != nullptr ? selectOption(binding->list, index) : DialogOutcome {};
+}
+
+DialogOutcome CameraSettingsModel::clicked(int controlId)
+{
+    switch (controlId) {
+    case kGenerateButtonId:
+        return generate();
+    case kGetTimeButtonId:
+        return getTime();
+    case kDefaultButtonId:
+        return restoreDefaults();
+    case kSelectFolderButtonId: {
+        DialogOutcome outcome;
+        outcome.chooseFolderFrom = editText(CameraText::Folder);
+        return outcome;
+    }
+    default:
+        return {};
+    }
+}
+
+DialogOutcome CameraSettingsModel::folderChosen(const std::optional<std::string>& chosen)
+{
+    return chooseFolder(chosen);
 }
 
 } // namespace tamb

@@ -21,9 +21,10 @@ CameraEnvironment EnvironmentOf(const ParsedArguments& arguments)
         environment.localTime = [] { return ReadLocalClock(); };
     }
     // The --out folder is chosen after the settings are made, as with the dialog's Select button just before
-    // Generate, so that a long folder name is not checked by the syncs of the edits; until then a short
-    // placeholder stands in for the dialog's start folder.
+    // Generate; until then a placeholder stands in for the dialog's start folder. A path given on the command
+    // line is not limited to what the dialog's folder edit takes.
     environment.startFolder = ".";
+    environment.folderLimit = DataExchange::kUnlimited;
     environment.writeMenuFile
         = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     return environment;
@@ -38,12 +39,15 @@ int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream&
     if (const Status applied = ApplyCameraAssignments(model, arguments.assignments); !applied.ok())
         return ReportUsageError(kCommandName, applied.reason(), err);
     (void)model.chooseFolder(*arguments.out);
-    const CameraOutcome outcome = model.generate();
-    const CameraMessage& result = outcome.messages.back();
-    if (result.kind == CameraMessage::Kind::WriteFailed) {
-        err << kProgramName << ' ' << kCommandName << ": " << CameraMessageText(result, kEnglish) << '\n';
+    const DialogOutcome outcome = model.generate();
+    const DialogMessage& result = outcome.messages.back();
+    if (result.id == MessageId::FileNotWritten) {
+        err << kProgramName << ' ' << kCommandName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
+    // Generate's own checks (a folder too long for the camera, for one) refuse the input as the dialog would.
+    if (result.id != model.data().generatedText)
+        return ReportUsageError(kCommandName, result.text(kEnglish), err);
     out << "Wrote " << FileInFolder(*arguments.out, kMenuFileName) << '\n';
     return kExitSuccess;
 }

@@ -1,43 +1,30 @@
 #pragma once
 
 #include "camera/CameraSettingsModel.h"
-#include "dialogs/CameraDialogLayout.h"
-#include "ui/Dialog.h"
+#include "ui/SettingsDialog.h"
 
 namespace tamb {
 
-// A camera settings dialog: a thin binder between a CameraSettingsModel and the controls of the family's
-// template. Every user action becomes one model event; afterwards the dialog shows the event's messages,
-// mirrors the model into the controls (edit texts, selections, read-only and enabled states) and puts the
-// focus where a failed sync stopped. Generate is the OK button, Default button 1062; Exit ends the run.
-class CameraDialog : public Dialog
+// A camera settings dialog: the family's camera settings model shown through the one settings binder on the
+// family's layout.
+class CameraDialog : public SettingsDialog
 {
 public:
-    CameraDialog(CameraFamily family, const CameraDialogLayout& layout, CameraEnvironment environment,
-        QWidget* parent = nullptr);
+    CameraDialog(
+        CameraFamily family, const DialogLayout& layout, CameraEnvironment environment, QWidget* parent = nullptr);
 
     [[nodiscard]] const CameraSettingsModel& model() const { return m_model; }
 
-    void okPressed() override;
-
-protected:
-    void initialise() override;
-
 private:
-    void setCaptions();
-    void fillLists();
-    void closeSdCycleGap();
-    void connectHandlers();
-    void apply(const CameraOutcome& outcome);
-    void mirrorModel();
-    void setTextIfChanged(int controlId, const std::string& text);
-
-    const CameraDialogLayout& m_layout;
+    // Constructed before the binder uses it: the binder only keeps a reference until the dialog opens.
     CameraSettingsModel m_model;
 };
 
 // The environment of a dialog opened from the main window: the real clock, the start folder of the platform
 // and the safe menu.dat writer.
 [[nodiscard]] CameraEnvironment DesktopCameraEnvironment(const AppState& state);
+
+// The generic camera menu (template 129).
+[[nodiscard]] const DialogLayout& GenericCameraLayout();
 
 } // namespace tamb

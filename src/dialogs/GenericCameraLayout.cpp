@@ -1,4 +1,4 @@
-#include "dialogs/CameraDialogLayout.h"
+#include "dialogs/CameraDialog.h"
 #include "i18n/CameraTexts.h"
 
 #include <array>
@@ -152,8 +152,6 @@ constexpr auto kCaptions = std::to_array<CaptionSource>({
     { kCancelId, &ExitText },
 });
 
-constexpr std::array<int, 3> kSdCycleRow { 1076, 1051, 1052 };
-
 // Without the SD Cycle row the eight rows under the first spread down a little more each, and everything
 // below the hidden row moves up, so that no gap is left.
 constexpr auto kSdCycleGapMoves = std::to_array<ControlMove>({
@@ -242,11 +240,15 @@ constexpr auto kSdCycleGapMoves = std::to_array<ControlMove>({
     { 1159, -10 },
 });
 
-const CameraDialogLayout kLayout { kTemplate, kCaptions, kSdCycleRow, kSdCycleGapMoves };
+constexpr auto kRowMoves = std::to_array<RowMoves>({
+    { .hiddenControl = 1052, .moves = kSdCycleGapMoves },
+});
+
+const DialogLayout kLayout { .dialogTemplate = kTemplate, .captions = kCaptions, .rowMoves = kRowMoves };
 
 } // namespace
 
-const CameraDialogLayout& GenericCameraLayout()
+const DialogLayout& GenericCameraLayout()
 {
     return kLayout;
 }

@@ -69,7 +69,7 @@ private:
         std::int32_t minimum = 0;
         std::int32_t maximum = 0;
         std::size_t maxLength = kUnlimited;
-        TextCheck check;
+        TextCheck check {};
     };
 
     std::vector<Binding> m_bindings;

@@ -17,8 +17,7 @@ struct DialogMessage
     MessageId id = MessageId::PromptInteger;
     std::vector<std::string> arguments;
 
-    template <typename... Args>
-    [[nodiscard]] static DialogMessage of(MessageId id, const Args&... args)
+    template <typename... Args> [[nodiscard]] static DialogMessage of(MessageId id, const Args&... args)
     {
         return DialogMessage { id, { detail::MessageArgument(args)... } };
     }
@@ -33,14 +32,14 @@ struct DialogMessage
 
 // What a dialog must do after an event of its settings model: show the messages in order, then give the focus
 // to `focusControl` and, when `selectFocusedText`, select the whole text of that edit (where a failed sync
-// stopped, so that the user can type over it). `chooseFolder`: the event asks for the folder chooser, whose
-// answer goes back to the model's folderChosen().
+// stopped, so that the user can type over it). `chooseFolderFrom`: the event asks for the folder chooser, opened
+// on that folder, whose answer goes back to the model's folderChosen().
 struct DialogOutcome
 {
     std::vector<DialogMessage> messages;
     std::optional<int> focusControl;
     bool selectFocusedText = false;
-    bool chooseFolder = false;
+    std::optional<std::string> chooseFolderFrom;
 
     void add(DialogMessage message) { messages.push_back(std::move(message)); }
     // Appends what `later` asks for after what this outcome asks for.
@@ -55,7 +54,8 @@ inline void DialogOutcome::append(DialogOutcome later)
         focusControl = later.focusControl;
         selectFocusedText = later.selectFocusedText;
     }
-    chooseFolder = chooseFolder || later.chooseFolder;
+    if (later.chooseFolderFrom)
+        chooseFolderFrom = std::move(later.chooseFolderFrom);
 }
 
 } // namespace tamb

@@ -10,6 +10,11 @@
 
 namespace tamb {
 
+// Identifiers every dialog template shares: Generate (the OK button), Exit (Cancel) and "no control".
+inline constexpr int kGenerateButtonId = 1;
+inline constexpr int kExitButtonId = 2;
+inline constexpr int kNoControl = -1;
+
 // What a setup dialog's binder asks of a settings model, by the template identifiers of the controls. The
 // model owns the values, the lists, the checks and every state; the binder only copies what the model says
 // into the widgets after each event and turns the user's actions into the events below. A model answers for

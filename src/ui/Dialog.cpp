@@ -499,32 +499,6 @@ void Dialog::setTypingLimit(int controlId, int limit)
     }
 }
 
-std::optional<ExchangeFailure> Dialog::sync(const DataExchange& exchange)
-{
-    std::optional<ExchangeFailure> failure = exchange.sync(*this);
-    if (failure) {
-        ShowMessage(m_exchangePrompt ? m_exchangePrompt(*failure)
-                                     : FormatExchangePrompt(*failure, ExchangePromptsFor(m_exchangeLanguage)));
-        if (QWidget* widget = control(failure->controlId)) {
-            widget->setFocus(Qt::OtherFocusReason);
-            if (auto* failedEdit = qobject_cast<QLineEdit*>(widget)) {
-                failedEdit->selectAll();
-            }
-        }
-    }
-    return failure;
-}
-
-void Dialog::writeBack(const DataExchange& exchange)
-{
-    exchange.writeBack(*this);
-}
-
-void Dialog::setExchangePrompt(ExchangePrompt prompt)
-{
-    m_exchangePrompt = std::move(prompt);
-}
-
 std::string Dialog::controlText(int controlId) const
 {
     const QWidget* widget = requireControl(controlId);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DataExchange.h"
+#include "common/AppState.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 
@@ -49,20 +49,12 @@ enum class Notification
 // like clicks on buttons 1 and 2, call the virtual okPressed() and cancelPressed(), whose default ends the run with
 // that result; a dialog that should react otherwise overrides them.
 //
-// Data exchange with a settings model: the model binds its members to control identifiers on a DataExchange in
-// its binding order; the dialog's sync() reads the controls into it and, on the first failure, shows one message
-// (through UiServices), gives that control the keyboard focus and returns the failure, which the caller may
-// ignore. writeBack() shows the values again. The message text comes from the exchange prompt: the catalogue's
-// prompts in the language given to setExchangeLanguage (English until then), unless setExchangePrompt gave
-// another, for example a model's own range message.
-//
 // Operations on an identifier the template does not have are programming faults: they assert in debug builds
 // and do nothing otherwise.
-class Dialog : public QDialog, public ControlTextAccess
+class Dialog : public QDialog
 {
 public:
     using Handler = std::function<void()>;
-    using ExchangePrompt = std::function<std::string(const ExchangeFailure&)>;
 
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~Dialog() override;
@@ -106,17 +98,11 @@ public:
     // At most `limit` UTF-16 units can be typed; 0 lifts the limit.
     void setTypingLimit(int controlId, int limit);
 
-    // Data exchange.
-    std::optional<ExchangeFailure> sync(const DataExchange& exchange);
-    void writeBack(const DataExchange& exchange);
-    void setExchangePrompt(ExchangePrompt prompt);
-    void setExchangeLanguage(LanguageId language) { m_exchangeLanguage = language; }
-
-    // ControlTextAccess, also the way to caption any control: the text of an edit, the caption of a label,
+    // The way to caption any control and to read or set an edit's text: the text of an edit, the caption of a label,
     // button or group box; for a list the selected entry's text (setting it does nothing). An edit's text set
     // from code is not cut to its typing limit and not filtered by digits-only: those act on typing only.
-    [[nodiscard]] std::string controlText(int controlId) const override;
-    void setControlText(int controlId, std::string_view text) override;
+    [[nodiscard]] std::string controlText(int controlId) const;
+    void setControlText(int controlId, std::string_view text);
 
     // Typed access for tests and for what the operations above do not cover.
     [[nodiscard]] QComboBox* list(int controlId) const;
@@ -146,8 +132,6 @@ private:
     std::optional<int> m_defaultButtonId;
     std::map<std::pair<int, Notification>, Handler> m_handlers;
     std::optional<int> m_firstSystemCommand;
-    ExchangePrompt m_exchangePrompt;
-    LanguageId m_exchangeLanguage = kEnglish;
     bool m_initialised = false;
 };
 

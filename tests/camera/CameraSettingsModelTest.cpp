@@ -1,6 +1,7 @@
 #include "CameraModelFixture.h"
 
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
@@ -24,7 +25,7 @@ struct EditCase
     std::vector<std::pair<N, std::string>> typedBefore;
     N number;
     std::string text;
-    std::optional<CameraMessage> message;
+    std::optional<DialogMessage> message;
     std::optional<int> focus;
     std::vector<std::pair<N, int>> values; // values afterwards
     std::string shown; // what the edited field shows afterwards
@@ -43,7 +44,7 @@ TEST_P(CameraEditTest, SyncsCorrectsAndShows)
     for (const auto& [number, text] : edit.typedBefore)
         (void)model.changeNumber(number, text);
 
-    const CameraOutcome outcome = model.changeNumber(edit.number, edit.text);
+    const DialogOutcome outcome = model.changeNumber(edit.number, edit.text);
 
     if (edit.message) {
         ASSERT_EQ(outcome.messages.size(), 1U);
@@ -57,7 +58,10 @@ TEST_P(CameraEditTest, SyncsCorrectsAndShows)
     EXPECT_EQ(model.editText(edit.number), edit.shown);
 }
 
-const auto kRange = CameraMessage::outOfRange;
+DialogMessage kRange(int minimum, int maximum)
+{
+    return DialogMessage::of(MessageId::IntegerOutOfRange, minimum, maximum);
+}
 
 std::vector<std::uint8_t> FactoryBytes()
 {
@@ -77,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Edits, CameraEditTest,
         EditCase { "Interval61Gives1", 1, { { L::IntervalUnit, 0 } }, {}, N::Interval, "61", kRange(0, 60), 1003,
             { { N::Interval, 1 } }, "1" },
         EditCase { "EmptiedEditAsksForAnInteger", 1, {}, { { N::Timer1StartHour, "7" } }, N::Timer1StartHour, "",
-            CameraMessage::integerRequired(), 1017, { { N::Timer1StartHour, 7 } }, "" },
+            DialogMessage::of(MessageId::PromptInteger), 1017, { { N::Timer1StartHour, 7 } }, "" },
         EditCase { "Hour24Gives0", 1, {}, {}, N::Timer1StartHour, "24", kRange(0, 23), 1017,
             { { N::Timer1StartHour, 0 } }, "0" },
         EditCase { "Hour23Stays", 1, {}, {}, N::Timer2StopHour, "23", {}, {}, { { N::Timer2StopHour, 23 } }, "23" },
@@ -87,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Edits, CameraEditTest,
             { { N::Timer2StartHour, 0 } }, "0" },
         // A failed sync stops at the first bad edit: the edits after it keep their values.
         EditCase { "EarlierFailureStopsTheSync", 1, {}, { { N::VideoLength, "x" } }, N::Timer1StopMinute, "30",
-            CameraMessage::integerRequired(), 1002, { { N::Timer1StopMinute, 0 } }, "30" },
+            DialogMessage::of(MessageId::PromptInteger), 1002, { { N::Timer1StopMinute, 0 } }, "30" },
         EditCase { "LongitudeAboveLimitClampsTheGroup", 13, {},
             { { N::LongitudeMinutes, "30" }, { N::LongitudeSeconds, "15" } }, N::LongitudeDegrees, "200",
             kRange(0, 180), 1056,
@@ -111,8 +115,8 @@ TEST_F(CameraModelTest, SwitchingTheUnitToMinutesTurnsZeroIntoOne)
     (void)model.changeNumber(N::Interval, "0");
     EXPECT_EQ(model.collect().interval, 128);
 
-    const CameraOutcome outcome = model.selectOption(L::IntervalUnit, 1);
-    EXPECT_TRUE(outcome.wroteBack);
+    const DialogOutcome outcome = model.selectOption(L::IntervalUnit, 1);
+    EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(model.value(N::Interval), 1);
     EXPECT_EQ(model.editText(N::Interval), "1");
     EXPECT_EQ(model.collect().interval, 1);
@@ -171,9 +175,9 @@ TEST_F(CameraModelTest, OverlongChosenFolderIsShownAndTheNextSyncReportsTheLimit
     (void)model.chooseFolder(longFolder);
     EXPECT_EQ(model.editText(CameraText::Folder), longFolder);
 
-    const CameraOutcome outcome = model.changeNumber(N::VideoLength, "20");
+    const DialogOutcome outcome = model.changeNumber(N::VideoLength, "20");
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(outcome.messages.front(), CameraMessage::tooManyCharacters(80));
+    EXPECT_EQ(outcome.messages.front(), DialogMessage::of(MessageId::PromptTextTooLong, 80));
     EXPECT_EQ(outcome.focusControl, kFolderEditId);
 }
 
@@ -202,12 +206,12 @@ TEST_P(CameraFolderLimitTest, NextSyncChecksTheChosenFolder)
         chosen += GetParam().piece;
     CameraSettingsModel model = makeModel(1);
     (void)model.chooseFolder(chosen);
-    const CameraOutcome outcome = model.changeNumber(N::VideoLength, "20");
+    const DialogOutcome outcome = model.changeNumber(N::VideoLength, "20");
     if (GetParam().accepted) {
         EXPECT_TRUE(outcome.messages.empty());
     } else {
         ASSERT_EQ(outcome.messages.size(), 1U);
-        EXPECT_EQ(outcome.messages.front(), CameraMessage::tooManyCharacters(80));
+        EXPECT_EQ(outcome.messages.front(), DialogMessage::of(MessageId::PromptTextTooLong, 80));
     }
     EXPECT_EQ(model.folderValue(), chosen);
 }
@@ -231,20 +235,31 @@ TEST_F(CameraModelTest, CancelledFolderChoiceKeepsTheFolderAndAnEmptyOneTakesThe
     EXPECT_EQ(model.folderValue(), folder());
 }
 
-TEST_F(CameraModelTest, TypedFolderCountsOnlyAfterASync)
+TEST_F(CameraModelTest, GenerateWritesWhatTheEditsShowIntoTheFolderTheEditShows)
 {
     CameraSettingsModel model = makeModel(1);
     const std::filesystem::path typed = m_folder / "typed";
     std::filesystem::create_directories(typed);
     model.changeText(CameraText::Folder, Utf8FromPath(typed));
+    (void)model.changeNumber(N::VideoLength, "30");
 
-    (void)model.generate();
-    EXPECT_TRUE(std::filesystem::exists(menuFile()));
+    // An emptied edit fails the sync: its message, its edit focused and selected, and no file anywhere.
+    (void)model.changeNumber(N::VideoLength, "");
+    DialogOutcome outcome = model.generate();
+    EXPECT_EQ(outcome.messages, std::vector { DialogMessage::of(MessageId::PromptInteger) });
+    EXPECT_EQ(outcome.focusControl, 1002);
+    EXPECT_TRUE(outcome.selectFocusedText);
     EXPECT_FALSE(std::filesystem::exists(typed / "menu.dat"));
+    EXPECT_FALSE(std::filesystem::exists(menuFile()));
 
-    (void)model.changeNumber(N::VideoLength, "12");
-    (void)model.generate();
-    EXPECT_TRUE(std::filesystem::exists(typed / "menu.dat"));
+    (void)model.changeNumber(N::VideoLength, "25");
+    outcome = model.generate();
+    EXPECT_EQ(outcome.messages, std::vector { DialogMessage::of(MessageId::MenuFileGenerated) });
+    EXPECT_FALSE(std::filesystem::exists(menuFile()));
+    std::ifstream written(typed / "menu.dat", std::ios::binary);
+    const std::vector<char> bytes { std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>() };
+    ASSERT_EQ(bytes.size(), kCameraRecordSize);
+    EXPECT_EQ(bytes[4], 24); // the video length byte holds the seconds less one
 }
 
 TEST_F(CameraModelTest, FamiliesThatReadTheFolderEditUseTypedTextAtOnce)
@@ -260,9 +275,9 @@ TEST_F(CameraModelTest, FamiliesThatReadTheFolderEditUseTypedTextAtOnce)
 TEST_F(CameraModelTest, GenerateReportsSuccessOnlyAfterACompleteWrite)
 {
     CameraSettingsModel model = makeModel(1);
-    CameraOutcome outcome = model.generate();
+    DialogOutcome outcome = model.generate();
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(outcome.messages.front(), CameraMessage::resultOf(CameraResultText::CameraMenuGenerated));
+    EXPECT_EQ(outcome.messages.front(), DialogMessage::of(MessageId::MenuFileGenerated));
     const std::vector<std::uint8_t> first = writtenFile();
     ASSERT_EQ(first.size(), kCameraRecordSize);
 
@@ -279,10 +294,12 @@ TEST_F(CameraModelTest, GenerateReportsSuccessOnlyAfterACompleteWrite)
     (void)cardPulled.changeNumber(N::VideoLength, "30");
     outcome = cardPulled.generate();
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(outcome.messages.front().kind, CameraMessage::Kind::WriteFailed);
-    EXPECT_EQ(outcome.messages.front().path, FileInFolder(folder(), "menu.dat"));
-    EXPECT_FALSE(outcome.messages.front().reason.empty());
-    EXPECT_EQ(outcome.messages.front().reason.find("menu.dat"), std::string::npos); // the path is not repeated
+    EXPECT_EQ(outcome.messages.front().id, MessageId::FileNotWritten);
+    const std::vector<std::string>& pathAndReason = outcome.messages.front().arguments;
+    ASSERT_EQ(pathAndReason.size(), 2U);
+    EXPECT_EQ(pathAndReason[0], FileInFolder(folder(), "menu.dat"));
+    EXPECT_FALSE(pathAndReason[1].empty());
+    EXPECT_EQ(pathAndReason[1].find("menu.dat"), std::string::npos); // the path is not repeated
     EXPECT_EQ(writtenFile(), first);
 }
 
@@ -291,10 +308,10 @@ TEST_F(CameraModelTest, MissingFolderIsReportedWithItsPath)
     CameraSettingsModel model = makeModel(8);
     const std::string missing = "/nonexistent-tamb-folder/card";
     (void)model.chooseFolder(missing);
-    for (const CameraOutcome& outcome : { model.generate(), model.restoreDefaults() }) {
+    for (const DialogOutcome& outcome : { model.generate(), model.restoreDefaults() }) {
         ASSERT_EQ(outcome.messages.size(), 1U);
-        EXPECT_EQ(outcome.messages.back().kind, CameraMessage::Kind::WriteFailed);
-        EXPECT_EQ(outcome.messages.back().path, FileInFolder(missing, "menu.dat"));
+        EXPECT_EQ(outcome.messages.back().id, MessageId::FileNotWritten);
+        EXPECT_EQ(outcome.messages.back().arguments.front(), FileInFolder(missing, "menu.dat"));
     }
 }
 
@@ -303,10 +320,9 @@ TEST_F(CameraModelTest, EmptiedFolderIsReportedWithoutPointingAtTheRoot)
     CameraSettingsModel model = makeModel(1);
     model.changeText(CameraText::Folder, "");
     (void)model.changeNumber(N::VideoLength, "12"); // the sync takes the empty folder
-    const CameraOutcome outcome = model.generate();
+    const DialogOutcome outcome = model.generate();
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(CameraMessageText(outcome.messages.front(), kEnglish),
-        "The file menu.dat could not be written: no folder was chosen");
+    EXPECT_EQ(outcome.messages.front().text(kEnglish), "The file menu.dat could not be written: no folder was chosen");
 }
 
 TEST_F(CameraModelTest, GenericDefaultWritesTheResetControls)
@@ -318,9 +334,9 @@ TEST_F(CameraModelTest, GenericDefaultWritesTheResetControls)
     (void)model.changeNumber(N::Timer2StartHour, "5");
     (void)model.selectOption(L::DateFormat, 2);
 
-    const CameraOutcome outcome = model.restoreDefaults();
+    const DialogOutcome outcome = model.restoreDefaults();
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(outcome.messages.front(), CameraMessage::resultOf(CameraResultText::FactoryGenerated));
+    EXPECT_EQ(outcome.messages.front(), DialogMessage::of(MessageId::FactoryFileGenerated));
     EXPECT_EQ(model.variant().imageSizes[static_cast<std::size_t>(model.selection(L::ImageSize))], "12MP");
     EXPECT_EQ(model.variant().videoSizes[static_cast<std::size_t>(model.selection(L::VideoSize))], "320x240");
     EXPECT_TRUE(model.isReadOnly(N::Timer2StartHour));
@@ -345,10 +361,10 @@ TEST_F(CameraModelTest, DefaultStillResetsWhenItsSyncFails)
 {
     CameraSettingsModel model = makeModel(6);
     (void)model.changeNumber(N::VideoLength, "");
-    const CameraOutcome outcome = model.restoreDefaults();
+    const DialogOutcome outcome = model.restoreDefaults();
     ASSERT_EQ(outcome.messages.size(), 2U);
-    EXPECT_EQ(outcome.messages[0], CameraMessage::integerRequired());
-    EXPECT_EQ(outcome.messages[1], CameraMessage::resultOf(CameraResultText::FactoryGenerated));
+    EXPECT_EQ(outcome.messages[0], DialogMessage::of(MessageId::PromptInteger));
+    EXPECT_EQ(outcome.messages[1], DialogMessage::of(MessageId::FactoryFileGenerated));
     EXPECT_EQ(model.editText(N::VideoLength), "10");
     EXPECT_EQ(writtenFile(), FactoryBytes());
 }

@@ -4,7 +4,9 @@
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -89,6 +91,7 @@ private slots:
     void generateWritesWhatTheCommandLineWrites();
     void defaultResetsTheControlsAndSaysSo();
     void aFolderThatCannotBeWrittenIsReported();
+    void generateWritesWhatTheScreenShows();
 };
 
 void GenericCameraDialogTest::opensWithTheModelsTitleListsAndRows()
@@ -240,6 +243,32 @@ void GenericCameraDialogTest::aFolderThatCannotBeWrittenIsReported()
     const std::string expectedStart
         = "The file " + FileInFolder("/nonexistent-tamb-card", "menu.dat") + " could not be written: ";
     QVERIFY2(services.messages.front().starts_with(expectedStart), services.messages.front().c_str());
+}
+
+void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
+{
+    QTemporaryDir typed;
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    OpenCameraDialog dialog(1, kEnglish);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    Type(dialog, 1064, typed.path());
+    Type(dialog, 1002, QString());
+    services.messages.clear();
+
+    // The emptied edit stops Generate with its prompt, takes the focus and writes nothing.
+    dialog.button(kCancelId)->setFocus();
+    QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
+    QCOMPARE(services.messages, (std::vector<std::string> { "Please enter an integer." }));
+    QCOMPARE(QApplication::focusWidget(), dialog.control(1002));
+    QVERIFY(!QFile::exists(typed.filePath(QStringLiteral("menu.dat"))));
+
+    Type(dialog, 1002, QStringLiteral("25"));
+    QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
+    QCOMPARE(services.messages.back(), std::string { "Camera menu configuration file is generated" });
+    const std::vector<std::uint8_t> file = ReadFile(typed.filePath(QStringLiteral("menu.dat")));
+    QCOMPARE(file.size(), kCameraRecordSize);
+    QCOMPARE(file[4], std::uint8_t { 24 }); // the video length byte holds the seconds less one
 }
 
 } // namespace tamb

@@ -24,7 +24,7 @@ struct IntegerCase
 {
     const char* name;
     const char* text;
-    std::optional<ExchangeProblem> problem;
+    std::optional<MessageId> problem;
     std::int32_t stored; // the value after the sync; 10 is the value before
 };
 
@@ -41,14 +41,15 @@ TEST_P(IntegerSyncTest, ReadsChecksAndStoresAsTheDialogsExpect)
     TextMap controls;
     controls.texts[1002] = row.text;
 
-    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+    const std::optional<SyncFailure> failure = exchange.sync(controls);
 
     ASSERT_EQ(failure.has_value(), row.problem.has_value());
     if (failure) {
-        EXPECT_EQ(failure->problem, *row.problem);
+        EXPECT_EQ(failure->message.id, *row.problem);
         EXPECT_EQ(failure->controlId, 1002);
-        EXPECT_EQ(failure->minimum, 1);
-        EXPECT_EQ(failure->maximum, 60);
+        if (*row.problem == MessageId::IntegerOutOfRange) {
+            EXPECT_EQ(failure->message.arguments, (std::vector<std::string> { "1", "60" }));
+        }
     }
     EXPECT_EQ(videoLength, row.stored);
 }
@@ -59,16 +60,16 @@ constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 INSTANTIATE_TEST_SUITE_P(Texts, IntegerSyncTest,
     testing::Values(IntegerCase { "InRange", "60", std::nullopt, 60 },
         IntegerCase { "BlanksAroundAndPlusSign", "  +7 ", std::nullopt, 7 },
-        IntegerCase { "EmptiedEditIsNotAnIntegerAndKeepsValue", "", ExchangeProblem::NotAnInteger, 10 },
-        IntegerCase { "SignAlone", "-", ExchangeProblem::NotAnInteger, 10 },
-        IntegerCase { "TrailingLetter", "7a", ExchangeProblem::NotAnInteger, 10 },
-        IntegerCase { "InnerBlank", "1 2", ExchangeProblem::NotAnInteger, 10 },
+        IntegerCase { "EmptiedEditIsNotAnIntegerAndKeepsValue", "", MessageId::PromptInteger, 10 },
+        IntegerCase { "SignAlone", "-", MessageId::PromptInteger, 10 },
+        IntegerCase { "TrailingLetter", "7a", MessageId::PromptInteger, 10 },
+        IntegerCase { "InnerBlank", "1 2", MessageId::PromptInteger, 10 },
         // A range failure stores the value first, so that a correction rule can act on it.
-        IntegerCase { "AboveRangeIsStored", "75", ExchangeProblem::OutOfRange, 75 },
-        IntegerCase { "ZeroBelowRange", "0", ExchangeProblem::OutOfRange, 0 },
-        IntegerCase { "NegativeBelowRange", "-3", ExchangeProblem::OutOfRange, -3 },
-        IntegerCase { "HugeClampsWithoutOverflow", "99999999999999999999", ExchangeProblem::OutOfRange, kInt32Max },
-        IntegerCase { "HugeNegativeClamps", "-99999999999999999999", ExchangeProblem::OutOfRange, kInt32Min }),
+        IntegerCase { "AboveRangeIsStored", "75", MessageId::IntegerOutOfRange, 75 },
+        IntegerCase { "ZeroBelowRange", "0", MessageId::IntegerOutOfRange, 0 },
+        IntegerCase { "NegativeBelowRange", "-3", MessageId::IntegerOutOfRange, -3 },
+        IntegerCase { "HugeClampsWithoutOverflow", "99999999999999999999", MessageId::IntegerOutOfRange, kInt32Max },
+        IntegerCase { "HugeNegativeClamps", "-99999999999999999999", MessageId::IntegerOutOfRange, kInt32Min }),
     [](const testing::TestParamInfo<IntegerCase>& rowInfo) { return std::string(rowInfo.param.name); });
 
 struct TextCase
@@ -91,11 +92,11 @@ TEST_P(TextLengthTest, CountsUtf16UnitsAgainstTheLimit)
     TextMap controls;
     controls.texts[1064] = row.text;
 
-    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+    const std::optional<SyncFailure> failure = exchange.sync(controls);
 
     EXPECT_EQ(!failure.has_value(), row.fits);
     if (failure) {
-        EXPECT_EQ(*failure, (ExchangeFailure { 1064, ExchangeProblem::TooLong, 0, 0, 80 }));
+        EXPECT_EQ(*failure, (SyncFailure { 1064, DialogMessage::of(MessageId::PromptTextTooLong, 80) }));
     }
     EXPECT_EQ(folder, row.text);
 }
@@ -131,7 +132,7 @@ TEST(DataExchangeTest, FirstFailureInBindingOrderEndsTheSyncAndLeavesLaterValues
     TextMap controls;
     controls.texts = { { 1, "30" }, { 2, "24" }, { 3, "after" } };
 
-    const std::optional<ExchangeFailure> failure = exchange.sync(controls);
+    const std::optional<SyncFailure> failure = exchange.sync(controls);
 
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->controlId, 2);
@@ -154,18 +155,35 @@ TEST(DataExchangeTest, WriteBackShowsEveryValue)
     EXPECT_EQ(controls.texts, (std::map<int, std::string> { { 1017, "-5" }, { 1030, "2024/02/03 07:05:09" } }));
 }
 
-TEST(DataExchangeTest, PromptsCarryTheNumbersOfTheFailureInTheMessageLanguage)
+TEST(DataExchangeTest, TextCheckRunsAfterTheLengthAndStopsTheSync)
 {
-    const ExchangePrompts chinese = ExchangePromptsFor(kChinese);
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::NotAnInteger, 1, 60, 0 }, chinese),
-        "请输入一个整数。");
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::TooLong, 0, 0, 80 }, chinese),
-        "输入的字符请不要多于 80 个。");
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, -1, 60, 0 }, chinese),
-        "请输入一个 -1 至 60 之间的整数。");
+    std::string phone;
+    std::int32_t later = 0;
+    DataExchange exchange;
+    exchange.bindText(1006, phone, 12, [](const std::string& text) -> std::optional<DialogMessage> {
+        if (text.find('x') != std::string::npos)
+            return DialogMessage::of(MessageId::PhoneRecheck);
+        return std::nullopt;
+    });
+    exchange.bindInteger(1013, later, 0, 200);
+    TextMap controls;
+    controls.texts = { { 1006, "12x" }, { 1013, "5" } };
+
+    EXPECT_EQ(exchange.sync(controls), (SyncFailure { 1006, DialogMessage::of(MessageId::PhoneRecheck) }));
+    EXPECT_EQ(phone, "12x");
+    EXPECT_EQ(later, 0);
+
+    controls.texts[1006] = "1234567890123x";
+    EXPECT_EQ(exchange.sync(controls)->message.id, MessageId::PromptTextTooLong);
+}
+
+TEST(DataExchangeTest, MessagesReadInTheLanguageOnScreen)
+{
+    EXPECT_EQ(DialogMessage::of(MessageId::PromptInteger).text(kChinese), "请输入一个整数。");
+    EXPECT_EQ(DialogMessage::of(MessageId::PromptTextTooLong, 80).text(kChinese), "输入的字符请不要多于 80 个。");
     // Every other language reads English, German included.
-    EXPECT_EQ(FormatExchangePrompt(ExchangeFailure { 5, ExchangeProblem::OutOfRange, 0, 23, 0 }, ExchangePromptsFor(3)),
-        "Please enter an integer between 0 and 23.");
+    EXPECT_EQ(DialogMessage::of(MessageId::IntegerOutOfRange, 0, 23).text(3),
+        FormattedMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 23));
 }
 
 } // namespace

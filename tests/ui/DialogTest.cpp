@@ -61,8 +61,6 @@ private slots:
     void keysEndTheRun();
     void notifiesUserActionsOnly();
     void editsFilterTyping();
-    void syncFailureShowsOneMessageAndFocusesTheControl();
-    void syncUsesTheDialogsOwnPrompt();
     void listsKeepTheOrderOfAppending();
     void runsNestAndTheOuterRunResumes();
     void folderChooserCancelKeepsThePreviousFolder();
@@ -217,63 +215,6 @@ void DialogTest::editsFilterTyping()
     QCOMPARE(dialog.edit(kFolderEdit)->palette().color(QPalette::Base), editableField);
     QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
     QCOMPARE(dialog.controlText(kFolderEdit), std::string("D:"));
-}
-
-void DialogTest::syncFailureShowsOneMessageAndFocusesTheControl()
-{
-    RecordingUiServices services;
-    const ScopedUiServices installed(services);
-    Dialog dialog(kTemplate);
-    std::int32_t videoLength = 10;
-    std::string folder = "C:\\";
-    DataExchange exchange;
-    exchange.bindInteger(kVideoLengthEdit, videoLength, 1, 60);
-    exchange.bindText(kFolderEdit, folder, 80);
-    dialog.writeBack(exchange);
-    QCOMPARE(dialog.controlText(kVideoLengthEdit), std::string("10"));
-    QCOMPARE(dialog.controlText(kFolderEdit), std::string("C:\\"));
-
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.button(kCancelId)->setFocus();
-    dialog.setControlText(kVideoLengthEdit, "75");
-    dialog.setControlText(kFolderEdit, "D:\\cards");
-
-    const std::optional<ExchangeFailure> failure = dialog.sync(exchange);
-
-    QVERIFY(failure.has_value());
-    QCOMPARE(failure->controlId, int(kVideoLengthEdit));
-    QCOMPARE(services.messages, std::vector<std::string> { "Please enter an integer between 1 and 60." });
-    QCOMPARE(QApplication::focusWidget(), dialog.control(kVideoLengthEdit));
-    QCOMPARE(videoLength, 75);
-    QCOMPARE(folder, std::string("C:\\"));
-
-    dialog.setExchangeLanguage(kChinese);
-    dialog.setControlText(kVideoLengthEdit, "");
-    QVERIFY(dialog.sync(exchange).has_value());
-    QCOMPARE(services.messages.back(), std::string("请输入一个整数。"));
-
-    dialog.setControlText(kVideoLengthEdit, "60");
-    QVERIFY(!dialog.sync(exchange).has_value());
-    QCOMPARE(folder, std::string("D:\\cards"));
-    QCOMPARE(services.messages.size(), size_t(2));
-}
-
-void DialogTest::syncUsesTheDialogsOwnPrompt()
-{
-    RecordingUiServices services;
-    const ScopedUiServices installed(services);
-    Dialog dialog(kTemplate);
-    dialog.setExchangePrompt([](const ExchangeFailure& failure) {
-        return "Please enter an integer between " + std::to_string(failure.minimum) + " and "
-            + std::to_string(failure.maximum) + "!";
-    });
-    std::int32_t hour = 0;
-    DataExchange exchange;
-    exchange.bindInteger(kVideoLengthEdit, hour, 0, 23);
-    dialog.setControlText(kVideoLengthEdit, "24");
-    QVERIFY(dialog.sync(exchange).has_value());
-    QCOMPARE(services.messages, std::vector<std::string> { "Please enter an integer between 0 and 23!" });
 }
 
 void DialogTest::listsKeepTheOrderOfAppending()

@@ -10,11 +10,11 @@ constexpr auto kLists = std::to_array<ListBinding>({
     kPictureCountList,
     kTimeStampList,
     kSenseLevelList,
-    { L::WirelessPassword, 1049, O::OffOn, 0 },
+    { .list = L::WirelessPassword, .controlId = 1049, .options = O::OffOn, .start = 0 },
     kIntervalUnitList,
     kDateFormatList,
     kTimer1List,
-    { L::Timer2, 1048, O::OffOn, 0 },
+    kTimer2List,
     kSerialNumberList,
     kSerialCharacter1List,
     kSerialCharacter2List,
@@ -23,101 +23,83 @@ constexpr auto kLists = std::to_array<ListBinding>({
     kTimeLapseList,
 });
 
-constexpr auto kNumbers = std::to_array<NumberBinding>({
-    kVideoLength,
-    kInterval,
-    kTimeLapseHour,
-    kTimeLapseMinute,
-    kTimeLapseSecond,
-    kTimer1StartHour,
-    kTimer1StartMinute,
-    kTimer1StopHour,
-    kTimer1StopMinute,
-    kTimer2Edits[0],
-    kTimer2Edits[1],
-    kTimer2Edits[2],
-    kTimer2Edits[3],
-});
 static_assert(kLists.size() == 17 && kNumbers.size() == 13, "the template binds 17 lists and 13 numbers");
-
-constexpr auto kSyncOrder = std::to_array<SyncStep>({
-    Number(N::VideoLength),
-    Number(N::Interval),
-    Number(N::TimeLapseMinute),
-    Number(N::TimeLapseSecond),
-    Number(N::TimeLapseHour),
-    Number(N::Timer1StopMinute),
-    Number(N::Timer1StopHour),
-    Number(N::Timer1StartHour),
-    Number(N::Timer1StartMinute),
-    kClockStep,
-    kFolderStep,
-    Number(N::Timer2StopMinute),
-    Number(N::Timer2StopHour),
-    Number(N::Timer2StartMinute),
-    Number(N::Timer2StartHour),
-});
 
 constexpr std::array<std::string_view, 3> kImageSizes { "3MP", "5MP", "1.3MP" };
 
 constexpr auto kModels = std::to_array<CameraModelVariant>({
-    { 14, kImageSizes, 1, kVideo640320, 0, 0, false },
+    { .model = 14,
+        .imageSizes = kImageSizes,
+        .imageSizeStart = 1,
+        .videoSizes = kVideo640320,
+        .videoSizeStart = 0,
+        .sidePirStart = 0,
+        .sdCycleShown = false },
 });
 
 constexpr auto kDefaultLists = std::to_array<ListReset>({
-    { L::CameraMode, 0 },
-    { L::ImageSize, 1 },
-    { L::VideoSize, 0 },
-    { L::PictureCount, 0 },
-    { L::TimeStamp, 0 },
-    { L::SenseLevel, 0 },
-    { L::IntervalUnit, 1 },
-    { L::Timer1, 0 },
-    { L::Timer2, 0 },
+    { .list = L::CameraMode, .index = 0 },
+    { .list = L::ImageSize, .index = 1 },
+    { .list = L::VideoSize, .index = 0 },
+    { .list = L::PictureCount, .index = 0 },
+    { .list = L::TimeStamp, .index = 0 },
+    { .list = L::SenseLevel, .index = 0 },
+    { .list = L::IntervalUnit, .index = 1 },
+    { .list = L::Timer1, .index = 0 },
+    { .list = L::Timer2, .index = 0 },
     kResetSerial,
     kResetCharacter1,
     kResetCharacter2,
     kResetCharacter3,
     kResetCharacter4,
-    { L::TimeLapse, 1 },
-    { L::WirelessPassword, 0 },
+    { .list = L::TimeLapse, .index = 1 },
+    { .list = L::WirelessPassword, .index = 0 },
     kResetDateFormat,
 });
 
 constexpr auto kDefaultNumbers = std::to_array<NumberReset>({
-    { N::TimeLapseHour, 0 },
-    { N::TimeLapseMinute, 0 },
-    { N::TimeLapseSecond, 0 },
-    { N::Timer1StartHour, 0 },
-    { N::Timer1StartMinute, 0 },
-    { N::Timer1StopHour, 0 },
-    { N::Timer1StopMinute, 0 },
-    { N::VideoLength, 10 },
-    { N::Interval, 1 },
-    { N::Timer2StartHour, 0 },
-    { N::Timer2StartMinute, 0 },
-    { N::Timer2StopHour, 0 },
-    { N::Timer2StopMinute, 0 },
+    { .number = N::TimeLapseHour, .value = 0 },
+    { .number = N::TimeLapseMinute, .value = 0 },
+    { .number = N::TimeLapseSecond, .value = 0 },
+    { .number = N::Timer1StartHour, .value = 0 },
+    { .number = N::Timer1StartMinute, .value = 0 },
+    { .number = N::Timer1StopHour, .value = 0 },
+    { .number = N::Timer1StopMinute, .value = 0 },
+    { .number = N::VideoLength, .value = 10 },
+    { .number = N::Interval, .value = 1 },
+    { .number = N::Timer2StartHour, .value = 0 },
+    { .number = N::Timer2StartMinute, .value = 0 },
+    { .number = N::Timer2StopHour, .value = 0 },
+    { .number = N::Timer2StopMinute, .value = 0 },
 });
 
 // The clock edit accepts typing, but Generate writes the captured time; Generate writes into the folder the
 // edit shows at that moment.
+// The password edit shares its identifier with the Side PIR list of other templates.
+constexpr int kPasswordEditId = 1028;
+constexpr std::array<int, 1> kPasswordEdit { kPasswordEditId };
+constexpr auto kQ100Locks = Joined(kLocks,
+    std::to_array<LockRule>({
+        { .list = L::WirelessPassword, .lockedIndex = 0, .controls = kPasswordEdit },
+    }));
+
 constexpr CameraFamilyData kData {
-    CameraFamily::Q100,
-    163,
-    kLists,
-    kNumbers,
-    kSyncOrder,
-    kModels,
-    0,
-    true,
-    false,
-    GenerateFolder::CurrentEditText,
-    kDefaultLists,
-    kDefaultNumbers,
-    FactoryRecord::FixedReset,
-    CameraResultText::CameraMenuGenerated,
-    CameraResultText::FactoryGenerated,
+    .family = CameraFamily::Q100,
+    .templateId = 163,
+    .lists = kLists,
+    .numbers = kNumbers,
+    .syncOrder = kSyncOrder,
+    .models = kModels,
+    .locks = kQ100Locks,
+    .passwordEditId = kPasswordEditId,
+    .constructionClockFormat = 0,
+    .clockEditable = true,
+    .generateParsesClock = false,
+    .defaultLists = kDefaultLists,
+    .defaultNumbers = kDefaultNumbers,
+    .factoryRecord = FactoryRecord::FixedReset,
+    .generatedText = MessageId::MenuFileGenerated,
+    .factoryText = MessageId::FactoryFileGenerated,
 };
 
 } // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "i18n/LocalisedTable.h"
+#include "ui/DialogTemplate.h"
+
+#include <span>
+
+namespace tamb {
+
+// A control's caption from a localised table, read with the language on screen.
+struct CaptionSource
+{
+    int controlId;
+    const LocalisedTable<1>* table = nullptr;
+    const LanguageIndexedText* indexed = nullptr; // for the captions kept per LanguageId
+};
+
+// Moves a control by pixels of a dialog whose font is kReferenceCharHeight pixels high; the binder scales the
+// move to the dialog's own font, so that rows close up the same way whatever the font.
+struct ControlMove
+{
+    int controlId;
+    int dy;
+};
+inline constexpr int kReferenceCharHeight = 16;
+
+// How the rows around a hidden row move into its space: applied once, when the dialog opens, if the settings
+// model hides `hiddenControl`.
+struct RowMoves
+{
+    int hiddenControl;
+    std::span<const ControlMove> moves;
+};
+
+// Everything a setup dialog shows beyond its settings model: the template, the captions and the moves of the
+// rows around the rows the model may hide.
+struct DialogLayout
+{
+    const DialogTemplate& dialogTemplate;
+    std::span<const CaptionSource> captions;
+    std::span<const RowMoves> rowMoves = {};
+};
+
+} // namespace tamb

@@ -1,0 +1,140 @@
+#include "ui/SettingsDialog.h"
+
+#include "common/ModelCatalogue.h"
+#include "ui/UiServices.h"
+
+#include <QLineEdit>
+
+namespace tamb {
+
+SettingsDialog::SettingsDialog(const DialogLayout& layout, SettingsModel& model, QWidget* parent)
+    : Dialog(layout.dialogTemplate, parent)
+    , m_layout(layout)
+    , m_settings(model)
+{
+}
+
+void SettingsDialog::initialise()
+{
+    setTitle(ModelTitle(m_settings.app().model));
+    hideRows();
+    setCaptions();
+    mirrorModel();
+    connectHandlers();
+}
+
+void SettingsDialog::hideRows()
+{
+    for (const RowMoves& row : m_layout.rowMoves) {
+        if (m_settings.isShown(row.hiddenControl))
+            continue;
+        for (const ControlMove& move : row.moves)
+            moveControlBy(move.controlId, 0, move.dy * baseUnits().charHeight / kReferenceCharHeight);
+    }
+}
+
+void SettingsDialog::setCaptions()
+{
+    const LanguageId language = m_settings.app().language;
+    for (const CaptionSource& caption : m_layout.captions) {
+        if (!hasControl(caption.controlId))
+            continue;
+        setControlText(caption.controlId,
+            caption.table != nullptr ? caption.table->text(language, 0) : caption.indexed->text(language));
+    }
+}
+
+void SettingsDialog::connectHandlers()
+{
+    for (const ControlTemplate& control : m_layout.dialogTemplate.controls) {
+        const int id = control.id;
+        switch (control.kind) {
+        case ControlKind::Edit:
+            on(id, Notification::TextChanged, [this, id] { apply(m_settings.editChanged(id, controlText(id))); });
+            break;
+        case ControlKind::DropDownList:
+            on(id, Notification::SelectionChanged,
+                [this, id] { apply(m_settings.selectionChanged(id, selectedListItem(id))); });
+            break;
+        case ControlKind::PushButton:
+            if (id != kGenerateButtonId && id != kExitButtonId)
+                on(id, Notification::Clicked, [this, id] { apply(m_settings.clicked(id)); });
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void SettingsDialog::okPressed()
+{
+    apply(m_settings.clicked(kGenerateButtonId));
+}
+
+void SettingsDialog::apply(DialogOutcome outcome)
+{
+    for (const DialogMessage& message : outcome.messages)
+        ShowMessage(message.text(m_settings.app().language));
+    if (outcome.chooseFolderFrom) {
+        mirrorModel();
+        DialogOutcome chosen = m_settings.folderChosen(CurrentUiServices().chooseFolder(*outcome.chooseFolderFrom));
+        outcome.chooseFolderFrom.reset();
+        outcome.append(std::move(chosen));
+        for (const DialogMessage& message : outcome.messages)
+            ShowMessage(message.text(m_settings.app().language));
+    }
+    mirrorModel();
+    if (!outcome.focusControl || !hasControl(*outcome.focusControl))
+        return;
+    control(*outcome.focusControl)->setFocus(Qt::OtherFocusReason);
+    if (outcome.selectFocusedText) {
+        if (auto* failed = qobject_cast<QLineEdit*>(control(*outcome.focusControl)))
+            failed->selectAll();
+    }
+}
+
+void SettingsDialog::setTextIfChanged(int controlId, const std::string& text)
+{
+    // Setting an unchanged text would move the cursor of the edit being typed in.
+    if (controlText(controlId) != text)
+        setControlText(controlId, text);
+}
+
+void SettingsDialog::mirrorList(int controlId)
+{
+    std::vector<std::string> items = m_settings.listItems(controlId);
+    std::vector<std::string>& shown = m_listItems[controlId];
+    if (items != shown) {
+        clearList(controlId);
+        for (const std::string& item : items)
+            appendListItem(controlId, item);
+        shown = std::move(items);
+    }
+    const int selected = m_settings.selection(controlId);
+    if (selectedListItem(controlId) != selected)
+        selectListItem(controlId, selected);
+}
+
+void SettingsDialog::mirrorModel()
+{
+    for (const ControlTemplate& control : m_layout.dialogTemplate.controls) {
+        const int id = control.id;
+        if (id == kNoId)
+            continue;
+        switch (control.kind) {
+        case ControlKind::Edit:
+            setTextIfChanged(id, m_settings.editText(id));
+            setReadOnly(id, m_settings.isReadOnly(id));
+            break;
+        case ControlKind::DropDownList:
+            mirrorList(id);
+            break;
+        default:
+            break;
+        }
+        enableControl(id, m_settings.isEnabled(id));
+        showControl(id, m_settings.isShown(id));
+    }
+}
+
+} // namespace tamb

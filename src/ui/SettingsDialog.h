@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/SettingsModel.h"
+#include "ui/Dialog.h"
+#include "ui/DialogLayout.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tamb {
+
+// The one binder between a settings model and a dialog built from a layout. When the dialog opens it titles the
+// window by the model of the state, captions the controls, hides the controls the model hides (moving the rows
+// of the layout into their space) and shows the model. Every user action becomes one model event: an edit's
+// change, a list's selection, a button's click (Generate is the OK button; Exit ends the run). After each event
+// it shows the event's messages, asks for the folder chooser when the event wants it, mirrors the model into
+// every control (edit texts, list contents and selections, read-only, enabled and shown states) and puts the
+// focus where the event says.
+//
+// The model must outlive the dialog; a family's dialog class owns both and passes the model here.
+class SettingsDialog : public Dialog
+{
+public:
+    SettingsDialog(const DialogLayout& layout, SettingsModel& model, QWidget* parent = nullptr);
+
+    void okPressed() override;
+
+protected:
+    void initialise() override;
+
+private:
+    void hideRows();
+    void setCaptions();
+    void connectHandlers();
+    void apply(DialogOutcome outcome);
+    void mirrorModel();
+    void mirrorList(int controlId);
+    void setTextIfChanged(int controlId, const std::string& text);
+
+    const DialogLayout& m_layout;
+    SettingsModel& m_settings;
+    std::map<int, std::vector<std::string>> m_listItems; // what each list holds now
+};
+
+} // namespace tamb
