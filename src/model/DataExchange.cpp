@@ -49,8 +49,7 @@ std::optional<std::int32_t> ParseExchangeInteger(std::string_view text)
 
 void DataExchange::bindInteger(int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum)
 {
-    m_bindings.push_back(Binding {
-        .controlId = controlId, .integer = &value, .minimum = minimum, .maximum = maximum });
+    m_bindings.push_back(Binding { .controlId = controlId, .integer = &value, .minimum = minimum, .maximum = maximum });
 }
 
 void DataExchange::bindText(int controlId, std::string& value, std::size_t maxLength, TextCheck check)
