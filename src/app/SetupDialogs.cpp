@@ -8,11 +8,11 @@ namespace {
 
 constexpr std::array<SetupDialogEntry, kSetupDialogCount> kSetupDialogs { {
     { SetupDialog::CameraMenu, &RunGenericCameraMenu },
-    { SetupDialog::Q100Menu, nullptr },
-    { SetupDialog::Q220Menu, nullptr },
-    { SetupDialog::Q300Menu, nullptr },
-    { SetupDialog::Q400Menu, nullptr },
-    { SetupDialog::Q420Menu, nullptr },
+    { SetupDialog::Q100Menu, &RunQ100CameraMenu },
+    { SetupDialog::Q220Menu, &RunQ220CameraMenu },
+    { SetupDialog::Q300Menu, &RunQ300CameraMenu },
+    { SetupDialog::Q400Menu, &RunQ400CameraMenu },
+    { SetupDialog::Q420Menu, &RunQ420CameraMenu },
     { SetupDialog::Mms, nullptr },
     { SetupDialog::Q400Mms, nullptr },
     { SetupDialog::Q200Smtp, nullptr },

@@ -3,11 +3,26 @@
 #include "camera/CameraOptions.h"
 #include "camera/MenuFile.h"
 #include "common/Paths.h"
+#include "common/Utf8Text.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace tamb {
+namespace {
+
+// The digit a password character shows: an ASCII digit, or the full-width form an input method may type, counts
+// as its value; any other character as 0.
+int PasswordDigit(char32_t character)
+{
+    if (character >= U'0' && character <= U'9')
+        return static_cast<int>(character - U'0');
+    if (character >= U'\uFF10' && character <= U'\uFF19')
+        return static_cast<int>(character - U'\uFF10');
+    return 0;
+}
+
+} // namespace
 
 CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment environment)
     : m_data(FamilyData(family))
@@ -340,12 +355,11 @@ CameraSettings CameraSettingsModel::collect() const
     settings.timer2StopMinute = value(CameraNumber::Timer2StopMinute);
     settings.sdCycle = selection(CameraList::SdCycle);
     settings.beepSound = selection(CameraList::BeepSound);
-    // Each password character counts as its digit value; anything else, or a missing character, as 0.
-    const std::string password = editText(CameraText::WirelessPassword);
-    for (std::size_t i = 0; i < settings.wirelessPassword.size(); ++i) {
-        const bool digit = i < password.size() && password[i] >= '0' && password[i] <= '9';
-        settings.wirelessPassword[i] = digit ? password[i] - '0' : 0;
-    }
+    // The password is read character by character, not byte by byte, so that each byte of the record holds the
+    // digit the user sees in that place; a missing character counts as 0.
+    const std::u32string password = CodePointsFromUtf8(editText(CameraText::WirelessPassword));
+    for (std::size_t i = 0; i < settings.wirelessPassword.size(); ++i)
+        settings.wirelessPassword[i] = i < password.size() ? PasswordDigit(password[i]) : 0;
     settings.wirelessPasswordEnabled = selection(CameraList::WirelessPassword);
     settings.longitudeDirection = selection(CameraList::LongitudeDirection);
     settings.longitudeDegrees = value(CameraNumber::LongitudeDegrees);

@@ -23,4 +23,23 @@ CameraEnvironment DesktopCameraEnvironment(const AppState& state)
     return environment;
 }
 
+const DialogLayout& CameraLayout(CameraFamily family)
+{
+    switch (family) {
+    case CameraFamily::Q100:
+        return Q100CameraLayout();
+    case CameraFamily::Q220:
+        return Q220CameraLayout();
+    case CameraFamily::Q300:
+        return Q300CameraLayout();
+    case CameraFamily::Q400:
+        return Q400CameraLayout();
+    case CameraFamily::Q420:
+        return Q420CameraLayout();
+    case CameraFamily::Generic:
+        break;
+    }
+    return GenericCameraLayout();
+}
+
 } // namespace tamb

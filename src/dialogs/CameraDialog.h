@@ -24,7 +24,15 @@ private:
 // and the safe menu.dat writer.
 [[nodiscard]] CameraEnvironment DesktopCameraEnvironment(const AppState& state);
 
-// The generic camera menu (template 129).
+// The layouts of the camera menus: generic (template 129), Q100 (163), Q220 (148), Q300 (149), Q400 (140) and
+// Q420 (157).
 [[nodiscard]] const DialogLayout& GenericCameraLayout();
+[[nodiscard]] const DialogLayout& Q100CameraLayout();
+[[nodiscard]] const DialogLayout& Q220CameraLayout();
+[[nodiscard]] const DialogLayout& Q300CameraLayout();
+[[nodiscard]] const DialogLayout& Q400CameraLayout();
+[[nodiscard]] const DialogLayout& Q420CameraLayout();
+// The layout of a family's camera menu.
+[[nodiscard]] const DialogLayout& CameraLayout(CameraFamily family);
 
 } // namespace tamb

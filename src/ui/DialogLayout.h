@@ -3,16 +3,37 @@
 #include "i18n/LocalisedTable.h"
 #include "ui/DialogTemplate.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <span>
+#include <string_view>
 
 namespace tamb {
 
-// A control's caption from a localised table, read with the language on screen.
+// A control's caption from a localised table, read with the language on screen. A caption may be one column of
+// a two-text table, and may belong to some models only (a control with several such rows shows the one of the
+// model on screen).
 struct CaptionSource
 {
     int controlId;
     const LocalisedTable<1>* table = nullptr;
     const LanguageIndexedText* indexed = nullptr; // for the captions kept per LanguageId
+    const LocalisedTable<2>* pair = nullptr;
+    std::size_t column = 0; // the entry of `pair`
+    std::span<const ModelId> models = {}; // empty: every model
+
+    [[nodiscard]] std::string_view text(LanguageId language) const
+    {
+        if (table != nullptr)
+            return table->text(language, 0);
+        if (pair != nullptr)
+            return pair->text(language, column);
+        return indexed != nullptr ? indexed->text(language) : std::string_view {};
+    }
+    [[nodiscard]] bool isFor(ModelId model) const
+    {
+        return models.empty() || std::ranges::find(models, model) != models.end();
+    }
 };
 
 // Moves a control by pixels of a dialog whose font is kReferenceCharHeight pixels high; the binder scales the

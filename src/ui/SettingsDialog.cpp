@@ -35,12 +35,10 @@ void SettingsDialog::hideRows()
 
 void SettingsDialog::setCaptions()
 {
-    const LanguageId language = m_settings.app().language;
+    const AppState& app = m_settings.app();
     for (const CaptionSource& caption : m_layout.captions) {
-        if (!hasControl(caption.controlId))
-            continue;
-        setControlText(caption.controlId,
-            caption.table != nullptr ? caption.table->text(language, 0) : caption.indexed->text(language));
+        if (hasControl(caption.controlId) && caption.isFor(app.model))
+            setControlText(caption.controlId, caption.text(app.language));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "camera/MenuFile.h"
+#include "common/ModelCatalogue.h"
 #include "dialogs/CameraDialog.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@ class ShownCameraDialog : public CameraDialog
 {
 public:
     ShownCameraDialog(ModelId model, LanguageId language)
-        : CameraDialog(CameraFamily::Generic, GenericCameraLayout(), Environment(model, language))
+        : CameraDialog(CameraFamilyFor(model), CameraLayout(CameraFamilyFor(model)), Environment(model, language))
     {
         initialise();
         show();
@@ -34,13 +35,14 @@ private:
 
 } // namespace
 
-// Writes pictures of the generic camera dialog for the README and for review; it checks only that they exist.
+// Writes pictures of each family's camera dialog in English and Chinese for the README and for review; it checks
+// only that they exist.
 class CameraDialogScreenshots : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void writesTheGenericDialogInEnglishAndChinese()
+    void writesEachFamilysDialogInEnglishAndChinese()
     {
         const QDir folder(QStringLiteral(TAMB_SCREENSHOT_DIR));
         QVERIFY(folder.mkpath(QStringLiteral(".")));
@@ -53,6 +55,16 @@ private slots:
             { 1, kEnglish, "camera-dialog-q200-en.png" },
             { 15, kEnglish, "camera-dialog-q200-1080p-en.png" },
             { 1, kChinese, "camera-dialog-q200-zh.png" },
+            { 14, kEnglish, "camera-dialog-q100-en.png" },
+            { 14, kChinese, "camera-dialog-q100-zh.png" },
+            { 6, kEnglish, "camera-dialog-q220-en.png" },
+            { 6, kChinese, "camera-dialog-q220-zh.png" },
+            { 13, kEnglish, "camera-dialog-q300-en.png" },
+            { 13, kChinese, "camera-dialog-q300-zh.png" },
+            { 2, kEnglish, "camera-dialog-q400-en.png" },
+            { 2, kChinese, "camera-dialog-q400-zh.png" },
+            { 8, kEnglish, "camera-dialog-q420-en.png" },
+            { 8, kChinese, "camera-dialog-q420-zh.png" },
         };
         for (const auto& shot : shots) {
             ShownCameraDialog dialog(shot.model, shot.language);

@@ -8,28 +8,32 @@
 
 namespace tamb {
 
-// Camera Setup through the main window's table of setup dialogs: the generic models open the camera dialog
-// with their own title, and Exit leads back to the main window.
+// Camera Setup through the main window's table of setup dialogs: every model opens the camera dialog of its
+// family (the template of that family) with its own title, and Exit leads back to the main window.
 class CameraSetupRoutingTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cameraSetupOpensTheGenericDialogWithTheModelsTitle()
+    void everyModelOpensItsFamilysDialogWithItsTitle()
     {
-        const SetupDialogRunner run = SetupDialogTable()[static_cast<std::size_t>(SetupDialog::CameraMenu)].run;
-        QVERIFY(run != nullptr);
-        std::vector<std::string> titles;
-        for (const ModelId model : { 1, 15 }) {
+        for (ModelId model = 1; model <= kModelCount; ++model) {
+            const SetupDialog family = CameraDialogFor(model);
+            const SetupDialogRunner run = SetupDialogTable()[static_cast<std::size_t>(family)].run;
+            QVERIFY2(run != nullptr, std::to_string(model).c_str());
             AppState state;
             state.model = model;
+            std::string title;
+            std::string templateId;
             guitest::ModalDriver driver({ [&](Dialog& dialog) {
-                titles.push_back(dialog.windowTitle().toStdString());
+                title = dialog.windowTitle().toStdString();
+                templateId = dialog.objectName().toStdString();
                 QTest::mouseClick(dialog.button(kCancelId), Qt::LeftButton);
             } });
             QCOMPARE(run(state), SetupOutcome::BackToMainWindow);
+            QCOMPARE(title, std::string { ModelTitle(model) });
+            QCOMPARE(templateId, std::to_string(DialogTemplateId(family)));
         }
-        QCOMPARE(titles, (std::vector<std::string> { "Tamb Vorrel Q200", "Tamb Vorrel Q200 1080P" }));
     }
 };
 
