@@ -22,6 +22,11 @@ void CameraLayoutBindingTest::everyBoundControlExistsWithItsKind_data()
     QTest::addColumn<int>("family");
     QTest::addColumn<const DialogLayout*>("layout");
     QTest::newRow("Generic") << int(CameraFamily::Generic) << &GenericCameraLayout();
+    QTest::newRow("Q100") << int(CameraFamily::Q100) << &Q100CameraLayout();
+    QTest::newRow("Q220") << int(CameraFamily::Q220) << &Q220CameraLayout();
+    QTest::newRow("Q300") << int(CameraFamily::Q300) << &Q300CameraLayout();
+    QTest::newRow("Q400") << int(CameraFamily::Q400) << &Q400CameraLayout();
+    QTest::newRow("Q420") << int(CameraFamily::Q420) << &Q420CameraLayout();
 }
 
 void CameraLayoutBindingTest::everyBoundControlExistsWithItsKind()
