@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -170,10 +172,8 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     setFixedSize(
         HorizontalPixels(dialogTemplate.width, m_baseUnits), VerticalPixels(dialogTemplate.height, m_baseUnits));
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ToQColor(kDialogBackground));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    // paintEvent covers the whole window, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     for (const ControlTemplate& control : dialogTemplate.controls) {
         createControl(control);
@@ -315,6 +315,16 @@ void Dialog::accept()
 void Dialog::reject()
 {
     cancelPressed();
+}
+
+void Dialog::paintEvent(QPaintEvent* event)
+{
+    // The background is painted here rather than given to the dialog as a palette: a dialog palette would pass
+    // to every control as a palette of its own, and the style caches its drawings of lists and buttons under
+    // the palette's identity, so each dialog opened would add drawings to the process-wide cache that are never
+    // used again.
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ToQColor(kDialogBackground));
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event)

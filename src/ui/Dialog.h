@@ -119,6 +119,7 @@ protected:
 
     void accept() override;
     void reject() override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

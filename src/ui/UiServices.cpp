@@ -2,9 +2,11 @@
 
 #include "ui/AppIcon.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
@@ -22,6 +24,10 @@ public:
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"),
             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
         box.setIconPixmap(ApplicationIcon().pixmap(32, 32));
+        // The style would give OK an icon of its own, loaded afresh for every box and kept in the process-wide
+        // pixmap cache under that new icon's identity, so every message shown would leave its drawings behind.
+        // A message box's OK carries no icon.
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
         box.setWindowIcon(ApplicationIcon());
         box.exec();
     }

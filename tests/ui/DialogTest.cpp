@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -46,6 +48,20 @@ constexpr std::array kNoDefaultControls {
     PushButton(1000, { 10, 10, 80, 30 }, "Camera Setup", ControlStyle::MultiLine),
     DropDownList(1080, { 10, 50, 60, 100 }),
 };
+// A style that gives the standard buttons of dialog button boxes their icons.
+class ButtonsWithIconsStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(
+        StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1
+                                                           : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 constexpr DialogTemplate kNoDefaultTemplate { 901, "Tamb Vorrel", 120, 80, 9, kNoDefaultControls };
 
 } // namespace
@@ -57,6 +73,7 @@ class DialogTest : public QObject
 private slots:
     void placesControlsByDialogUnitsWithTheirIdentifiers();
     void paintsTheWindowColours();
+    void controlsOfEveryDialogShareTheStylesCachedDrawings();
     void keysEndTheRun_data();
     void keysEndTheRun();
     void notifiesUserActionsOnly();
@@ -98,10 +115,23 @@ void DialogTest::placesControlsByDialogUnitsWithTheirIdentifiers()
 void DialogTest::paintsTheWindowColours()
 {
     Dialog dialog(kTemplate);
-    QCOMPARE(dialog.palette().color(QPalette::Window), QColor(111, 153, 224));
-    QVERIFY(dialog.autoFillBackground());
+    // A corner that no control covers shows the dialog's background.
+    QCOMPARE(dialog.grab().toImage().pixelColor(dialog.width() - 2, dialog.height() - 2), QColor(111, 153, 224));
     QCOMPARE(dialog.control(kLabel)->palette().color(QPalette::WindowText), QColor(Qt::white));
     QVERIFY(dialog.control(kVideoLengthEdit)->palette().color(QPalette::Text) != QColor(Qt::white));
+}
+
+void DialogTest::controlsOfEveryDialogShareTheStylesCachedDrawings()
+{
+    // The style caches its drawings of lists and buttons under the palette's identity: controls with a palette
+    // of their own in every new dialog would add drawings to the process-wide cache each time a dialog opens.
+    const qint64 applicationPalette = QApplication::palette().cacheKey();
+    for (int opened = 0; opened < 2; ++opened) {
+        Dialog dialog(kTemplate);
+        for (const int id : { int(kUnitList), int(kGetTimeButton), int(kOkId), int(kCancelId) }) {
+            QVERIFY2(dialog.control(id)->palette().cacheKey() == applicationPalette, qPrintable(QString::number(id)));
+        }
+    }
 }
 
 void DialogTest::keysEndTheRun_data()
@@ -263,12 +293,16 @@ void DialogTest::folderChooserCancelKeepsThePreviousFolder()
 
 void DialogTest::theRealMessageBoxHasTheBrandCaptionAndOnlyOk()
 {
+    // As under desktop themes that put icons on standard buttons.
+    const QString styleName = QApplication::style()->name();
+    QApplication::setStyle(new ButtonsWithIconsStyle(styleName));
     QString title;
     QString text;
     int buttonCount = 0;
     bool okButton = false;
     bool silentIcon = false;
     bool iconShown = false;
+    bool okWithoutIcon = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -281,11 +315,13 @@ void DialogTest::theRealMessageBoxHasTheBrandCaptionAndOnlyOk()
         okButton = box->button(QMessageBox::Ok) != nullptr;
         silentIcon = box->icon() == QMessageBox::NoIcon;
         iconShown = !box->iconPixmap().isNull();
+        okWithoutIcon = box->button(QMessageBox::Ok)->icon().isNull();
         box->button(QMessageBox::Ok)->click();
     });
     closer.start(5);
 
     ShowMessage("Camera menu configuration file is generated");
+    QApplication::setStyle(styleName);
 
     QCOMPARE(title, QStringLiteral("Tamb Vorrel"));
     QCOMPARE(text, QStringLiteral("Camera menu configuration file is generated"));
@@ -293,6 +329,7 @@ void DialogTest::theRealMessageBoxHasTheBrandCaptionAndOnlyOk()
     QVERIFY(okButton);
     QVERIFY2(silentIcon, "a standard icon would make the platform play its sound");
     QVERIFY(iconShown);
+    QVERIFY2(okWithoutIcon, "an icon loaded for every box fills the pixmap cache");
 }
 
 } // namespace tamb
