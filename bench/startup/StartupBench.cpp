@@ -1,11 +1,25 @@
-// Starts `tamb-setup` until its first main window has been shown, and a bare Qt Widgets program that shows one
-// comparable dialog, alternately in the same run, and prints the median wall time of each whole process and
-// their ratio. Both run on the offscreen platform; tamb-setup keeps its preferences in a temporary folder.
+// Start-up and dialog-opening times against a bare Qt Widgets program, all in the same run so that they meet the
+// same machine load:
+//  - `tamb-setup` until its first main window has been shown, and the bare program (BareDialog.cpp) until its one
+//    comparable dialog has been shown, each as a whole process, started alternately;
+//  - for every setup dialog that has been built (the rows of the setup dialog table with a runner), the time from
+//    the click on its setup button in a main window on screen to the dialog's first paint, as measured inside the
+//    program's window loop by tamb_dialog_open_probe, one process per measurement, so that each is a first opening.
+// Prints medians and each figure's ratio to the bare program's start; for the dialogs also the processor time the
+// program spent, which shows how much of a figure is the machine's load.
+//
+// Usage: tamb_startup_bench [runs=15]. The windows go to $DISPLAY when it is set (for example an Xvfb), else to
+// the offscreen platform; QT_QPA_PLATFORM overrides either. tamb-setup keeps its preferences in a temporary folder.
+#include "../support/SetupRoute.h"
+
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -16,9 +30,15 @@ extern char** environ;
 
 namespace {
 
-// Runs `program` with `arguments` and the current environment plus `extraEnvironment`; returns the wall time in
-// milliseconds, or a negative number when the program could not be run or failed.
-double TimedRun(const std::string& program, const std::vector<std::string>& arguments,
+struct ProcessRun
+{
+    double wallMilliseconds = 0;
+    std::string output;
+};
+
+// Runs `program` with `arguments` and the current environment plus `extraEnvironment`, collecting what it
+// writes to its standard output; nothing when the program could not be run or failed.
+std::optional<ProcessRun> RunProcess(const std::string& program, const std::vector<std::string>& arguments,
     const std::vector<std::string>& extraEnvironment)
 {
     std::vector<std::string> environment(extraEnvironment);
@@ -38,16 +58,36 @@ double TimedRun(const std::string& program, const std::vector<std::string>& argu
     }
     argv.push_back(nullptr);
 
+    std::array<int, 2> pipeEnds {};
+    if (pipe(pipeEnds.data()) != 0) {
+        return std::nullopt;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-        return -1.0;
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    ProcessRun run;
+    std::array<char, 256> buffer {};
+    for (ssize_t got = 0; spawned == 0 && (got = read(pipeEnds[0], buffer.data(), buffer.size())) > 0;) {
+        run.output.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    close(pipeEnds[0]);
+    if (spawned != 0) {
+        return std::nullopt;
     }
     int status = 0;
     if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return -1.0;
+        return std::nullopt;
     }
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    run.wallMilliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return run;
 }
 
 double Median(std::vector<double> values)
@@ -55,6 +95,24 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+// One figure of the table: its name and its measurement in every run, with the processor time where known.
+struct Series
+{
+    std::string name;
+    std::vector<double> milliseconds;
+    std::vector<double> cpuMilliseconds;
+};
+
+void PrintRow(const Series& series, double bareMedian)
+{
+    const double median = Median(series.milliseconds);
+    std::printf("  %-30s %8.1f ms   ratio %.2f", series.name.c_str(), median, median / bareMedian);
+    if (!series.cpuMilliseconds.empty()) {
+        std::printf("   (processor %.1f ms)", Median(series.cpuMilliseconds));
+    }
+    std::printf("\n");
 }
 
 } // namespace
@@ -66,34 +124,61 @@ int main(int argc, char** argv)
         / ("tamb-startup-bench-" + std::to_string(static_cast<long>(getpid())));
     std::filesystem::create_directories(home);
     std::filesystem::permissions(home, std::filesystem::perms::owner_all);
-    const std::vector<std::string> environment {
-        "QT_QPA_PLATFORM=offscreen",
+    std::vector<std::string> environment {
         "HOME=" + home.string(),
         "XDG_CONFIG_HOME=" + (home / "config").string(),
         "XDG_RUNTIME_DIR=" + home.string(),
         "TAMB_QUIT_WHEN_SHOWN=1",
     };
+    const char* display = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform == nullptr && (display == nullptr || *display == '\0')) {
+        environment.emplace_back("QT_QPA_PLATFORM=offscreen");
+    }
 
-    std::vector<double> app;
-    std::vector<double> bare;
-    for (int run = 0; run < runs; ++run) {
-        const double appTime = TimedRun(TAMB_SETUP_PATH, {}, environment);
-        const double bareTime = TimedRun(TAMB_BARE_DIALOG_PATH, {}, environment);
-        if (appTime < 0 || bareTime < 0) {
-            std::cerr << "startup bench: a program could not be run or failed\n";
-            std::filesystem::remove_all(home);
-            return 1;
+    Series bare { .name = "bare Qt program", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series setup { .name = "tamb-setup", .milliseconds = {}, .cpuMilliseconds = {} };
+    std::vector<std::pair<std::size_t, Series>> dialogs;
+    for (const tamb::bench::SetupRoute& route : tamb::bench::BuiltDialogRoutes()) {
+        dialogs.emplace_back(static_cast<std::size_t>(route.dialog),
+            Series { .name = std::string(route.className), .milliseconds = {}, .cpuMilliseconds = {} });
+    }
+
+    bool failed = false;
+    for (int run = 0; run < runs && !failed; ++run) {
+        const std::optional<ProcessRun> bareRun = RunProcess(TAMB_BARE_DIALOG_PATH, {}, environment);
+        const std::optional<ProcessRun> setupRun = RunProcess(TAMB_SETUP_PATH, {}, environment);
+        failed = !bareRun || !setupRun;
+        if (!failed) {
+            bare.milliseconds.push_back(bareRun->wallMilliseconds);
+            setup.milliseconds.push_back(setupRun->wallMilliseconds);
         }
-        app.push_back(appTime);
-        bare.push_back(bareTime);
+        for (auto& [row, series] : dialogs) {
+            const std::optional<ProcessRun> probe
+                = RunProcess(TAMB_DIALOG_OPEN_PROBE_PATH, { std::to_string(row) }, environment);
+            failed = failed || !probe;
+            if (probe) {
+                char* cpuText = nullptr;
+                series.milliseconds.push_back(std::strtod(probe->output.c_str(), &cpuText));
+                series.cpuMilliseconds.push_back(std::strtod(cpuText, nullptr));
+            }
+        }
     }
     std::filesystem::remove_all(home);
+    if (failed) {
+        std::cerr << "startup bench: a program could not be run or failed\n";
+        return 1;
+    }
 
-    const double appMedian = Median(app);
-    const double bareMedian = Median(bare);
-    std::cout << "runs: " << runs << "\n"
-              << "tamb-setup to its first main window, median: " << appMedian << " ms\n"
-              << "bare Qt dialog, median: " << bareMedian << " ms\n"
-              << "ratio: " << appMedian / bareMedian << "\n";
+    const double bareMedian = Median(bare.milliseconds);
+    std::printf("runs: %d, windows on %s; medians, ratios to the bare program's start\n", runs,
+        platform != nullptr ? platform : (display != nullptr && *display != '\0' ? display : "offscreen"));
+    std::printf("program start until its first window is shown:\n");
+    PrintRow(bare, bareMedian);
+    PrintRow(setup, bareMedian);
+    std::printf("click on the setup button until the dialog is shown:\n");
+    for (const auto& [row, series] : dialogs) {
+        PrintRow(series, bareMedian);
+    }
     return 0;
 }
