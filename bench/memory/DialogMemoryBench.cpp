@@ -15,7 +15,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -169,8 +169,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const int warmUp = argc > 2 ? std::max(0, std::atoi(argv[2])) : 30;
-    std::printf(
-        "platform %s, %d cycles after %d warm-up cycles\n", qPrintable(QApplication::platformName()), cycles, warmUp);
+    std::printf("platform %s, style %s, %d cycles after %d warm-up cycles\n", qPrintable(QApplication::platformName()),
+        qPrintable(QApplication::style()->name()), cycles, warmUp);
 
     const std::string only = argc > 3 ? argv[3] : "";
     const auto chosen = [&](std::string_view subject) { return subject.find(only) != std::string_view::npos; };
