@@ -243,6 +243,26 @@ std::span<const RecordByte> FamilyRecordBytes(CameraFamily family)
     return kGenericBytes;
 }
 
+std::optional<std::uint8_t> FixedRecordByte(CameraFamily family, std::size_t offset)
+{
+    const auto carries = [offset](const RecordByte& byte) { return byte.offset == offset; };
+    if (offset >= kCrcLowOffset || std::ranges::any_of(kCommonBytes, carries)) {
+        return std::nullopt;
+    }
+    const auto own = FamilyRecordBytes(family);
+    const auto byte = std::ranges::find_if(own, carries);
+    if (byte == own.end()) {
+        return 0;
+    }
+    if (byte->value == &constant<0>) {
+        return 0;
+    }
+    if (byte->value == &constant<1>) {
+        return 1;
+    }
+    return std::nullopt;
+}
+
 std::int32_t IntervalField(std::int32_t value, std::int32_t unitIndex)
 {
     constexpr std::int32_t kSecondsFlag = 128;

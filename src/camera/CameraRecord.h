@@ -101,6 +101,10 @@ struct RecordByte
 // area that the family leaves 0 has no entry.
 [[nodiscard]] std::span<const RecordByte> FamilyRecordBytes(CameraFamily family);
 
+// The value that `family` writes at `offset` (0..55) whatever the settings: 0 for a byte that no field fills, the
+// constant of a field that does not depend on the settings; nothing for a byte that carries a setting.
+[[nodiscard]] std::optional<std::uint8_t> FixedRecordByte(CameraFamily family, std::size_t offset);
+
 // The record form of the interval: the value (0..60), plus 128 when the unit list shows index 0 (seconds).
 [[nodiscard]] std::int32_t IntervalField(std::int32_t value, std::int32_t unitIndex);
 

@@ -94,6 +94,58 @@ std::string hex4(unsigned value)
     return text;
 }
 
+bool copiesSidePir(CameraFamily family)
+{
+    return std::ranges::any_of(
+        FamilyRecordBytes(family), [](const RecordByte& byte) { return byte.offset == kSidePirCopyOffset; });
+}
+
+// The value a byte holds in every family alike, when there is one.
+std::optional<std::uint8_t> fixedInEveryFamily(std::size_t offset)
+{
+    const auto first = FixedRecordByte(CameraFamily::Generic, offset);
+    for (std::size_t family = 0; family < kCameraFamilyCount; ++family) {
+        if (FixedRecordByte(static_cast<CameraFamily>(family), offset) != first) {
+            return std::nullopt;
+        }
+    }
+    return first;
+}
+
+std::string byteName(std::size_t offset)
+{
+    return "byte " + std::to_string(offset);
+}
+
+// The bytes outside the CRC are checked as closely as those inside: every byte with a fixed value must hold it,
+// and the side PIR copy must repeat the side PIR byte where the family copies it. Without a family, a byte counts
+// as fixed only when it is the same in every family, and the copy may be either 0 or the repeat.
+std::vector<std::string> fixedByteProblems(
+    std::span<const std::uint8_t, kCameraRecordSize> record, std::optional<CameraFamily> family)
+{
+    std::vector<std::string> problems;
+    const auto factory = FactoryResetRecord();
+    if (std::ranges::equal(record, factory)) {
+        return problems;
+    }
+    for (std::size_t offset = 0; offset < kCrcLowOffset; ++offset) {
+        const auto fixed = family ? FixedRecordByte(*family, offset) : fixedInEveryFamily(offset);
+        if (fixed && record[offset] != *fixed) {
+            problems.push_back(byteName(offset) + " holds " + std::to_string(record[offset]) + " where "
+                + (family ? "this family" : "every family") + " writes " + std::to_string(*fixed));
+        }
+    }
+    const auto side = record[kSidePirOffset];
+    const auto copy = record[kSidePirCopyOffset];
+    const bool copyExpected = family && copiesSidePir(*family);
+    const bool copyAllowed = family ? !copyExpected || copy == side : copy == 0 || copy == side;
+    if (!copyAllowed) {
+        problems.push_back("byte 51 (sidePirCopy) holds " + std::to_string(copy) + " but must repeat byte 9 (sidePir), "
+            + std::to_string(side) + (family ? std::string {} : std::string { ", or be 0" }));
+    }
+    return problems;
+}
+
 } // namespace
 
 MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optional<ModelId> model)
@@ -103,6 +155,9 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
     if (bytes.size() != kCameraRecordSize) {
         return report;
     }
+    const auto family = model ? std::optional { CameraFamilyFor(*model) } : std::nullopt;
+    const auto fixed = fixedByteProblems(bytes.first<kCameraRecordSize>(), family);
+    report.problems.insert(report.problems.end(), fixed.begin(), fixed.end());
     std::vector<RecordByte> layout(CommonRecordBytes().begin(), CommonRecordBytes().end());
     if (model) {
         const auto own = FamilyRecordBytes(CameraFamilyFor(*model));

@@ -133,7 +133,7 @@ public:
     [[nodiscard]] bool valid() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
 
     // Converts as much of `input` as it can into `output`; returns false on a sequence it cannot convert,
-    // leaving `input` at that sequence.
+    // leaving `input` at that sequence. Either way the characters converted so far are complete in `output`.
     bool convert(std::string_view& input, std::string& output) const
     {
         std::array<char, 64> buffer {};
@@ -146,14 +146,26 @@ public:
             output.append(buffer.data(), buffer.size() - outLeft);
             input.remove_prefix(input.size() - inLeft);
             if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+                finish(output);
                 return false;
             }
         }
+        finish(output);
         return true;
     }
 
 private:
+    // Some converters hold the last character back to see whether a combining mark follows (code page 1258
+    // does); this writes it out and returns the converter to its initial state.
+    void finish(std::string& output) const
+    {
+        std::array<char, 64> buffer {};
+        char* out = buffer.data();
+        std::size_t outLeft = buffer.size();
+        iconv(m_handle, nullptr, nullptr, &out, &outLeft);
+        output.append(buffer.data(), buffer.size() - outLeft);
+    }
+
     iconv_t m_handle;
 };
 

@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+#include <thread>
 
 namespace tamb {
 namespace {
@@ -24,72 +25,84 @@ std::string quoted(const fs::path& path)
     return "\"" + Utf8FromPath(path) + "\"";
 }
 
-Status writeWorkingFile(const fs::path& path, const PlainRecords& records, const WriteFaults& faults)
+// Takes the working file: creates it exclusively, for its owner alone, and holds it locked. A working file left
+// by a killed run (or any link planted under its name) is removed first; one that a running write holds is waited
+// for, so that two writes into one folder follow each other instead of sharing the file.
+Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, OwnedFile& file)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return Status::failure("cannot create the working file " + quoted(path) + ": " + errnoText());
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        std::error_code error;
+        file = OwnedFile::create(path, FileAccess::OwnerOnly, error);
+        if (file.isOpen()) {
+            return Status::success();
+        }
+        if (error != std::errc::file_exists) {
+            return Status::failure("cannot create the working file " + quoted(path) + ": " + error.message());
+        }
+        switch (RemoveAbandonedFile(path, error)) {
+        case Removal::Removed:
+            break;
+        case Removal::Failed:
+            return Status::failure("cannot remove the old working file " + quoted(path) + ": " + error.message());
+        case Removal::InUse:
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return Status::failure("another write into this folder still holds the working file " + quoted(path)
+                    + "; try again when it has finished");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds { 1 });
+            break;
+        }
     }
+}
+
+Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const WriteFaults& faults)
+{
     std::size_t written = 0;
     for (const auto& record : records) {
         auto count = record.size();
         if (faults.failAfterBytes) {
             count = std::min(count, *faults.failAfterBytes - std::min(*faults.failAfterBytes, written));
         }
-        out.write(reinterpret_cast<const char*>(record.data()), static_cast<std::streamsize>(count));
+        const bool ok = file.write(std::span { record }.first(count));
         written += count;
-        if (!out || count != record.size()) {
-            const auto reason = out ? std::generic_category().message(ENOSPC) : errnoText();
-            return Status::failure("cannot write the working file " + quoted(path) + ": " + reason);
-        }
-    }
-    out.close();
-    if (!out) {
-        return Status::failure("cannot write the working file " + quoted(path) + ": " + errnoText());
-    }
-    return Status::success();
-}
-
-Status readWorkingFile(const fs::path& path, PlainRecords& records)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Status::failure("cannot read the working file " + quoted(path) + ": " + errnoText());
-    }
-    for (auto& record : records) {
-        record.fill(0);
-        in.read(reinterpret_cast<char*>(record.data()), static_cast<std::streamsize>(record.size()));
-        if (static_cast<std::size_t>(in.gcount()) != record.size()) {
-            return Status::failure("the working file " + quoted(path) + " was cut short while it was read");
+        if (!ok || count != record.size()) {
+            const auto reason = ok ? std::generic_category().message(ENOSPC) : errnoText();
+            return Status::failure("cannot write the working file " + quoted(file.path()) + ": " + reason);
         }
     }
     return Status::success();
 }
 
-// Removes the working file if it is there; it holds every setting unscrambled, passwords included.
-Status removeWorkingFile(const fs::path& path)
+Status readWorkingFile(OwnedFile& file, PlainRecords& records)
 {
-    std::error_code error;
-    const auto state = fs::symlink_status(path, error);
-    if (!fs::exists(state) || fs::is_directory(state)) {
-        return Status::success();
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        records[k].fill(0);
+        if (!file.readAt(k * kRecordSize, records[k])) {
+            return Status::failure("the working file " + quoted(file.path()) + " was cut short while it was read");
+        }
     }
-    if (!fs::remove(path, error) && error) {
-        return Status::failure("cannot remove the working file " + quoted(path)
+    return Status::success();
+}
+
+// Removes the working file; it holds every setting unscrambled, passwords included.
+Status removeWorkingFile(OwnedFile& file)
+{
+    if (const auto error = file.remove()) {
+        return Status::failure("cannot remove the working file " + quoted(file.path())
             + " (it holds the settings unscrambled): " + error.message());
     }
     return Status::success();
 }
 
-Status writeFinalFile(
-    const fs::path& workingPath, const fs::path& finalPath, std::uint16_t bias, const ScrambledFileFaults& faults)
+Status writeFinalFile(OwnedFile& workingFile, const fs::path& finalPath, std::uint16_t bias, const WriteFaults& faults)
 {
     PlainRecords records {};
-    if (auto read = readWorkingFile(workingPath, records); !read.ok()) {
+    if (auto read = readWorkingFile(workingFile, records); !read.ok()) {
         return read;
     }
     const auto bytes = BuildScrambledSettingsBytes(records, bias);
-    if (auto written = WriteFileAtomically(finalPath, bytes, faults.finalFile); !written.ok()) {
+    if (auto written = WriteFileAtomically(finalPath, bytes, FileAccess::OwnerOnly, faults); !written.ok()) {
         return Status::failure("cannot write " + quoted(finalPath) + ": " + written.reason());
     }
     return Status::success();
@@ -122,14 +135,21 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
     const auto workingPath = PathFromUtf8(FileInFolder(folder, kWorkingFileName));
     const auto finalPath = PathFromUtf8(FileInFolder(folder, finalName));
 
-    auto status = writeWorkingFile(workingPath, records, faults.workingFile);
+    OwnedFile workingFile;
+    if (auto taken = takeWorkingFile(workingPath, faults.workingFileWait, workingFile); !taken.ok()) {
+        return taken;
+    }
+    auto status = writeWorkingFile(workingFile, records, faults.workingFile);
+    if (status.ok() && faults.afterWorkingFile) {
+        faults.afterWorkingFile(workingPath);
+    }
     if (status.ok() && faults.failAfterWorkingFile) {
         status = Status::failure("the write was stopped after the working file " + quoted(workingPath));
     }
     if (status.ok()) {
-        status = writeFinalFile(workingPath, finalPath, bias, faults);
+        status = writeFinalFile(workingFile, finalPath, bias, faults.finalFile);
     }
-    auto removed = removeWorkingFile(workingPath);
+    auto removed = removeWorkingFile(workingFile);
     if (!removed.ok()) {
         return status.ok() ? removed : Status::failure(status.reason() + "; " + removed.reason());
     }

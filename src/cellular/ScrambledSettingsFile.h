@@ -5,7 +5,10 @@
 #include "common/Status.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,17 +27,24 @@ using PlainRecords = std::array<Record, kStoredRecordCount>;
 // Seams for tests: make a write fail at a chosen point, as a full or pulled card would.
 struct ScrambledFileFaults
 {
-    WriteFaults workingFile;
+    WriteFaults workingFile {};
     // Fail once the working file is complete, before the final file is touched.
     bool failAfterWorkingFile = false;
-    WriteFaults finalFile;
+    WriteFaults finalFile {};
+    // How long to wait for another write into the same folder that holds the working file.
+    std::chrono::milliseconds workingFileWait { 10000 };
+    // Called with the working file's path once the file is complete and still held.
+    std::function<void(const std::filesystem::path&)> afterWorkingFile {};
 };
 
 // Writes `records` plain to the working file mms.dat in `folder`, reads them back, scrambles them into the
 // final file `finalName` and appends the checksum record: CRC-16 of the 660 stored bytes plus `bias`
-// (modulo 65536). The final file is built under a temporary name and renamed over `finalName` only when
-// complete, so a failure leaves the previous file as it was. The working file is removed on every path,
-// failure included. Returns the reason of the first failure.
+// (modulo 65536). The working file is created exclusively for its owner alone (a stale one or a link under its
+// name is removed, never followed) and held locked, so a second write into the same folder waits for the first
+// up to `faults.workingFileWait` and then fails. The final file is built under a temporary name and renamed
+// over `finalName` only when complete, so a failure leaves the previous file as it was; a new final file is
+// readable by its owner only. The working file is removed on every path, failure included. Returns the reason
+// of the first failure.
 [[nodiscard]] Status WriteScrambledSettingsFile(std::string_view folder, std::string_view finalName,
     const PlainRecords& records, std::uint16_t bias, const ScrambledFileFaults& faults = {});
 

@@ -1,24 +1,27 @@
 #include "cellular/SettingsFileReport.h"
 
+#include "common/Utf8Text.h"
+
 #include <cstdio>
 
 namespace tamb {
 namespace {
 
+// A JSON string of `text`. JSON must be UTF-8, but a file name is any bytes: a byte that does not belong to a
+// well-formed UTF-8 sequence becomes U+FFFD.
 std::string jsonString(const std::string& text)
 {
     std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    for (const char32_t c : CodePointsFromUtf8(text)) {
         if (c == '"' || c == '\\') {
             out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
             out += escaped;
         } else {
-            out += c;
+            out += Utf8FromCodePoints(std::u32string_view(&c, 1));
         }
     }
     return out + "\"";

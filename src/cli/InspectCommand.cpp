@@ -5,6 +5,7 @@
 #include "cli/CliCommand.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
+#include "common/Utf8Text.h"
 #include "smtp/SmtpFile.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ struct TextValue
 {
     std::string operator()(std::int64_t number) const { return std::to_string(number); }
     std::string operator()(bool flag) const { return flag ? "yes" : "no"; }
-    std::string operator()(const std::string& text) const { return "\"" + text + "\""; }
+    std::string operator()(const std::string& text) const { return "\"" + EscapedForDisplay(text) + "\""; }
 };
 
 constexpr std::array kReaders {
@@ -161,15 +162,17 @@ int runInspect(const ParsedArguments& arguments, std::ostream& out, std::ostream
             out << FormatReportJson(report, file) << '\n';
             continue;
         }
-        out << file << ": " << report.kind << ", " << (report.valid() ? "valid" : "NOT valid") << '\n';
+        // Texts come from the file and its name; escaped, none of them can break a line or pose as another.
+        out << EscapedForDisplay(file) << ": " << report.kind << ", " << (report.valid() ? "valid" : "NOT valid")
+            << '\n';
         for (const auto& problem : report.problems) {
-            out << "  problem: " << problem << '\n';
+            out << "  problem: " << EscapedForDisplay(problem) << '\n';
         }
         for (std::size_t i = 0; i < report.fields.size(); ++i) {
             const auto& field = report.fields[i];
             out << field.name << ' ' << std::visit(TextValue {}, field.value);
             const bool hasMeaning = i < inspection.meanings.size() && !inspection.meanings[i].empty();
-            out << (hasMeaning ? " (" + inspection.meanings[i] + ")\n" : std::string { "\n" });
+            out << (hasMeaning ? " (" + EscapedForDisplay(inspection.meanings[i]) + ")\n" : std::string { "\n" });
         }
     }
     return allSound ? kExitSuccess : kExitFailure;

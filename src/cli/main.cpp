@@ -1,8 +1,11 @@
 #include "cli/CliCommand.h"
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tamb {
@@ -31,6 +34,20 @@ void printProgramUsage(std::ostream& stream)
            << "Exit codes: 0 success, 1 failure or a file that is not sound, 2 a wrong command line.\n";
 }
 
+// A report that could not be written (a full disk, a closed pipe) is a failure like any other, as it is for the
+// standard tools: the exit code says so and standard error says why.
+int finishOutput(int exitCode)
+{
+    errno = 0;
+    const bool flushed = static_cast<bool>(std::cout.flush()) && std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    if (flushed) {
+        return exitCode;
+    }
+    const auto reason = errno != 0 ? std::generic_category().message(errno) : std::string { "write error" };
+    std::cerr << kProgramName << ": cannot write the output: " << reason << '\n';
+    return kExitFailure;
+}
+
 int runCommand(const CliCommand& command, const std::vector<std::string>& words)
 {
     ParsedArguments arguments;
@@ -39,9 +56,10 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
     }
     if (arguments.help) {
         std::cout << command.usage;
-        return kExitSuccess;
+        return finishOutput(kExitSuccess);
     }
-    return command.run(arguments, std::cout, std::cerr);
+    const int exitCode = command.run(arguments, std::cout, std::cerr);
+    return finishOutput(exitCode);
 }
 
 } // namespace
@@ -62,7 +80,7 @@ int main(int argc, char** argv)
     const std::string name = argc > 1 ? argv[1] : "";
     if (name == "--help" || name == "-h" || name == "help") {
         printProgramUsage(std::cout);
-        return kExitSuccess;
+        return finishOutput(kExitSuccess);
     }
     for (const auto* command : kCommands) {
         if (command->name == name) {

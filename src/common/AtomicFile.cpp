@@ -1,92 +1,170 @@
 #include "common/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
+#ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
 namespace tamb {
 namespace {
 
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryMarker = ".tmp";
+constexpr std::size_t kTemporaryDigits = 6;
+// Names are drawn from a million; a hundred taken in a row means something else is wrong.
+constexpr std::uint32_t kNameAttempts = 100;
+
 std::string describeErrno(int error)
 {
     return std::generic_category().message(error);
 }
 
-std::filesystem::path temporarySibling(const std::filesystem::path& target)
+fs::path folderOf(const fs::path& target)
 {
-    std::random_device seed;
-    const auto suffix = std::to_string(seed() % 1000000u);
-    auto name = target.filename();
-    name += ".tmp" + suffix;
-    return target.parent_path() / name;
+    return target.has_parent_path() ? target.parent_path() : fs::path { "." };
 }
 
-bool flushToMedium(std::FILE* file)
+constexpr std::uint32_t kTemporaryNumbers = 1000000;
+
+fs::path temporarySibling(const fs::path& target, std::uint32_t number)
 {
-    if (std::fflush(file) != 0) {
+    char digits[kTemporaryDigits + 2];
+    std::snprintf(digits, sizeof digits, "%06u", static_cast<unsigned>(number % kTemporaryNumbers));
+    auto name = target.filename();
+    name += std::string { kTemporaryMarker } + digits;
+    return folderOf(target) / name;
+}
+
+// True when `name` is the target's name followed by ".tmp" and one to six digits: a temporary sibling that this
+// or an earlier version of the program made for the same target.
+bool isTemporarySibling(const fs::path::string_type& name, const fs::path::string_type& targetName)
+{
+    const auto prefix = targetName + fs::path { std::string { kTemporaryMarker } }.native();
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + kTemporaryDigits || !name.starts_with(prefix)) {
         return false;
     }
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+        [](auto c) { return c >= '0' && c <= '9'; });
 }
 
-Status writeAll(std::FILE* file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+std::uint32_t randomTemporaryNumber()
+{
+    std::random_device seed;
+    return std::uniform_int_distribution<std::uint32_t>(0, kTemporaryNumbers - 1)(seed);
+}
+
+Status createTemporary(const fs::path& target, FileAccess access, const WriteFaults& faults, OwnedFile& file)
+{
+    const auto first = faults.firstTemporaryNumber.value_or(randomTemporaryNumber());
+    for (std::uint32_t attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::error_code error;
+        file = OwnedFile::create(temporarySibling(target, first + attempt), access, error);
+        if (file.isOpen()) {
+            return Status::success();
+        }
+        if (error != std::errc::file_exists) {
+            return Status::failure(error.message());
+        }
+    }
+    return Status::failure("no free name for a temporary file beside it");
+}
+
+Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
 {
     auto count = bytes.size();
     if (faults.failAfterBytes && *faults.failAfterBytes < count) {
         count = *faults.failAfterBytes;
     }
-    if (std::fwrite(bytes.data(), 1, count, file) != count) {
+    if (!file.write(bytes.first(count))) {
         return Status::failure(describeErrno(errno));
     }
     if (count != bytes.size()) {
         return Status::failure(describeErrno(ENOSPC));
     }
-    if (!flushToMedium(file)) {
+    if (!file.flush()) {
         return Status::failure(describeErrno(errno));
     }
     return Status::success();
 }
 
+// Flushes the folder's entries, so that the rename itself reaches the medium.
+Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
+{
+    if (faults.failFolderFlush) {
+        return Status::failure(describeErrno(EIO));
+    }
+#ifdef _WIN32
+    // Windows lets no ordinary program flush a folder; the file system commits the rename itself.
+    return Status::success();
+#else
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return Status::failure(describeErrno(errno));
+    }
+    // Some file systems cannot flush a folder and say so; there is nothing more to do on them.
+    const bool flushed = ::fsync(descriptor) == 0 || errno == EINVAL || errno == EOPNOTSUPP;
+    const int error = errno;
+    ::close(descriptor);
+    return flushed ? Status::success() : Status::failure(describeErrno(error));
+#endif
+}
+
+// Temporary siblings of killed runs hold stale bytes; one that a running write still holds is left alone.
+void removeAbandonedTemporaries(const fs::path& target)
+{
+    const auto targetName = target.filename().native();
+    std::error_code error;
+    for (fs::directory_iterator entry(folderOf(target), error), end; !error && entry != end; entry.increment(error)) {
+        if (isTemporarySibling(entry->path().filename().native(), targetName)) {
+            std::error_code ignored;
+            static_cast<void>(RemoveAbandonedFile(entry->path(), ignored));
+        }
+    }
+}
+
 } // namespace
 
 Status WriteFileAtomically(
-    const std::filesystem::path& target, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+    const fs::path& target, std::span<const std::uint8_t> bytes, FileAccess access, const WriteFaults& faults)
 {
-    const auto temporary = temporarySibling(target);
-#ifdef _WIN32
-    std::FILE* file = _wfopen(temporary.c_str(), L"wb");
-#else
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-#endif
-    if (file == nullptr) {
-        return Status::failure(describeErrno(errno));
+    OwnedFile file;
+    if (auto created = createTemporary(target, access, faults, file); !created.ok()) {
+        return created;
     }
+    file.copyPermissionsFrom(target);
     auto written = writeAll(file, bytes, faults);
-    if (std::fclose(file) != 0 && written.ok()) {
+#ifdef _WIN32
+    // Windows renames no file that is still open.
+    if (!file.close() && written.ok()) {
         written = Status::failure(describeErrno(errno));
     }
-    std::error_code error;
+#endif
     if (written.ok()) {
-        std::filesystem::rename(temporary, target, error);
+        std::error_code error;
+        fs::rename(file.path(), target, error);
         if (!error) {
+            const auto flushed = flushFolder(folderOf(target), faults);
+            static_cast<void>(file.close());
+            removeAbandonedTemporaries(target);
+            if (!flushed.ok()) {
+                return Status::failure(
+                    "the new file is in place, but the folder could not be flushed to the medium, so it may not "
+                    "survive removing the card now: "
+                    + flushed.reason());
+            }
             return written;
         }
         written = Status::failure(error.message());
     }
-    std::filesystem::remove(temporary, error);
+    static_cast<void>(file.remove());
     return written;
 }
 

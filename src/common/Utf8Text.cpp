@@ -1,6 +1,7 @@
 #include "common/Utf8Text.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace tamb {
 namespace {
@@ -111,6 +112,31 @@ std::size_t Utf16Length(std::string_view utf8)
         units += c >= 0x10000 ? 2 : 1;
     }
     return units;
+}
+
+std::string EscapedForDisplay(std::string_view text)
+{
+    std::string result;
+    for (const char32_t c : CodePointsFromUtf8(text)) {
+        const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+        if (c == '\\' || c == '"') {
+            result += '\\';
+            result += static_cast<char>(c);
+        } else if (c == '\n') {
+            result += "\\n";
+        } else if (c == '\r') {
+            result += "\\r";
+        } else if (c == '\t') {
+            result += "\\t";
+        } else if (control) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, c < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(c));
+            result += escaped;
+        } else {
+            result += Utf8FromCodePoints(std::u32string_view(&c, 1));
+        }
+    }
+    return result;
 }
 
 } // namespace tamb

@@ -16,6 +16,11 @@ namespace tamb {
 // True when `text` is well-formed UTF-8 (no overlong forms, no surrogates, nothing beyond U+10FFFF).
 [[nodiscard]] bool IsValidUtf8(std::string_view text);
 
+// `text` for one line of a report meant for people: valid UTF-8 whatever the input (a malformed byte becomes
+// U+FFFD), with the backslash, the double quote and every control character written as an escape (\\, \", \n,
+// \r, \t, \xNN, \uNNNN), so that no text can end a line or pose as another part of the report.
+[[nodiscard]] std::string EscapedForDisplay(std::string_view text);
+
 // The number of UTF-16 code units of `utf8`: the length the Windows edit controls report for the same text.
 [[nodiscard]] std::size_t Utf16Length(std::string_view utf8);
 

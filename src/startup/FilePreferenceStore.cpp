@@ -2,35 +2,17 @@
 
 #include "common/AtomicFile.h"
 #include "common/Paths.h"
+#include "common/SmallFile.h"
 
-#include <charconv>
 #include <cstdlib>
-#include <fstream>
+#include <filesystem>
 
 namespace tamb {
 namespace {
 
 constexpr std::string_view kHeader = "# Tamb Vorrel setup preferences\n";
-
-// The value of a "name=value" line, or nothing when the line is about another name.
-std::optional<std::string_view> lineValue(std::string_view line, std::string_view name)
-{
-    if (line.size() > name.size() && line.starts_with(name) && line[name.size()] == '=') {
-        return line.substr(name.size() + 1);
-    }
-    return std::nullopt;
-}
-
-std::optional<std::uint32_t> decimal(std::string_view text)
-{
-    std::uint32_t value = 0;
-    const auto* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc {} || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
+// Four short values make a file of about a hundred bytes; anything far larger is not ours.
+constexpr std::size_t kLargestPreferenceFile = 64 * 1024;
 
 bool isUsableFolder(const char* variable)
 {
@@ -57,40 +39,24 @@ std::string FilePreferenceStore::DefaultPath()
     return {};
 }
 
-std::optional<std::vector<std::string>> FilePreferenceStore::readLines() const
+std::optional<PreferenceLines> FilePreferenceStore::readLines() const
 {
     if (m_path.empty()) {
         return std::nullopt;
     }
-    std::ifstream in(PathFromUtf8(m_path));
-    if (!in) {
+    // Only a small regular file is read: a FIFO or a device under the name must neither block start-up nor fill
+    // the memory; such a file counts as unreadable.
+    const auto text = ReadSmallRegularFile(PathFromUtf8(m_path), kLargestPreferenceFile);
+    if (!text) {
         return std::nullopt;
     }
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-    }
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return lines;
+    return PreferenceLines { *text };
 }
 
 std::optional<std::string> FilePreferenceStore::valueText(std::string_view name) const
 {
     const auto lines = readLines();
-    if (!lines) {
-        return std::nullopt;
-    }
-    for (const auto& line : *lines) {
-        if (const auto value = lineValue(line, name)) {
-            return std::string { *value };
-        }
-    }
-    return std::nullopt;
+    return lines ? lines->value(name) : std::nullopt;
 }
 
 bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
@@ -99,24 +65,10 @@ bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
     if (!lines) {
         return false;
     }
-    const std::string replacement = std::string { name } + "=" + std::string { text };
-    bool replaced = false;
-    for (auto& line : *lines) {
-        if (!replaced && lineValue(line, name)) {
-            line = replacement;
-            replaced = true;
-        }
-    }
-    if (!replaced) {
-        lines->push_back(replacement);
-    }
-    std::string content;
-    for (const auto& line : *lines) {
-        content += line;
-        content += '\n';
-    }
+    lines->set(name, text);
+    const auto content = lines->text();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(content.data());
-    return WriteFileAtomically(PathFromUtf8(m_path), { bytes, content.size() }).ok();
+    return WriteFileAtomically(PathFromUtf8(m_path), { bytes, content.size() }, FileAccess::Everyone).ok();
 }
 
 bool FilePreferenceStore::keyExists()
@@ -131,18 +83,23 @@ bool FilePreferenceStore::createKey()
     }
     const auto path = PathFromUtf8(m_path);
     std::error_code error;
+    // Whatever is already under the name (an unreadable file, a FIFO, a link to a device) is the user's; it is
+    // left as it is and start-up goes on without stored preferences.
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        return false;
+    }
     std::filesystem::create_directories(path.parent_path(), error);
     if (error) {
         return false;
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(kHeader.data());
-    return WriteFileAtomically(path, { bytes, kHeader.size() }).ok();
+    return WriteFileAtomically(path, { bytes, kHeader.size() }, FileAccess::Everyone).ok();
 }
 
 std::optional<std::uint32_t> FilePreferenceStore::queryNumber(std::string_view name)
 {
     if (const auto text = valueText(name)) {
-        return decimal(*text);
+        return PreferenceNumber(*text);
     }
     return std::nullopt;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "startup/PreferenceLines.h"
 #include "startup/PreferenceStore.h"
 
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace tamb {
 
@@ -31,7 +32,7 @@ protected:
     [[nodiscard]] bool setText(std::string_view name, std::string_view text) override;
 
 private:
-    [[nodiscard]] std::optional<std::vector<std::string>> readLines() const;
+    [[nodiscard]] std::optional<PreferenceLines> readLines() const;
     [[nodiscard]] std::optional<std::string> valueText(std::string_view name) const;
     [[nodiscard]] bool setValue(std::string_view name, std::string_view text);
 

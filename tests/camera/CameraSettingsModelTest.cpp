@@ -288,7 +288,7 @@ TEST_F(CameraModelTest, GenerateReportsSuccessOnlyAfterACompleteWrite)
 
     CameraEnvironment failing = environment(1);
     failing.writeMenuFile = [](std::string_view folder, const CameraSettingsRecord& record) {
-        return WriteMenuFile(folder, record, WriteFaults { 20 });
+        return WriteMenuFile(folder, record, WriteFaults { .failAfterBytes = 20 });
     };
     CameraSettingsModel cardPulled(CameraFamily::Generic, failing);
     (void)cardPulled.changeNumber(N::VideoLength, "30");

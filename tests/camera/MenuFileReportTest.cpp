@@ -1,7 +1,10 @@
 #include "camera/MenuFileReport.h"
 
+#include "common/ModelCatalogue.h"
+
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 
 namespace tamb {
 namespace {
@@ -105,6 +108,95 @@ TEST(MenuFileReportTest, OutOfRangeBytesAreNamedNotLookedUp)
     EXPECT_EQ(fields.at("language").meaning, "not a language");
     EXPECT_EQ(fields.at("dateFormat").meaning, "unknown layout");
 }
+
+ModelId modelOf(CameraFamily family)
+{
+    for (ModelId model = 1; model <= 17; ++model) {
+        if (CameraFamilyFor(model) == family) {
+            return model;
+        }
+    }
+    return 1;
+}
+
+CameraSettingsRecord recordWithSidePir(CameraFamily family)
+{
+    CameraSettings settings;
+    settings.sidePir = 1;
+    return BuildCameraRecord(family, settings);
+}
+
+TEST(MenuFileReportTest, EveryRecordAFamilyWritesIsSoundWithAndWithoutItsModel)
+{
+    for (ModelId model = 1; model <= 17; ++model) {
+        for (const auto& record : { recordWithSidePir(CameraFamilyFor(model)), FactoryResetRecord() }) {
+            EXPECT_EQ(InspectMenuFile(record, model).problems, std::vector<std::string> {}) << "model " << model;
+            EXPECT_EQ(InspectMenuFile(record, std::nullopt).problems, std::vector<std::string> {}) << "model " << model;
+        }
+    }
+}
+
+// One byte outside any field's range of values, with the CRC made to match again: only the checks of fixed
+// bytes and of the side PIR copy can find it.
+struct FixedByteCase
+{
+    const char* name;
+    CameraFamily family;
+    bool withModel;
+    std::size_t offset;
+    std::uint8_t value;
+};
+
+void PrintTo(const FixedByteCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class MenuFixedByteTest : public ::testing::TestWithParam<FixedByteCase>
+{
+};
+
+TEST_P(MenuFixedByteTest, AChangedByteIsReportedAsDamage)
+{
+    const auto& row = GetParam();
+    auto record = recordWithSidePir(row.family);
+    record[row.offset] = row.value;
+    const auto crc = CameraRecordCrc(record);
+    record[kCrcLowOffset] = static_cast<std::uint8_t>(crc & 0xFF);
+    record[kCrcHighOffset] = static_cast<std::uint8_t>(crc >> 8);
+
+    const auto report = InspectMenuFile(record, row.withModel ? std::optional { modelOf(row.family) } : std::nullopt);
+
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_NE(report.problems[0].find("byte " + std::to_string(row.offset)), std::string::npos) << report.problems[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, MenuFixedByteTest,
+    ::testing::Values(FixedByteCase { .name = "SidePirCopyChanged",
+                          .family = CameraFamily::Generic,
+                          .withModel = false,
+                          .offset = 51,
+                          .value = 2 },
+        FixedByteCase { .name = "SidePirCopyDroppedByGeneric",
+            .family = CameraFamily::Generic,
+            .withModel = true,
+            .offset = 51,
+            .value = 0 },
+        FixedByteCase {
+            .name = "SidePirCopyOnQ400", .family = CameraFamily::Q400, .withModel = true, .offset = 51, .value = 1 },
+        FixedByteCase { .name = "Byte50", .family = CameraFamily::Q300, .withModel = false, .offset = 50, .value = 7 },
+        FixedByteCase {
+            .name = "Byte55OfQ420", .family = CameraFamily::Q420, .withModel = true, .offset = 55, .value = 1 },
+        FixedByteCase {
+            .name = "Byte49InsideTheCrc", .family = CameraFamily::Q100, .withModel = false, .offset = 49, .value = 1 },
+        FixedByteCase { .name = "UnusedFamilyByteOfQ220",
+            .family = CameraFamily::Q220,
+            .withModel = true,
+            .offset = 40,
+            .value = 3 },
+        FixedByteCase {
+            .name = "FixedSidePirOfQ220", .family = CameraFamily::Q220, .withModel = true, .offset = 9, .value = 0 }),
+    [](const auto& row) { return std::string { row.param.name }; });
 
 } // namespace
 } // namespace tamb

@@ -54,7 +54,7 @@ TEST_F(MenuFileTest, AFailedWriteReportsWhyAndKeepsThePreviousFile)
     const auto previous = BuildCameraRecord(CameraFamily::Generic, settings);
     ASSERT_TRUE(WriteMenuFile(m_folder.string(), previous).ok());
 
-    const auto status = WriteMenuFile(m_folder.string(), FactoryResetRecord(), WriteFaults { 30 });
+    const auto status = WriteMenuFile(m_folder.string(), FactoryResetRecord(), WriteFaults { .failAfterBytes = 30 });
 
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.reason().find((m_folder / "menu.dat").string()), std::string::npos) << status.reason();

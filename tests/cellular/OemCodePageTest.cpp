@@ -57,7 +57,12 @@ INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageRoundTripTest,
     ::testing::Values(RoundTripCase { "Western", 850, "Grüße à Paris" },
         RoundTripCase { "Central", 852, "Žluťoučký kůň" }, RoundTripCase { "Cyrillic", 866, "Мегафон" },
         RoundTripCase { "Turkish", 857, "İsrail ğ" }, RoundTripCase { "Baltic", 775, "Łotwa ąčę" },
-        RoundTripCase { "Chinese", 936, "中国移动 mail@x.cn" }, RoundTripCase { "Japanese", 932, "その他" }),
+        RoundTripCase { "Chinese", 936, "中国移动 mail@x.cn" }, RoundTripCase { "Japanese", 932, "その他" },
+        RoundTripCase { "UsEnglish", 437, "Café ñ £" }, RoundTripCase { "SerbianCyrillic", 855, "Србија" },
+        RoundTripCase { "Greek", 737, "Ελλάδα" }, RoundTripCase { "Hebrew", 862, "ישראל" },
+        RoundTripCase { "Thai", 874, "ไทย internet" }, RoundTripCase { "Korean", 949, "대한민국" },
+        RoundTripCase { "Traditional", 950, "中華電信" },
+        RoundTripCase { "VietnameseEndingInALetter", 1258, "Tiếng Việt internet" }),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(OemCodePageTest, AsciiStaysAsciiAndTheUnheldBecomeQuestionMarks)

@@ -169,10 +169,10 @@ TEST_P(SetupFileFaultTest, LeavesThePreviousFileAndNoWorkingFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SetupFileFaultTest,
-    ::testing::Values(FaultCase { "AfterTheWorkingFile", ScrambledFileFaults { {}, true, {} } },
-        FaultCase { "InsideTheWorkingFile", ScrambledFileFaults { WriteFaults { 100 }, false, {} } },
-        FaultCase { "BeforeTheChecksumRecord", ScrambledFileFaults { {}, false, WriteFaults { 660 } } },
-        FaultCase { "AtTheFirstFinalByte", ScrambledFileFaults { {}, false, WriteFaults { 0 } } }),
+    ::testing::Values(FaultCase { "AfterTheWorkingFile", ScrambledFileFaults { .failAfterWorkingFile = true } },
+        FaultCase { "InsideTheWorkingFile", ScrambledFileFaults { .workingFile = { .failAfterBytes = 100 } } },
+        FaultCase { "BeforeTheChecksumRecord", ScrambledFileFaults { .finalFile = { .failAfterBytes = 660 } } },
+        FaultCase { "AtTheFirstFinalByte", ScrambledFileFaults { .finalFile = { .failAfterBytes = 0 } } }),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SetupFileTest, AMissingFolderIsReportedAndNothingIsCreated)

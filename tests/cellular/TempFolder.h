@@ -15,7 +15,8 @@ namespace tamb::testing {
 class TempFolder
 {
 public:
-    TempFolder()
+    // The folder is made in `base`, the system's temporary folder unless a test needs another file system.
+    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path())
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         // The process id keeps concurrent runs (other worktrees, ctest -j) apart.
@@ -25,7 +26,7 @@ public:
                 c = '_';
             }
         }
-        m_path = std::filesystem::temp_directory_path() / name;
+        m_path = base / name;
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -51,7 +51,7 @@ CliSandbox::~CliSandbox()
     std::filesystem::remove_all(m_folder, ignored);
 }
 
-CliRun CliSandbox::run(const std::vector<std::string>& arguments) const
+CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput) const
 {
     const auto folder = m_folder.string();
     std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
@@ -60,6 +60,9 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments) const
         command += " " + shellQuoted(expanded(argument, folder));
     }
     command += " 2>&1";
+    if (!standardOutput.empty()) {
+        command += " >" + shellQuoted(standardOutput);
+    }
     CliRun result;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {

@@ -23,8 +23,9 @@ public:
     CliSandbox(const CliSandbox&) = delete;
     CliSandbox& operator=(const CliSandbox&) = delete;
 
-    // Runs tamb-setup-cli with `arguments`; "{dir}" in an argument is replaced by the sandbox folder.
-    [[nodiscard]] CliRun run(const std::vector<std::string>& arguments) const;
+    // Runs tamb-setup-cli with `arguments`; "{dir}" in an argument is replaced by the sandbox folder. With
+    // `standardOutput`, the program's standard output goes to that file and `output` holds standard error alone.
+    [[nodiscard]] CliRun run(const std::vector<std::string>& arguments, const std::string& standardOutput = {}) const;
 
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
     [[nodiscard]] std::filesystem::path outFolder() const { return m_folder / "out"; }

@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 #include "camera/CameraRecord.h"
+#include "cellular/SetupFile.h"
+#include "common/Utf8Text.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -86,6 +88,33 @@ TEST(InspectCommandTest, FilesThatCannotBeReadAreNotSound)
     EXPECT_TRUE(contains(result.output, "missing.dat: unknown, NOT valid")) << result.output;
     EXPECT_TRUE(contains(result.output, "out: unknown, NOT valid\n  problem: it is a folder")) << result.output;
     EXPECT_TRUE(contains(result.output, "setup.dat: setup, NOT valid")) << result.output;
+}
+
+TEST(InspectCommandTest, TextsFromTheFileCannotForgeReportLines)
+{
+    const CliSandbox sandbox;
+    MmsSettings settings;
+    settings.phone1 = "123\ncrc 0 (forged)";
+    ASSERT_TRUE(WriteSetupFile(sandbox.outFolder().string(), settings, AppState {}, OemCodePage { 437 }).ok());
+
+    const auto result = sandbox.run({ "inspect", "{dir}/out/setup.dat" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_TRUE(contains(result.output, "phone1 \"123\\ncrc 0 (forged)\"\n")) << result.output;
+    EXPECT_FALSE(contains(result.output, "\ncrc 0 (forged)")) << result.output;
+}
+
+TEST(InspectCommandTest, JsonStaysUtf8ForAFileNameThatIsNot)
+{
+    const CliSandbox sandbox;
+    writeBytes(sandbox.outFolder() / "card-\xFF\xFE.dat", FactoryResetRecord());
+
+    const auto result = sandbox.run({ "inspect", "--json", "{dir}/out/card-\xFF\xFE.dat" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_TRUE(IsValidUtf8(result.output)) << result.output;
+    EXPECT_TRUE(contains(result.output, "card-\uFFFD\uFFFD.dat\", \"kind\": \"menu\", \"valid\": true"))
+        << result.output;
 }
 
 struct InspectUsageCase

@@ -1,8 +1,12 @@
 #include "common/AtomicFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -41,9 +45,9 @@ protected:
 TEST_F(AtomicFileTest, WritesTheWholeFileAndReplacesALongerOne)
 {
     const auto target = m_folder / "menu.dat";
-    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(100, 7)).ok());
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(100, 7), FileAccess::Everyone).ok());
     const std::vector<std::uint8_t> bytes { 1, 2, 3 };
-    ASSERT_TRUE(WriteFileAtomically(target, bytes).ok());
+    ASSERT_TRUE(WriteFileAtomically(target, bytes, FileAccess::Everyone).ok());
     EXPECT_EQ(readAll(target), bytes);
     EXPECT_EQ(fileCount(), 1u);
 }
@@ -52,9 +56,10 @@ TEST_F(AtomicFileTest, AFailurePartWayKeepsThePreviousFileAndLeavesNoTemporary)
 {
     const auto target = m_folder / "menu.dat";
     const std::vector<std::uint8_t> previous { 9, 9, 9, 9 };
-    ASSERT_TRUE(WriteFileAtomically(target, previous).ok());
+    ASSERT_TRUE(WriteFileAtomically(target, previous, FileAccess::Everyone).ok());
 
-    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(60, 1), WriteFaults { 10 });
+    const auto status = WriteFileAtomically(
+        target, std::vector<std::uint8_t>(60, 1), FileAccess::Everyone, WriteFaults { .failAfterBytes = 10 });
 
     EXPECT_FALSE(status.ok());
     EXPECT_FALSE(status.reason().empty());
@@ -64,10 +69,122 @@ TEST_F(AtomicFileTest, AFailurePartWayKeepsThePreviousFileAndLeavesNoTemporary)
 
 TEST_F(AtomicFileTest, AMissingFolderIsReportedWithItsReason)
 {
-    const auto status = WriteFileAtomically(m_folder / "absent" / "menu.dat", std::vector<std::uint8_t>(3, 0));
+    const auto status
+        = WriteFileAtomically(m_folder / "absent" / "menu.dat", std::vector<std::uint8_t>(3, 0), FileAccess::Everyone);
     EXPECT_FALSE(status.ok());
     EXPECT_FALSE(status.reason().empty());
 }
+
+TEST_F(AtomicFileTest, PlantedTemporaryNamesAreSteppedOverAndNeverWrittenThrough)
+{
+    const auto target = m_folder / "menu.dat";
+    const auto outside = m_folder / "outside";
+    const std::vector<std::uint8_t> outsideBytes { 'k', 'e', 'e', 'p' };
+    ASSERT_TRUE(WriteFileAtomically(outside, outsideBytes, FileAccess::Everyone).ok());
+    fs::create_symlink(outside, m_folder / "menu.dat.tmp000042");
+    fs::create_symlink(m_folder / "absent", m_folder / "menu.dat.tmp000043");
+
+    const std::vector<std::uint8_t> bytes { 1, 2, 3 };
+    WriteFaults planted;
+    planted.firstTemporaryNumber = 42;
+    const auto status = WriteFileAtomically(target, bytes, FileAccess::Everyone, planted);
+
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target))) << "the target must not become a link";
+    EXPECT_EQ(readAll(target), bytes);
+    EXPECT_EQ(readAll(outside), outsideBytes);
+    EXPECT_FALSE(fs::exists(m_folder / "absent"));
+}
+
+TEST_F(AtomicFileTest, ASuccessRemovesTheTemporaryFilesOfKilledRunsButNotOneInUse)
+{
+    const auto target = m_folder / "setup.dat";
+    for (const auto* name : { "setup.dat.tmp123456", "setup.dat.tmp77" }) {
+        std::ofstream(m_folder / name) << "stale";
+    }
+    std::ofstream(m_folder / "setup.dat.tmp12345x") << "not a temporary name";
+    std::ofstream(m_folder / "menu.dat.tmp123456") << "another file's";
+    std::error_code error;
+    auto inUse = OwnedFile::create(m_folder / "setup.dat.tmp000001", FileAccess::Everyone, error);
+    ASSERT_TRUE(inUse.isOpen()) << error.message();
+
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), FileAccess::OwnerOnly).ok());
+
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(names);
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "menu.dat.tmp123456", "setup.dat", "setup.dat.tmp000001", "setup.dat.tmp12345x" }));
+}
+
+TEST_F(AtomicFileTest, AFolderThatCannotBeFlushedIsReportedAfterTheRename)
+{
+    const auto target = m_folder / "menu.dat";
+    WriteFaults pulled;
+    pulled.failFolderFlush = true;
+    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), FileAccess::Everyone, pulled);
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find("flushed"), std::string::npos) << status.reason();
+    EXPECT_EQ(fileCount(), 1u);
+}
+
+// The mode a rewritten or new file ends with.
+struct ModeCase
+{
+    const char* name;
+    std::optional<fs::perms> previous; // the mode of the file replaced; none when there was no file
+    FileAccess access;
+    fs::perms expected;
+};
+
+void PrintTo(const ModeCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class AtomicFileModeTest : public AtomicFileTest, public ::testing::WithParamInterface<ModeCase>
+{
+};
+
+TEST_P(AtomicFileModeTest, ARewriteKeepsTheModeAndANewPrivateFileIsTheOwners)
+{
+    const auto target = m_folder / "setup.dat";
+    if (GetParam().previous) {
+        ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 0), FileAccess::Everyone).ok());
+        fs::permissions(target, *GetParam().previous);
+    }
+
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), GetParam().access).ok());
+
+    EXPECT_EQ(fs::status(target).permissions(), GetParam().expected);
+}
+
+constexpr auto kOwnerOnly = fs::perms::owner_read | fs::perms::owner_write;
+
+INSTANTIATE_TEST_SUITE_P(Modes, AtomicFileModeTest,
+    ::testing::Values(
+        ModeCase {
+            .name = "OwnerOnlyKept",
+            .previous = kOwnerOnly,
+            .access = FileAccess::Everyone,
+            .expected = kOwnerOnly,
+        },
+        ModeCase {
+            .name = "GroupReadableKept",
+            .previous = kOwnerOnly | fs::perms::group_read,
+            .access = FileAccess::OwnerOnly,
+            .expected = kOwnerOnly | fs::perms::group_read,
+        },
+        ModeCase {
+            .name = "NewPrivateFile",
+            .previous = std::nullopt,
+            .access = FileAccess::OwnerOnly,
+            .expected = kOwnerOnly,
+        }),
+    [](const auto& row) { return std::string { row.param.name }; });
 
 } // namespace
 } // namespace tamb

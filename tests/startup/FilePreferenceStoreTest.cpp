@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tamb {
@@ -91,6 +93,49 @@ TEST_F(FilePreferenceStoreTest, AFolderThatCannotBeCreatedStoresNothing)
     EXPECT_EQ(state.model, 1);
     EXPECT_FALSE(fs::exists(blocked));
 }
+
+// Something under the preferences' name that is not a small regular file: start-up must neither wait for it nor
+// read it without end, and must leave it as it is.
+struct UnreadableCase
+{
+    const char* name;
+    void (*place)(const fs::path& path);
+};
+
+void PrintTo(const UnreadableCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class UnreadablePreferencesTest : public FilePreferenceStoreTest, public ::testing::WithParamInterface<UnreadableCase>
+{
+};
+
+TEST_P(UnreadablePreferencesTest, StartupGoesOnWithTheSystemLanguageAndLeavesTheFileAlone)
+{
+    fs::create_directories(fs::path(path()).parent_path());
+    GetParam().place(path());
+    const auto before = fs::symlink_status(path()).type();
+    FilePreferenceStore store { path(), kSystemLanguageGermanLiechtenstein };
+
+    const auto state = RunStartup(store, kSystemLanguageGermanLiechtenstein);
+
+    EXPECT_EQ(state.language, 3);
+    EXPECT_EQ(state.model, 1);
+    EXPECT_EQ(fs::symlink_status(path()).type(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Unreadable, UnreadablePreferencesTest,
+    ::testing::Values(
+        UnreadableCase {
+            .name = "Fifo",
+            .place = [](const fs::path& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },
+        },
+        UnreadableCase {
+            .name = "LinkToDevZero",
+            .place = [](const fs::path& path) { fs::create_symlink("/dev/zero", path); },
+        }),
+    [](const auto& row) { return std::string { row.param.name }; });
 
 TEST_F(FilePreferenceStoreTest, DefaultPathFollowsXdgThenHome)
 {

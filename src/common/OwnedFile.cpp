@@ -1,0 +1,282 @@
+#include "common/OwnedFile.h"
+
+#include <cerrno>
+#include <utility>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tamb {
+namespace {
+
+std::error_code lastError()
+{
+    return { errno, std::generic_category() };
+}
+
+#ifndef _WIN32
+
+bool sameFile(const struct stat& left, const struct stat& right)
+{
+    return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
+}
+
+// True when `descriptor` is the file that `path` names right now (not a file that replaced it).
+bool namesFile(const std::filesystem::path& path, int descriptor)
+{
+    struct stat held
+    {
+    };
+    struct stat named
+    {
+    };
+    return ::fstat(descriptor, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && sameFile(held, named);
+}
+
+// File systems without locks (some network and FUSE mounts) refuse flock; the file then goes unlocked.
+bool locksUnsupported(int error)
+{
+    return error == EOPNOTSUPP || error == ENOLCK || error == EINVAL;
+}
+
+bool lockWaiting(int descriptor)
+{
+    while (::flock(descriptor, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return locksUnsupported(errno);
+        }
+    }
+    return true;
+}
+
+// Another run may find the new name before it is locked, take it for abandoned and remove it; so many tries are
+// more than any real contention needs.
+constexpr int kCreateAttempts = 100;
+
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+
+OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess, std::error_code& error)
+{
+    // Exclusive creation fails on any existing name; denying all sharing is the lock on Windows.
+    int descriptor = -1;
+    const int flags = _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT;
+    if (_wsopen_s(&descriptor, path.c_str(), flags, _SH_DENYRW, _S_IREAD | _S_IWRITE) != 0) {
+        error = lastError();
+        return {};
+    }
+    error.clear();
+    return OwnedFile { path, descriptor };
+}
+
+#else
+
+OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess access, std::error_code& error)
+{
+    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (descriptor < 0) {
+            error = lastError();
+            return {};
+        }
+        if (!lockWaiting(descriptor)) {
+            error = lastError();
+            ::close(descriptor);
+            return {};
+        }
+        if (namesFile(path, descriptor)) {
+            error.clear();
+            return OwnedFile { path, descriptor };
+        }
+        ::close(descriptor);
+    }
+    error = std::make_error_code(std::errc::resource_unavailable_try_again);
+    return {};
+}
+
+#endif
+
+OwnedFile::~OwnedFile()
+{
+    static_cast<void>(close());
+}
+
+OwnedFile::OwnedFile(OwnedFile&& other) noexcept
+    : m_path(std::move(other.m_path))
+    , m_descriptor(std::exchange(other.m_descriptor, -1))
+{
+}
+
+OwnedFile& OwnedFile::operator=(OwnedFile&& other) noexcept
+{
+    if (this != &other) {
+        static_cast<void>(close());
+        m_path = std::move(other.m_path);
+        m_descriptor = std::exchange(other.m_descriptor, -1);
+    }
+    return *this;
+}
+
+bool OwnedFile::write(std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+#ifdef _WIN32
+        const auto written = _write(m_descriptor, bytes.data(), static_cast<unsigned>(bytes.size()));
+#else
+        const auto written = ::write(m_descriptor, bytes.data(), bytes.size());
+#endif
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            if (written == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool OwnedFile::readAt(std::size_t offset, std::span<std::uint8_t> bytes)
+{
+#ifdef _WIN32
+    if (_lseeki64(m_descriptor, static_cast<__int64>(offset), SEEK_SET) < 0) {
+        return false;
+    }
+#endif
+    while (!bytes.empty()) {
+#ifdef _WIN32
+        const auto read = _read(m_descriptor, bytes.data(), static_cast<unsigned>(bytes.size()));
+#else
+        const auto read = ::pread(m_descriptor, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+#endif
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read <= 0) {
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(read));
+        offset += static_cast<std::size_t>(read);
+    }
+    return true;
+}
+
+bool OwnedFile::flush()
+{
+#ifdef _WIN32
+    return _commit(m_descriptor) == 0;
+#else
+    return ::fsync(m_descriptor) == 0;
+#endif
+}
+
+void OwnedFile::copyPermissionsFrom([[maybe_unused]] const std::filesystem::path& other)
+{
+#ifndef _WIN32
+    struct stat previous
+    {
+    };
+    if (::lstat(other.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
+        // Only the permission bits: a set-user-id bit has no business on a settings file.
+        static_cast<void>(::fchmod(m_descriptor, previous.st_mode & 0777));
+    }
+#endif
+}
+
+std::error_code OwnedFile::remove()
+{
+#ifdef _WIN32
+    // Windows removes no file that is open without shared deletion, so the file is closed first.
+    static_cast<void>(close());
+    return _wremove(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+#else
+    return ::unlink(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+#endif
+}
+
+bool OwnedFile::close()
+{
+    if (m_descriptor < 0) {
+        return true;
+    }
+#ifdef _WIN32
+    const bool closed = _close(m_descriptor) == 0;
+#else
+    const bool closed = ::close(m_descriptor) == 0;
+#endif
+    m_descriptor = -1;
+    return closed;
+}
+
+#ifdef _WIN32
+
+Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& error)
+{
+    // A file that another program holds open cannot be removed on Windows: that refusal is the lock.
+    error.clear();
+    if (_wremove(path.c_str()) == 0 || errno == ENOENT) {
+        return Removal::Removed;
+    }
+    error = lastError();
+    return errno == EACCES ? Removal::InUse : Removal::Failed;
+}
+
+#else
+
+Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& error)
+{
+    error.clear();
+    struct stat named
+    {
+    };
+    if (::lstat(path.c_str(), &named) != 0) {
+        if (errno == ENOENT) {
+            return Removal::Removed;
+        }
+        error = lastError();
+        return Removal::Failed;
+    }
+    if (S_ISDIR(named.st_mode)) {
+        error = std::make_error_code(std::errc::is_a_directory);
+        return Removal::Failed;
+    }
+    // Only a regular file can be another run's; a link or anything else is just a name to take away.
+    const int descriptor
+        = S_ISREG(named.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1;
+    if (descriptor >= 0) {
+        const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && !locksUnsupported(errno);
+        if (held || !namesFile(path, descriptor)) {
+            ::close(descriptor);
+            return Removal::InUse;
+        }
+    }
+    const bool removed = ::unlink(path.c_str()) == 0 || errno == ENOENT;
+    if (!removed) {
+        error = lastError();
+    }
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    return removed ? Removal::Removed : Removal::Failed;
+}
+
+#endif
+
+} // namespace tamb

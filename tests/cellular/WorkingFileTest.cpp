@@ -1,0 +1,174 @@
+#include "cellular/ScrambledSettingsFile.h"
+#include "cellular/SetupFile.h"
+#include "cellular/TempFolder.h"
+#include "common/OwnedFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <thread>
+
+namespace tamb {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+const OemCodePage kUsPage { 437 };
+
+MmsSettings settingsWithPassword()
+{
+    MmsSettings settings;
+    settings.apn = "cmwap";
+    settings.account = "owner";
+    settings.password = "plain-secret";
+    return settings;
+}
+
+std::vector<std::uint8_t> expectedSetupFile()
+{
+    return BuildScrambledSettingsBytes(BuildSetupRecords(settingsWithPassword(), AppState {}, kUsPage), 0);
+}
+
+// Something planted under the working file's name before a write: the bytes must go into a fresh file of the
+// program's own and nowhere else.
+struct PlantedCase
+{
+    const char* name;
+    void (*plant)(const TempFolder& folder, const fs::path& outside);
+    bool outsideExistsAfter;
+};
+
+void PrintTo(const PlantedCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const std::vector<std::uint8_t> kOutsideBytes { 'k', 'e', 'e', 'p' };
+
+class PlantedWorkingFileTest : public ::testing::TestWithParam<PlantedCase>
+{
+};
+
+TEST_P(PlantedWorkingFileTest, ThePlainRecordsReachNoFileButTheProgramsOwn)
+{
+    const TempFolder folder;
+    fs::create_directories(folder.file("card"));
+    const auto outside = folder.file("elsewhere");
+    GetParam().plant(folder, outside);
+
+    const auto status = WriteSetupFile(folder.file("card").string(), settingsWithPassword(), AppState {}, kUsPage);
+
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_EQ(fs::exists(fs::symlink_status(outside)), GetParam().outsideExistsAfter);
+    if (GetParam().outsideExistsAfter) {
+        EXPECT_EQ(folder.read("elsewhere"), kOutsideBytes) << "the file behind the name was written through";
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder.file("card") / "mms.dat")));
+    EXPECT_EQ(folder.read("card/setup.dat"), expectedSetupFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
+    ::testing::Values(
+        PlantedCase {
+            .name = "SymbolicLink",
+            .plant =
+                [](const TempFolder& folder, const fs::path& outside) {
+                    folder.write("elsewhere", kOutsideBytes);
+                    fs::create_symlink(outside, folder.file("card") / "mms.dat");
+                },
+            .outsideExistsAfter = true,
+        },
+        PlantedCase {
+            .name = "DanglingSymbolicLink",
+            .plant = [](const TempFolder& folder,
+                         const fs::path& outside) { fs::create_symlink(outside, folder.file("card") / "mms.dat"); },
+            .outsideExistsAfter = false,
+        },
+        PlantedCase {
+            .name = "HardLink",
+            .plant =
+                [](const TempFolder& folder, const fs::path& outside) {
+                    folder.write("elsewhere", kOutsideBytes);
+                    fs::create_hard_link(outside, folder.file("card") / "mms.dat");
+                },
+            .outsideExistsAfter = true,
+        }),
+    [](const auto& row) { return std::string { row.param.name }; });
+
+// A folder in memory where there is one: the race is in the program's order of steps, and flushes to a disk
+// would only slow the pairs down.
+fs::path fastFolder()
+{
+    std::error_code error;
+    return fs::is_directory("/dev/shm", error) ? fs::path { "/dev/shm" } : fs::temp_directory_path();
+}
+
+// Two writes into one folder at the same moment, each checked against the file it alone would make.
+TEST(WorkingFileTest, ConcurrentWritersEachFinishFromTheirOwnRecords)
+{
+    const TempFolder folder { fastFolder() };
+    PlainRecords setupRecords = BuildSetupRecords(settingsWithPassword(), AppState {}, kUsPage);
+    PlainRecords otherRecords = setupRecords;
+    otherRecords[1].fill('x');
+    const auto setupBytes = BuildScrambledSettingsBytes(setupRecords, 0);
+    const auto otherSetupBytes = BuildScrambledSettingsBytes(otherRecords, 0);
+    const auto smtpBytes = BuildScrambledSettingsBytes(otherRecords, 15);
+
+    constexpr int kPairs = 200;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        Status first = Status::success();
+        Status second = Status::success();
+        const bool toSmtp = pair % 2 == 0;
+        {
+            std::jthread one([&] { first = WriteScrambledSettingsFile(folder.text(), "setup.dat", setupRecords, 0); });
+            std::jthread two([&] {
+                second = toSmtp ? WriteScrambledSettingsFile(folder.text(), "smtp.dat", otherRecords, 15)
+                                : WriteScrambledSettingsFile(folder.text(), "setup.dat", otherRecords, 0);
+            });
+        }
+        ASSERT_TRUE(first.ok()) << "pair " << pair << ": " << first.reason();
+        ASSERT_TRUE(second.ok()) << "pair " << pair << ": " << second.reason();
+        const auto setup = folder.read("setup.dat");
+        if (toSmtp) {
+            ASSERT_EQ(setup, setupBytes) << "pair " << pair;
+            ASSERT_EQ(folder.read("smtp.dat"), smtpBytes) << "pair " << pair;
+        } else {
+            ASSERT_TRUE(setup == setupBytes || setup == otherSetupBytes) << "pair " << pair << ": a mixed file";
+        }
+        ASSERT_FALSE(fs::exists(folder.file("mms.dat"))) << "pair " << pair;
+    }
+}
+
+TEST(WorkingFileTest, AWriteThatFindsTheWorkingFileHeldTooLongFailsAndTouchesNothing)
+{
+    const TempFolder folder;
+    std::error_code error;
+    auto held = OwnedFile::create(folder.file("mms.dat"), FileAccess::OwnerOnly, error);
+    ASSERT_TRUE(held.isOpen()) << error.message();
+
+    ScrambledFileFaults impatient;
+    impatient.workingFileWait = std::chrono::milliseconds { 20 };
+    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, impatient);
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find("another write"), std::string::npos) << status.reason();
+    EXPECT_EQ(folder.names(), std::vector<std::string> { "mms.dat" }) << "the other write's file stays";
+}
+
+TEST(WorkingFileTest, TheWorkingFileIsTheOwnersAlone)
+{
+    const TempFolder folder;
+    ScrambledFileFaults stopAfterWorkingFile;
+    stopAfterWorkingFile.failAfterWorkingFile = true;
+    fs::perms seen {};
+    stopAfterWorkingFile.afterWorkingFile = [&](const fs::path& working) { seen = fs::status(working).permissions(); };
+
+    static_cast<void>(
+        WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, stopAfterWorkingFile));
+
+    EXPECT_EQ(seen, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+} // namespace
+} // namespace tamb
