@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-noto-cjk xvfb xauth
     clang-format
+    clang libfuzzer-14-dev
 )
 
 missing=()

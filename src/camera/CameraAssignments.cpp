@@ -12,7 +12,6 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kIntervalUnitKey = "intervalUnit";
 constexpr std::string_view kSerialNumberKey = "serialNumber";
 constexpr std::string_view kPasswordKey = "wirelessPassword";
 

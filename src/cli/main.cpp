@@ -63,14 +63,6 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
 }
 
 } // namespace
-
-int ReportUsageError(std::string_view command, std::string_view message, std::ostream& err)
-{
-    err << kProgramName << ' ' << command << ": " << message << "\nTry '" << kProgramName << ' ' << command
-        << " --help'.\n";
-    return kExitUsage;
-}
-
 } // namespace tamb
 
 int main(int argc, char** argv)

@@ -21,7 +21,7 @@ PreferenceLines::PreferenceLines(std::string_view text)
     while (!text.empty()) {
         const auto end = text.find('\n');
         auto line = text.substr(0, end);
-        if (line.ends_with('\r')) {
+        while (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         m_lines.emplace_back(line);

@@ -9,7 +9,7 @@
 namespace tamb {
 
 // The text of a preferences file: one "name=value" line per value; lines about nothing it knows (comments,
-// values of later versions) are kept as they are. A CR before a line end is dropped.
+// values of later versions) are kept as they are. CRs before a line end are dropped.
 class PreferenceLines
 {
 public:

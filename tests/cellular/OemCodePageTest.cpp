@@ -1,6 +1,7 @@
 #include "cellular/OemCodePage.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace tamb {
@@ -40,6 +41,11 @@ struct RoundTripCase
     int codePage;
     std::string text;
 };
+
+void PrintTo(const RoundTripCase& row, std::ostream* out)
+{
+    *out << row.name << " (code page " << row.codePage << ")";
+}
 
 class OemCodePageRoundTripTest : public ::testing::TestWithParam<RoundTripCase>
 {
