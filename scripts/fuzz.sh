@@ -13,8 +13,11 @@ harnesses=(inspect preferences clock command_line)
 scripts/install-deps.sh
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMB_FUZZ=ON \
-    -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" >/dev/null
+    -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" \
+    "${launcher[@]}" >/dev/null
 targets=(fuzz_seeds)
 for harness in "${harnesses[@]}"; do
     targets+=("fuzz_$harness")
