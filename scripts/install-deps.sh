@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
+# With arguments, installs those packages instead (the Windows tests and the packaging name their own).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     fonts-noto-cjk xvfb xauth
     clang-format
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
