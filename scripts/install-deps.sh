@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
+# With arguments, installs those packages instead (the Windows tests and the packaging name their own).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     clang-format
     clang libfuzzer-14-dev
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

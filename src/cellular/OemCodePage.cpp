@@ -82,27 +82,30 @@ constexpr std::string_view kLatinModifier = "@latin";
 
 #ifdef _WIN32
 
-std::wstring wideFrom(UINT codePage, std::string_view bytes)
+// The UTF-16 text of `bytes`; empty when some byte sequence is not defined in the code page and `flags` holds
+// MB_ERR_INVALID_CHARS.
+std::wstring wideFrom(UINT codePage, std::string_view bytes, DWORD flags = 0)
 {
     if (bytes.empty()) {
         return {};
     }
     const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, flags, bytes.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+    MultiByteToWideChar(codePage, flags, bytes.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string bytesFrom(UINT codePage, const std::wstring& wide, BOOL* usedDefault)
+// The bytes of `wide` in the code page; `usedDefault` (when given) tells whether a character was replaced.
+std::string bytesFrom(UINT codePage, const std::wstring& wide, DWORD flags, BOOL* usedDefault)
 {
     if (wide.empty()) {
         return {};
     }
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, usedDefault);
+    WideCharToMultiByte(codePage, flags, wide.data(), size, bytes.data(), length, nullptr, usedDefault);
     return bytes;
 }
 
@@ -202,16 +205,50 @@ bool OemCodePage::isSupported(int number)
     return number > 0 && IsValidCodePage(static_cast<UINT>(number)) != FALSE;
 }
 
+// One character at a time and without best-fit look-alikes, so that a character the code page cannot hold gives
+// one "?" (not one per UTF-16 unit, nor a similar letter) and the files match those written on other systems.
 OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 {
-    BOOL usedDefault = FALSE;
-    auto bytes = bytesFrom(static_cast<UINT>(m_number), wideFrom(CP_UTF8, text), &usedDefault);
-    return { std::move(bytes), usedDefault == FALSE && IsValidUtf8(text) };
+    Encoded result;
+    const auto codePage = static_cast<UINT>(m_number);
+    for (const char32_t c : CodePointsFromUtf8(text)) {
+        if (c < 0x80) {
+            result.bytes.push_back(static_cast<char>(c));
+            continue;
+        }
+        BOOL usedDefault = FALSE;
+        // U+FFFD stands for a malformed input byte here; it is never a character the user typed.
+        const auto converted = c == 0xFFFD
+            ? std::string {}
+            : bytesFrom(codePage, wideFrom(CP_UTF8, Utf8FromCodePoints(std::u32string_view(&c, 1))),
+                WC_NO_BEST_FIT_CHARS, &usedDefault);
+        if (converted.empty() || usedDefault != FALSE) {
+            result.bytes.push_back('?');
+            result.lossless = false;
+        } else {
+            result.bytes += converted;
+        }
+    }
+    return result;
 }
 
+// A byte sequence the code page does not define (an undefined byte, a lead byte without its trail byte) becomes
+// U+FFFD, as on other systems; the rest converts as a whole.
 std::string OemCodePage::decode(std::string_view bytes) const
 {
-    return bytesFrom(CP_UTF8, wideFrom(static_cast<UINT>(m_number), bytes), nullptr);
+    const auto codePage = static_cast<UINT>(m_number);
+    if (auto whole = wideFrom(codePage, bytes, MB_ERR_INVALID_CHARS); !whole.empty() || bytes.empty()) {
+        return bytesFrom(CP_UTF8, whole, 0, nullptr);
+    }
+    std::string result;
+    while (!bytes.empty()) {
+        const auto lead = static_cast<BYTE>(bytes.front());
+        const std::size_t width = IsDBCSLeadByteEx(codePage, lead) != FALSE && bytes.size() > 1 ? 2 : 1;
+        const auto character = wideFrom(codePage, bytes.substr(0, width), MB_ERR_INVALID_CHARS);
+        result += character.empty() ? std::string { "\xEF\xBF\xBD" } : bytesFrom(CP_UTF8, character, 0, nullptr);
+        bytes.remove_prefix(width);
+    }
+    return result;
 }
 
 #else

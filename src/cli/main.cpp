@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
+#include "cli/Console.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -68,8 +70,11 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
 int main(int argc, char** argv)
 {
     using namespace tamb;
-    const std::vector<std::string> words(argv + (argc > 1 ? 2 : argc), argv + argc);
-    const std::string name = argc > 1 ? argv[1] : "";
+    WriteLineFeedsUnchanged();
+    const auto commandLine = CommandLineWords(argc, argv);
+    const std::string name = commandLine.size() > 1 ? commandLine[1] : "";
+    const std::vector<std::string> words(
+        commandLine.begin() + std::min<std::ptrdiff_t>(2, std::ssize(commandLine)), commandLine.end());
     if (name == "--help" || name == "-h" || name == "help") {
         printProgramUsage(std::cout);
         return finishOutput(kExitSuccess);

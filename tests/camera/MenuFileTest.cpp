@@ -1,5 +1,7 @@
 #include "camera/MenuFile.h"
 
+#include "common/Paths.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -70,6 +72,31 @@ TEST_F(MenuFileTest, AMissingFolderIsReportedWithThePath)
     EXPECT_NE(status.reason().find(missing), std::string::npos) << status.reason();
     EXPECT_TRUE(entries().empty());
 }
+
+#ifdef _WIN32
+// The folder offered before the user chooses one is the root of drive C:. The Windows tests run in a Wine prefix
+// of their own, whose drive C: belongs to them; a menu.dat found there already is left alone.
+TEST(DefaultFolderTest, TheRootOfDriveCTakesTheFileAndItsReplacement)
+{
+    const fs::path target = L"C:\\menu.dat";
+    if (fs::exists(target)) {
+        GTEST_SKIP() << "C:\\menu.dat exists already";
+    }
+    CameraSettings settings;
+    settings.cameraMode = 2;
+    const auto first = BuildCameraRecord(CameraFamily::Generic, settings);
+    ASSERT_TRUE(WriteMenuFile(DefaultOutputFolder(), first).ok());
+    const auto second = FactoryResetRecord();
+    const auto replaced = WriteMenuFile(DefaultOutputFolder(), second);
+
+    std::ifstream in(target, std::ios::binary);
+    const std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    in.close();
+    fs::remove(target);
+    ASSERT_TRUE(replaced.ok()) << replaced.reason();
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>(second.begin(), second.end()));
+}
+#endif
 
 TEST_F(MenuFileTest, AnEmptyFolderIsRefused)
 {

@@ -71,6 +71,43 @@ INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageRoundTripTest,
         RoundTripCase { "VietnameseEndingInALetter", 1258, "Tiếng Việt internet" }),
     [](const auto& row) { return std::string(row.param.name); });
 
+struct KnownBytesCase
+{
+    const char* name;
+    int codePage;
+    std::string text;
+    std::string bytes;
+};
+
+void PrintTo(const KnownBytesCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class OemCodePageBytesTest : public ::testing::TestWithParam<KnownBytesCase>
+{
+};
+
+// The bytes are those of the published code page tables, so the conversion of every platform (iconv, or
+// WideCharToMultiByte on Windows) must give them, not merely read its own output back.
+TEST_P(OemCodePageBytesTest, GivesTheBytesOfThePublishedTable)
+{
+    const OemCodePage page { GetParam().codePage };
+    EXPECT_EQ(page.encode(GetParam().text).bytes, GetParam().bytes);
+    EXPECT_EQ(page.decode(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageBytesTest,
+    ::testing::Values(KnownBytesCase { "UsEnglish", 437, "café", "caf\x82" },
+        KnownBytesCase { "Western", 850, "Grüße",
+            "Gr\x81\xE1"
+            "e" },
+        KnownBytesCase { "Central", 852, "kůň", "k\x85\xE5" },
+        KnownBytesCase { "Cyrillic", 866, "Мгн", "\x8C\xA3\xAD" },
+        KnownBytesCase { "Chinese", 936, "中国", "\xD6\xD0\xB9\xFA" },
+        KnownBytesCase { "Japanese", 932, "その", "\x82\xBB\x82\xCC" }),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(OemCodePageTest, AsciiStaysAsciiAndTheUnheldBecomeQuestionMarks)
 {
     const OemCodePage us { 437 };

@@ -1,13 +1,105 @@
 #include "CliRunner.h"
 
+#include "common/Paths.h"
+
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#endif
 
 namespace tamb {
 namespace {
+
+std::string expanded(std::string word, const std::string& folder)
+{
+    const std::string placeholder = "{dir}";
+    for (auto at = word.find(placeholder); at != std::string::npos; at = word.find(placeholder)) {
+        word.replace(at, placeholder.size(), folder);
+    }
+    return word;
+}
+
+#ifdef _WIN32
+
+std::wstring wideFromUtf8(const std::string& text)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+// One word of a Windows command line, quoted so that CommandLineToArgvW gives it back unchanged: backslashes
+// before a quote (or before the closing quote) are doubled, and a quote is escaped.
+std::wstring quotedWord(const std::wstring& word)
+{
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t character : word) {
+        if (character == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        const std::size_t repeat = character == L'"' ? 2 * backslashes + 1 : backslashes;
+        quoted.append(repeat, L'\\');
+        quoted += character;
+        backslashes = 0;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+// Runs the command line in `folder` with stdout and stderr on one pipe; the registry of this Wine prefix or
+// Windows session holds the program's preferences.
+CliRun runProcess(std::wstring commandLine, const std::filesystem::path& folder)
+{
+    CliRun result;
+    SECURITY_ATTRIBUTES inheritable { sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE };
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
+        return result;
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process {};
+    const BOOL started = CreateProcessW(
+        nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process);
+    CloseHandle(writeEnd);
+    if (started) {
+        std::array<char, 4096> buffer {};
+        DWORD count = 0;
+        while (ReadFile(readEnd, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr) && count > 0) {
+            result.output.append(buffer.data(), count);
+        }
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD exitCode = 0;
+        if (GetExitCodeProcess(process.hProcess, &exitCode)) {
+            result.exitCode = static_cast<int>(exitCode);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(readEnd);
+    return result;
+}
+
+#else
 
 std::string shellQuoted(const std::string& word)
 {
@@ -18,14 +110,7 @@ std::string shellQuoted(const std::string& word)
     return quoted + "'";
 }
 
-std::string expanded(std::string word, const std::string& folder)
-{
-    const std::string placeholder = "{dir}";
-    for (auto at = word.find(placeholder); at != std::string::npos; at = word.find(placeholder)) {
-        word.replace(at, placeholder.size(), folder);
-    }
-    return word;
-}
+#endif
 
 } // namespace
 
@@ -50,6 +135,20 @@ CliSandbox::~CliSandbox()
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
 }
+
+#ifdef _WIN32
+
+CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/) const
+{
+    const auto folder = Utf8FromPath(m_folder);
+    std::wstring commandLine = quotedWord(wideFromUtf8(TAMB_CLI_PATH));
+    for (const auto& argument : arguments) {
+        commandLine += L" " + quotedWord(wideFromUtf8(expanded(argument, folder)));
+    }
+    return runProcess(std::move(commandLine), m_folder);
+}
+
+#else
 
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput) const
 {
@@ -77,11 +176,13 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
     return result;
 }
 
+#endif
+
 std::vector<std::string> CliSandbox::outFiles() const
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(outFolder())) {
-        names.push_back(entry.path().filename().string());
+        names.push_back(Utf8FromPath(entry.path().filename()));
     }
     return names;
 }

@@ -14,7 +14,8 @@ struct CliRun
 };
 
 // A temporary working folder that also serves as HOME and XDG_CONFIG_HOME of the program, so that a run never
-// sees the real user's preferences. Removed on destruction.
+// sees the real user's preferences (on Windows they live in the registry, which the Windows tests keep in a Wine
+// prefix of their own). Removed on destruction.
 class CliSandbox
 {
 public:

@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 #include "camera/CameraRecord.h"
+#include "common/Paths.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST(FactoryCommandTest, AFolderThatCannotBeWrittenFailsWithItsReason)
     const CliSandbox sandbox;
     const auto result = sandbox.run({ "factory", "--out", "{dir}/out/missing" });
     EXPECT_EQ(result.exitCode, 1) << result.output;
-    EXPECT_NE(result.output.find("out/missing/menu.dat"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find(FileInFolder("out/missing", "menu.dat")), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("No such file or directory"), std::string::npos) << result.output;
 }
 
