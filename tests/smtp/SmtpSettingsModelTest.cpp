@@ -131,8 +131,9 @@ TEST_P(SmtpGenerateTest, ShowsTheFirstFailureOrWritesTheFile)
     EXPECT_EQ(Text(outcome.messages.front().id), Text(GetParam().message));
     const bool written = GetParam().message == MessageId::SmtpFileGenerated;
     EXPECT_EQ(folder.names(), written ? std::vector<std::string> { "smtp.dat" } : std::vector<std::string> {});
-    if (written)
+    if (written) {
         EXPECT_EQ(folder.read("smtp.dat").size(), 720U);
+    }
 }
 
 const Setup kNothing = [](SmtpSettingsModel&) {};
