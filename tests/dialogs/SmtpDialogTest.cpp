@@ -5,8 +5,10 @@
 #include "support/ModalRun.h"
 #include "ui/RecordingUiServices.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
