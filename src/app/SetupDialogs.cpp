@@ -1,6 +1,7 @@
 #include "app/SetupDialogs.h"
 
 #include "dialogs/CameraMenuRunner.h"
+#include "dialogs/SmtpSetupRunner.h"
 
 namespace tamb {
 
@@ -15,8 +16,8 @@ constexpr std::array<SetupDialogEntry, kSetupDialogCount> kSetupDialogs { {
     { SetupDialog::Q420Menu, &RunQ420CameraMenu },
     { SetupDialog::Mms, nullptr },
     { SetupDialog::Q400Mms, nullptr },
-    { SetupDialog::Q200Smtp, nullptr },
-    { SetupDialog::Q400Smtp, nullptr },
+    { SetupDialog::Q200Smtp, &RunQ200Smtp },
+    { SetupDialog::Q400Smtp, &RunQ400Smtp },
 } };
 
 constexpr bool RowsInDialogOrder()

@@ -2,8 +2,8 @@
 
 #include "camera/CameraOptions.h"
 #include "camera/MenuFile.h"
-#include "common/Paths.h"
 #include "common/Utf8Text.h"
+#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <utility>
@@ -375,19 +375,7 @@ CameraSettings CameraSettingsModel::collect() const
 void CameraSettingsModel::writeRecord(
     std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const
 {
-    const Status status = m_environment.writeMenuFile(folder, record);
-    if (status.ok()) {
-        outcome.add(DialogMessage::of(success));
-        return;
-    }
-    // The message names the file itself; keep only what the system said about it. Without a folder there is
-    // no path to name, and prefixing a separator would point at the root the writer refused to use.
-    std::string path = folder.empty() ? std::string { kMenuFileName } : FileInFolder(folder, kMenuFileName);
-    std::string reason = status.reason();
-    const std::string ownPrefix = "Cannot write " + path + ": ";
-    if (reason.starts_with(ownPrefix))
-        reason.erase(0, ownPrefix.size());
-    outcome.add(DialogMessage::of(MessageId::FileNotWritten, path, reason));
+    outcome.add(FileWriteMessage(folder, kMenuFileName, m_environment.writeMenuFile(folder, record), success));
 }
 
 DialogOutcome CameraSettingsModel::generate()

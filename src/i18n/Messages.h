@@ -21,6 +21,9 @@ enum class MessageId
     Q400FactoryFileGenerated,
     // A final file could not be written (%1 its path, %2 the reason); the previous file is kept.
     FileNotWritten,
+    // A text of a cellular settings file that the camera cannot store: a character its code page lacks, or too
+    // many bytes for the record.
+    TextNotStorable,
     // Data exchange of the setup dialogs.
     IntegerOutOfRange,
     PromptInteger,

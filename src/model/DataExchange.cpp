@@ -47,9 +47,14 @@ std::optional<std::int32_t> ParseExchangeInteger(std::string_view text)
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-void DataExchange::bindInteger(int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum)
+void DataExchange::bindInteger(
+    int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum, MessageId rangeMessage)
 {
-    m_bindings.push_back(Binding { .controlId = controlId, .integer = &value, .minimum = minimum, .maximum = maximum });
+    m_bindings.push_back(Binding { .controlId = controlId,
+        .integer = &value,
+        .minimum = minimum,
+        .maximum = maximum,
+        .rangeMessage = rangeMessage });
 }
 
 void DataExchange::bindText(int controlId, std::string& value, std::size_t maxLength, TextCheck check)
@@ -69,7 +74,7 @@ std::optional<SyncFailure> DataExchange::sync(const ControlTextAccess& controls)
             *binding.integer = *number;
             if (*number < binding.minimum || *number > binding.maximum) {
                 return SyncFailure { binding.controlId,
-                    DialogMessage::of(MessageId::IntegerOutOfRange, binding.minimum, binding.maximum) };
+                    DialogMessage::of(binding.rangeMessage, binding.minimum, binding.maximum) };
             }
             continue;
         }

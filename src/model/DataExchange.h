@@ -40,11 +40,12 @@ using TextCheck = std::function<std::optional<DialogMessage>(const std::string& 
 //
 // sync() reads every bound edit in binding order. A number is parsed (white space around it and a sign allowed;
 // digits beyond the 32-bit range give the nearest 32-bit value, which then fails the range check) and stored,
-// then checked against its inclusive range; a text is stored, then checked against its length in UTF-16 units
-// (as edits count characters), then by its own check. The first failure ends the sync and is returned; the
-// failing value is already stored (so that a correction can act on it), the values bound after it keep their
-// contents. A text that is not a number stores nothing. The messages are the catalogue's: PromptInteger,
-// PromptTextTooLong with the limit, IntegerOutOfRange with the bounds.
+// then checked against its inclusive range (the message is the binding's own); a text is stored, then checked against
+// its length in UTF-16 units (as edits count characters), then by its own check. The first failure ends the sync and is
+// returned; the failing value is already stored (so that a correction can act on it), the values bound after it keep
+// their contents. A text that is not a number stores nothing. The messages are the catalogue's: PromptInteger,
+// PromptTextTooLong with the limit, and with the bounds IntegerOutOfRange or, where a dialog
+// uses the platform's own range prompt, PromptIntegerRange.
 //
 // writeBack() shows every bound value in its edit again, numbers in decimal.
 //
@@ -54,7 +55,8 @@ class DataExchange
 public:
     static constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
 
-    void bindInteger(int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum);
+    void bindInteger(int controlId, std::int32_t& value, std::int32_t minimum, std::int32_t maximum,
+        MessageId rangeMessage = MessageId::IntegerOutOfRange);
     void bindText(int controlId, std::string& value, std::size_t maxLength = kUnlimited, TextCheck check = {});
 
     [[nodiscard]] std::optional<SyncFailure> sync(const ControlTextAccess& controls) const;
@@ -68,6 +70,7 @@ private:
         std::string* text = nullptr;
         std::int32_t minimum = 0;
         std::int32_t maximum = 0;
+        MessageId rangeMessage = MessageId::IntegerOutOfRange;
         std::size_t maxLength = kUnlimited;
         TextCheck check {};
     };

@@ -44,6 +44,16 @@ std::vector<std::string> smtp(std::initializer_list<std::string> more)
     return words;
 }
 
+// An smtp command with everything Generate asks for besides `more`.
+std::vector<std::string> smtpFilled(std::initializer_list<std::string> more)
+{
+    auto words = smtp(more);
+    for (const char* word : { "smtpServer=smtp.example.com", "smtpPort=25", "senderEmail=cam@example.com",
+             "senderPassword=secret", "recipientEmail=me@example.org" })
+        words.emplace_back(word);
+    return words;
+}
+
 INSTANTIATE_TEST_SUITE_P(Keys, SettingsCommandRejectTest,
     ::testing::Values(CommandCase { "MmsWithoutModel", mms({ "phone1=123" }), "--model is required" },
         CommandCase { "MmsModelWithoutMms", mms({ "--model", "14" }), "no MMS settings" },
@@ -60,7 +70,16 @@ INSTANTIATE_TEST_SUITE_P(Keys, SettingsCommandRejectTest,
         CommandCase { "SmtpStatusOnQ200", smtp({ "--model", "3", "smtpStatus=1" }), "Q400" },
         CommandCase { "SmtpMmsKey", smtp({ "--model", "4", "phoneScope=1" }), "unknown key 'phoneScope'" },
         CommandCase { "SmtpPositionBeyondTheList", smtp({ "--model", "4", "country=43" }), "country" },
-        CommandCase { "SmtpApnInAutoMode", smtp({ "--model", "4", "apn=web" }), "mode=manual" }),
+        CommandCase { "SmtpApnInAutoMode", smtp({ "--model", "4", "apn=web" }), "mode=manual" },
+        CommandCase { "SmtpStatusBeyondSms", smtp({ "--model", "4", "smtpStatus=3" }), "smtpStatus takes" },
+        CommandCase { "SmtpOperatorNotOffered", smtp({ "--model", "3", "country=41", "operator=1" }), "operator" },
+        CommandCase { "SmtpCountryInManualMode", smtp({ "--model", "3", "mode=manual", "country=3" }), "auto mode" },
+        CommandCase { "SmtpHundredPictures", smtp({ "--model", "3", "picturesPerDay=100" }), "0 and 99" },
+        CommandCase { "SmtpQ200SenderOf33", smtp({ "--model", "3", "senderEmail=" + std::string(33, 'a') }), "32" },
+        CommandCase { "SmtpGenerateAsksForTheServer", smtp({ "--model", "3" }), "Smtp Server" },
+        CommandCase {
+            "SmtpHourWithoutPhone", smtpFilled({ "--model", "3", "remoteControlHour=8" }), "Phone No. Error" },
+        CommandCase { "SmtpQ400ShortPhone", smtpFilled({ "--model", "4", "smsPhone=123" }), "Phone No. Error" }),
     [](const auto& row) { return row.param.name; });
 
 // The plain record `index` of a written settings file.
@@ -149,18 +168,22 @@ TEST_P(SmtpCommandWriteTest, WritesTheHeaderTheDialogWould)
 
 INSTANTIATE_TEST_SUITE_P(Models, SmtpCommandWriteTest,
     ::testing::Values(
-        HeaderCase { "Q200Hour", smtp({ "--model", "5", "remoteControlHour=7" }), { { 6, 1 }, { 7, 1 }, { 8, 7 } } },
-        HeaderCase { "Q400Hour", smtp({ "--model", "13", "remoteControlHour=7", "smtpStatus=1" }),
+        HeaderCase { "Q200Hour", smtpFilled({ "--model", "5", "remoteControlHour=7", "smsPhone=13800000000" }),
+            { { 6, 1 }, { 7, 1 }, { 8, 7 } } },
+        HeaderCase { "Q400Hour",
+            smtpFilled({ "--model", "13", "remoteControlHour=7", "smtpStatus=1", "smsPhone=13800000000" }),
             { { 6, 1 }, { 7, 7 }, { 8, 1 } } },
-        HeaderCase { "IsraelBySmtpPosition", smtp({ "--model", "4", "country=41" }), { { 1, 0 }, { 2, 41 } } },
+        HeaderCase { "IsraelBySmtpPosition", smtpFilled({ "--model", "4", "country=41" }), { { 1, 0 }, { 2, 41 } } },
+        HeaderCase { "OperatorAfterItsCountry", smtpFilled({ "--model", "4", "operator=1", "country=3" }),
+            { { 1, 1 }, { 2, 3 } } },
         HeaderCase {
-            "Manual", smtp({ "--model", "4", "mode=manual", "apn=web" }), { { 1, 0 }, { 2, 128 }, { 55, 0 } } }),
+            "Manual", smtpFilled({ "--model", "4", "mode=manual", "apn=web" }), { { 1, 0 }, { 2, 128 }, { 55, 0 } } }),
     [](const auto& row) { return row.param.name; });
 
 TEST(SmtpCommandTest, AutoModeTakesTheGprsParametersFromTheDatabase)
 {
     const CliSandbox sandbox;
-    const auto result = sandbox.run(smtp({ "--model", "3", "country=0", "operator=0", "senderEmail=cam@x.cn" }));
+    const auto result = sandbox.run(smtpFilled({ "--model", "3", "country=0", "operator=0" }));
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const auto file = sandbox.outFolder() / "smtp.dat";
     EXPECT_EQ(textOf(recordOf(file, 1)), "cmnet");
@@ -210,9 +233,9 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsCommandInspectTest,
             mms({ "--model", "17", "mode=manual", "url=http://m", "apn=a", "gateway=1.2.3.4", "port=80",
                 "phone1=me@example.com" }),
             "setup.dat", "setup" },
-        RoundTripCase { "SmtpQ200", smtp({ "--model", "6", "senderEmail=cam@example.com" }), "smtp.dat", "smtp" },
-        RoundTripCase {
-            "SmtpQ400", smtp({ "--model", "16", "mode=manual", "apn=web", "smtpStatus=2" }), "smtp.dat", "smtp" }),
+        RoundTripCase { "SmtpQ200", smtpFilled({ "--model", "6" }), "smtp.dat", "smtp" },
+        RoundTripCase { "SmtpQ400", smtpFilled({ "--model", "16", "mode=manual", "apn=web", "smtpStatus=2" }),
+            "smtp.dat", "smtp" }),
     [](const auto& row) { return row.param.name; });
 
 } // namespace

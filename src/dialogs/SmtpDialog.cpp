@@ -1,0 +1,24 @@
+#include "dialogs/SmtpDialog.h"
+
+#include "common/Paths.h"
+
+#include <utility>
+
+namespace tamb {
+
+SmtpDialog::SmtpDialog(SmtpFamily family, const DialogLayout& layout, SmtpEnvironment environment, QWidget* parent)
+    : SettingsDialog(layout, m_model, parent)
+    , m_model(family, std::move(environment))
+{
+}
+
+SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)
+{
+    SmtpEnvironment environment;
+    environment.app = state;
+    environment.startFolder = DefaultOutputFolder();
+    environment.codePage = OemCodePage::forSystem();
+    return environment;
+}
+
+} // namespace tamb

@@ -1,0 +1,41 @@
+#include "smtp/SmtpDialogData.h"
+
+#include "common/ModelCatalogue.h"
+#include "model/SettingsModel.h"
+
+namespace tamb {
+namespace {
+
+constexpr SmtpDialogData kQ200 {
+    .family = SmtpFamily::q200,
+    .smsPhoneEditId = 1113,
+    .hourListId = 1135,
+    .statusListId = kNoControl,
+    .emailLimit = 32,
+    .phoneCheckedWithoutHour = false,
+};
+
+constexpr SmtpDialogData kQ400 {
+    .family = SmtpFamily::q400,
+    .smsPhoneEditId = 1117,
+    .hourListId = 1115,
+    .statusListId = 1114,
+    .emailLimit = 40,
+    .phoneCheckedWithoutHour = true,
+};
+
+} // namespace
+
+const SmtpDialogData& SmtpDialogDataOf(SmtpFamily family)
+{
+    return family == SmtpFamily::q400 ? kQ400 : kQ200;
+}
+
+std::optional<SmtpFamily> SmtpFamilyFor(ModelId model)
+{
+    if (!ButtonsFor(model).smtp)
+        return std::nullopt;
+    return SmtpDialogFor(model) == SetupDialog::Q400Smtp ? SmtpFamily::q400 : SmtpFamily::q200;
+}
+
+} // namespace tamb

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "cellular/OemCodePage.h"
+#include "cellular/ScrambledSettingsFile.h"
+#include "common/AppState.h"
+#include "model/DataExchange.h"
+#include "model/EditTexts.h"
+#include "model/SettingsModel.h"
+#include "smtp/SmtpDialogData.h"
+#include "smtp/SmtpSettings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tamb {
+
+// What an SMTP model needs from outside: the application state when the dialog opened, the folder offered at
+// the start (and after an empty folder choice), the code page of the texts in smtp.dat and, for tests, faults
+// to inject into the writer.
+struct SmtpEnvironment
+{
+    AppState app;
+    std::string startFolder;
+    OemCodePage codePage { 437 };
+    ScrambledFileFaults faults {};
+};
+
+// The settings model of the two SMTP dialogs, usable without any window. It holds what each control shows
+// beside the dialog's values and runs the dialog's events on them; the binder mirrors it into the widgets, the
+// command line drives the same events.
+//
+// Auto mode takes the GPRS parameters from the operator database for the chosen country and operator, and
+// their edits are read-only and empty; Manual mode lists only "Other" and lets the user type them. A change of
+// mode empties every text but the SMS phone and the folder. Edits sync on every change; a picture limit of 100
+// or more becomes 0. Generate syncs, checks the texts one by one (the first failure only) and writes smtp.dat.
+// The OK action that Enter stands for does nothing: only Generate writes, only Exit leaves.
+class SmtpSettingsModel : public SettingsModel
+{
+public:
+    SmtpSettingsModel(SmtpFamily family, SmtpEnvironment environment);
+    // The sync engine keeps the addresses of the values.
+    SmtpSettingsModel(const SmtpSettingsModel&) = delete;
+    SmtpSettingsModel& operator=(const SmtpSettingsModel&) = delete;
+
+    [[nodiscard]] const SmtpDialogData& data() const { return m_data; }
+    [[nodiscard]] SmtpMode mode() const { return static_cast<SmtpMode>(m_mode); }
+    // The settings Generate would write now, from the values and selections (without syncing or checking).
+    [[nodiscard]] SmtpSettings collect() const;
+    DialogOutcome generate();
+
+    // SettingsModel, by template identifier.
+    [[nodiscard]] const AppState& app() const override { return m_environment.app; }
+    [[nodiscard]] std::string editText(int controlId) const override { return m_edits.controlText(controlId); }
+    [[nodiscard]] std::vector<std::string> listItems(int controlId) const override;
+    [[nodiscard]] int selection(int controlId) const override;
+    [[nodiscard]] bool isShown(int /*controlId*/) const override { return true; }
+    [[nodiscard]] bool isEnabled(int /*controlId*/) const override { return true; }
+    [[nodiscard]] bool isReadOnly(int controlId) const override;
+    DialogOutcome editChanged(int controlId, std::string text) override;
+    DialogOutcome selectionChanged(int controlId, int index) override;
+    DialogOutcome clicked(int controlId) override;
+    DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
+
+private:
+    [[nodiscard]] bool isAuto() const { return mode() == SmtpMode::Auto; }
+    // The selection behind a list of the family, or nullptr.
+    [[nodiscard]] int SmtpSettingsModel::*selectionOf(int controlId) const;
+    [[nodiscard]] std::optional<DialogMessage> firstInvalidText() const;
+    [[nodiscard]] std::optional<SyncFailure> firstUnstorableText(const SmtpSettings& settings) const;
+    DialogOutcome sync();
+    void changeMode(SmtpMode mode);
+    void writeBack() { m_exchange.writeBack(m_edits); }
+
+    const SmtpDialogData& m_data;
+    SmtpEnvironment m_environment;
+
+    int m_mode = static_cast<int>(SmtpMode::Auto);
+    int m_country = 0;
+    int m_operator = 0;
+    int m_hour = kRemoteControlOff;
+    int m_status = static_cast<int>(SmtpStatus::Vga);
+    std::vector<std::string> m_operatorNames;
+
+    std::int32_t m_picturesPerDay = 0;
+    std::string m_recipientEmail;
+    std::string m_senderEmail;
+    std::string m_senderPassword;
+    std::string m_smtpServer;
+    std::string m_smtpPort;
+    std::string m_account;
+    std::string m_apn;
+    std::string m_password;
+    std::string m_folder;
+    std::string m_smsPhone;
+
+    EditTexts m_edits;
+    DataExchange m_exchange;
+};
+
+} // namespace tamb

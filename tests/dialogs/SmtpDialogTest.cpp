@@ -1,0 +1,182 @@
+#include "dialogs/SmtpDialog.h"
+
+#include "app/SetupDialogs.h"
+#include "common/ModelCatalogue.h"
+#include "support/ModalRun.h"
+#include "ui/RecordingUiServices.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+SmtpEnvironment TestEnvironment(ModelId model, LanguageId language, const QString& folder)
+{
+    SmtpEnvironment environment;
+    environment.app.model = model;
+    environment.app.language = language;
+    environment.startFolder = folder.toStdString();
+    environment.codePage = OemCodePage { 850 };
+    return environment;
+}
+
+// A dialog of `model`'s SMTP family; `open` shows it without a modal run, so that the test drives it directly.
+class TestSmtpDialog : public SmtpDialog
+{
+public:
+    TestSmtpDialog(ModelId model, LanguageId language, const QString& folder = QStringLiteral("/"), bool open = true)
+        : SmtpDialog(*SmtpFamilyFor(model),
+            SmtpFamilyFor(model) == SmtpFamily::q400 ? Q400SmtpLayout() : Q200SmtpLayout(),
+            TestEnvironment(model, language, folder))
+    {
+        if (open) {
+            initialise();
+            show();
+        }
+    }
+};
+
+void Type(Dialog& dialog, int editId, const QString& text)
+{
+    QLineEdit* edit = dialog.edit(editId);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void FillSender(Dialog& dialog)
+{
+    Type(dialog, kSmtpServerEditId, QStringLiteral("smtp.example.com"));
+    Type(dialog, kSmtpPortEditId, QStringLiteral("25"));
+    Type(dialog, kSmtpSenderEmailEditId, QStringLiteral("cam@example.com"));
+    Type(dialog, kSmtpSenderPasswordEditId, QStringLiteral("secret"));
+    Type(dialog, kSmtpRecipientEmailEditId, QStringLiteral("me@example.org"));
+}
+
+} // namespace
+
+class SmtpDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensWithCaptionsListsAndAMaskedPassword();
+    void addressesStopAtTheFamilysLimit();
+    void enterInAnEditKeepsTheDialogOpenAndWritesNothing();
+    void generateWritesAndAModeChangeRefillsTheLists();
+    void smtpSetupOfEveryModelOpensItsDialogUnderTheModelsTitle();
+};
+
+void SmtpDialogTest::opensWithCaptionsListsAndAMaskedPassword()
+{
+    TestSmtpDialog q200(3, kEnglish);
+    QCOMPARE(q200.windowTitle(), QStringLiteral("Tamb Vorrel Q200"));
+    QCOMPARE(q200.objectName(), QStringLiteral("147"));
+    QCOMPARE(q200.controlText(1100), std::string { "Smtp Server" });
+    QCOMPARE(q200.controlText(1114), std::string { "Phone No" });
+    QCOMPARE(q200.list(1088)->currentText(), QStringLiteral("China"));
+    QCOMPARE(q200.list(1135)->currentText(), QStringLiteral("Off"));
+    QCOMPARE(q200.edit(1008)->echoMode(), QLineEdit::Password);
+    QVERIFY(q200.isReadOnly(1003));
+
+    TestSmtpDialog q300(13, kChinese);
+    QCOMPARE(q300.windowTitle(), QStringLiteral("Tamb Vorrel Q300"));
+    QCOMPARE(q300.objectName(), QStringLiteral("143"));
+    QCOMPARE(q300.controlText(1113), std::string { "Smtp 发送状态" });
+    QCOMPARE(q300.controlText(1116), std::string { "手机号码" });
+    QCOMPARE(q300.controlText(1146), std::string { "GPRS设置" });
+    QCOMPARE(q300.list(1114)->currentText(), QStringLiteral("VGA"));
+    QCOMPARE(q300.list(1093)->currentText(), QStringLiteral("中国移动"));
+    QCOMPARE(q300.list(1115)->currentText(), QStringLiteral("关闭"));
+    QCOMPARE(q300.edit(1008)->echoMode(), QLineEdit::Password);
+}
+
+void SmtpDialogTest::addressesStopAtTheFamilysLimit()
+{
+    const QString sender = QStringLiteral("a.sender.of.thirty.five@example.com");
+    TestSmtpDialog q200(5, kEnglish);
+    Type(q200, kSmtpSenderEmailEditId, sender);
+    QCOMPARE(q200.controlText(kSmtpSenderEmailEditId), sender.left(32).toStdString());
+    TestSmtpDialog q400(4, kEnglish);
+    Type(q400, kSmtpSenderEmailEditId, sender);
+    QCOMPARE(q400.controlText(kSmtpSenderEmailEditId), sender.toStdString());
+}
+
+void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()
+{
+    QTemporaryDir folder;
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    for (const ModelId model : { 3, 4 }) {
+        TestSmtpDialog dialog(model, kEnglish, folder.path(), false);
+        const guitest::RunOutcome outcome = guitest::RunWhile(dialog, [&] {
+            FillSender(dialog);
+            QTest::keyClick(dialog.edit(kSmtpServerEditId), Qt::Key_Return);
+            QTest::keyClick(dialog.edit(kSmtpPicturesEditId), Qt::Key_Enter, Qt::KeypadModifier);
+        });
+        QVERIFY(outcome.leftOpen);
+        QCOMPARE(dialog.controlText(kSmtpServerEditId), std::string { "smtp.example.com" });
+    }
+    QVERIFY(services.messages.empty());
+    QVERIFY(QDir(folder.path()).isEmpty());
+}
+
+void SmtpDialogTest::generateWritesAndAModeChangeRefillsTheLists()
+{
+    QTemporaryDir folder;
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    TestSmtpDialog dialog(16, kEnglish, folder.path());
+    QTest::mouseClick(dialog.button(kSmtpGenerateButtonId), Qt::LeftButton);
+    QCOMPARE(services.messages, (std::vector<std::string> { "Smtp Server" }));
+
+    FillSender(dialog);
+    services.messages.clear();
+    QTest::mouseClick(dialog.button(kSmtpGenerateButtonId), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(services.messages, (std::vector<std::string> { "SMTP configuration file has been generated" }));
+    QCOMPARE(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("smtp.dat"))).size(), 720);
+
+    QComboBox* mode = dialog.list(kSmtpModeListId);
+    mode->setCurrentIndex(1);
+    emit mode->activated(1);
+    QCOMPARE(dialog.list(kSmtpCountryListId)->currentText(), QStringLiteral("Other"));
+    QCOMPARE(dialog.list(kSmtpOperatorListId)->count(), 1);
+    QVERIFY(!dialog.isReadOnly(kSmtpApnEditId));
+    QCOMPARE(dialog.controlText(kSmtpServerEditId), std::string {});
+}
+
+void SmtpDialogTest::smtpSetupOfEveryModelOpensItsDialogUnderTheModelsTitle()
+{
+    for (ModelId model = 1; model <= kModelCount; ++model) {
+        if (!ButtonsFor(model).smtp)
+            continue;
+        const SetupDialogRunner run = SetupDialogTable()[static_cast<std::size_t>(SmtpDialogFor(model))].run;
+        QVERIFY(run != nullptr);
+        AppState state;
+        state.model = model;
+        std::string title;
+        std::string templateId;
+        guitest::ModalDriver driver({ [&](Dialog& dialog) {
+            title = dialog.windowTitle().toStdString();
+            templateId = dialog.objectName().toStdString();
+            QTest::mouseClick(dialog.button(kCancelId), Qt::LeftButton);
+        } });
+        QCOMPARE(run(state), SetupOutcome::BackToMainWindow);
+        QCOMPARE(title, std::string { ModelTitle(model) });
+        QCOMPARE(templateId, std::string { SmtpFamilyFor(model) == SmtpFamily::q400 ? "143" : "147" });
+    }
+}
+
+} // namespace tamb
+
+QTEST_MAIN(tamb::SmtpDialogTest)
+#include "SmtpDialogTest.moc"

@@ -1,0 +1,441 @@
+#include "smtp/SmtpSettingsModel.h"
+
+#include "../cellular/TempFolder.h"
+#include "cellular/CellularRecord.h"
+#include "cellular/OperatorDatabase.h"
+#include "smtp/SmtpFile.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+using Setup = std::function<void(SmtpSettingsModel&)>;
+
+constexpr int kQ200Phone = 1113;
+constexpr int kQ400Phone = 1117;
+constexpr int kQ200Hour = 1135;
+constexpr int kQ400Hour = 1115;
+constexpr int kStatusList = 1114;
+constexpr int kOkAction = 1;
+
+std::unique_ptr<SmtpSettingsModel> Open(SmtpFamily family, const std::string& folder, LanguageId language = kEnglish)
+{
+    SmtpEnvironment environment;
+    environment.app.language = language;
+    environment.app.model = family == SmtpFamily::q400 ? 4 : 3;
+    environment.startFolder = folder;
+    environment.codePage = OemCodePage { 850 };
+    return std::make_unique<SmtpSettingsModel>(family, environment);
+}
+
+int PhoneOf(const SmtpSettingsModel& model)
+{
+    return model.data().smsPhoneEditId;
+}
+
+int HourOf(const SmtpSettingsModel& model)
+{
+    return model.data().hourListId;
+}
+
+// Everything Generate asks for, typed as a user would.
+void FillSender(SmtpSettingsModel& model)
+{
+    (void)model.editChanged(kSmtpServerEditId, "smtp.example.com");
+    (void)model.editChanged(kSmtpPortEditId, "25");
+    (void)model.editChanged(kSmtpSenderEmailEditId, "camera.one@example.com");
+    (void)model.editChanged(kSmtpSenderPasswordEditId, "secret");
+    (void)model.editChanged(kSmtpRecipientEmailEditId, "me@example.org");
+}
+
+Setup Then(Setup first, Setup second)
+{
+    return [first, second](SmtpSettingsModel& model) {
+        first(model);
+        second(model);
+    };
+}
+
+Setup Type(int controlId, std::string text)
+{
+    return [controlId, text](SmtpSettingsModel& model) { (void)model.editChanged(controlId, text); };
+}
+
+Setup TypePhone(std::string text)
+{
+    return [text](SmtpSettingsModel& model) { (void)model.editChanged(PhoneOf(model), text); };
+}
+
+Setup Choose(int listId, int index)
+{
+    return [listId, index](SmtpSettingsModel& model) { (void)model.selectionChanged(listId, index); };
+}
+
+Setup ChooseHour(int index)
+{
+    return [index](SmtpSettingsModel& model) { (void)model.selectionChanged(HourOf(model), index); };
+}
+
+const Setup kManual = Choose(kSmtpModeListId, 1);
+const Setup kFilled = FillSender;
+
+std::string Text(MessageId id)
+{
+    return std::string { CatalogueEntry(id).name };
+}
+
+// The plain record `index` of a written file.
+Record RecordOf(const std::vector<std::uint8_t>& bytes, std::size_t index)
+{
+    Record record {};
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(index * kRecordSize), kRecordSize, record.begin());
+    if (index < 11)
+        ScrambleRecord(record);
+    return record;
+}
+
+// --- Generate: the first failing check, or the file -------------------------------------------------------
+
+struct GenerateCase
+{
+    std::string name;
+    SmtpFamily family;
+    Setup setup;
+    MessageId message;
+};
+
+void PrintTo(const GenerateCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class SmtpGenerateTest : public ::testing::TestWithParam<GenerateCase>
+{
+};
+
+TEST_P(SmtpGenerateTest, ShowsTheFirstFailureOrWritesTheFile)
+{
+    const testing::TempFolder folder;
+    const auto model = Open(GetParam().family, folder.text());
+    GetParam().setup(*model);
+
+    const DialogOutcome outcome = model->generate();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(Text(outcome.messages.front().id), Text(GetParam().message));
+    const bool written = GetParam().message == MessageId::SmtpFileGenerated;
+    EXPECT_EQ(folder.names(), written ? std::vector<std::string> { "smtp.dat" } : std::vector<std::string> {});
+    if (written) {
+        EXPECT_EQ(folder.read("smtp.dat").size(), 720U);
+    }
+}
+
+const Setup kNothing = [](SmtpSettingsModel&) {};
+
+INSTANTIATE_TEST_SUITE_P(Checks, SmtpGenerateTest,
+    ::testing::Values(
+        GenerateCase { "FreshDialogAsksForTheServer", SmtpFamily::q200, kNothing, MessageId::SmtpServerMissing },
+        GenerateCase { "ManualEmptyApnComesFirst", SmtpFamily::q200, kManual, MessageId::GprsApnMissing },
+        GenerateCase { "ManualApnOfOneCharacter", SmtpFamily::q400,
+            Then(Then(kManual, kFilled), Type(kSmtpApnEditId, "w")), MessageId::GprsApnMissing },
+        GenerateCase { "ManualApnOfTwoCharacters", SmtpFamily::q400,
+            Then(Then(kManual, kFilled), Type(kSmtpApnEditId, "we")), MessageId::SmtpFileGenerated },
+        GenerateCase { "ServerOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpServerEditId, "s")),
+            MessageId::SmtpServerMissing },
+        GenerateCase { "PortOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpPortEditId, "2")),
+            MessageId::SmtpPortMissing },
+        GenerateCase { "PortOfTwoCharacters", SmtpFamily::q200, Then(kFilled, Type(kSmtpPortEditId, "25")),
+            MessageId::SmtpFileGenerated },
+        GenerateCase { "SenderOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "a")),
+            MessageId::EmailMissing },
+        GenerateCase { "SenderWithoutAt", SmtpFamily::q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "cam.example")),
+            MessageId::EmailWithoutAt },
+        GenerateCase { "SenderWithAtButWithoutDot", SmtpFamily::q200,
+            Then(kFilled, Type(kSmtpSenderEmailEditId, "cam@example")), MessageId::EmailWithoutDot },
+        GenerateCase { "SenderPasswordOfOneCharacter", SmtpFamily::q400,
+            Then(kFilled, Type(kSmtpSenderPasswordEditId, "x")), MessageId::SenderPasswordMissing },
+        GenerateCase { "RecipientMissing", SmtpFamily::q200, Then(kFilled, Type(kSmtpRecipientEmailEditId, "")),
+            MessageId::EmailMissing },
+        GenerateCase { "RecipientWithoutDot", SmtpFamily::q400,
+            Then(kFilled, Type(kSmtpRecipientEmailEditId, "me@example")), MessageId::EmailWithoutDot },
+        GenerateCase { "Hour8WithAFourCharacterPhone", SmtpFamily::q200,
+            Then(Then(kFilled, ChooseHour(8)), TypePhone("1234")), MessageId::SmsPhoneError },
+        GenerateCase { "Hour8WithAFiveCharacterPhone", SmtpFamily::q200,
+            Then(Then(kFilled, ChooseHour(8)), TypePhone("12345")), MessageId::SmtpFileGenerated },
+        GenerateCase { "HourOffWithoutPhone", SmtpFamily::q400, kFilled, MessageId::SmtpFileGenerated },
+        GenerateCase { "Q200HourOffWithAThreeCharacterPhone", SmtpFamily::q200, Then(kFilled, TypePhone("123")),
+            MessageId::SmtpFileGenerated },
+        GenerateCase { "Q400HourOffWithAThreeCharacterPhone", SmtpFamily::q400, Then(kFilled, TypePhone("123")),
+            MessageId::SmsPhoneError },
+        GenerateCase { "EmptiedPictureLimitIsNotWrittenStale", SmtpFamily::q200,
+            Then(kFilled, Type(kSmtpPicturesEditId, "")), MessageId::PromptInteger },
+        GenerateCase { "ACharacterTheCodePageLacks", SmtpFamily::q200,
+            Then(kFilled, Type(kSmtpSenderPasswordEditId, "密码密码")), MessageId::TextNotStorable }),
+    [](const auto& row) { return row.param.name; });
+
+// --- What the written file holds ----------------------------------------------------------------------------
+
+struct FileCase
+{
+    std::string name;
+    SmtpFamily family;
+    Setup setup;
+    std::map<std::size_t, int> headerBytes;
+    std::map<std::size_t, std::string> texts; // record -> text
+};
+
+void PrintTo(const FileCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class SmtpFileContentTest : public ::testing::TestWithParam<FileCase>
+{
+};
+
+TEST_P(SmtpFileContentTest, WritesWhatTheDialogShows)
+{
+    const testing::TempFolder folder;
+    const auto model = Open(GetParam().family, folder.text());
+    FillSender(*model);
+    GetParam().setup(*model);
+
+    ASSERT_EQ(model->generate().messages.front().id, MessageId::SmtpFileGenerated);
+    const auto bytes = folder.read("smtp.dat");
+    const Record header = RecordOf(bytes, 0);
+    for (const auto& [at, value] : GetParam().headerBytes)
+        EXPECT_EQ(header[at], value) << "header byte " << at;
+    for (const auto& [index, text] : GetParam().texts)
+        EXPECT_EQ(DecodeTextRecord(RecordOf(bytes, index), OemCodePage { 850 }), text) << "record " << index;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SmtpFileContentTest,
+    ::testing::Values(FileCase { "AutoChinaMobileFromTheDatabase", SmtpFamily::q200, kNothing,
+                          { { 1, 0 }, { 2, 0 }, { 55, 1 } }, { { 1, "cmnet" }, { 9, "camera.one" } } },
+        FileCase { "IsraelIsPosition41", SmtpFamily::q200, Choose(kSmtpCountryListId, 41), { { 2, 41 } },
+            { { 1, std::string { GprsParamsFor(41, 0).apn } } } },
+        FileCase { "SecondOperatorOfTheUnitedKingdom", SmtpFamily::q400,
+            Then(Choose(kSmtpCountryListId, 3), Choose(kSmtpOperatorListId, 1)), { { 1, 1 }, { 2, 3 } },
+            { { 1, std::string { GprsParamsFor(3, 1).apn } } } },
+        FileCase { "ManualWritesCountry128AndTheTypedParameters", SmtpFamily::q400,
+            Then(Then(kManual, kFilled), Then(Type(kSmtpApnEditId, "web"), Type(kSmtpAccountEditId, "me"))),
+            { { 1, 0 }, { 2, 128 }, { 55, 0 } }, { { 1, "web" }, { 2, "me" }, { 4, "smtp.example.com" } } },
+        FileCase { "Q200HourSitsInByte8", SmtpFamily::q200, Then(ChooseHour(7), TypePhone("13800000000")),
+            { { 6, 1 }, { 7, 1 }, { 8, 7 } }, { { 8, "13800000000" } } },
+        FileCase { "Q400StartsAtVga", SmtpFamily::q400, Then(ChooseHour(7), TypePhone("13800000000")),
+            { { 6, 1 }, { 7, 7 }, { 8, 1 } }, {} },
+        FileCase { "Q400StatusSms", SmtpFamily::q400, Choose(kStatusList, 2), { { 6, 2 }, { 7, 25 } }, {} },
+        FileCase { "PictureLimit", SmtpFamily::q200, Type(kSmtpPicturesEditId, "37"), { { 3, 3 }, { 4, 7 } }, {} }),
+    [](const auto& row) { return row.param.name; });
+
+// --- Typing: limits and the picture correction ------------------------------------------------------------
+
+struct TypingCase
+{
+    std::string name;
+    SmtpFamily family;
+    int controlId;
+    std::string text;
+    std::optional<DialogMessage> message;
+    std::string shown; // what the edit shows afterwards
+};
+
+void PrintTo(const TypingCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class SmtpTypingTest : public ::testing::TestWithParam<TypingCase>
+{
+};
+
+TEST_P(SmtpTypingTest, SyncsAndCorrects)
+{
+    const auto model = Open(GetParam().family, "/");
+    const DialogOutcome outcome = model->editChanged(GetParam().controlId, GetParam().text);
+    if (GetParam().message) {
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(outcome.messages.front().text(kEnglish), GetParam().message->text(kEnglish));
+        EXPECT_EQ(outcome.focusControl, GetParam().controlId);
+    } else {
+        EXPECT_TRUE(outcome.messages.empty());
+    }
+    EXPECT_EQ(model->editText(GetParam().controlId), GetParam().shown);
+}
+
+const std::string k35 = "a.sender.of.thirty.five@example.com";
+
+INSTANTIATE_TEST_SUITE_P(Edits, SmtpTypingTest,
+    ::testing::Values(TypingCase { "Pictures150ShowsTheRangePromptThen0", SmtpFamily::q200, kSmtpPicturesEditId, "150",
+                          DialogMessage::of(MessageId::PromptIntegerRange, 0, 99), "0" },
+        TypingCase { "Pictures99Stays", SmtpFamily::q200, kSmtpPicturesEditId, "99", std::nullopt, "99" },
+        TypingCase { "EmptyPicturesAsksForAnInteger", SmtpFamily::q400, kSmtpPicturesEditId, "",
+            DialogMessage::of(MessageId::PromptInteger), "" },
+        TypingCase { "Q400SenderOf35", SmtpFamily::q400, kSmtpSenderEmailEditId, k35, std::nullopt, k35 },
+        TypingCase { "Q200SenderOf35", SmtpFamily::q200, kSmtpSenderEmailEditId, k35,
+            DialogMessage::of(MessageId::PromptTextTooLong, 32), k35 },
+        TypingCase { "Q400RecipientOf41", SmtpFamily::q400, kSmtpRecipientEmailEditId, std::string(41, 'r'),
+            DialogMessage::of(MessageId::PromptTextTooLong, 40), std::string(41, 'r') },
+        TypingCase { "ApnIsReadOnlyInAutoMode", SmtpFamily::q200, kSmtpApnEditId, "web", std::nullopt, "" }),
+    [](const auto& row) { return row.param.name; });
+
+// --- Lists and modes --------------------------------------------------------------------------------------
+
+TEST(SmtpSettingsModelTest, AFreshDialogStartsInAutoModeWithChina)
+{
+    for (const SmtpFamily family : { SmtpFamily::q200, SmtpFamily::q400 }) {
+        const auto model = Open(family, "C:\\");
+        EXPECT_EQ(model->listItems(kSmtpModeListId), (std::vector<std::string> { "Auto", "Manual" }));
+        EXPECT_EQ(model->selection(kSmtpModeListId), 0);
+        const auto countries = model->listItems(kSmtpCountryListId);
+        ASSERT_EQ(countries.size(), kSmtpCountryCount);
+        EXPECT_EQ(countries[0], "China");
+        EXPECT_EQ(countries[41], "Israel") << "Cayman Islands is not offered";
+        EXPECT_EQ(model->listItems(kSmtpOperatorListId), (std::vector<std::string> { "China Mobile", "China Unicom" }));
+        EXPECT_EQ(model->listItems(HourOf(*model)).back(), "Off");
+        EXPECT_EQ(model->selection(HourOf(*model)), 25);
+        EXPECT_EQ(model->editText(kSmtpFolderEditId), "C:\\");
+        EXPECT_EQ(model->editText(kSmtpPicturesEditId), "0");
+        for (const int gprs : { kSmtpApnEditId, kSmtpAccountEditId, kSmtpPasswordEditId }) {
+            EXPECT_TRUE(model->isReadOnly(gprs));
+            EXPECT_EQ(model->editText(gprs), "");
+        }
+        EXPECT_EQ(model->selection(kStatusList), family == SmtpFamily::q400 ? 1 : -1);
+    }
+    EXPECT_EQ(PhoneOf(*Open(SmtpFamily::q200, "/")), kQ200Phone);
+    EXPECT_EQ(HourOf(*Open(SmtpFamily::q400, "/")), kQ400Hour);
+    EXPECT_EQ(HourOf(*Open(SmtpFamily::q200, "/")), kQ200Hour);
+}
+
+TEST(SmtpSettingsModelTest, ManualAndBackToAutoNamesChinasOperatorsFromTheSmtpList)
+{
+    for (const LanguageId language : { kEnglish, kChinese }) {
+        const auto model = Open(SmtpFamily::q200, "/", language);
+        const auto first = model->listItems(kSmtpOperatorListId);
+        EXPECT_EQ(first[0], language == kChinese ? "中国移动" : "China Mobile");
+
+        (void)model->selectionChanged(kSmtpModeListId, 1);
+        const std::vector<std::string> other { language == kChinese ? "其他" : "Other" };
+        EXPECT_EQ(model->listItems(kSmtpCountryListId), other);
+        EXPECT_EQ(model->listItems(kSmtpOperatorListId), other);
+        EXPECT_FALSE(model->isReadOnly(kSmtpApnEditId));
+
+        (void)model->selectionChanged(kSmtpModeListId, 0);
+        EXPECT_EQ(model->listItems(kSmtpOperatorListId), (std::vector<std::string> { "China Mobile", "China Unicom" }));
+        EXPECT_EQ(model->selection(kSmtpCountryListId), 0);
+        EXPECT_TRUE(model->isReadOnly(kSmtpApnEditId));
+    }
+}
+
+TEST(SmtpSettingsModelTest, AModeChangeEmptiesTheTextsButThePhonePicturesAndFolder)
+{
+    const auto model = Open(SmtpFamily::q400, "/cards/one");
+    FillSender(*model);
+    (void)model->editChanged(kQ400Phone, "13800000000");
+    (void)model->editChanged(kSmtpPicturesEditId, "12");
+    (void)model->selectionChanged(kSmtpModeListId, 1);
+    for (const int id : { kSmtpServerEditId, kSmtpPortEditId, kSmtpSenderEmailEditId, kSmtpSenderPasswordEditId,
+             kSmtpRecipientEmailEditId })
+        EXPECT_EQ(model->editText(id), "") << id;
+    EXPECT_EQ(model->editText(kQ400Phone), "13800000000");
+    EXPECT_EQ(model->editText(kSmtpPicturesEditId), "12");
+    EXPECT_EQ(model->editText(kSmtpFolderEditId), "/cards/one");
+}
+
+TEST(SmtpSettingsModelTest, ChoosingTheModeShownAgainKeepsWhatWasTyped)
+{
+    const auto model = Open(SmtpFamily::q200, "/");
+    (void)model->selectionChanged(kSmtpCountryListId, 3);
+    FillSender(*model);
+    EXPECT_TRUE(model->selectionChanged(kSmtpModeListId, 0).messages.empty());
+    EXPECT_EQ(model->editText(kSmtpServerEditId), "smtp.example.com");
+    EXPECT_EQ(model->selection(kSmtpCountryListId), 3);
+    EXPECT_EQ(model->listItems(kSmtpOperatorListId).size(), 8U);
+}
+
+TEST(SmtpSettingsModelTest, ACountryRefillsTheOperatorsInAutoModeOnly)
+{
+    const auto model = Open(SmtpFamily::q200, "/");
+    (void)model->selectionChanged(kSmtpOperatorListId, 1);
+    (void)model->selectionChanged(kSmtpCountryListId, 3);
+    const auto uk = model->listItems(kSmtpOperatorListId);
+    EXPECT_EQ(uk.size(), 8U);
+    EXPECT_EQ(uk[2], "T-Mobile");
+    EXPECT_EQ(model->selection(kSmtpOperatorListId), 0);
+    (void)model->selectionChanged(kSmtpOperatorListId, 9);
+    EXPECT_EQ(model->selection(kSmtpOperatorListId), 0) << "no ninth operator";
+
+    (void)model->selectionChanged(kSmtpModeListId, 1);
+    (void)model->selectionChanged(kSmtpCountryListId, 3);
+    EXPECT_EQ(model->selection(kSmtpCountryListId), 0) << "Manual mode lists only Other";
+}
+
+TEST(SmtpSettingsModelTest, EveryOfferedOperatorGivesItsDatabaseParameters)
+{
+    const auto model = Open(SmtpFamily::q400, "/");
+    for (std::size_t position = 0; position < kSmtpCountryCount; ++position) {
+        (void)model->selectionChanged(kSmtpCountryListId, static_cast<int>(position));
+        for (std::size_t op = 0; op < SmtpOperators(position).size(); ++op) {
+            (void)model->selectionChanged(kSmtpOperatorListId, static_cast<int>(op));
+            const SmtpSettings settings = model->collect();
+            EXPECT_EQ(settings.countryIndex, position);
+            EXPECT_EQ(settings.operatorIndex, op);
+            EXPECT_EQ(settings.apn, GprsParamsFor(position, op).apn) << position << "/" << op;
+            EXPECT_EQ(settings.account, GprsParamsFor(position, op).account) << position << "/" << op;
+            EXPECT_TRUE(TextFitsRecord(settings.apn, OemCodePage { 437 })) << position << "/" << op;
+        }
+    }
+}
+
+TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFile)
+{
+    const testing::TempFolder folder;
+    const auto model = Open(SmtpFamily::q200, folder.text());
+    FillSender(*model);
+    const DialogOutcome ok = model->clicked(kOkAction);
+    EXPECT_TRUE(ok.messages.empty());
+    EXPECT_TRUE(folder.names().empty());
+
+    folder.write("smtp.dat", { 1, 2, 3 });
+    SmtpEnvironment failing;
+    failing.startFolder = folder.text();
+    failing.faults.finalFile.failAfterBytes = 100;
+    SmtpSettingsModel broken(SmtpFamily::q200, failing);
+    FillSender(broken);
+    const DialogOutcome outcome = broken.generate();
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front().id, MessageId::FileNotWritten);
+    EXPECT_EQ(folder.read("smtp.dat"), (std::vector<std::uint8_t> { 1, 2, 3 }));
+    EXPECT_EQ(folder.names(), std::vector<std::string> { "smtp.dat" }) << "no working file stays";
+}
+
+TEST(SmtpSettingsModelTest, TheFolderChooserAnswerIsShownAndACancelKeepsTheFolder)
+{
+    const auto model = Open(SmtpFamily::q200, "C:\\");
+    EXPECT_EQ(model->clicked(kSmtpSelectFolderButtonId).chooseFolderFrom, "C:\\");
+    (void)model->folderChosen("/media/card");
+    EXPECT_EQ(model->editText(kSmtpFolderEditId), "/media/card");
+    (void)model->folderChosen(std::nullopt);
+    EXPECT_EQ(model->editText(kSmtpFolderEditId), "/media/card");
+    (void)model->folderChosen("");
+    EXPECT_EQ(model->editText(kSmtpFolderEditId), "C:\\");
+}
+
+TEST(SmtpSettingsModelTest, FamiliesFollowTheModel)
+{
+    EXPECT_EQ(SmtpFamilyFor(3), SmtpFamily::q200);
+    EXPECT_EQ(SmtpFamilyFor(9), SmtpFamily::q200);
+    EXPECT_EQ(SmtpFamilyFor(13), SmtpFamily::q400);
+    EXPECT_EQ(SmtpFamilyFor(17), SmtpFamily::q400);
+    EXPECT_EQ(SmtpFamilyFor(2), std::nullopt) << "MMS only";
+    EXPECT_EQ(SmtpFamilyFor(14), std::nullopt);
+}
+
+} // namespace
+} // namespace tamb
