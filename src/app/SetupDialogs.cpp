@@ -1,6 +1,7 @@
 #include "app/SetupDialogs.h"
 
 #include "dialogs/CameraMenuRunner.h"
+#include "dialogs/MmsSetupRunner.h"
 
 namespace tamb {
 
@@ -13,8 +14,8 @@ constexpr std::array<SetupDialogEntry, kSetupDialogCount> kSetupDialogs { {
     { SetupDialog::Q300Menu, &RunQ300CameraMenu },
     { SetupDialog::Q400Menu, &RunQ400CameraMenu },
     { SetupDialog::Q420Menu, &RunQ420CameraMenu },
-    { SetupDialog::Mms, nullptr },
-    { SetupDialog::Q400Mms, nullptr },
+    { SetupDialog::Mms, &RunMmsDialog },
+    { SetupDialog::Q400Mms, &RunQ400MmsDialog },
     { SetupDialog::Q200Smtp, nullptr },
     { SetupDialog::Q400Smtp, nullptr },
 } };
