@@ -576,7 +576,8 @@ DialogOutcome MmsSettingsModel::generate()
     if (written.ok())
         outcome.add(DialogMessage::of(MessageId::MmsFileGenerated));
     else
-        outcome.add(DialogMessage::of(MessageId::FileNotWritten, FileInFolder(m_folder, kSetupFileName), written.reason()));
+        outcome.add(
+            DialogMessage::of(MessageId::FileNotWritten, FileInFolder(m_folder, kSetupFileName), written.reason()));
     return outcome;
 }
 

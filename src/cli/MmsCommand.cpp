@@ -94,8 +94,8 @@ Status ApplyKey(MmsSettingsModel& dialog, const MmsKey& key, const std::string& 
     const auto count = static_cast<int>(dialog.listItems(controlId).size());
     const std::optional<int> position = PositionOf(key, value);
     if (!position || *position >= count) {
-        const std::string allowed = key.controlId == mms::kModeList ? "auto or manual"
-                                                                    : "a position from 0 to " + std::to_string(count - 1);
+        const std::string allowed
+            = key.controlId == mms::kModeList ? "auto or manual" : "a position from 0 to " + std::to_string(count - 1);
         return Status::failure(BadValueMessage(key.key, value, allowed));
     }
     outcome = dialog.selectionChanged(controlId, *position);
@@ -118,10 +118,9 @@ MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
         .writeSetupFile = {},
         .folderLimit = DataExchange::kUnlimited,
     };
-    environment.writeSetupFile = [app = environment.app, codePage = environment.codePage](
-                                     std::string_view folder, const MmsSettings& settings) {
-        return WriteSetupFile(folder, settings, app, codePage);
-    };
+    environment.writeSetupFile
+        = [app = environment.app, codePage = environment.codePage](std::string_view folder,
+              const MmsSettings& settings) { return WriteSetupFile(folder, settings, app, codePage); };
     return environment;
 }
 

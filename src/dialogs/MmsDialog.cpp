@@ -20,10 +20,10 @@ MmsEnvironment DesktopMmsEnvironment(const AppState& state)
         .writeSetupFile = {},
         .folderLimit = kFolderTextLimit,
     };
-    environment.writeSetupFile = [state, codePage = environment.codePage](
-                                     std::string_view folder, const MmsSettings& settings) {
-        return WriteSetupFile(folder, settings, state, codePage);
-    };
+    environment.writeSetupFile
+        = [state, codePage = environment.codePage](std::string_view folder, const MmsSettings& settings) {
+              return WriteSetupFile(folder, settings, state, codePage);
+          };
     return environment;
 }
 

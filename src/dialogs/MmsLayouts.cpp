@@ -159,7 +159,9 @@ constexpr auto kWithoutPhoneScope = std::to_array<HiddenControlChanges>({
     { .hiddenControl = 1060, .captions = kPhoneOrEmailCaptions, .reshapes = kPhoneOrEmailReshapes },
 });
 
-const DialogLayout kMmsLayout { .dialogTemplate = kMmsTemplate, .captions = kCaptions, .whenHidden = kWithoutPhoneScope };
+const DialogLayout kMmsLayout {
+    .dialogTemplate = kMmsTemplate, .captions = kCaptions, .whenHidden = kWithoutPhoneScope
+};
 const DialogLayout kQ400MmsLayout {
     .dialogTemplate = kQ400MmsTemplate, .captions = kCaptions, .whenHidden = kWithoutPhoneScope
 };

@@ -4,7 +4,6 @@
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
-
 #include <algorithm>
 
 namespace tamb {

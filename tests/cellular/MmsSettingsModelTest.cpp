@@ -1,4 +1,5 @@
 #include "cellular/MmsSettingsModel.h"
+
 #include "cellular/OperatorDatabase.h"
 #include "cellular/SetupFile.h"
 
@@ -47,8 +48,8 @@ struct Written
 class TestDialog
 {
 public:
-    TestDialog(ModelId model, LanguageId language = kEnglish, Status writeResult = Status::success(),
-        int codePage = 850)
+    TestDialog(
+        ModelId model, LanguageId language = kEnglish, Status writeResult = Status::success(), int codePage = 850)
         : m_model(Environment(model, language, std::move(writeResult), codePage))
     {
     }
@@ -93,13 +94,12 @@ private:
             .codePage = OemCodePage { codePage },
             .writeSetupFile = {},
         };
-        environment.writeSetupFile
-            = [this, writeResult](std::string_view folder, const MmsSettings& settings) {
-                  ++m_written.count;
-                  m_written.folder = folder;
-                  m_written.settings = settings;
-                  return writeResult;
-              };
+        environment.writeSetupFile = [this, writeResult](std::string_view folder, const MmsSettings& settings) {
+            ++m_written.count;
+            m_written.folder = folder;
+            m_written.settings = settings;
+            return writeResult;
+        };
         return environment;
     }
 
@@ -148,9 +148,9 @@ TEST_P(MmsFreshDialogTest, StartsInAutoModeWithVgaAndOnlyTheFirstRecipientsEdita
     EXPECT_EQ(model.listItems(kCountryList).size(), kCountryCount);
     EXPECT_EQ(model.remoteHourListId(), row.hourList);
     EXPECT_EQ(model.listItems(row.hourList).size(), 26U);
-    for (const auto& [list, selected] : std::vector<std::pair<int, int>> { { kModeList, 0 }, { kStatusList, 1 },
-             { kCountryList, 0 }, { kOperatorList, 0 }, { row.hourList, 25 }, { kLinkTypeList, 0 },
-             { kPhoneScopeList, 0 } })
+    for (const auto& [list, selected] :
+        std::vector<std::pair<int, int>> { { kModeList, 0 }, { kStatusList, 1 }, { kCountryList, 0 },
+            { kOperatorList, 0 }, { row.hourList, 25 }, { kLinkTypeList, 0 }, { kPhoneScopeList, 0 } })
         EXPECT_EQ(model.selection(list), selected) << list;
     EXPECT_EQ(dialog.readOnlyEdits(), Union(kParameterEdits, { kPhone2Edit, kPhone3Edit }));
     EXPECT_TRUE(model.isReadOnly(kFolderEdit));
@@ -164,8 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Models, MmsFreshDialogTest,
     ::testing::Values(FreshCase { "Q200InEnglish", 1, kEnglish, { "Off", "VGA", "QVGA", "SMS" },
                           { "China Mobile", "China Unicom" }, 1134, true },
         FreshCase { "Q210InChinese", 5, kChinese, { "关闭", "VGA", "短信" }, { "中国移动", "中国联通" }, 1134, true },
-        FreshCase { "Q400InEnglish", 4, kEnglish, { "Off", "VGA", "SMS" }, { "China Mobile", "China Unicom" }, 1061,
-            true },
+        FreshCase {
+            "Q400InEnglish", 4, kEnglish, { "Off", "VGA", "SMS" }, { "China Mobile", "China Unicom" }, 1061, true },
         FreshCase { "Q230Mg1080pWithoutPhoneScope", 17, kEnglish, { "Off", "VGA", "SMS" },
             { "China Mobile", "China Unicom" }, 1061, false }),
     [](const auto& row) { return row.param.name; });
@@ -380,8 +380,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MmsEditTest,
             std::string(40, 'a') },
         EditCase { "HundredAndTwentyPictures", 1, {}, Type(kPicturesPerDayEdit, "120"),
             DialogMessage::of(MessageId::IntegerOutOfRange, 0, 99), "0" },
-        EditCase { "PicturesNotANumber", 1, {}, Type(kPicturesPerDayEdit, ""), DialogMessage::of(MessageId::PromptInteger),
-            "" },
+        EditCase { "PicturesNotANumber", 1, {}, Type(kPicturesPerDayEdit, ""),
+            DialogMessage::of(MessageId::PromptInteger), "" },
         EditCase { "LongGatewayInManualMode", 1, { Choose(kModeList, 1) }, Type(kGatewayEdit, std::string(21, '1')),
             DialogMessage::of(MessageId::PromptTextTooLong, 20), std::string(21, '1') }),
     [](const auto& row) { return row.param.name; });
@@ -413,16 +413,15 @@ TEST_P(MmsReadOnlyTest, FollowTheModeTheStatusAndTheRecipients)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MmsReadOnlyTest,
-    ::testing::Values(
-        ReadOnlyCase { "FivePhoneCharactersOpenTheSecond", 1, { Type(kPhone1Edit, "13800") },
-            Union(kParameterEdits, { kPhone3Edit }) },
+    ::testing::Values(ReadOnlyCase { "FivePhoneCharactersOpenTheSecond", 1, { Type(kPhone1Edit, "13800") },
+                          Union(kParameterEdits, { kPhone3Edit }) },
         ReadOnlyCase { "ShorteningThePhoneClosesTheRest", 1,
             { Type(kPhone1Edit, kPhone), Type(kPhone2Edit, kPhone), Type(kPhone1Edit, "1380") },
             Union(kParameterEdits, { kPhone2Edit, kPhone3Edit }) },
         ReadOnlyCase { "SecondRecipientOpensTheThird", 1, { Type(kPhone1Edit, kPhone), Type(kPhone2Edit, "13900") },
             kParameterEdits },
-        ReadOnlyCase { "AddressOpensTheSecond", 1, { Type(kEmailEdit, "a@b.c") },
-            Union(kParameterEdits, { kPhone3Edit }) },
+        ReadOnlyCase {
+            "AddressOpensTheSecond", 1, { Type(kEmailEdit, "a@b.c") }, Union(kParameterEdits, { kPhone3Edit }) },
         ReadOnlyCase { "EmailWithoutAtOpensNothing", 1, { Type(kEmailEdit, "abcde") },
             Union(kParameterEdits, { kPhone2Edit, kPhone3Edit }) },
         ReadOnlyCase { "Q230Mg1080pAnyEmailOpensTheSecond", 17, { Type(kEmailEdit, "12345") },
