@@ -300,9 +300,10 @@ DialogOutcome MmsSettingsModel::changeMode()
         m_operatorItems = operatorNames(0);
         setReadOnly(kParameterEdits, true);
         setReadOnly({ kPhone1Edit, kEmailEdit }, false);
-        if (smsChosen())
-            setReadOnly({ kEmailEdit }, true);
     }
+    // With SMS the pictures go to phone numbers only, in either mode.
+    if (smsChosen())
+        setReadOnly({ kEmailEdit }, true);
     setReadOnly({ kPhone2Edit, kPhone3Edit }, true);
     writeBack();
     return {};

@@ -65,8 +65,8 @@ std::optional<std::string> ValueOf(const ParsedArguments& arguments, std::string
 std::optional<int> PositionOf(const MmsKey& key, const std::string& value)
 {
     if (key.controlId == mms::kModeList) {
-        if (const std::optional<bool> autoMode = AutoModeFromText(value))
-            return *autoMode ? 0 : 1;
+        const std::optional<bool> autoMode = AutoModeFromText(value);
+        return autoMode ? std::optional<int> { *autoMode ? 0 : 1 } : std::nullopt;
     }
     if (const std::optional<std::uint8_t> number = SmallNumberFromText(value))
         return *number;
