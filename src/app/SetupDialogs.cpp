@@ -1,6 +1,7 @@
 #include "app/SetupDialogs.h"
 
 #include "dialogs/CameraMenuRunner.h"
+#include "dialogs/MmsSetupRunner.h"
 #include "dialogs/SmtpSetupRunner.h"
 
 namespace tamb {
@@ -14,8 +15,8 @@ constexpr std::array<SetupDialogEntry, kSetupDialogCount> kSetupDialogs { {
     { SetupDialog::Q300Menu, &RunQ300CameraMenu },
     { SetupDialog::Q400Menu, &RunQ400CameraMenu },
     { SetupDialog::Q420Menu, &RunQ420CameraMenu },
-    { SetupDialog::Mms, nullptr },
-    { SetupDialog::Q400Mms, nullptr },
+    { SetupDialog::Mms, &RunMmsDialog },
+    { SetupDialog::Q400Mms, &RunQ400MmsDialog },
     { SetupDialog::Q200Smtp, &RunQ200Smtp },
     { SetupDialog::Q400Smtp, &RunQ400Smtp },
 } };

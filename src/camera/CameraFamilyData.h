@@ -3,6 +3,7 @@
 #include "camera/CameraFields.h"
 #include "camera/CameraRecord.h"
 #include "common/AppState.h"
+#include "common/Paths.h"
 #include "i18n/Messages.h"
 #include "model/SettingsModel.h"
 
@@ -179,7 +180,5 @@ inline constexpr int kFolderEditId = 1064;
 inline constexpr int kGetTimeButtonId = 1031;
 inline constexpr int kSelectFolderButtonId = 1057;
 inline constexpr int kDefaultButtonId = 1062;
-// Folder texts longer than this many UTF-16 units fail a sync.
-inline constexpr std::size_t kFolderTextLimit = 80;
 
 } // namespace tamb

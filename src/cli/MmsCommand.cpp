@@ -1,11 +1,13 @@
-#include "cellular/MmsValidation.h"
+#include "cellular/MmsSettingsModel.h"
 #include "cellular/SetupFile.h"
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tamb {
@@ -13,128 +15,156 @@ namespace {
 
 constexpr std::string_view kName = "mms";
 
-struct TextKey
+// A key and the control of the MMS dialog it sets. `autoOnly`: a list that Manual mode replaces by "Other".
+struct MmsKey
 {
     std::string_view key;
-    std::string MmsSettings::*field;
-    bool operatorParameter; // typed in Manual mode only; Auto mode takes it from the database
+    int controlId;
+    bool isList = false;
+    bool autoOnly = false;
 };
 
-constexpr std::array kTextKeys {
-    TextKey { "url", &MmsSettings::url, true },
-    TextKey { "apn", &MmsSettings::apn, true },
-    TextKey { "gateway", &MmsSettings::gateway, true },
-    TextKey { "port", &MmsSettings::port, true },
-    TextKey { "account", &MmsSettings::account, true },
-    TextKey { "password", &MmsSettings::password, true },
-    TextKey { "phone1", &MmsSettings::phone1, false },
-    TextKey { "phone2", &MmsSettings::phone2, false },
-    TextKey { "phone3", &MmsSettings::phone3, false },
-    TextKey { "email", &MmsSettings::email, false },
-};
+// The remote-control hour list has another identifier in each dialog; this stands for it.
+constexpr int kRemoteHourList = 0;
 
-struct NumberKey
+// In the order they are applied, as a user would set them: the lists that refill or lock others first, then
+// the texts, each recipient before the ones that it unlocks.
+constexpr auto kKeys = std::to_array<MmsKey>({
+    { .key = "mode", .controlId = mms::kModeList, .isList = true },
+    { .key = "mmsStatus", .controlId = mms::kStatusList, .isList = true },
+    { .key = "country", .controlId = mms::kCountryList, .isList = true, .autoOnly = true },
+    { .key = "operator", .controlId = mms::kOperatorList, .isList = true, .autoOnly = true },
+    { .key = "remoteControlHour", .controlId = kRemoteHourList, .isList = true },
+    { .key = "linkType", .controlId = mms::kLinkTypeList, .isList = true },
+    { .key = "phoneScope", .controlId = mms::kPhoneScopeList, .isList = true },
+    { .key = "url", .controlId = mms::kUrlEdit },
+    { .key = "apn", .controlId = mms::kApnEdit },
+    { .key = "gateway", .controlId = mms::kGatewayEdit },
+    { .key = "port", .controlId = mms::kPortEdit },
+    { .key = "account", .controlId = mms::kAccountEdit },
+    { .key = "password", .controlId = mms::kPasswordEdit },
+    { .key = "phone1", .controlId = mms::kPhone1Edit },
+    { .key = "email", .controlId = mms::kEmailEdit },
+    { .key = "phone2", .controlId = mms::kPhone2Edit },
+    { .key = "phone3", .controlId = mms::kPhone3Edit },
+    { .key = "picturesPerDay", .controlId = mms::kPicturesPerDayEdit },
+});
+
+// The last value given for `key`, if any.
+std::optional<std::string> ValueOf(const ParsedArguments& arguments, std::string_view key)
 {
-    std::string_view key;
-    std::uint8_t MmsSettings::*field;
-    bool autoOnly; // a position in the database lists, which Manual mode does not show
-};
-
-constexpr std::array kNumberKeys {
-    NumberKey { "picturesPerDay", &MmsSettings::picturesPerDay, false },
-    NumberKey { "remoteControlHour", &MmsSettings::remoteControlHour, false },
-    NumberKey { "country", &MmsSettings::countryIndex, true },
-    NumberKey { "operator", &MmsSettings::operatorIndex, true },
-};
-
-// Applies one KEY=VALUE word; a failure says what is wrong.
-Status applyKey(std::string_view key, std::string_view value, const MmsModelRules& rules, MmsSettings& settings)
-{
-    for (const auto& text : kTextKeys) {
-        if (text.key == key) {
-            if (text.operatorParameter && settings.autoMode) {
-                return Status::failure(std::string { key }
-                    + " comes from the operator database in auto mode; give mode=manual to type it");
-            }
-            settings.*text.field = value;
-            return Status::success();
-        }
+    std::optional<std::string> value;
+    for (const auto& [given, text] : arguments.assignments) {
+        if (given == key)
+            value = text;
     }
-    const auto number = SmallNumberFromText(value);
-    for (const auto& numeric : kNumberKeys) {
-        if (numeric.key == key) {
-            if (numeric.autoOnly && !settings.autoMode) {
-                return Status::failure(std::string { key } + " applies in auto mode only");
-            }
-            if (!number) {
-                return Status::failure(BadValueMessage(key, value, "a whole number"));
-            }
-            settings.*numeric.field = *number;
-            return Status::success();
-        }
-    }
-    if (key == "mode") {
-        return Status::success(); // read before every other key
-    }
-    if (key == "mmsStatus") {
-        if (!number || *number >= rules.statusCodes.size()) {
-            const auto last = std::to_string(rules.statusCodes.size() - 1);
-            return Status::failure(BadValueMessage(key, value, "a position of the MMS Status list, 0 to " + last));
-        }
-        settings.mmsStatusIndex = *number;
-        settings.mmsStatusCode = rules.statusCodes[*number];
-        return Status::success();
-    }
-    if (key == "linkType" || key == "phoneScope") {
-        if (!number || *number > 1) {
-            return Status::failure(BadValueMessage(key, value, "0 or 1"));
-        }
-        if (key == "linkType") {
-            settings.linkType = static_cast<LinkType>(*number);
-        } else {
-            settings.phoneScope = static_cast<PhoneScope>(*number);
-        }
-        return Status::success();
-    }
-    return Status::failure("unknown key '" + std::string { key } + "'; see --help for the keys");
+    return value;
 }
 
+// The position a list key selects; mode also takes its words.
+std::optional<int> PositionOf(const MmsKey& key, const std::string& value)
+{
+    if (key.controlId == mms::kModeList) {
+        const std::optional<bool> autoMode = AutoModeFromText(value);
+        return autoMode ? std::optional<int> { *autoMode ? 0 : 1 } : std::nullopt;
+    }
+    if (const std::optional<std::uint8_t> number = SmallNumberFromText(value))
+        return *number;
+    return std::nullopt;
+}
+
+// Makes one setting through the dialog's model; a failure is the usage error to report.
+Status ApplyKey(MmsSettingsModel& dialog, const MmsKey& key, const std::string& value, DialogOutcome& outcome)
+{
+    const int controlId = key.controlId == kRemoteHourList ? dialog.remoteHourListId() : key.controlId;
+    const std::string name { key.key };
+    if (!dialog.isShown(controlId))
+        return Status::failure(name + " is not offered for model " + std::to_string(dialog.app().model));
+    if (!key.isList) {
+        if (dialog.isReadOnly(controlId)) {
+            return Status::failure(name
+                + " cannot be typed with these settings: the dialog shows it read-only (the operator parameters need"
+                  " mode=manual and no SMS status, a further recipient needs the one before it)");
+        }
+        outcome = dialog.editChanged(controlId, value);
+        return Status::success();
+    }
+    if (key.autoOnly && dialog.mode() == MmsMode::Manual)
+        return Status::failure(name + " applies in auto mode only");
+    const auto count = static_cast<int>(dialog.listItems(controlId).size());
+    const std::optional<int> position = PositionOf(key, value);
+    if (!position || *position >= count) {
+        const std::string allowed
+            = key.controlId == mms::kModeList ? "auto or manual" : "a position from 0 to " + std::to_string(count - 1);
+        return Status::failure(BadValueMessage(key.key, value, allowed));
+    }
+    outcome = dialog.selectionChanged(controlId, *position);
+    return Status::success();
+}
+
+bool IsKnownKey(std::string_view key)
+{
+    return std::ranges::any_of(kKeys, [key](const MmsKey& known) { return known.key == key; });
+}
+
+MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
+{
+    // The --out folder is chosen after the settings are made, as with the dialog's Select button just before
+    // Generate, and is not limited to what the dialog's folder edit takes.
+    MmsEnvironment environment {
+        .app = AppStateFromArguments(arguments),
+        .startFolder = ".",
+        .codePage = OemCodePage::forSystem(),
+        .writeSetupFile = {},
+        .folderLimit = DataExchange::kUnlimited,
+    };
+    environment.writeSetupFile
+        = [app = environment.app, codePage = environment.codePage](std::string_view folder,
+              const MmsSettings& settings) { return WriteSetupFile(folder, settings, app, codePage); };
+    return environment;
+}
+
+// Runs the MMS dialog of the model without a window: the keys are applied through the same model the dialog
+// uses, the folder is chosen last and Generate validates and writes. What the dialog would say about the
+// input is printed as the dialog shows it, on a line of its own.
 int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const auto model = *arguments.model;
-    if (!ButtonsFor(model).mms) {
+    if (!ButtonsFor(model).mms)
         return ReportUsageError(kName, "model " + std::to_string(model) + " has no MMS settings", err);
-    }
-    const auto autoMode = AutoModeOf(arguments);
-    if (!autoMode) {
-        return ReportUsageError(kName, "mode takes auto or manual", err);
-    }
-    const auto rules = MmsRulesFor(model);
-    MmsSettings settings;
-    settings.autoMode = *autoMode;
-    settings.mmsStatusCode = rules.statusCodes[settings.mmsStatusIndex];
-    if (!settings.autoMode) {
-        settings.countryIndex = kManualCountryIndex;
-        settings.operatorIndex = kManualOperatorIndex;
-    }
     for (const auto& [key, value] : arguments.assignments) {
-        if (auto applied = applyKey(key, value, rules, settings); !applied.ok()) {
+        if (!IsKnownKey(key))
+            return ReportUsageError(kName, "unknown key '" + key + "'; see --help for the keys", err);
+    }
+    const MmsEnvironment environment = EnvironmentOf(arguments);
+    const LanguageId language = environment.app.language;
+    MmsSettingsModel dialog(environment);
+    for (const MmsKey& key : kKeys) {
+        const std::optional<std::string> value = ValueOf(arguments, key.key);
+        if (!value)
+            continue;
+        DialogOutcome outcome;
+        if (const Status applied = ApplyKey(dialog, key, *value, outcome); !applied.ok())
             return ReportUsageError(kName, applied.reason(), err);
+        // A check that stops the dialog's sync refuses the value; a notice does not.
+        if (outcome.focusControl) {
+            err << outcome.messages.front().text(language) << '\n';
+            return kExitUsage;
         }
     }
-    const auto codePage = OemCodePage::forSystem();
-    if (auto filled = ApplyMmsOperatorParams(settings); !filled.ok()) {
-        return ReportUsageError(kName, filled.reason(), err);
-    }
-    if (auto valid = ValidateMmsSettings(settings, model, codePage); !valid.ok()) {
-        return ReportUsageError(kName, valid.reason(), err);
-    }
-    const auto& folder = *arguments.out;
-    if (auto written = WriteSetupFile(folder, settings, AppStateFromArguments(arguments), codePage); !written.ok()) {
-        err << kProgramName << ' ' << kName << ": " << written.reason() << '\n';
+    (void)dialog.folderChosen(*arguments.out);
+    const DialogOutcome outcome = dialog.clicked(kGenerateButtonId);
+    const DialogMessage& result = outcome.messages.back();
+    if (result.id == MessageId::FileNotWritten) {
+        err << kProgramName << ' ' << kName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
-    out << "Wrote " << FileInFolder(folder, kSetupFileName) << " (texts in code page " << codePage.number() << ")\n";
+    if (result.id != MessageId::MmsFileGenerated) {
+        err << result.text(language) << '\n';
+        return kExitUsage;
+    }
+    out << "Wrote " << FileInFolder(*arguments.out, kSetupFileName) << " (texts in code page "
+        << environment.codePage.number() << ")\n";
     return kExitSuccess;
 }
 
@@ -146,29 +176,37 @@ const CliCommand kMmsCommand {
     R"(Usage: tamb-setup-cli mms --model N --out DIR [--language L] [--chinese-requested]
                           [--tv-mode T] [KEY=VALUE ...]
 
-Writes DIR/setup.dat as the MMS dialog of model N writes it. An existing setup.dat is
-replaced only once the new file is complete; the working file mms.dat never stays.
-A wrong key or value writes nothing and exits with 2.
+Writes DIR/setup.dat as the MMS dialog of model N writes it on Generate, starting from
+the dialog's start values. The keys make their settings as a user of the dialog would,
+in this order whatever the order given: mode, mmsStatus, country, operator,
+remoteControlHour, linkType, phoneScope, then the texts url apn gateway port account
+password phone1 email phone2 phone3 and picturesPerDay. Then Generate checks them as
+the dialog does. An existing setup.dat is replaced only once the new file is complete;
+the working file mms.dat never stays.
+
+When the dialog would refuse the input, its message (in Chinese with --language 1,
+otherwise in English) is printed on a line of its own, nothing is written and the exit
+code is 2; a wrong key or value gives 2 as well.
 
 Keys:
-  mode=auto|manual         operator parameters from the database (auto, default) or typed in
-  mmsStatus=P              position in the MMS Status list (default 1, VGA); the status code
-                           follows from the model
-  country=C operator=O     auto mode: country index 0..43 and operator position (default 0, 0)
+  mode=auto|manual         operator parameters from the database (auto, the start) or typed
+  mmsStatus=P              position in the model's MMS Status list (start 1, VGA)
+  country=C operator=O     auto mode: country index 0..43 and operator position (start 0, 0)
+  remoteControlHour=0..25  SMS remote-control hour, 25 for Off (the start)
   linkType=0|1             0 APN, 1 CSD (manual mode only)
-  picturesPerDay=0..99     daily picture limit, 0 for no limit (default 0)
-  phoneScope=0|1           0 China, 1 international (default 0)
-  remoteControlHour=0..25  SMS remote-control hour, 25 for Off (default 25)
-  url= apn= gateway= port= account= password=   manual mode only
-  phone1= phone2= phone3= email=                recipients
+  phoneScope=0|1           0 China (the start), 1 international
+  url= apn= gateway= port= account= password=   manual mode without SMS only
+  phone1= email=           the first recipients; phone2= needs one of them, phone3= needs phone2
+  picturesPerDay=0..99     daily picture limit, 0 for no limit (the start)
 
 Texts are stored in the OEM code page of the system's locale; a text the code page
-cannot hold, or too long for its field, is refused.
+cannot hold is refused.
 
 Options:
   --model N            the model, 1..17 (its MMS Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
-  --language L         the camera language 1..15 (default: the stored one, else 2)
+  --language L         the language 1..15 of the messages and of the camera (default: the
+                       stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
   --tv-mode T          the TV-out mode (default: the stored one, else 0)
   --help               show this text

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace tamb {
+
+// The most UTF-16 units a setup dialog's folder text may hold; a longer one fails the dialog's sync.
+inline constexpr std::size_t kFolderTextLimit = 80;
 
 // The path of file `name` in `folder`, both UTF-8: "<folder>\<name>" on Windows, "<folder>/<name>" elsewhere;
 // no separator is doubled when the folder already ends with one.

@@ -56,6 +56,8 @@ constexpr std::array kMessages {
         MessageId::RemoteControlWithoutPhone, "RemoteControlWithoutPhone", "请设置手机号码1", "Phone No. Error(01)" },
     Message { MessageId::MmsFileGenerated, "MmsFileGenerated", "MMS配置文件已生成",
         "MMS configuration file (URL|APN|Gateway|Port ...) has been generated" },
+    Message { MessageId::TextNotStorable, "TextNotStorable", "%1 含有配置文件无法保存的字符",
+        "%1 holds characters that the settings file cannot store" },
     Message { MessageId::GprsApnMissing, "GprsApnMissing", "请输入GPRS APN", "GPRS APN" },
     Message { MessageId::SmtpServerMissing, "SmtpServerMissing", "请输入Smtp Server地址", "Smtp Server" },
     Message { MessageId::SmtpPortMissing, "SmtpPortMissing", "请设置端口", "Port" },

@@ -49,6 +49,8 @@ enum class MessageId
     Q400GatewayWithoutDot,
     RemoteControlWithoutPhone,
     MmsFileGenerated,
+    // A text (%1 the caption of its edit) that the code page of the settings files cannot hold or fit.
+    TextNotStorable,
     // SMTP dialogs.
     GprsApnMissing,
     SmtpServerMissing,

@@ -53,13 +53,30 @@ struct RowMoves
     std::span<const ControlMove> moves;
 };
 
-// Everything a setup dialog shows beyond its settings model: the template, the captions and the moves of the
-// rows around the rows the model may hide.
+// A control that takes the size and the typing limit of another control of the template, keeping its position.
+struct ControlReshape
+{
+    int controlId;
+    int likeControl;
+};
+
+// What else changes, once, when the dialog opens, if the settings model hides `hiddenControl`: captions taken
+// from other tables and controls reshaped into the space the hidden control leaves.
+struct HiddenControlChanges
+{
+    int hiddenControl;
+    std::span<const CaptionSource> captions = {};
+    std::span<const ControlReshape> reshapes = {};
+};
+
+// Everything a setup dialog shows beyond its settings model: the template, the captions, the moves of the rows
+// around the rows the model may hide and the other changes a hidden control brings.
 struct DialogLayout
 {
     const DialogTemplate& dialogTemplate;
     std::span<const CaptionSource> captions;
     std::span<const RowMoves> rowMoves = {};
+    std::span<const HiddenControlChanges> whenHidden = {};
 };
 
 } // namespace tamb

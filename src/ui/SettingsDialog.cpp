@@ -4,6 +4,7 @@
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace tamb {
 
@@ -18,7 +19,8 @@ void SettingsDialog::initialise()
 {
     setTitle(ModelTitle(m_settings.app().model));
     hideRows();
-    setCaptions();
+    setCaptions(m_layout.captions);
+    applyHiddenControlChanges();
     mirrorModel();
     connectHandlers();
 }
@@ -33,13 +35,34 @@ void SettingsDialog::hideRows()
     }
 }
 
-void SettingsDialog::setCaptions()
+void SettingsDialog::setCaptions(std::span<const CaptionSource> captions)
 {
     const AppState& app = m_settings.app();
-    for (const CaptionSource& caption : m_layout.captions) {
+    for (const CaptionSource& caption : captions) {
         if (hasControl(caption.controlId) && caption.isFor(app.model))
             setControlText(caption.controlId, caption.text(app.language));
     }
+}
+
+void SettingsDialog::applyHiddenControlChanges()
+{
+    for (const HiddenControlChanges& changes : m_layout.whenHidden) {
+        if (m_settings.isShown(changes.hiddenControl))
+            continue;
+        setCaptions(changes.captions);
+        for (const ControlReshape& change : changes.reshapes)
+            reshape(change);
+    }
+}
+
+void SettingsDialog::reshape(const ControlReshape& change)
+{
+    const QRect like = controlRect(change.likeControl);
+    setControlRect(change.controlId, QRect(controlRect(change.controlId).topLeft(), like.size()));
+    const auto& controls = m_layout.dialogTemplate.controls;
+    const auto likeTemplate = std::ranges::find(controls, change.likeControl, &ControlTemplate::id);
+    if (likeTemplate != controls.end() && likeTemplate->kind == ControlKind::Edit)
+        setTypingLimit(change.controlId, likeTemplate->typingLimit);
 }
 
 void SettingsDialog::connectHandlers()

@@ -5,6 +5,7 @@
 #include "ui/DialogLayout.h"
 
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,9 @@ protected:
 
 private:
     void hideRows();
-    void setCaptions();
+    void setCaptions(std::span<const CaptionSource> captions);
+    void applyHiddenControlChanges();
+    void reshape(const ControlReshape& change);
     void connectHandlers();
     void apply(DialogOutcome outcome);
     void mirrorModel();

@@ -1,0 +1,585 @@
+#include "cellular/MmsSettingsModel.h"
+
+#include "cellular/CellularRecord.h"
+#include "cellular/OperatorDatabase.h"
+#include "cellular/SetupFile.h"
+#include "common/Utf8Text.h"
+#include "i18n/CountryTexts.h"
+#include "i18n/MmsTexts.h"
+#include "i18n/RemoteHourList.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace tamb {
+namespace {
+
+using namespace mms;
+
+// The edits of the operator parameters, which only Manual mode lets the user type.
+constexpr std::initializer_list<int> kParameterEdits { kUrlEdit, kApnEdit, kGatewayEdit, kPortEdit, kAccountEdit,
+    kPasswordEdit };
+
+// A recipient needs more than this many characters to count as given.
+constexpr std::size_t kShortRecipient = 4;
+
+[[nodiscard]] std::size_t Length(const std::string& text)
+{
+    return Utf16Length(text);
+}
+
+[[nodiscard]] bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Digits only, from position `first` on.
+[[nodiscard]] bool DigitsFrom(const std::string& text, std::size_t first)
+{
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(std::min(first, text.size())), text.end(), IsDigit);
+}
+
+[[nodiscard]] bool DigitsAndPlus(const std::string& text)
+{
+    return std::ranges::all_of(text, [](char c) { return IsDigit(c) || c == '+'; });
+}
+
+[[nodiscard]] bool Contains(const std::string& text, char c)
+{
+    return text.find(c) != std::string::npos;
+}
+
+[[nodiscard]] std::vector<std::string> Strings(std::span<const std::string_view> texts)
+{
+    return { texts.begin(), texts.end() };
+}
+
+template <std::size_t W> [[nodiscard]] std::vector<std::string> Row(const LocalisedTable<W>& table, LanguageId language)
+{
+    std::vector<std::string> row;
+    for (std::size_t i = 0; i < W; ++i)
+        row.emplace_back(table.text(language, i));
+    return row;
+}
+
+} // namespace
+
+MmsSettingsModel::MmsSettingsModel(MmsEnvironment environment)
+    : m_environment(std::move(environment))
+    , m_rules(MmsDialogRulesFor(m_environment.app.model))
+{
+    m_exchange.bindText(kAccountEdit, m_account, 30);
+    m_exchange.bindText(kFolderEdit, m_folder, m_environment.folderLimit);
+    m_exchange.bindText(kUrlEdit, m_url, 50);
+    m_exchange.bindText(kApnEdit, m_apn, 30);
+    m_exchange.bindText(kPasswordEdit, m_password, 30);
+    m_exchange.bindText(kGatewayEdit, m_gateway, 20);
+    m_exchange.bindText(kPortEdit, m_port, 10);
+    m_exchange.bindText(kPhone1Edit, m_phone1,
+        m_rules.phone1TypingLimit != 0 ? m_rules.phone1TypingLimit : DataExchange::kUnlimited,
+        [this](const std::string& phone) { return checkPhoneDigits(phone); });
+    m_exchange.bindText(kPhone2Edit, m_phone2, m_rules.phoneOrEmailLimit);
+    m_exchange.bindText(kPhone3Edit, m_phone3, m_rules.phoneOrEmailLimit);
+    m_exchange.bindText(kEmailEdit, m_email, 40);
+    m_exchange.bindInteger(kPicturesPerDayEdit, m_picturesPerDay, 0, kMaxPicturesPerDay);
+
+    m_folder = m_environment.startFolder;
+    // The first filling of the operator list names China's operators in Chinese on a Chinese screen.
+    m_operatorItems = app().language == kChinese ? Strings(ChinaOperatorNamesZh) : operatorNames(0);
+    setReadOnly(kParameterEdits, true);
+    setReadOnly({ kPhone2Edit, kPhone3Edit, kFolderEdit }, true);
+    writeBack();
+}
+
+std::size_t MmsSettingsModel::phone1Limit() const
+{
+    return m_phoneScope == 1 ? m_rules.phone1InternationalLimit : m_rules.phone1Limit;
+}
+
+std::optional<DialogMessage> MmsSettingsModel::checkPhoneDigits(const std::string& phone) const
+{
+    const std::size_t limit = phone1Limit();
+    if (limit == 0 || Length(phone) <= limit)
+        return std::nullopt;
+    return DialogMessage::of(MessageId::PhoneTooManyDigits, limit);
+}
+
+std::vector<std::string> MmsSettingsModel::operatorNames(std::size_t country) const
+{
+    return Strings(MmsOperators(country));
+}
+
+bool MmsSettingsModel::smsChosen() const
+{
+    return m_rules.smsPosition != kNoSmsPosition && m_status == m_rules.smsPosition;
+}
+
+void MmsSettingsModel::setReadOnly(std::initializer_list<int> controls, bool readOnly)
+{
+    for (const int id : controls) {
+        if (readOnly)
+            m_readOnly.insert(id);
+        else
+            m_readOnly.erase(id);
+    }
+}
+
+std::vector<std::string> MmsSettingsModel::listItems(int controlId) const
+{
+    const LanguageId language = app().language;
+    const bool manual = mode() == MmsMode::Manual;
+    switch (controlId) {
+    case kModeList:
+        return Row(MmsModeOptions, language);
+    case kStatusList:
+        return m_rules.statusList == MmsStatusList::Full ? Row(MmsStatusOptions, language)
+                                                         : Row(MmsStatusShortOptions, language);
+    case kCountryList: {
+        if (manual)
+            return Row(OtherText, language);
+        std::vector<std::string> names;
+        for (std::size_t country = 0; country < kCountryCount; ++country)
+            names.emplace_back(CountryName(language, country));
+        return names;
+    }
+    case kOperatorList:
+        return m_operatorItems;
+    case kLinkTypeList:
+        return manual ? std::vector<std::string> { "APN", "CSD" } : std::vector<std::string> { "APN" };
+    case kPhoneScopeList:
+        return Row(PhoneScopeOptions, language);
+    default:
+        break;
+    }
+    if (controlId == m_rules.remoteHourListId)
+        return Strings(RemoteHourListTexts(language));
+    return {};
+}
+
+int MmsSettingsModel::selection(int controlId) const
+{
+    switch (controlId) {
+    case kModeList:
+        return m_mode;
+    case kStatusList:
+        return m_status;
+    case kCountryList:
+        return m_country;
+    case kOperatorList:
+        return m_operator;
+    case kLinkTypeList:
+        return m_linkType;
+    case kPhoneScopeList:
+        return m_scope;
+    default:
+        return controlId == m_rules.remoteHourListId ? m_hour : -1;
+    }
+}
+
+bool MmsSettingsModel::isShown(int controlId) const
+{
+    return controlId != kPhoneScopeList || m_rules.phoneScopeShown();
+}
+
+DialogOutcome MmsSettingsModel::sync()
+{
+    DialogOutcome outcome;
+    if (std::optional<SyncFailure> failure = m_exchange.sync(m_edits)) {
+        outcome.add(std::move(failure->message));
+        outcome.focusControl = failure->controlId;
+        outcome.selectFocusedText = true;
+    }
+    return outcome;
+}
+
+DialogOutcome MmsSettingsModel::editChanged(int controlId, std::string text)
+{
+    switch (controlId) {
+    case kUrlEdit:
+    case kApnEdit:
+    case kGatewayEdit:
+    case kPortEdit:
+    case kAccountEdit:
+    case kPasswordEdit:
+    case kPhone3Edit:
+        m_edits.setControlText(controlId, text);
+        return sync();
+    case kPhone1Edit:
+        m_edits.setControlText(controlId, text);
+        return changePhone1();
+    case kEmailEdit:
+        m_edits.setControlText(controlId, text);
+        return changeEmail();
+    case kPhone2Edit:
+        m_edits.setControlText(controlId, text);
+        return changePhone2();
+    case kPicturesPerDayEdit:
+        m_edits.setControlText(controlId, text);
+        return changePicturesPerDay();
+    case kFolderEdit:
+        // Read-only: only the folder chooser fills it, but a binder may still report its text.
+        m_edits.setControlText(controlId, text);
+        return {};
+    default:
+        return {};
+    }
+}
+
+DialogOutcome MmsSettingsModel::selectionChanged(int controlId, int index)
+{
+    if (index < 0 || std::cmp_greater_equal(index, listItems(controlId).size()))
+        return {};
+    switch (controlId) {
+    case kModeList:
+        m_mode = index;
+        return changeMode();
+    case kStatusList:
+        m_status = index;
+        return changeStatus();
+    case kCountryList:
+        m_country = index;
+        return changeCountry();
+    case kOperatorList:
+        m_operator = index;
+        return sync();
+    case kLinkTypeList:
+        m_linkType = index;
+        return {};
+    case kPhoneScopeList:
+        m_scope = index;
+        return changeScope();
+    default:
+        if (controlId != m_rules.remoteHourListId)
+            return {};
+        m_hour = index;
+        return sync();
+    }
+}
+
+DialogOutcome MmsSettingsModel::clicked(int controlId)
+{
+    if (controlId == kGenerateButtonId)
+        return generate();
+    if (controlId == kSelectFolderButton) {
+        DialogOutcome outcome;
+        outcome.chooseFolderFrom = editText(kFolderEdit);
+        return outcome;
+    }
+    return {};
+}
+
+DialogOutcome MmsSettingsModel::folderChosen(const std::optional<std::string>& chosen)
+{
+    if (!chosen)
+        return {};
+    m_folder = chosen->empty() ? m_environment.startFolder : *chosen;
+    writeBack();
+    return {};
+}
+
+DialogOutcome MmsSettingsModel::changeMode()
+{
+    for (std::string* value :
+        { &m_url, &m_apn, &m_gateway, &m_port, &m_account, &m_password, &m_email, &m_phone1, &m_phone2, &m_phone3 })
+        value->clear();
+    m_country = 0;
+    m_operator = 0;
+    m_linkType = 0;
+    if (mode() == MmsMode::Manual) {
+        // The country and operator lists hold the single "Other" entry.
+        m_operatorItems = Row(OtherText, app().language);
+        setReadOnly(kParameterEdits, false);
+        setReadOnly({ kPhone1Edit, kEmailEdit }, false);
+        m_countryIndex = kManualCountryIndex;
+        m_operatorIndex = kManualOperatorIndex;
+        if (smsChosen())
+            setReadOnly(kParameterEdits, true);
+    } else {
+        // The operators of the country the refilled list selects, so that list and parameters always agree.
+        m_operatorItems = operatorNames(0);
+        setReadOnly(kParameterEdits, true);
+        setReadOnly({ kPhone1Edit, kEmailEdit }, false);
+    }
+    // With SMS the pictures go to phone numbers only, in either mode.
+    if (smsChosen())
+        setReadOnly({ kEmailEdit }, true);
+    setReadOnly({ kPhone2Edit, kPhone3Edit }, true);
+    writeBack();
+    return {};
+}
+
+DialogOutcome MmsSettingsModel::changeStatus()
+{
+    if (smsChosen()) {
+        setReadOnly(kParameterEdits, true);
+        setReadOnly({ kPhone1Edit }, false);
+        setReadOnly({ kEmailEdit, kPhone2Edit, kPhone3Edit }, true);
+        writeBack();
+        return {};
+    }
+    // In Auto mode the read-only states stay: an e-mail edit locked by an earlier SMS choice stays locked
+    // until the mode changes.
+    if (mode() == MmsMode::Manual) {
+        setReadOnly(kParameterEdits, false);
+        setReadOnly({ kPhone1Edit, kEmailEdit }, false);
+        setReadOnly({ kPhone2Edit, kPhone3Edit }, true);
+    }
+    return sync();
+}
+
+DialogOutcome MmsSettingsModel::changeCountry()
+{
+    if (mode() == MmsMode::Auto) {
+        m_operatorItems = operatorNames(static_cast<std::size_t>(m_country));
+        m_operator = 0;
+    }
+    writeBack();
+    return {};
+}
+
+DialogOutcome MmsSettingsModel::changeScope()
+{
+    m_phoneScope = m_scope;
+    DialogOutcome outcome;
+    if (m_scope == 1)
+        outcome.add(DialogMessage::of(MessageId::PhoneNotShownInCamera));
+    return outcome;
+}
+
+void MmsSettingsModel::lockRecipientsAfterFirst()
+{
+    m_phone2.clear();
+    m_phone3.clear();
+    setReadOnly({ kPhone2Edit, kPhone3Edit }, true);
+}
+
+DialogOutcome MmsSettingsModel::changePhone1()
+{
+    DialogOutcome outcome = sync();
+    // A number beyond the limit (already reported by the sync) is dropped.
+    const std::size_t limit = m_rules.phone1TypingLimit != 0 ? m_rules.phone1TypingLimit : phone1Limit();
+    if (Length(m_phone1) > limit)
+        m_phone1.clear();
+    if (Length(m_phone1) > kShortRecipient)
+        setReadOnly({ kPhone2Edit }, false);
+    else
+        lockRecipientsAfterFirst();
+    writeBack();
+    return outcome;
+}
+
+DialogOutcome MmsSettingsModel::changeEmail()
+{
+    DialogOutcome outcome = sync();
+    if (Length(m_email) <= kShortRecipient) {
+        lockRecipientsAfterFirst();
+        writeBack();
+    } else if (Contains(m_email, '@') || m_rules.recipients == MmsRecipients::PhoneOrEmail) {
+        setReadOnly({ kPhone2Edit }, false);
+        writeBack();
+    }
+    return outcome;
+}
+
+DialogOutcome MmsSettingsModel::changePhone2()
+{
+    DialogOutcome outcome = sync();
+    if (Length(m_phone2) <= kShortRecipient) {
+        m_phone3.clear();
+        setReadOnly({ kPhone3Edit }, true);
+    } else {
+        setReadOnly({ kPhone3Edit }, false);
+    }
+    writeBack();
+    return outcome;
+}
+
+DialogOutcome MmsSettingsModel::changePicturesPerDay()
+{
+    DialogOutcome outcome = sync();
+    if (m_picturesPerDay > kMaxPicturesPerDay) {
+        m_picturesPerDay = 0;
+        writeBack();
+    }
+    return outcome;
+}
+
+void MmsSettingsModel::clearOperatorParameters()
+{
+    for (std::string* value : { &m_url, &m_apn, &m_gateway, &m_port, &m_account, &m_password })
+        value->clear();
+}
+
+std::optional<DialogMessage> MmsSettingsModel::shortRecipientCheck() const
+{
+    constexpr std::array kTooShort { MessageId::Phone1TooShort, MessageId::Phone2TooShort, MessageId::Phone3TooShort };
+    const std::array<const std::string*, 3> phones { &m_phone1, &m_phone2, &m_phone3 };
+    for (std::size_t i = 0; i < phones.size(); ++i) {
+        const std::size_t length = Length(*phones[i]);
+        if (length >= 1 && length <= kShortRecipient)
+            return DialogMessage::of(kTooShort[i]);
+    }
+    // An international number may start with anything, usually "+".
+    if (Length(m_phone1) > kShortRecipient && !DigitsFrom(m_phone1, m_phoneScope == 1 ? 1 : 0))
+        return DialogMessage::of(MessageId::Phone1NotDigits);
+    return std::nullopt;
+}
+
+std::optional<DialogMessage> MmsSettingsModel::smsCheck() const
+{
+    if (std::optional<DialogMessage> failure = shortRecipientCheck())
+        return failure;
+    for (const std::string* phone : { &m_phone2, &m_phone3 }) {
+        if (Length(*phone) > kShortRecipient && !DigitsAndPlus(*phone))
+            return DialogMessage::of(MessageId::PhoneRecheck);
+    }
+    return std::nullopt;
+}
+
+std::optional<DialogMessage> MmsSettingsModel::recipientCheck() const
+{
+    if (m_phone1.empty() && m_email.empty())
+        return DialogMessage::of(MessageId::PhoneAndEmailEmpty);
+    const bool phoneOrEmail = m_rules.recipients == MmsRecipients::PhoneOrEmail;
+    // A phone number or, with "@", an address.
+    const auto recipientIsSound = [](const std::string& text) { return Contains(text, '@') || DigitsAndPlus(text); };
+    if (phoneOrEmail) {
+        if (Length(m_phone1) > kShortRecipient && !recipientIsSound(m_phone1))
+            return DialogMessage::of(MessageId::PhoneOrEmailRecheck);
+    } else if (std::optional<DialogMessage> failure = shortRecipientCheck()) {
+        return failure;
+    }
+    for (const std::string* phone : { &m_phone2, &m_phone3 }) {
+        if (Length(*phone) > kShortRecipient && !recipientIsSound(*phone))
+            return DialogMessage::of(MessageId::PhoneOrEmailRecheck);
+    }
+    if (m_email.empty())
+        return std::nullopt;
+    if (phoneOrEmail)
+        return recipientIsSound(m_email) ? std::nullopt
+                                         : std::optional { DialogMessage::of(MessageId::PhoneOrEmailRecheck) };
+    if (!Contains(m_email, '@'))
+        return DialogMessage::of(MessageId::EmailWithoutAt);
+    if (!Contains(m_email, '.'))
+        return DialogMessage::of(MessageId::EmailWithoutDot);
+    return std::nullopt;
+}
+
+std::optional<DialogMessage> MmsSettingsModel::manualParameterCheck() const
+{
+    const std::array<std::pair<const std::string*, MessageId>, 4> required { {
+        { &m_url, MessageId::UrlEmpty },
+        { &m_apn, MessageId::ApnEmpty },
+        { &m_gateway, MessageId::GatewayEmpty },
+        { &m_port, MessageId::PortEmpty },
+    } };
+    for (const auto& [value, message] : required) {
+        if (value->empty())
+            return DialogMessage::of(message);
+    }
+    if (!Contains(m_gateway, '.'))
+        return DialogMessage::of(m_rules.gatewayWithoutDot);
+    return std::nullopt;
+}
+
+MmsSettings MmsSettingsModel::buildSettings() const
+{
+    MmsSettings settings;
+    settings.mmsStatusCode = MmsStatusCodes(m_rules.statusList)[static_cast<std::size_t>(m_status)];
+    settings.mmsStatusIndex = static_cast<std::uint8_t>(m_status);
+    settings.linkType = static_cast<LinkType>(m_linkType);
+    settings.picturesPerDay = static_cast<std::uint8_t>(m_picturesPerDay);
+    settings.phoneScope = static_cast<PhoneScope>(m_phoneScope);
+    settings.countryIndex = static_cast<std::uint8_t>(m_countryIndex);
+    settings.operatorIndex = static_cast<std::uint8_t>(m_operatorIndex);
+    settings.remoteControlHour = static_cast<std::uint8_t>(m_hour);
+    settings.autoMode = mode() == MmsMode::Auto;
+    settings.url = m_url;
+    settings.apn = m_apn;
+    settings.gateway = m_gateway;
+    settings.port = m_port;
+    settings.account = m_account;
+    settings.password = m_password;
+    settings.phone1 = m_phone1;
+    settings.phone2 = m_phone2;
+    settings.phone3 = m_phone3;
+    settings.email = m_email;
+    return settings;
+}
+
+// A text the file cannot hold would be stored as an empty field; it is refused instead, naming its edit.
+std::optional<SyncFailure> MmsSettingsModel::unstorableText(const MmsSettings& settings) const
+{
+    const LanguageId language = app().language;
+    const bool phoneOrEmail = m_rules.recipients == MmsRecipients::PhoneOrEmail;
+    const std::string_view recipient = PhoneOrEmailText.text(language, 0);
+    const std::array<std::tuple<int, const std::string*, std::string_view>, 10> fields { {
+        { kUrlEdit, &settings.url, UrlText.text(language, 0) },
+        { kApnEdit, &settings.apn, "APN" },
+        { kGatewayEdit, &settings.gateway, GatewayText.text(language, 0) },
+        { kPortEdit, &settings.port, PortText.text(language, 0) },
+        { kPhone1Edit, &settings.phone1, phoneOrEmail ? recipient : PhoneNoText.text(language, 0) },
+        { kEmailEdit, &settings.email, phoneOrEmail ? recipient : EmailText.text(language, 0) },
+        { kAccountEdit, &settings.account, AccountText.text(language, 0) },
+        { kPasswordEdit, &settings.password, PasswordText.text(language, 0) },
+        { kPhone2Edit, &settings.phone2, recipient },
+        { kPhone3Edit, &settings.phone3, recipient },
+    } };
+    for (const auto& [controlId, text, caption] : fields) {
+        if (!TextFitsRecord(*text, m_environment.codePage))
+            return SyncFailure { controlId, DialogMessage::of(MessageId::TextNotStorable, caption) };
+    }
+    return std::nullopt;
+}
+
+DialogOutcome MmsSettingsModel::generate()
+{
+    // The file carries what the edits show: a failed sync writes nothing.
+    DialogOutcome outcome = sync();
+    if (!outcome.messages.empty())
+        return outcome;
+    const bool autoMode = mode() == MmsMode::Auto;
+    if (autoMode)
+        clearOperatorParameters();
+    std::optional<DialogMessage> failure = smsChosen() ? smsCheck() : recipientCheck();
+    if (!failure && !smsChosen() && !autoMode)
+        failure = manualParameterCheck();
+    if (!failure && m_hour != kRemoteControlOff && m_rules.recipients == MmsRecipients::PhoneAndEmail
+        && Length(m_phone1) <= kShortRecipient)
+        failure = DialogMessage::of(MessageId::RemoteControlWithoutPhone);
+    if (failure) {
+        outcome.add(std::move(*failure));
+        return outcome;
+    }
+    if (autoMode) {
+        m_countryIndex = m_country;
+        m_operatorIndex = m_operator;
+        const MmsParameterSet& params
+            = MmsParams(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+        m_url = params.url;
+        m_apn = params.apn;
+        m_gateway = params.gateway;
+        m_port = params.port;
+        m_account = params.account;
+        m_password = params.password;
+    }
+    const MmsSettings settings = buildSettings();
+    if (autoMode)
+        clearOperatorParameters();
+    if (std::optional<SyncFailure> unstorable = unstorableText(settings)) {
+        outcome.add(std::move(unstorable->message));
+        outcome.focusControl = unstorable->controlId;
+        outcome.selectFocusedText = true;
+        return outcome;
+    }
+    const Status written = m_environment.writeSetupFile(m_folder, settings);
+    if (written.ok())
+        outcome.add(DialogMessage::of(MessageId::MmsFileGenerated));
+    else
+        outcome.add(
+            DialogMessage::of(MessageId::FileNotWritten, FileInFolder(m_folder, kSetupFileName), written.reason()));
+    return outcome;
+}
+
+} // namespace tamb

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "cellular/MmsDialogRules.h"
+#include "cellular/MmsSettings.h"
+#include "cellular/OemCodePage.h"
+#include "common/AppState.h"
+#include "common/Paths.h"
+#include "common/Status.h"
+#include "model/DataExchange.h"
+#include "model/EditTexts.h"
+#include "model/SettingsModel.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tamb {
+
+// Template identifiers of the MMS dialogs' controls.
+namespace mms {
+inline constexpr int kUrlEdit = 1002;
+inline constexpr int kApnEdit = 1003;
+inline constexpr int kGatewayEdit = 1004;
+inline constexpr int kPortEdit = 1005;
+inline constexpr int kPhone1Edit = 1006;
+inline constexpr int kEmailEdit = 1007;
+inline constexpr int kAccountEdit = 1008;
+inline constexpr int kPasswordEdit = 1009;
+inline constexpr int kPhone2Edit = 1010;
+inline constexpr int kPhone3Edit = 1011;
+inline constexpr int kFolderEdit = 1012;
+inline constexpr int kPicturesPerDayEdit = 1074;
+inline constexpr int kModeList = 1041;
+inline constexpr int kStatusList = 1042;
+inline constexpr int kCountryList = 1045;
+inline constexpr int kOperatorList = 1046;
+inline constexpr int kLinkTypeList = 1056;
+inline constexpr int kPhoneScopeList = 1060;
+inline constexpr int kSelectFolderButton = 1057;
+} // namespace mms
+
+// The positions of the MMS mode list.
+enum class MmsMode
+{
+    Auto = 0, // the operator parameters come from the database
+    Manual = 1, // the user types them
+};
+
+// What an MMS model needs from outside: the application state when the dialog opened, the folder offered at
+// the start (and after an empty choice), the code page of the file's texts and the writer of setup.dat. The
+// folder edit takes at most `folderLimit` characters; the command line, which has no such edit, lifts it.
+struct MmsEnvironment
+{
+    AppState app;
+    std::string startFolder;
+    OemCodePage codePage { 437 };
+    std::function<Status(std::string_view folder, const MmsSettings& settings)> writeSetupFile;
+    std::size_t folderLimit = kFolderTextLimit;
+};
+
+// The settings model of the MMS dialogs, usable without a window. It keeps what every control shows (edit
+// texts, list contents and selections, read-only states) beside the dialog's values and runs the dialog's
+// events on them; the rules that differ by model (status list and codes, SMS handling, recipient limits and
+// checks, the hidden phone-scope list) come from MmsDialogRulesFor.
+//
+// Sync copies the edits into the values in the order account, folder, url, apn, password, gateway, port,
+// phone1 (checked against the phone-number limit of the scope), phone2, phone3, email, pictures per day, and
+// stops at the first failure. Generate syncs first and writes nothing when that fails, so the file carries what
+// the edits show; then it validates the recipients (and the typed parameters in Manual mode) in a fixed order,
+// takes the operator's parameters from the database in Auto mode and writes setup.dat.
+class MmsSettingsModel : public SettingsModel
+{
+public:
+    explicit MmsSettingsModel(MmsEnvironment environment);
+    // The sync engine keeps the addresses of the values.
+    MmsSettingsModel(const MmsSettingsModel&) = delete;
+    MmsSettingsModel& operator=(const MmsSettingsModel&) = delete;
+
+    [[nodiscard]] const AppState& app() const override { return m_environment.app; }
+    [[nodiscard]] const MmsDialogRules& rules() const { return m_rules; }
+    [[nodiscard]] MmsMode mode() const { return static_cast<MmsMode>(m_mode); }
+    [[nodiscard]] int remoteHourListId() const { return m_rules.remoteHourListId; }
+    // True when the status list shows the entry this model handles as SMS.
+    [[nodiscard]] bool smsChosen() const;
+
+    // SettingsModel, by template identifier.
+    [[nodiscard]] std::string editText(int controlId) const override { return m_edits.controlText(controlId); }
+    [[nodiscard]] std::vector<std::string> listItems(int controlId) const override;
+    [[nodiscard]] int selection(int controlId) const override;
+    [[nodiscard]] bool isShown(int controlId) const override;
+    [[nodiscard]] bool isEnabled(int /*controlId*/) const override { return true; }
+    [[nodiscard]] bool isReadOnly(int controlId) const override { return m_readOnly.contains(controlId); }
+    DialogOutcome editChanged(int controlId, std::string text) override;
+    DialogOutcome selectionChanged(int controlId, int index) override;
+    DialogOutcome clicked(int controlId) override;
+    DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
+
+private:
+    [[nodiscard]] std::optional<DialogMessage> checkPhoneDigits(const std::string& phone) const;
+    [[nodiscard]] std::size_t phone1Limit() const;
+    [[nodiscard]] std::vector<std::string> operatorNames(std::size_t country) const;
+    void setReadOnly(std::initializer_list<int> controls, bool readOnly);
+    void lockRecipientsAfterFirst();
+    DialogOutcome sync();
+    void writeBack() { m_exchange.writeBack(m_edits); }
+
+    DialogOutcome changeMode();
+    DialogOutcome changeStatus();
+    DialogOutcome changeCountry();
+    DialogOutcome changeScope();
+    DialogOutcome changePhone1();
+    DialogOutcome changeEmail();
+    DialogOutcome changePhone2();
+    DialogOutcome changePicturesPerDay();
+    DialogOutcome generate();
+
+    [[nodiscard]] std::optional<DialogMessage> shortRecipientCheck() const;
+    [[nodiscard]] std::optional<DialogMessage> smsCheck() const;
+    [[nodiscard]] std::optional<DialogMessage> recipientCheck() const;
+    [[nodiscard]] std::optional<DialogMessage> manualParameterCheck() const;
+    [[nodiscard]] std::optional<SyncFailure> unstorableText(const MmsSettings& settings) const;
+    [[nodiscard]] MmsSettings buildSettings() const;
+    void clearOperatorParameters();
+
+    MmsEnvironment m_environment;
+    MmsDialogRules m_rules;
+
+    // Values, in the dialog's own terms.
+    std::string m_url;
+    std::string m_apn;
+    std::string m_gateway;
+    std::string m_port;
+    std::string m_phone1;
+    std::string m_email;
+    std::string m_account;
+    std::string m_password;
+    std::string m_phone2;
+    std::string m_phone3;
+    std::string m_folder;
+    std::int32_t m_picturesPerDay = 0;
+    int m_phoneScope = 0;
+    int m_countryIndex = 0;
+    int m_operatorIndex = 0;
+
+    // Selections and the operator list's current entries (the other lists follow from the mode).
+    int m_mode = 0;
+    int m_status = 1;
+    int m_country = 0;
+    int m_operator = 0;
+    int m_hour = kRemoteControlOff;
+    int m_linkType = 0;
+    int m_scope = 0;
+    std::vector<std::string> m_operatorItems;
+
+    std::set<int> m_readOnly;
+    EditTexts m_edits;
+    DataExchange m_exchange;
+};
+
+} // namespace tamb

@@ -1,0 +1,30 @@
+#include "dialogs/MmsDialog.h"
+
+#include "cellular/SetupFile.h"
+#include "common/Paths.h"
+
+namespace tamb {
+
+MmsDialog::MmsDialog(const DialogLayout& layout, MmsEnvironment environment, QWidget* parent)
+    : SettingsDialog(layout, m_model, parent)
+    , m_model(std::move(environment))
+{
+}
+
+MmsEnvironment DesktopMmsEnvironment(const AppState& state)
+{
+    MmsEnvironment environment {
+        .app = state,
+        .startFolder = DefaultOutputFolder(),
+        .codePage = OemCodePage::forSystem(),
+        .writeSetupFile = {},
+        .folderLimit = kFolderTextLimit,
+    };
+    environment.writeSetupFile
+        = [state, codePage = environment.codePage](std::string_view folder, const MmsSettings& settings) {
+              return WriteSetupFile(folder, settings, state, codePage);
+          };
+    return environment;
+}
+
+} // namespace tamb
