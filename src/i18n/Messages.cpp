@@ -20,7 +20,7 @@ constexpr std::array kMessages {
         "Camera menu factory settings file has been generated" },
     Message {
         MessageId::FileNotWritten, "FileNotWritten", "文件 %1 无法写入：%2", "The file %1 could not be written: %2" },
-    Message { MessageId::TextNotStorable, "TextNotStorable", "相机无法保存此文本（含有不支持的字符或太长）",
+    Message { MessageId::SmtpTextNotStorable, "SmtpTextNotStorable", "相机无法保存此文本（含有不支持的字符或太长）",
         "The camera cannot store this text (a character it does not know, or too long)" },
     Message { MessageId::IntegerOutOfRange, "IntegerOutOfRange", "请输入一个介于%1和%2之间的值!",
         "Please enter an integer between %1 and %2!" },

@@ -23,7 +23,7 @@ enum class MessageId
     FileNotWritten,
     // A text of a cellular settings file that the camera cannot store: a character its code page lacks, or too
     // many bytes for the record.
-    TextNotStorable,
+    SmtpTextNotStorable,
     // Data exchange of the setup dialogs.
     IntegerOutOfRange,
     PromptInteger,

@@ -287,7 +287,7 @@ std::optional<SyncFailure> SmtpSettingsModel::firstUnstorableText(const SmtpSett
     } };
     for (const auto& [controlId, text] : texts) {
         if (!TextFitsRecord(*text, m_environment.codePage))
-            return SyncFailure { controlId, DialogMessage::of(MessageId::TextNotStorable) };
+            return SyncFailure { controlId, DialogMessage::of(MessageId::SmtpTextNotStorable) };
     }
     return std::nullopt;
 }

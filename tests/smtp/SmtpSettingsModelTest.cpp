@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, SmtpGenerateTest,
         GenerateCase { "EmptiedPictureLimitIsNotWrittenStale", SmtpFamily::q200,
             Then(kFilled, Type(kSmtpPicturesEditId, "")), MessageId::PromptInteger },
         GenerateCase { "ACharacterTheCodePageLacks", SmtpFamily::q200,
-            Then(kFilled, Type(kSmtpSenderPasswordEditId, "密码密码")), MessageId::TextNotStorable }),
+            Then(kFilled, Type(kSmtpSenderPasswordEditId, "密码密码")), MessageId::SmtpTextNotStorable }),
     [](const auto& row) { return row.param.name; });
 
 // --- What the written file holds ----------------------------------------------------------------------------
