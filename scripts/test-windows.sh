@@ -64,8 +64,8 @@ commands=(
     "factory"
     "mms --model 3 country=0 operator=1 phone1=0123456789 email=kärnten@example.at"
     "mms --model 17 --chinese-requested mode=manual url=http://mms apn=web gateway=10.0.0.1 port=80 phone1=+4312345"
-    "smtp --model 6 senderEmail=cam@example.com"
-    "smtp --model 16 mode=manual apn=web smtpStatus=2"
+    "smtp --model 6 smtpServer=smtp.example.com smtpPort=25 senderEmail=cam@example.com senderPassword=secret recipientEmail=me@example.org"
+    "smtp --model 16 mode=manual apn=web smtpServer=smtp.example.com smtpPort=465 senderEmail=cam@example.com senderPassword=secret recipientEmail=me@example.org smtpStatus=2"
 )
 failures=0
 for index in "${!commands[@]}"; do

@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, FolderNameTest,
         FolderCase { "Factory", { "factory" }, "menu.dat", 60 },
         FolderCase {
             "Setup", { "mms", "--model", "3", "country=0", "operator=1", "phone1=0123456789" }, "setup.dat", 720 },
-        FolderCase { "Smtp", { "smtp", "--model", "6", "senderEmail=cam@example.com" }, "smtp.dat", 720 }),
+        FolderCase { "Smtp",
+            { "smtp", "--model", "6", "smtpServer=smtp.example.com", "smtpPort=25", "senderEmail=cam@example.com",
+                "senderPassword=secret", "recipientEmail=me@example.org" },
+            "smtp.dat", 720 }),
     [](const auto& row) { return row.param.name; });
 
 } // namespace
