@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view kSerialNumberKey = "serialNumber";
 constexpr std::string_view kPasswordKey = "wirelessPassword";
+constexpr std::string_view kSerialNumberAllowed = "exactly four characters from 0-9 and A-Z, e.g. A70Z";
+constexpr std::string_view kPasswordAllowed = "up to four digits";
 
 struct Pending
 {
@@ -60,14 +62,37 @@ bool IsKnownKey(std::string_view key)
     return ListOfKey(key) || NumberOfKey(key) || key == kSerialNumberKey || key == kPasswordKey;
 }
 
-std::string ListAllowed(const CameraSettingsModel& model, CameraList list)
+// "0..2 (0 Off, 1 On, 2 Auto)": the option indexes of a list with their English texts.
+std::string ListOptions(const CameraSettingsModel& model, CameraList list)
 {
     const ListBinding& binding = *FindList(model.data(), list);
     const std::vector<std::string_view> texts = OptionTexts(binding.options, model.variant(), kEnglish);
-    std::string allowed = "allowed 0.." + std::to_string(texts.size() - 1) + " (";
+    std::string allowed = "0.." + std::to_string(texts.size() - 1) + " (";
     for (std::size_t i = 0; i < texts.size(); ++i)
         allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string { texts[i] };
     return allowed + ")";
+}
+
+std::string NumberRange(const NumberBinding& binding)
+{
+    return std::to_string(binding.minimum) + ".." + std::to_string(binding.maximum);
+}
+
+// What a range alone does not say about a number: its unit, or the values the dialog would still correct.
+std::string_view NumberNote(CameraNumber number)
+{
+    switch (number) {
+    case CameraNumber::VideoLength:
+        return "seconds";
+    case CameraNumber::Interval:
+        return "0 only with intervalUnit=0, seconds";
+    case CameraNumber::LongitudeDegrees:
+        return "minutes and seconds must be 0 at 180";
+    case CameraNumber::LatitudeDegrees:
+        return "minutes and seconds must be 0 at 90";
+    default:
+        return {};
+    }
 }
 
 bool IsShownInDialog(const CameraSettingsModel& model, std::string_view key)
@@ -101,21 +126,21 @@ Status ParseAssignment(const CameraSettingsModel& model, const CameraAssignment&
             characters[i] = static_cast<int>(found);
         }
         if (!valid)
-            return Rejected(assignment, "allowed exactly four characters from 0-9 and A-Z");
+            return Rejected(assignment, "allowed " + std::string { kSerialNumberAllowed });
         pending.serial = characters;
         return Status::success();
     }
     if (key == kPasswordKey) {
         const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits || text.size() > kWirelessPasswordLength)
-            return Rejected(assignment, "allowed up to four digits");
+            return Rejected(assignment, "allowed " + std::string { kPasswordAllowed });
         pending.password = text;
         return Status::success();
     }
     const std::optional<int> value = WholeNumber(text);
     if (const auto list = ListOfKey(key)) {
         if (!value || *value < 0 || *value >= model.optionCount(*list))
-            return Rejected(assignment, ListAllowed(model, *list));
+            return Rejected(assignment, "allowed " + ListOptions(model, *list));
         pending.lists[*list] = *value;
         return Status::success();
     }
@@ -172,21 +197,42 @@ Status CheckCombinations(const CameraSettingsModel& model, const Pending& pendin
 
 } // namespace
 
+std::vector<CameraKeyHelp> DescribeCameraKeys(const CameraSettingsModel& model)
+{
+    std::vector<CameraKeyHelp> keys;
+    for (const ListBinding& binding : model.data().lists) {
+        const std::string_view key = KeyOf(binding.list);
+        if (!model.isListShown(binding.list))
+            continue;
+        // The four character lists are one key, given as one text.
+        if (binding.list == CameraList::SerialCharacter1)
+            keys.push_back({ .key = std::string { key }, .allowed = std::string { kSerialNumberAllowed } });
+        if (key == kSerialNumberKey)
+            continue;
+        const std::string start = std::to_string(model.selection(binding.list));
+        keys.push_back(
+            { .key = std::string { key }, .allowed = ListOptions(model, binding.list) + "; starts at " + start });
+    }
+    for (const NumberBinding& binding : model.data().numbers) {
+        std::string allowed = NumberRange(binding);
+        if (const std::string_view note = NumberNote(binding.number); !note.empty())
+            allowed += " (" + std::string { note } + ")";
+        keys.push_back({ .key = std::string { KeyOf(binding.number) },
+            .allowed = allowed + "; starts at " + std::to_string(model.value(binding.number)) });
+    }
+    if (model.hasList(CameraList::WirelessPassword)) {
+        const std::string& start = model.editText(CameraText::WirelessPassword);
+        keys.push_back({ .key = std::string { kPasswordKey },
+            .allowed = std::string { kPasswordAllowed } + "; starts at " + (start.empty() ? "none" : start) });
+    }
+    return keys;
+}
+
 std::string AcceptedCameraKeys(const CameraSettingsModel& model)
 {
     std::string keys = "keys of this model:";
-    bool serialListed = false;
-    for (const ListBinding& binding : model.data().lists) {
-        const bool serialCharacter = KeyOf(binding.list) == kSerialNumberKey;
-        if (!model.isListShown(binding.list) || (serialCharacter && serialListed))
-            continue;
-        serialListed = serialListed || serialCharacter;
-        keys += " " + std::string { KeyOf(binding.list) };
-    }
-    for (const NumberBinding& binding : model.data().numbers)
-        keys += " " + std::string { KeyOf(binding.number) };
-    if (model.hasList(CameraList::WirelessPassword))
-        keys += " " + std::string { kPasswordKey };
+    for (const CameraKeyHelp& help : DescribeCameraKeys(model))
+        keys += " " + help.key;
     return keys;
 }
 

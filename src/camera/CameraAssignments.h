@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tamb {
 
@@ -22,7 +23,18 @@ using CameraAssignment = std::pair<std::string, std::string>;
 // with a message naming the key and what is allowed, and leaves the model untouched.
 [[nodiscard]] Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments);
 
-// A one-line summary of the keys `model` accepts, for help and error texts.
+// One key that a model accepts and what it takes, in words: for a list its option indexes with their English
+// texts, for a number its range, and the value the model holds now (on a fresh model, the dialog's start value).
+struct CameraKeyHelp
+{
+    std::string key;
+    std::string allowed;
+};
+
+// Every key `model` accepts, in the order of its dialog's lists, then its numbers, then the password.
+[[nodiscard]] std::vector<CameraKeyHelp> DescribeCameraKeys(const CameraSettingsModel& model);
+
+// A one-line summary of the keys `model` accepts, for error texts.
 [[nodiscard]] std::string AcceptedCameraKeys(const CameraSettingsModel& model);
 
 } // namespace tamb

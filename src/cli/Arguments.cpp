@@ -1,10 +1,15 @@
 #include "cli/Arguments.h"
 
+#include "camera/CameraRecord.h"
+
 #include <array>
 #include <charconv>
 
 namespace tamb {
 namespace {
+
+// The years --clock takes: those a camera dialog's clock reading can hold unchanged.
+constexpr std::int32_t kFirstClockYear = 2011;
 
 struct OptionName
 {
@@ -126,12 +131,18 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             return Status::success();
         }
         return rejected("a number from 0 to 65535");
-    case Option::Clock:
-        if (const auto clock = clockFromText(value)) {
-            parsed.clock = *clock;
-            return Status::success();
+    case Option::Clock: {
+        const auto clock = clockFromText(value);
+        if (!clock) {
+            return rejected("a date and time YYYY-MM-DDTHH:MM:SS (for example 2024-02-03T07:05:09)");
         }
-        return rejected("a date and time YYYY-MM-DDTHH:MM:SS (for example 2024-02-03T07:05:09)");
+        // Outside these years the clock reading or the record would move the year to a bound without a word.
+        if (clock->year < kFirstClockYear || clock->year > kClockYearLast) {
+            return rejected("a year from " + std::to_string(kFirstClockYear) + " to " + std::to_string(kClockYearLast));
+        }
+        parsed.clock = *clock;
+        return Status::success();
+    }
     case Option::Kind:
         if (value == "menu" || value == "setup" || value == "smtp") {
             parsed.kind = std::string { value };
@@ -149,6 +160,25 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         return Status::success();
     }
     return Status::failure("unknown option " + quoted(name));
+}
+
+// With --help only the model counts: "camera --model 3 --help" shows the keys of model 3.
+Status storeModelForHelp(std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed)
+{
+    if (!has(rules.accepted, Option::Model)) {
+        return Status::success();
+    }
+    constexpr std::string_view kName = "--model";
+    for (std::size_t i = 0; i < words.size() && words[i] != "--"; ++i) {
+        const std::string_view word = words[i];
+        if (word == kName && i + 1 < words.size()) {
+            return storeValue(Option::Model, kName, words[i + 1], parsed);
+        }
+        if (word.starts_with(kName) && word.size() > kName.size() && word[kName.size()] == '=') {
+            return storeValue(Option::Model, kName, word.substr(kName.size() + 1), parsed);
+        }
+    }
+    return Status::success();
 }
 
 Status storeAssignment(std::string_view word, ParsedArguments& parsed)
@@ -175,7 +205,7 @@ Status ParseArguments(std::span<const std::string> words, const ArgumentRules& r
     for (const auto& word : words) {
         if (word == "--help" || word == "-h") {
             parsed.help = true;
-            return Status::success();
+            return storeModelForHelp(words, rules, parsed);
         }
     }
     unsigned given = 0;

@@ -62,8 +62,10 @@ struct ParsedArguments
     std::vector<std::string> files;
 };
 
-// Parses the words after the command name. "--help" anywhere only sets `help`. Options take their value as the
-// next word or after "="; "--" ends the options. A failure says what was wrong and what is allowed.
+// Parses the words after the command name. "--help" anywhere sets `help` and keeps only a --model the command
+// accepts (so that a command can show the help of one model); every other word is then ignored. Options take
+// their value as the next word or after "="; "--" ends the options. A failure says what was wrong and what is
+// allowed.
 [[nodiscard]] Status ParseArguments(
     std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed);
 

@@ -1,55 +1,32 @@
 #include "camera/CameraAssignments.h"
-#include "camera/CameraSettingsModel.h"
-#include "camera/MenuFile.h"
+#include "cli/CameraArguments.h"
 #include "cli/CliCommand.h"
-#include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
-#include "common/Paths.h"
 
 namespace tamb {
 namespace {
 
 constexpr std::string_view kCommandName = "camera";
 
-CameraEnvironment EnvironmentOf(const ParsedArguments& arguments)
-{
-    CameraEnvironment environment;
-    environment.app = AppStateFromArguments(arguments);
-    if (arguments.clock) {
-        environment.localTime = [clock = *arguments.clock] { return clock; };
-    } else {
-        environment.localTime = [] { return ReadLocalClock(); };
-    }
-    // The --out folder is chosen after the settings are made, as with the dialog's Select button just before
-    // Generate; until then a placeholder stands in for the dialog's start folder. A path given on the command
-    // line is not limited to what the dialog's folder edit takes.
-    environment.startFolder = ".";
-    environment.folderLimit = DataExchange::kUnlimited;
-    environment.writeMenuFile
-        = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
-    return environment;
-}
-
 // Runs the camera dialog of the model without a window: the settings are made through the same model the
 // dialog uses, the folder is chosen last (as with the dialog's Select button) and Generate writes the file.
 int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    const CameraEnvironment environment = EnvironmentOf(arguments);
+    const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
     if (const Status applied = ApplyCameraAssignments(model, arguments.assignments); !applied.ok())
         return ReportUsageError(kCommandName, applied.reason(), err);
     (void)model.chooseFolder(*arguments.out);
-    const DialogOutcome outcome = model.generate();
-    const DialogMessage& result = outcome.messages.back();
-    if (result.id == MessageId::FileNotWritten) {
-        err << kProgramName << ' ' << kCommandName << ": " << result.text(kEnglish) << '\n';
-        return kExitFailure;
-    }
-    // Generate's own checks (a folder too long for the camera, for one) refuse the input as the dialog would.
-    if (result.id != model.data().generatedText)
-        return ReportUsageError(kCommandName, result.text(kEnglish), err);
-    out << "Wrote " << FileInFolder(*arguments.out, kMenuFileName) << '\n';
-    return kExitSuccess;
+    return ReportCameraWrite(kCommandName, "Wrote", arguments, model.generate(), model.data().generatedText, out, err);
+}
+
+// With --model N, the keys of that model's dialog with their allowed values and start values.
+void printModelKeys(const ParsedArguments& arguments, std::ostream& out)
+{
+    if (!arguments.model)
+        return;
+    const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
+    PrintCameraKeys(CameraSettingsModel(CameraFamilyFor(*arguments.model), environment), out);
 }
 
 } // namespace
@@ -64,7 +41,8 @@ Writes DIR/menu.dat as the camera dialog of model N writes it on Generate, start
 from the dialog's own start values for that model. Each KEY=VALUE makes one setting
 of that dialog; an existing menu.dat is replaced only once the new file is complete.
 
-Keys are the record's field names; the dialog of each model offers its own subset:
+Keys are the record's field names; the dialog of each model offers its own subset,
+which "camera --model N --help" lists with the allowed values and start values:
   cameraMode imageSize videoSize pictureCount timeStamp senseLevel sidePir sdCycle
   beepSound timer1Enabled timer2Enabled serialNumberEnabled timeLapseEnabled
   dateFormat wirelessPasswordEnabled longitudeDirection latitudeDirection
@@ -86,13 +64,14 @@ Options:
   --language L          the interface language 1..15 (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
-  --clock TIME          the camera clock instead of the local time
+  --clock TIME          the camera clock instead of the local time, years 2011..2031
   --help                show this text
 )",
     ArgumentRules {
         Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::Clock,
         Option::Out | Option::Model, true, false },
     &runCamera,
+    &printModelKeys,
 };
 
 } // namespace tamb

@@ -23,6 +23,8 @@ struct CliCommand
     std::string_view usage; // The text of "--help", starting with the "Usage:" line.
     ArgumentRules rules;
     int (*run)(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
+    // Prints what "--help" adds for the options given with it (camera: the keys of --model N); may be empty.
+    void (*moreHelp)(const ParsedArguments& arguments, std::ostream& out) = nullptr;
 };
 
 // Prints "tamb-setup-cli NAME: message" and a pointer to the help; returns kExitUsage.

@@ -1,38 +1,49 @@
-#include "camera/MenuFile.h"
+#include "cli/CameraArguments.h"
 #include "cli/CliCommand.h"
-#include "common/Paths.h"
+#include "common/ModelCatalogue.h"
 
 namespace tamb {
 namespace {
 
+constexpr std::string_view kCommandName = "factory";
+
+// Presses Default in the camera dialog of the model, with --out chosen as its folder: the same reset and the
+// same record as the dialog, whether the family writes the fixed reset record or its reset controls.
 int runFactory(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    const auto& folder = *arguments.out;
-    const auto written = WriteMenuFile(folder, FactoryResetRecord());
-    if (!written.ok()) {
-        err << kProgramName << " factory: " << written.reason() << '\n';
-        return kExitFailure;
-    }
-    out << "Wrote the factory settings to " << FileInFolder(folder, kMenuFileName) << '\n';
-    return kExitSuccess;
+    const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
+    CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
+    (void)model.chooseFolder(*arguments.out);
+    return ReportCameraWrite(kCommandName, "Wrote the factory settings to", arguments, model.restoreDefaults(),
+        model.data().factoryText, out, err);
 }
 
 } // namespace
 
 const CliCommand kFactoryCommand {
-    "factory",
-    "write the factory-settings menu.dat",
-    R"(Usage: tamb-setup-cli factory --out DIR
+    kCommandName,
+    "write the factory-settings menu.dat of a model",
+    R"(Usage: tamb-setup-cli factory --model N --out DIR [--language L] [--chinese-requested]
+                       [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS]
 
-Writes DIR/menu.dat holding the fixed factory-settings record, which a camera of
-any model takes to reset its menu. An existing menu.dat is replaced only once the
-new file is complete.
+Writes DIR/menu.dat as the Default button of the camera dialog of model N writes
+it. The models of the generic dialog (1, 3, 5, 15, 16) get a complete record of
+their default settings, with the language, TV mode and clock; every other model
+gets the fixed record that resets the camera's menu. An existing menu.dat is
+replaced only once the new file is complete.
 
 Options:
-  --out DIR   the folder to write into, normally the root of the camera's SD card
-  --help      show this text
+  --model N             the model, 1..17 (its position in the model list)
+  --out DIR             the folder to write into, normally the root of the SD card
+  --language L          the interface language 1..15 (default: the stored one, else 2)
+  --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
+  --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
+  --clock TIME          the camera clock instead of the local time, years 2011..2031
+  --help                show this text
 )",
-    ArgumentRules { static_cast<unsigned>(Option::Out), static_cast<unsigned>(Option::Out) },
+    ArgumentRules {
+        Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::Clock,
+        Option::Out | Option::Model, false, false },
     &runFactory,
 };
 

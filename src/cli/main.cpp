@@ -58,6 +58,9 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
     }
     if (arguments.help) {
         std::cout << command.usage;
+        if (command.moreHelp != nullptr) {
+            command.moreHelp(arguments, std::cout);
+        }
         return finishOutput(kExitSuccess);
     }
     const int exitCode = command.run(arguments, std::cout, std::cerr);

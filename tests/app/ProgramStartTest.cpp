@@ -2,10 +2,10 @@
 // preference folder, and checks what its first run stored. The program is told to close its first main window
 // once it has been shown.
 #include "startup/FilePreferenceStore.h"
+#include "support/TempFolder.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace tamb {
@@ -34,11 +34,11 @@ void ProgramStartTest::firstRunStoresThePreferences()
     QFETCH(QString, locale);
     QFETCH(int, storedLanguage);
 
-    QTemporaryDir home;
-    QVERIFY(home.isValid());
+    const testing::TempFolder homeFolder;
+    const QString home = QString::fromStdString(homeFolder.text());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("LANG"), locale);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -50,7 +50,7 @@ void ProgramStartTest::firstRunStoresThePreferences()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 
-    FilePreferenceStore stored((home.path() + QStringLiteral("/config/tamb-vorrel/preferences")).toStdString(), 1033);
+    FilePreferenceStore stored((home + QStringLiteral("/config/tamb-vorrel/preferences")).toStdString(), 1033);
     QCOMPARE(stored.StoredLanguage(), std::optional<LanguageId>(storedLanguage));
     QCOMPARE(stored.ReadModel(), (PreferenceRead { true, 1 }));
     QCOMPARE(stored.StoredTvMode(), std::optional<std::uint16_t>(0));

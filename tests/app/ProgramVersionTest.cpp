@@ -13,6 +13,11 @@ struct VersionCase
     const char* expected;
 };
 
+void PrintTo(const VersionCase& row, std::ostream* stream)
+{
+    *stream << row.name << " language " << row.language;
+}
+
 class VersionLabelTest : public testing::TestWithParam<VersionCase>
 {
 };

@@ -3,6 +3,7 @@
 #include "CameraModelFixture.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct RejectionCase
     std::vector<CameraAssignment> assignments;
     std::string reasonPart; // the message must name the key and what is allowed
 };
+
+void PrintTo(const RejectionCase& row, std::ostream* stream)
+{
+    *stream << row.name << " model " << row.model;
+}
 
 class CameraRejectionTest : public CameraModelFixture, public ::testing::TestWithParam<RejectionCase>
 {
@@ -90,6 +96,33 @@ TEST_F(CameraAssignmentTest, AcceptedSettingsReachTheRecordAsTheDialogWouldWrite
     EXPECT_EQ(settings.videoLength, 59);
     EXPECT_FALSE(model.isReadOnly(CameraNumber::Timer1StartHour));
 }
+
+// The help must name every key the model takes and no other: each key is given the value "x", which a key the
+// model takes refuses as a value and any other key refuses as a key.
+class CameraKeyHelpTest : public CameraModelFixture, public ::testing::TestWithParam<ModelId>
+{
+};
+
+TEST_P(CameraKeyHelpTest, DescribesExactlyTheKeysTheModelTakes)
+{
+    CameraSettingsModel model = makeModel(GetParam());
+    std::set<std::string> described;
+    for (const CameraKeyHelp& help : DescribeCameraKeys(model)) {
+        EXPECT_TRUE(described.insert(help.key).second) << help.key << " is described twice";
+        EXPECT_FALSE(help.allowed.empty()) << help.key;
+    }
+    std::set<std::string> everyKey { kCameraListKeys.begin(), kCameraListKeys.end() };
+    everyKey.insert(kCameraNumberKeys.begin(), kCameraNumberKeys.end());
+    everyKey.insert("wirelessPassword");
+    for (const std::string& key : everyKey) {
+        const Status applied = ApplyCameraAssignments(model, std::vector<CameraAssignment> { { key, "x" } });
+        ASSERT_FALSE(applied.ok()) << key;
+        EXPECT_EQ(applied.reason().starts_with(key + "=x: allowed"), described.contains(key)) << applied.reason();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, CameraKeyHelpTest, ::testing::Range(1, kModelCount + 1),
+    [](const ::testing::TestParamInfo<ModelId>& row) { return "Model" + std::to_string(row.param); });
 
 } // namespace
 } // namespace tamb

@@ -17,6 +17,11 @@ struct FamilyCase
     CameraFamily family;
 };
 
+void PrintTo(const FamilyCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class CameraFamilyTableTest : public ::testing::TestWithParam<FamilyCase>
 {
 protected:

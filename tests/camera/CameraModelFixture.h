@@ -4,6 +4,7 @@
 #include "camera/MenuFile.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -22,17 +23,7 @@ inline constexpr ClockReading kTestTime { 2024, 2, 3, 7, 5, 9 };
 class CameraModelFixture
 {
 protected:
-    CameraModelFixture()
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        // A short name: the folder texts of the dialogs are limited to 80 characters.
-        const std::string name = std::string { test->test_suite_name() } + "." + test->name();
-        m_folder
-            = std::filesystem::temp_directory_path() / ("tamb-cam-" + std::to_string(std::hash<std::string> {}(name)));
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-    }
-    ~CameraModelFixture() { std::filesystem::remove_all(m_folder); }
+    CameraModelFixture() = default;
     CameraModelFixture(const CameraModelFixture&) = delete;
     CameraModelFixture& operator=(const CameraModelFixture&) = delete;
 
@@ -62,7 +53,8 @@ protected:
         return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
 
-    std::filesystem::path m_folder;
+    TempFolder m_temp;
+    std::filesystem::path m_folder = m_temp.path();
     ClockReading m_localTime = kTestTime;
 };
 

@@ -31,6 +31,11 @@ struct EditCase
     std::string shown; // what the edited field shows afterwards
 };
 
+void PrintTo(const EditCase& row, std::ostream* stream)
+{
+    *stream << row.name << " model " << row.model;
+}
+
 class CameraEditTest : public CameraModelFixture, public ::testing::TestWithParam<EditCase>
 {
 };
@@ -422,6 +427,11 @@ struct StartCase
     std::uint8_t sidePirCopyByte;
 };
 
+void PrintTo(const StartCase& row, std::ostream* stream)
+{
+    *stream << row.name << " model " << row.model;
+}
+
 class CameraStartTest : public CameraModelFixture, public ::testing::TestWithParam<StartCase>
 {
 };
@@ -471,6 +481,11 @@ struct DefaultCase
     std::vector<N> keptNumbers;
     std::string_view videoSizeAfter;
 };
+
+void PrintTo(const DefaultCase& row, std::ostream* stream)
+{
+    *stream << row.name << " model " << row.model;
+}
 
 class CameraDefaultTest : public CameraModelFixture, public ::testing::TestWithParam<DefaultCase>
 {

@@ -1,12 +1,12 @@
 #include "camera/MenuFile.h"
 
 #include "common/Paths.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <unistd.h>
 #include <vector>
 
 namespace tamb {
@@ -17,16 +17,6 @@ namespace fs = std::filesystem;
 class MenuFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path()
-            / ("tamb-menu-" + std::to_string(getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     [[nodiscard]] std::vector<std::uint8_t> menuBytes() const
     {
         std::ifstream in(m_folder / "menu.dat", std::ios::binary);
@@ -38,7 +28,8 @@ protected:
         return { fs::directory_iterator(m_folder), fs::directory_iterator {} };
     }
 
-    fs::path m_folder;
+    testing::TempFolder m_temp;
+    fs::path m_folder = m_temp.path();
 };
 
 TEST_F(MenuFileTest, WritesExactlyTheRecord)

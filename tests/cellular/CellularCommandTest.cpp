@@ -17,6 +17,11 @@ struct CommandCase
     std::string message; // a part of what the program must say
 };
 
+void PrintTo(const CommandCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class SettingsCommandRejectTest : public ::testing::TestWithParam<CommandCase>
 {
 };
@@ -117,6 +122,11 @@ struct HeaderCase
     std::vector<std::pair<std::size_t, std::uint8_t>> headerBytes;
 };
 
+void PrintTo(const HeaderCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class MmsCommandWriteTest : public ::testing::TestWithParam<HeaderCase>
 {
 };
@@ -209,6 +219,11 @@ struct RoundTripCase
     std::string file;
     std::string kind;
 };
+
+void PrintTo(const RoundTripCase& row, std::ostream* stream)
+{
+    *stream << row.name << " " << row.file;
+}
 
 class SettingsCommandInspectTest : public ::testing::TestWithParam<RoundTripCase>
 {

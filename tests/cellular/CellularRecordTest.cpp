@@ -59,6 +59,11 @@ struct TextCase
     std::uint8_t count;
 };
 
+void PrintTo(const TextCase& row, std::ostream* stream)
+{
+    *stream << row.name << " code page " << row.codePage;
+}
+
 class EncodeTextRecordTest : public ::testing::TestWithParam<TextCase>
 {
 };

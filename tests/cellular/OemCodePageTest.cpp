@@ -14,6 +14,11 @@ struct LocaleCase
     int codePage;
 };
 
+void PrintTo(const LocaleCase& row, std::ostream* stream)
+{
+    *stream << row.name << " " << row.locale;
+}
+
 class OemCodePageForLocaleTest : public ::testing::TestWithParam<LocaleCase>
 {
 };

@@ -1,7 +1,7 @@
 #include "cellular/SetupFile.h"
 
-#include "cellular/TempFolder.h"
 #include "common/Crc16.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -81,6 +81,11 @@ struct ScopeCase
     std::uint16_t bias;
 };
 
+void PrintTo(const ScopeCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class SetupFileWriteTest : public ::testing::TestWithParam<ScopeCase>
 {
 };
@@ -149,6 +154,11 @@ struct FaultCase
     ScrambledFileFaults faults;
 };
 
+void PrintTo(const FaultCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class SetupFileFaultTest : public ::testing::TestWithParam<FaultCase>
 {
 };
@@ -191,6 +201,11 @@ struct DamageCase
     std::size_t offset; // a byte to flip, or the length to cut the file to when `cut` is set
     bool cut;
 };
+
+void PrintTo(const DamageCase& row, std::ostream* stream)
+{
+    *stream << row.name << (row.cut ? " cut to " : " byte ") << row.offset;
+}
 
 class ScrambledFileReadTest : public ::testing::TestWithParam<DamageCase>
 {

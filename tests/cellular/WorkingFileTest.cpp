@@ -1,6 +1,6 @@
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SetupFile.h"
-#include "cellular/TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/OwnedFile.h"
 
 #include <filesystem>

@@ -4,8 +4,6 @@
 
 #include <array>
 #include <cstdio>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -116,43 +114,26 @@ std::string shellQuoted(const std::string& word)
 
 CliSandbox::CliSandbox()
 {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    // The process id keeps runs of the same test in several build trees apart.
-    std::string name
-        = std::string { "tamb-cli-" } + std::to_string(getpid()) + "-" + test->test_suite_name() + "-" + test->name();
-    for (auto& character : name) {
-        if (character == '/') {
-            character = '_';
-        }
-    }
-    m_folder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(m_folder);
     std::filesystem::create_directories(outFolder());
-}
-
-CliSandbox::~CliSandbox()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
 }
 
 #ifdef _WIN32
 
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/) const
 {
-    const auto folder = Utf8FromPath(m_folder);
+    const auto folder = m_folder.text();
     std::wstring commandLine = quotedWord(wideFromUtf8(TAMB_CLI_PATH));
     for (const auto& argument : arguments) {
         commandLine += L" " + quotedWord(wideFromUtf8(expanded(argument, folder)));
     }
-    return runProcess(std::move(commandLine), m_folder);
+    return runProcess(std::move(commandLine), m_folder.path());
 }
 
 #else
 
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput) const
 {
-    const auto folder = m_folder.string();
+    const auto folder = m_folder.text();
     std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
         + " XDG_CONFIG_HOME=" + shellQuoted(folder + "/config") + " " + shellQuoted(TAMB_CLI_PATH);
     for (const auto& argument : arguments) {

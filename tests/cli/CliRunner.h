@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,21 +22,18 @@ class CliSandbox
 {
 public:
     CliSandbox();
-    ~CliSandbox();
-    CliSandbox(const CliSandbox&) = delete;
-    CliSandbox& operator=(const CliSandbox&) = delete;
 
     // Runs tamb-setup-cli with `arguments`; "{dir}" in an argument is replaced by the sandbox folder. With
     // `standardOutput`, the program's standard output goes to that file and `output` holds standard error alone.
     [[nodiscard]] CliRun run(const std::vector<std::string>& arguments, const std::string& standardOutput = {}) const;
 
-    [[nodiscard]] const std::filesystem::path& folder() const { return m_folder; }
-    [[nodiscard]] std::filesystem::path outFolder() const { return m_folder / "out"; }
+    [[nodiscard]] const std::filesystem::path& folder() const { return m_folder.path(); }
+    [[nodiscard]] std::filesystem::path outFolder() const { return m_folder.file("out"); }
     // Names in the output folder.
     [[nodiscard]] std::vector<std::string> outFiles() const;
 
 private:
-    std::filesystem::path m_folder;
+    testing::TempFolder m_folder;
 };
 
 } // namespace tamb

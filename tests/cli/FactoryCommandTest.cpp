@@ -1,10 +1,14 @@
 #include "CliRunner.h"
 #include "camera/CameraRecord.h"
+#include "common/Crc16.h"
+#include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 
+#include <array>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <span>
 #include <sstream>
 
 namespace tamb {
@@ -43,8 +47,19 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, CliRejectionTest,
         RejectionCase { "FactoryEmptyOut", { "factory", "--out=" }, "--out takes a folder" },
         RejectionCase {
             "FactoryUnknownOption", { "factory", "--out", "{dir}/out", "--fast" }, "unknown option '--fast'" },
-        RejectionCase { "FactoryOptionOfAnotherCommand", { "factory", "--out", "{dir}/out", "--model", "3" },
-            "unknown option '--model'" },
+        RejectionCase { "FactoryWithoutModel", { "factory", "--out", "{dir}/out" }, "--model is required" },
+        RejectionCase { "FactoryOptionOfAnotherCommand", { "factory", "--model", "3", "--out", "{dir}/out", "--json" },
+            "unknown option '--json'" },
+        RejectionCase { "FactorySetting", { "factory", "--model", "3", "--out", "{dir}/out", "videoLength=5" },
+            "unexpected argument 'videoLength=5'" },
+        RejectionCase { "FactoryClockAfterTheLastYear",
+            { "factory", "--model", "3", "--out", "{dir}/out", "--clock", "2032-01-01T00:00:00" },
+            "--clock takes a year from 2011 to 2031, not '2032-01-01T00:00:00'" },
+        RejectionCase { "ClockBeforeTheFirstYear",
+            { "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2010-12-31T23:59:59" },
+            "--clock takes a year from 2011 to 2031" },
+        RejectionCase { "HelpOfAModelThatDoesNotExist", { "camera", "--model", "18", "--help" },
+            "--model takes a model number from 1 to 17" },
         RejectionCase {
             "FactoryStrayWord", { "factory", "--out", "{dir}/out", "extra" }, "unexpected argument 'extra'" },
         RejectionCase {
@@ -68,22 +83,58 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, CliRejectionTest,
             "the key 'videoLength' is given twice" }),
     [](const auto& row) { return row.param.name; });
 
-TEST(FactoryCommandTest, WritesTheFactoryRecord)
-{
-    const CliSandbox sandbox;
-    const auto result = sandbox.run({ "factory", "--out", "{dir}/out" });
-    ASSERT_EQ(result.exitCode, 0) << result.output;
+// Default of a generic dialog with the clock 2024-02-03 07:05:09, language 3 and TV mode 0x0102: the reset
+// controls as a complete record, before its CRC and line end.
+constexpr std::array<std::uint8_t, 56> kGenericDefaultFields {
+    0, 1, 1, 0, 9, 0, 1, 0, 0, 1, // mode, image and video size 1, video length 10, interval 1 minute, side PIR On
+    1, 0, 0, 0, 14, 2, 3, 7, 5, 9, // time lapse Off, the clock
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 3, // timer 1, serial number Off, language
+    2, 0, 0, 0, 0, 0, 0, 0, 0, 0, // TV mode, timer 2, SD cycle Off
+    0, 0, 0, 0, 0, 0, 0, 0, 1, 0, // date format month first
+    0, 1, 0, 0, 0, 0, // side PIR again
+};
 
+std::vector<std::uint8_t> GenericDefaultRecord()
+{
+    std::vector<std::uint8_t> record(kGenericDefaultFields.begin(), kGenericDefaultFields.end());
+    const std::uint16_t crc = Crc16(0, std::span(record).first(50));
+    record.insert(record.end(), { static_cast<std::uint8_t>(crc & 0xFF), static_cast<std::uint8_t>(crc >> 8), 13, 10 });
+    return record;
+}
+
+std::vector<std::uint8_t> FixedResetRecord()
+{
+    const auto record = FactoryResetRecord();
+    return { record.begin(), record.end() };
+}
+
+class FactoryRecordTest : public ::testing::TestWithParam<ModelId>
+{
+};
+
+TEST_P(FactoryRecordTest, WritesWhatDefaultOfTheModelsDialogWrites)
+{
+    const ModelId model = GetParam();
+    const CliSandbox sandbox;
+    const auto result = sandbox.run({ "factory", "--model", std::to_string(model), "--out", "{dir}/out", "--clock",
+        "2024-02-03T07:05:09", "--language", "3", "--tv-mode", "258" });
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("Wrote the factory settings to"), std::string::npos) << result.output;
+
+    const bool generic = CameraFamilyFor(model) == CameraFamily::Generic;
     std::ifstream in(sandbox.outFolder() / "menu.dat", std::ios::binary);
     const std::vector<std::uint8_t> bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-    const auto expected = FactoryResetRecord();
-    EXPECT_EQ(bytes, std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(bytes, generic ? GenericDefaultRecord() : FixedResetRecord());
+    EXPECT_EQ(sandbox.outFiles(), std::vector<std::string> { "menu.dat" });
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, FactoryRecordTest, ::testing::Range(1, kModelCount + 1),
+    [](const auto& row) { return "Model" + std::to_string(row.param); });
 
 TEST(FactoryCommandTest, AFolderThatCannotBeWrittenFailsWithItsReason)
 {
     const CliSandbox sandbox;
-    const auto result = sandbox.run({ "factory", "--out", "{dir}/out/missing" });
+    const auto result = sandbox.run({ "factory", "--model", "14", "--out", "{dir}/out/missing" });
     EXPECT_EQ(result.exitCode, 1) << result.output;
     EXPECT_NE(result.output.find(FileInFolder("out/missing", "menu.dat")), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("No such file or directory"), std::string::npos) << result.output;
@@ -138,7 +189,8 @@ TEST(FactoryCommandTest, HelpIsShownForTheProgramAndTheCommand)
 
     const auto command = sandbox.run({ "factory", "--help" });
     EXPECT_EQ(command.exitCode, 0);
-    EXPECT_NE(command.output.find("Usage: tamb-setup-cli factory --out DIR"), std::string::npos) << command.output;
+    EXPECT_NE(command.output.find("Usage: tamb-setup-cli factory --model N --out DIR"), std::string::npos)
+        << command.output;
     EXPECT_TRUE(sandbox.outFiles().empty());
 }
 

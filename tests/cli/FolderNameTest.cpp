@@ -58,7 +58,7 @@ TEST_P(FolderNameTest, AFolderWithCharactersOfSeveralScriptsIsWrittenAndRead)
 INSTANTIATE_TEST_SUITE_P(CommandLine, FolderNameTest,
     ::testing::Values(
         FolderCase { "CameraMenu", { "camera", "--model", "1", "--clock", "2024-02-03T07:05:09" }, "menu.dat", 60 },
-        FolderCase { "Factory", { "factory" }, "menu.dat", 60 },
+        FolderCase { "Factory", { "factory", "--model", "3" }, "menu.dat", 60 },
         FolderCase {
             "Setup", { "mms", "--model", "3", "country=0", "operator=1", "phone1=0123456789" }, "setup.dat", 720 },
         FolderCase { "Smtp",

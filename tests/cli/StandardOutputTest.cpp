@@ -27,7 +27,7 @@ class StandardOutputTest : public ::testing::TestWithParam<FullOutputCase>
 TEST_P(StandardOutputTest, AReportThatCannotBeWrittenIsAFailureWithAReason)
 {
     const CliSandbox sandbox;
-    ASSERT_EQ(sandbox.run({ "factory", "--out", "{dir}/out" }).exitCode, 0);
+    ASSERT_EQ(sandbox.run({ "factory", "--model", "14", "--out", "{dir}/out" }).exitCode, 0);
 
     const auto result = sandbox.run(GetParam().arguments, "/dev/full");
 
@@ -39,7 +39,7 @@ TEST_P(StandardOutputTest, AReportThatCannotBeWrittenIsAFailureWithAReason)
 INSTANTIATE_TEST_SUITE_P(Commands, StandardOutputTest,
     ::testing::Values(FullOutputCase { "Inspect", { "inspect", "{dir}/out/menu.dat" } },
         FullOutputCase { "InspectJson", { "inspect", "--json", "{dir}/out/menu.dat" } },
-        FullOutputCase { "Factory", { "factory", "--out", "{dir}/out" } }),
+        FullOutputCase { "Factory", { "factory", "--model", "3", "--out", "{dir}/out" } }),
     [](const auto& row) { return row.param.name; });
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "common/AtomicFile.h"
 
+#include "support/TempFolder.h"
+
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,16 +20,6 @@ namespace fs = std::filesystem;
 class AtomicFileTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path()
-            / ("tamb-atomic-" + std::to_string(getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     static std::vector<std::uint8_t> readAll(const fs::path& path)
     {
         std::ifstream in(path, std::ios::binary);
@@ -39,7 +31,8 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator {}));
     }
 
-    fs::path m_folder;
+    testing::TempFolder m_temp;
+    fs::path m_folder = m_temp.path();
 };
 
 TEST_F(AtomicFileTest, WritesTheWholeFileAndReplacesALongerOne)

@@ -1,6 +1,7 @@
 #include "camera/MenuFile.h"
 #include "common/Paths.h"
 #include "dialogs/CameraDialog.h"
+#include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -9,10 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace tamb {
@@ -61,12 +59,6 @@ void Choose(OpenCameraDialog& dialog, int listId, int index)
     QComboBox* list = dialog.list(listId);
     list->setCurrentIndex(index);
     emit list->activated(index);
-}
-
-std::vector<std::uint8_t> ReadFile(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 std::vector<std::string> Items(const QComboBox* list)
@@ -173,11 +165,11 @@ void GenericCameraDialogTest::onOffListsLockAndUnlockTheirEdits()
 
 void GenericCameraDialogTest::generateWritesWhatTheCommandLineWrites()
 {
-    QTemporaryDir dialogFolder;
-    QTemporaryDir cliFolder;
+    const testing::TempFolder dialogFolder;
+    const testing::TempFolder cliFolder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
-    services.folderAnswers.emplace_back(dialogFolder.path().toStdString());
+    services.folderAnswers.emplace_back(dialogFolder.text());
     OpenCameraDialog dialog(5, kEnglish);
     Choose(dialog, 1029, 0);
     Type(dialog, 1003, QStringLiteral("30"));
@@ -195,26 +187,26 @@ void GenericCameraDialogTest::generateWritesWhatTheCommandLineWrites()
     QProcess cli;
     cli.start(QStringLiteral(TAMB_CLI_PATH),
         { QStringLiteral("camera"), QStringLiteral("--model"), QStringLiteral("5"), QStringLiteral("--out"),
-            cliFolder.path(), QStringLiteral("--clock"), QStringLiteral("2024-02-03T07:05:09"),
+            QString::fromStdString(cliFolder.text()), QStringLiteral("--clock"), QStringLiteral("2024-02-03T07:05:09"),
             QStringLiteral("intervalUnit=0"), QStringLiteral("interval=30"), QStringLiteral("serialNumberEnabled=1"),
             QStringLiteral("serialNumber=A70Z"), QStringLiteral("dateFormat=2") });
     QVERIFY(cli.waitForFinished(30000));
     QCOMPARE(cli.exitCode(), 0);
 
-    const std::vector<std::uint8_t> fromDialog = ReadFile(dialogFolder.filePath(QStringLiteral("menu.dat")));
+    const std::vector<std::uint8_t> fromDialog = dialogFolder.read("menu.dat");
     QCOMPARE(fromDialog.size(), kCameraRecordSize);
     QCOMPARE(fromDialog[6], std::uint8_t { 158 });
     QCOMPARE(fromDialog[25], std::uint8_t { 10 });
     QCOMPARE(fromDialog[28], std::uint8_t { 35 });
-    QVERIFY(fromDialog == ReadFile(cliFolder.filePath(QStringLiteral("menu.dat"))));
+    QVERIFY(fromDialog == cliFolder.read("menu.dat"));
 }
 
 void GenericCameraDialogTest::defaultResetsTheControlsAndSaysSo()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
-    services.folderAnswers.emplace_back(folder.path().toStdString());
+    services.folderAnswers.emplace_back(folder.text());
     OpenCameraDialog dialog(1, kChinese);
     QTest::mouseClick(dialog.button(1057), Qt::LeftButton);
     Choose(dialog, 1014, 0);
@@ -224,7 +216,7 @@ void GenericCameraDialogTest::defaultResetsTheControlsAndSaysSo()
     QCOMPARE(dialog.list(1015)->currentText(), QStringLiteral("320x240"));
     QVERIFY(dialog.isReadOnly(1017));
     QCOMPARE(services.messages, (std::vector<std::string> { " 相机菜单出厂设置文件已经生成" }));
-    const std::vector<std::uint8_t> file = ReadFile(folder.filePath(QStringLiteral("menu.dat")));
+    const std::vector<std::uint8_t> file = folder.read("menu.dat");
     QCOMPARE(file.size(), kCameraRecordSize);
     QCOMPARE(file[1], std::uint8_t { 1 });
     QCOMPARE(file[2], std::uint8_t { 1 });

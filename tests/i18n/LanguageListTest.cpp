@@ -26,6 +26,11 @@ struct PickCase
     std::string_view message;
 };
 
+void PrintTo(const PickCase& row, std::ostream* stream)
+{
+    *stream << row.name << " picks entry " << row.picked;
+}
+
 AppState State(bool systemChinese, LanguageId language, bool chineseRequested = false)
 {
     AppState state;

@@ -25,6 +25,11 @@ struct TextCase
     std::string_view expected;
 };
 
+void PrintTo(const TextCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class ExactText : public testing::TestWithParam<TextCase>
 {
 };
@@ -87,6 +92,11 @@ struct SharedTextCase
     TableView second;
     std::size_t secondIndex;
 };
+
+void PrintTo(const SharedTextCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
 
 template <std::size_t W> TableView View(const LocalisedTable<W>& table)
 {

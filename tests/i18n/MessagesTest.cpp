@@ -16,6 +16,11 @@ struct FillCase
     std::string expected;
 };
 
+void PrintTo(const FillCase& row, std::ostream* stream)
+{
+    *stream << row.name << " \"" << row.pattern << "\"";
+}
+
 class Placeholders : public testing::TestWithParam<FillCase>
 {
 };

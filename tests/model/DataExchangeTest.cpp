@@ -28,6 +28,11 @@ struct IntegerCase
     std::int32_t stored; // the value after the sync; 10 is the value before
 };
 
+void PrintTo(const IntegerCase& row, std::ostream* stream)
+{
+    *stream << row.name << " \"" << row.text << "\"";
+}
+
 class IntegerSyncTest : public testing::TestWithParam<IntegerCase>
 {
 };
@@ -78,6 +83,11 @@ struct TextCase
     std::string text;
     bool fits;
 };
+
+void PrintTo(const TextCase& row, std::ostream* stream)
+{
+    *stream << row.name << " (" << row.text.size() << " characters)";
+}
 
 class TextLengthTest : public testing::TestWithParam<TextCase>
 {

@@ -1,7 +1,7 @@
 #include "smtp/SmtpFile.h"
 
-#include "cellular/TempFolder.h"
 #include "common/Crc16.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -23,6 +23,11 @@ struct HeaderCase
     bool autoMode;
     std::vector<std::uint8_t> bytes0to8;
 };
+
+void PrintTo(const HeaderCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
 
 class SmtpHeaderTest : public ::testing::TestWithParam<HeaderCase>
 {
@@ -71,6 +76,11 @@ struct SenderCase
     int codePage;
     std::vector<std::uint8_t> copied;
 };
+
+void PrintTo(const SenderCase& row, std::ostream* stream)
+{
+    *stream << row.name << " " << row.address;
+}
 
 class SenderUserRecordTest : public ::testing::TestWithParam<SenderCase>
 {
@@ -128,6 +138,11 @@ struct FileCase
     const char* name;
     SmtpSettings settings;
 };
+
+void PrintTo(const FileCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
 
 class SmtpFileWriteTest : public ::testing::TestWithParam<FileCase>
 {

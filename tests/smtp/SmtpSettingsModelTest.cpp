@@ -1,6 +1,6 @@
 #include "smtp/SmtpSettingsModel.h"
 
-#include "../cellular/TempFolder.h"
+#include "support/TempFolder.h"
 #include "cellular/CellularRecord.h"
 #include "cellular/OperatorDatabase.h"
 #include "smtp/SmtpFile.h"

@@ -1,6 +1,7 @@
 #include "startup/FilePreferenceStore.h"
 
 #include "startup/Startup.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -19,16 +20,6 @@ namespace fs = std::filesystem;
 class FilePreferenceStoreTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path()
-            / ("tamb-preferences-" + std::to_string(getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     [[nodiscard]] std::string path() const { return (m_folder / "config" / "tamb-vorrel" / "preferences").string(); }
 
     [[nodiscard]] std::string content() const
@@ -45,7 +36,8 @@ protected:
         std::ofstream(path()) << text;
     }
 
-    fs::path m_folder;
+    testing::TempFolder m_temp;
+    fs::path m_folder = m_temp.path();
 };
 
 TEST_F(FilePreferenceStoreTest, FirstRunCreatesTheFileAndTheNextRunReadsIt)

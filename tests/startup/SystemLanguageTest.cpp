@@ -12,6 +12,11 @@ struct LocaleCase
     std::uint16_t expected;
 };
 
+void PrintTo(const LocaleCase& row, std::ostream* stream)
+{
+    *stream << row.name << " " << row.locale;
+}
+
 class SystemLanguageTest : public testing::TestWithParam<LocaleCase>
 {
 };

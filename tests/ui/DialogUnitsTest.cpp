@@ -14,6 +14,11 @@ struct UnitsCase
     PixelRect expected;
 };
 
+void PrintTo(const UnitsCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
 class DialogUnitsTest : public testing::TestWithParam<UnitsCase>
 {
 };
