@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -239,12 +238,12 @@ void GenericCameraDialogTest::aFolderThatCannotBeWrittenIsReported()
 
 void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
 {
-    QTemporaryDir typed;
+    const testing::TempFolder typed;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(1, kEnglish);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    Type(dialog, 1064, typed.path());
+    Type(dialog, 1064, QString::fromStdString(typed.text()));
     Type(dialog, 1002, QString());
     services.messages.clear();
 
@@ -253,12 +252,12 @@ void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
     QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
     QCOMPARE(services.messages, (std::vector<std::string> { "Please enter an integer." }));
     QCOMPARE(QApplication::focusWidget(), dialog.control(1002));
-    QVERIFY(!QFile::exists(typed.filePath(QStringLiteral("menu.dat"))));
+    QVERIFY(typed.names().empty());
 
     Type(dialog, 1002, QStringLiteral("25"));
     QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
     QCOMPARE(services.messages.back(), std::string { "Camera menu configuration file is generated" });
-    const std::vector<std::uint8_t> file = ReadFile(typed.filePath(QStringLiteral("menu.dat")));
+    const std::vector<std::uint8_t> file = typed.read("menu.dat");
     QCOMPARE(file.size(), kCameraRecordSize);
     QCOMPARE(file[4], std::uint8_t { 24 }); // the video length byte holds the seconds less one
 }
