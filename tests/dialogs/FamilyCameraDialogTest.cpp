@@ -1,6 +1,7 @@
 #include "camera/MenuFile.h"
 #include "common/ModelCatalogue.h"
 #include "dialogs/CameraDialog.h"
+#include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -9,10 +10,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -65,12 +63,6 @@ void GenerateInto(OpenCameraDialog& dialog, RecordingUiServices& services, const
     services.folderAnswers.emplace_back(folder.toStdString());
     QTest::mouseClick(dialog.button(1057), Qt::LeftButton);
     QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
-}
-
-std::vector<std::uint8_t> ReadFile(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 // The words of `text`, separated by single spaces.
@@ -133,8 +125,8 @@ void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites()
     QFETCH(QStringList, choices);
     QFETCH(QStringList, typing);
     QFETCH(QStringList, assignments);
-    QTemporaryDir dialogFolder;
-    QTemporaryDir cliFolder;
+    const testing::TempFolder dialogFolder;
+    const testing::TempFolder cliFolder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(model);
@@ -142,26 +134,26 @@ void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites()
         Choose(dialog, choice.section(u'=', 0, 0).toInt(), choice.section(u'=', 1).toInt());
     for (const QString& typed : typing)
         Type(dialog, typed.section(u'=', 0, 0).toInt(), typed.section(u'=', 1));
-    GenerateInto(dialog, services, dialogFolder.path());
+    GenerateInto(dialog, services, QString::fromStdString(dialogFolder.text()));
     QCOMPARE(services.messages.size(), std::size_t { 1 });
 
     QProcess cli;
     cli.start(QStringLiteral(TAMB_CLI_PATH),
         QStringList { QStringLiteral("camera"), QStringLiteral("--model"), QString::number(model),
-            QStringLiteral("--out"), cliFolder.path(), QStringLiteral("--clock"),
+            QStringLiteral("--out"), QString::fromStdString(cliFolder.text()), QStringLiteral("--clock"),
             QStringLiteral("2024-02-03T07:05:09") }
             + assignments);
     QVERIFY(cli.waitForFinished(30000));
     QCOMPARE(cli.exitCode(), 0);
 
-    const std::vector<std::uint8_t> fromDialog = ReadFile(dialogFolder.filePath(QStringLiteral("menu.dat")));
+    const std::vector<std::uint8_t> fromDialog = dialogFolder.read("menu.dat");
     QCOMPARE(fromDialog.size(), kCameraRecordSize);
-    QVERIFY(fromDialog == ReadFile(cliFolder.filePath(QStringLiteral("menu.dat"))));
+    QVERIFY(fromDialog == cliFolder.read("menu.dat"));
 }
 
 void FamilyCameraDialogTest::q100PasswordEditFollowsItsSwitchAndTakesFourDigitsAsShown()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(14);
@@ -181,8 +173,8 @@ void FamilyCameraDialogTest::q100PasswordEditFollowsItsSwitchAndTakesFourDigitsA
     QCoreApplication::sendEvent(password, &fullWidthThree);
     QTest::keyClicks(password, QStringLiteral("1"));
     QCOMPARE(password->text(), QStringLiteral("\uFF131"));
-    GenerateInto(dialog, services, folder.path());
-    const std::vector<std::uint8_t> file = ReadFile(folder.filePath(QStringLiteral("menu.dat")));
+    GenerateInto(dialog, services, QString::fromStdString(folder.text()));
+    const std::vector<std::uint8_t> file = folder.read("menu.dat");
     QCOMPARE(file.size(), kCameraRecordSize);
     QCOMPARE(
         std::vector<std::uint8_t>(file.begin() + 36, file.begin() + 41), (std::vector<std::uint8_t> { 3, 1, 0, 0, 1 }));
@@ -192,7 +184,7 @@ void FamilyCameraDialogTest::q100PasswordEditFollowsItsSwitchAndTakesFourDigitsA
 
 void FamilyCameraDialogTest::q220DefaultKeepsTimer2TimesButLocksThem()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(6);
@@ -202,7 +194,7 @@ void FamilyCameraDialogTest::q220DefaultKeepsTimer2TimesButLocksThem()
     Type(dialog, 1042, QStringLiteral("8"));
     Type(dialog, 1047, QStringLiteral("45"));
     Type(dialog, 1003, QStringLiteral("30"));
-    services.folderAnswers.emplace_back(folder.path().toStdString());
+    services.folderAnswers.emplace_back(folder.text());
     QTest::mouseClick(dialog.button(1057), Qt::LeftButton);
     QTest::mouseClick(dialog.button(1062), Qt::LeftButton);
     QCOMPARE(dialog.controlText(1042), std::string { "8" });
