@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(!parsed.model || (*parsed.model >= 1 && *parsed.model <= 17), "a model is one of 1..17");
     Check(!parsed.language || (*parsed.language >= 1 && *parsed.language <= 15), "a language is one of 1..15");
-    Check(!parsed.clock || (parsed.clock->year >= 2011 && parsed.clock->year <= 2031), "a clock year is one of 2011..2031");
+    Check(!parsed.clock || (parsed.clock->year >= 2011 && parsed.clock->year <= 2031),
+        "a clock year is one of 2011..2031");
     std::set<std::string> keys;
     for (const auto& [key, value] : parsed.assignments) {
         Check(command.rules.assignments, "KEY=VALUE only where the command takes it");

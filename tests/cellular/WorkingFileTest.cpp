@@ -1,7 +1,7 @@
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SetupFile.h"
-#include "support/TempFolder.h"
 #include "common/OwnedFile.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

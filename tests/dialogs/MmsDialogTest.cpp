@@ -4,13 +4,12 @@
 #include "cellular/SetupFile.h"
 #include "common/ModelCatalogue.h"
 #include "support/ModalRun.h"
+#include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -134,23 +133,23 @@ void MmsDialogTest::theQ230Mg1080pHasNoScopeAndAWideFirstRecipient()
 
 void MmsDialogTest::enterGeneratesAndWritesTheFile()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
-    services.folderAnswers.emplace_back(folder.path().toStdString());
+    services.folderAnswers.emplace_back(folder.text());
     OpenMmsDialog dialog(4);
     QTest::mouseClick(dialog.button(1057), Qt::LeftButton);
-    QCOMPARE(dialog.controlText(1012), folder.path().toStdString());
+    QCOMPARE(dialog.controlText(1012), folder.text());
     dialog.edit(1074)->setFocus();
     QTest::keyClick(dialog.edit(1074), Qt::Key_Return);
     QCOMPARE(services.messages, (std::vector<std::string> { "Phone & Email Error(0)" }));
-    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("setup.dat"))));
+    QVERIFY(folder.names().empty());
 
     Type(dialog, 1006, QStringLiteral("13800138000"));
     QTest::keyClick(dialog.edit(1006), Qt::Key_Return);
     QCOMPARE(services.messages.back(),
         std::string { "MMS configuration file (URL|APN|Gateway|Port ...) has been generated" });
-    QCOMPARE(QFile(folder.filePath(QStringLiteral("setup.dat"))).size(), qint64 { 720 });
+    QCOMPARE(folder.read("setup.dat").size(), std::size_t { 720 });
     QVERIFY(dialog.isVisible()); // Generate leaves the dialog open
 }
 

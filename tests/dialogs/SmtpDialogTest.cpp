@@ -3,14 +3,12 @@
 #include "app/SetupDialogs.h"
 #include "common/ModelCatalogue.h"
 #include "support/ModalRun.h"
+#include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -112,11 +110,11 @@ void SmtpDialogTest::addressesStopAtTheFamilysLimit()
 
 void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     for (const ModelId model : { 3, 4 }) {
-        TestSmtpDialog dialog(model, kEnglish, folder.path(), false);
+        TestSmtpDialog dialog(model, kEnglish, QString::fromStdString(folder.text()), false);
         const guitest::RunOutcome outcome = guitest::RunWhile(dialog, [&] {
             FillSender(dialog);
             QTest::keyClick(dialog.edit(kSmtpServerEditId), Qt::Key_Return);
@@ -126,15 +124,15 @@ void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()
         QCOMPARE(dialog.controlText(kSmtpServerEditId), std::string { "smtp.example.com" });
     }
     QVERIFY(services.messages.empty());
-    QVERIFY(QDir(folder.path()).isEmpty());
+    QVERIFY(folder.names().empty());
 }
 
 void SmtpDialogTest::generateWritesAndAModeChangeRefillsTheLists()
 {
-    QTemporaryDir folder;
+    const testing::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
-    TestSmtpDialog dialog(16, kEnglish, folder.path());
+    TestSmtpDialog dialog(16, kEnglish, QString::fromStdString(folder.text()));
     QTest::mouseClick(dialog.button(kSmtpGenerateButtonId), Qt::LeftButton);
     QCOMPARE(services.messages, (std::vector<std::string> { "Smtp Server" }));
 
@@ -143,7 +141,7 @@ void SmtpDialogTest::generateWritesAndAModeChangeRefillsTheLists()
     QTest::mouseClick(dialog.button(kSmtpGenerateButtonId), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(services.messages, (std::vector<std::string> { "SMTP configuration file has been generated" }));
-    QCOMPARE(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("smtp.dat"))).size(), 720);
+    QCOMPARE(folder.read("smtp.dat").size(), std::size_t { 720 });
 
     QComboBox* mode = dialog.list(kSmtpModeListId);
     mode->setCurrentIndex(1);

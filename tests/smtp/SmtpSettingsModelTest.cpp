@@ -1,9 +1,9 @@
 #include "smtp/SmtpSettingsModel.h"
 
-#include "support/TempFolder.h"
 #include "cellular/CellularRecord.h"
 #include "cellular/OperatorDatabase.h"
 #include "smtp/SmtpFile.h"
+#include "support/TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
