@@ -2,6 +2,7 @@
 
 #include "camera/CameraOptions.h"
 #include "camera/MenuFile.h"
+#include "camera/MenuFileLoad.h"
 #include "common/Utf8Text.h"
 #include "model/FileWriteMessage.h"
 
@@ -317,7 +318,28 @@ DialogOutcome CameraSettingsModel::chooseFolder(const std::optional<std::string>
         return {};
     m_folderValue = chosen->empty() ? m_environment.startFolder : *chosen;
     writeBack();
-    return {};
+    return offerToLoad();
+}
+
+DialogOutcome CameraSettingsModel::offerToLoad()
+{
+    if (!m_environment.offerToLoad)
+        return {};
+    return m_loadOffer.offer(m_folderValue, kMenuFileName,
+        [this](std::span<const std::uint8_t> bytes) { return CheckMenuFile(*this, bytes); });
+}
+
+DialogOutcome CameraSettingsModel::opened()
+{
+    return offerToLoad();
+}
+
+DialogOutcome CameraSettingsModel::answered(bool yes)
+{
+    DialogOutcome outcome
+        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadMenuFile(*this, bytes); });
+    writeBack();
+    return outcome;
 }
 
 CameraSettings CameraSettingsModel::collect() const

@@ -6,6 +6,7 @@
 #include "common/Status.h"
 #include "model/DataExchange.h"
 #include "model/EditTexts.h"
+#include "model/LoadOffer.h"
 #include "model/SettingsModel.h"
 
 #include <array>
@@ -19,7 +20,9 @@ namespace tamb {
 
 // What a camera model needs from outside: the application state when the dialog opened, the local time,
 // the folder offered at the start and the writer of the final file. Tests inject all four. The folder edit
-// takes at most `folderLimit` characters; the command line, which has no such edit, lifts the limit.
+// takes at most `folderLimit` characters; the command line, which has no such edit, lifts the limit. With
+// `offerToLoad`, a menu.dat that the dialog could have written, found in the folder at opening or after a folder
+// choice, is offered for loading.
 struct CameraEnvironment
 {
     AppState app;
@@ -27,6 +30,7 @@ struct CameraEnvironment
     std::string startFolder;
     std::function<Status(std::string_view folder, const CameraSettingsRecord& record)> writeMenuFile;
     std::size_t folderLimit = kFolderTextLimit;
+    bool offerToLoad = false;
 };
 
 // The settings model of one camera dialog, usable without any window: it holds what each control shows
@@ -48,6 +52,7 @@ public:
     [[nodiscard]] const CameraFamilyData& data() const { return m_data; }
     [[nodiscard]] const CameraModelVariant& variant() const { return m_variant; }
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
+    [[nodiscard]] const CameraEnvironment& environment() const { return m_environment; }
 
     [[nodiscard]] bool hasList(CameraList list) const { return FindList(m_data, list) != nullptr; }
     [[nodiscard]] bool hasNumber(CameraNumber number) const { return FindNumber(m_data, number) != nullptr; }
@@ -99,8 +104,11 @@ public:
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
+    DialogOutcome opened() override;
+    DialogOutcome answered(bool yes) override;
 
 private:
+    [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] const LockRule* lockOf(int controlId) const;
     [[nodiscard]] bool isLocked(int controlId) const;
     [[nodiscard]] int controlOf(CameraText text) const;
@@ -126,6 +134,7 @@ private:
     ClockReading m_clock;
     EditTexts m_edits;
     DataExchange m_exchange;
+    LoadOffer m_loadOffer;
 };
 
 } // namespace tamb

@@ -3,6 +3,7 @@
 #include "cellular/CellularRecord.h"
 #include "cellular/OperatorDatabase.h"
 #include "cellular/SetupFile.h"
+#include "cellular/SetupFileLoad.h"
 #include "common/Utf8Text.h"
 #include "i18n/CountryTexts.h"
 #include "i18n/MmsTexts.h"
@@ -275,7 +276,28 @@ DialogOutcome MmsSettingsModel::folderChosen(const std::optional<std::string>& c
         return {};
     m_folder = chosen->empty() ? m_environment.startFolder : *chosen;
     writeBack();
-    return {};
+    return offerToLoad();
+}
+
+DialogOutcome MmsSettingsModel::offerToLoad()
+{
+    if (!m_environment.offerToLoad)
+        return {};
+    return m_loadOffer.offer(
+        m_folder, kSetupFileName, [this](std::span<const std::uint8_t> bytes) { return CheckSetupFile(*this, bytes); });
+}
+
+DialogOutcome MmsSettingsModel::opened()
+{
+    return offerToLoad();
+}
+
+DialogOutcome MmsSettingsModel::answered(bool yes)
+{
+    DialogOutcome outcome
+        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadSetupFile(*this, bytes); });
+    writeBack();
+    return outcome;
 }
 
 DialogOutcome MmsSettingsModel::changeMode()

@@ -8,6 +8,7 @@
 #include "common/Status.h"
 #include "model/DataExchange.h"
 #include "model/EditTexts.h"
+#include "model/LoadOffer.h"
 #include "model/SettingsModel.h"
 
 #include <cstdint>
@@ -60,6 +61,9 @@ struct MmsEnvironment
     OemCodePage codePage { 437 };
     std::function<Status(std::string_view folder, const MmsSettings& settings)> writeSetupFile;
     std::size_t folderLimit = kFolderTextLimit;
+    // A setup.dat that the dialog could have written, found in the folder at opening or after a folder choice,
+    // is offered for loading.
+    bool offerToLoad = false;
 };
 
 // The settings model of the MMS dialogs, usable without a window. It keeps what every control shows (edit
@@ -81,6 +85,7 @@ public:
     MmsSettingsModel& operator=(const MmsSettingsModel&) = delete;
 
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
+    [[nodiscard]] const MmsEnvironment& environment() const { return m_environment; }
     [[nodiscard]] const MmsDialogRules& rules() const { return m_rules; }
     [[nodiscard]] MmsMode mode() const { return static_cast<MmsMode>(m_mode); }
     [[nodiscard]] int remoteHourListId() const { return m_rules.remoteHourListId; }
@@ -98,8 +103,11 @@ public:
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
+    DialogOutcome opened() override;
+    DialogOutcome answered(bool yes) override;
 
 private:
+    [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] std::optional<DialogMessage> checkPhoneDigits(const std::string& phone) const;
     [[nodiscard]] std::size_t phone1Limit() const;
     [[nodiscard]] std::vector<std::string> operatorNames(std::size_t country) const;
@@ -159,6 +167,7 @@ private:
     std::set<int> m_readOnly;
     EditTexts m_edits;
     DataExchange m_exchange;
+    LoadOffer m_loadOffer;
 };
 
 } // namespace tamb

@@ -2,6 +2,7 @@
 
 #include "common/Utf8Text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tamb {
@@ -49,6 +50,18 @@ std::string FormatReportJson(const SettingsFileReport& report, const std::string
         out += (i == 0 ? "" : ", ") + jsonString(field.name) + ": " + std::visit(JsonValue {}, field.value);
     }
     return out + "}}";
+}
+
+std::string ReportFieldText(const SettingsFileReport& report, std::string_view name)
+{
+    const auto field = std::ranges::find(report.fields, name, &ReportField::name);
+    if (field == report.fields.end())
+        return {};
+    if (const auto* number = std::get_if<std::int64_t>(&field->value))
+        return std::to_string(*number);
+    if (const auto* flag = std::get_if<bool>(&field->value))
+        return *flag ? "1" : "0";
+    return std::get<std::string>(field->value);
 }
 
 } // namespace tamb

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct SettingsFileReport
 
     [[nodiscard]] bool valid() const { return problems.empty(); }
 };
+
+// The value of field `name` as text (a number in decimal, a flag as 1 or 0); empty when there is no such field.
+[[nodiscard]] std::string ReportFieldText(const SettingsFileReport& report, std::string_view name);
 
 // One JSON object (no line end): "file", "kind", "valid", "problems" (array of texts) and "fields" (every
 // field by its name).

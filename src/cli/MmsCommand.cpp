@@ -1,3 +1,4 @@
+#include "cellular/MmsAssignments.h"
 #include "cellular/MmsSettingsModel.h"
 #include "cellular/SetupFile.h"
 #include "cli/CliCommand.h"
@@ -14,98 +15,6 @@ namespace tamb {
 namespace {
 
 constexpr std::string_view kName = "mms";
-
-// A key and the control of the MMS dialog it sets. `autoOnly`: a list that Manual mode replaces by "Other".
-struct MmsKey
-{
-    std::string_view key;
-    int controlId;
-    bool isList = false;
-    bool autoOnly = false;
-};
-
-// The remote-control hour list has another identifier in each dialog; this stands for it.
-constexpr int kRemoteHourList = 0;
-
-// In the order they are applied, as a user would set them: the lists that refill or lock others first, then
-// the texts, each recipient before the ones that it unlocks.
-constexpr auto kKeys = std::to_array<MmsKey>({
-    { .key = "mode", .controlId = mms::kModeList, .isList = true },
-    { .key = "mmsStatus", .controlId = mms::kStatusList, .isList = true },
-    { .key = "country", .controlId = mms::kCountryList, .isList = true, .autoOnly = true },
-    { .key = "operator", .controlId = mms::kOperatorList, .isList = true, .autoOnly = true },
-    { .key = "remoteControlHour", .controlId = kRemoteHourList, .isList = true },
-    { .key = "linkType", .controlId = mms::kLinkTypeList, .isList = true },
-    { .key = "phoneScope", .controlId = mms::kPhoneScopeList, .isList = true },
-    { .key = "url", .controlId = mms::kUrlEdit },
-    { .key = "apn", .controlId = mms::kApnEdit },
-    { .key = "gateway", .controlId = mms::kGatewayEdit },
-    { .key = "port", .controlId = mms::kPortEdit },
-    { .key = "account", .controlId = mms::kAccountEdit },
-    { .key = "password", .controlId = mms::kPasswordEdit },
-    { .key = "phone1", .controlId = mms::kPhone1Edit },
-    { .key = "email", .controlId = mms::kEmailEdit },
-    { .key = "phone2", .controlId = mms::kPhone2Edit },
-    { .key = "phone3", .controlId = mms::kPhone3Edit },
-    { .key = "picturesPerDay", .controlId = mms::kPicturesPerDayEdit },
-});
-
-// The last value given for `key`, if any.
-std::optional<std::string> ValueOf(const ParsedArguments& arguments, std::string_view key)
-{
-    std::optional<std::string> value;
-    for (const auto& [given, text] : arguments.assignments) {
-        if (given == key)
-            value = text;
-    }
-    return value;
-}
-
-// The position a list key selects; mode also takes its words.
-std::optional<int> PositionOf(const MmsKey& key, const std::string& value)
-{
-    if (key.controlId == mms::kModeList) {
-        const std::optional<bool> autoMode = AutoModeFromText(value);
-        return autoMode ? std::optional<int> { *autoMode ? 0 : 1 } : std::nullopt;
-    }
-    if (const std::optional<std::uint8_t> number = SmallNumberFromText(value))
-        return *number;
-    return std::nullopt;
-}
-
-// Makes one setting through the dialog's model; a failure is the usage error to report.
-Status ApplyKey(MmsSettingsModel& dialog, const MmsKey& key, const std::string& value, DialogOutcome& outcome)
-{
-    const int controlId = key.controlId == kRemoteHourList ? dialog.remoteHourListId() : key.controlId;
-    const std::string name { key.key };
-    if (!dialog.isShown(controlId))
-        return Status::failure(name + " is not offered for model " + std::to_string(dialog.app().model));
-    if (!key.isList) {
-        if (dialog.isReadOnly(controlId)) {
-            return Status::failure(name
-                + " cannot be typed with these settings: the dialog shows it read-only (the operator parameters need"
-                  " mode=manual and no SMS status, a further recipient needs the one before it)");
-        }
-        outcome = dialog.editChanged(controlId, value);
-        return Status::success();
-    }
-    if (key.autoOnly && dialog.mode() == MmsMode::Manual)
-        return Status::failure(name + " applies in auto mode only");
-    const auto count = static_cast<int>(dialog.listItems(controlId).size());
-    const std::optional<int> position = PositionOf(key, value);
-    if (!position || *position >= count) {
-        const std::string allowed
-            = key.controlId == mms::kModeList ? "auto or manual" : "a position from 0 to " + std::to_string(count - 1);
-        return Status::failure(BadValueMessage(key.key, value, allowed));
-    }
-    outcome = dialog.selectionChanged(controlId, *position);
-    return Status::success();
-}
-
-bool IsKnownKey(std::string_view key)
-{
-    return std::ranges::any_of(kKeys, [key](const MmsKey& known) { return known.key == key; });
-}
 
 MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
 {
@@ -133,24 +42,18 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
     if (!ButtonsFor(model).mms)
         return ReportUsageError(kName, "model " + std::to_string(model) + " has no MMS settings", err);
     for (const auto& [key, value] : arguments.assignments) {
-        if (!IsKnownKey(key))
+        if (!IsMmsKey(key))
             return ReportUsageError(kName, "unknown key '" + key + "'; see --help for the keys", err);
     }
     const MmsEnvironment environment = EnvironmentOf(arguments);
     const LanguageId language = environment.app.language;
     MmsSettingsModel dialog(environment);
-    for (const MmsKey& key : kKeys) {
-        const std::optional<std::string> value = ValueOf(arguments, key.key);
-        if (!value)
-            continue;
-        DialogOutcome outcome;
-        if (const Status applied = ApplyKey(dialog, key, *value, outcome); !applied.ok())
-            return ReportUsageError(kName, applied.reason(), err);
-        // A check that stops the dialog's sync refuses the value; a notice does not.
-        if (outcome.focusControl) {
-            err << outcome.messages.front().text(language) << '\n';
-            return kExitUsage;
-        }
+    if (const auto refused = ApplyMmsAssignments(dialog, arguments.assignments, language)) {
+        // What the dialog itself says stands alone on its line, as in its message box.
+        if (!refused->byDialog)
+            return ReportUsageError(kName, refused->reason, err);
+        err << refused->reason << '\n';
+        return kExitUsage;
     }
     (void)dialog.folderChosen(*arguments.out);
     const DialogOutcome outcome = dialog.clicked(kGenerateButtonId);

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
 #include "common/Paths.h"
+#include "smtp/SmtpAssignments.h"
 #include "smtp/SmtpFile.h"
 #include "smtp/SmtpSettingsModel.h"
 
@@ -15,110 +16,6 @@ namespace {
 
 constexpr std::string_view kName = "smtp";
 
-// The edits the keys type into, by key.
-struct TextKey
-{
-    std::string_view key;
-    int controlId; // kNoControl: the SMS phone, whose edit differs by family
-};
-
-constexpr std::array kTextKeys {
-    TextKey { "picturesPerDay", kSmtpPicturesEditId },
-    TextKey { "apn", kSmtpApnEditId },
-    TextKey { "account", kSmtpAccountEditId },
-    TextKey { "password", kSmtpPasswordEditId },
-    TextKey { "smtpServer", kSmtpServerEditId },
-    TextKey { "smtpPort", kSmtpPortEditId },
-    TextKey { "senderEmail", kSmtpSenderEmailEditId },
-    TextKey { "senderPassword", kSmtpSenderPasswordEditId },
-    TextKey { "smsPhone", kNoControl },
-    TextKey { "recipientEmail", kSmtpRecipientEmailEditId },
-};
-
-// The lists the keys choose in, by key; the value is the position in the list.
-struct ListKey
-{
-    std::string_view key;
-    bool autoOnly; // Manual mode lists only "Other"
-};
-
-constexpr std::array kListKeys {
-    ListKey { "country", true },
-    ListKey { "operator", true },
-    ListKey { "remoteControlHour", false },
-    ListKey { "smtpStatus", false },
-};
-
-int listOf(std::string_view key, const SmtpDialogData& data)
-{
-    if (key == "country")
-        return kSmtpCountryListId;
-    if (key == "operator")
-        return kSmtpOperatorListId;
-    return key == "smtpStatus" ? data.statusListId : data.hourListId;
-}
-
-// The first message of an event, as a refusal of the key that caused it.
-Status refusal(std::string_view key, const DialogOutcome& outcome)
-{
-    if (outcome.messages.empty())
-        return Status::success();
-    return Status::failure(std::string { key } + ": " + outcome.messages.front().text(kEnglish));
-}
-
-Status applyText(const TextKey& text, std::string_view value, SmtpSettingsModel& model)
-{
-    const int controlId = text.controlId == kNoControl ? model.data().smsPhoneEditId : text.controlId;
-    if (model.isReadOnly(controlId)) {
-        return Status::failure(
-            std::string { text.key } + " comes from the operator database in auto mode; give mode=manual to type it");
-    }
-    return refusal(text.key, model.editChanged(controlId, std::string { value }));
-}
-
-Status applyList(const ListKey& list, std::string_view value, SmtpSettingsModel& model)
-{
-    const std::string key { list.key };
-    if (list.autoOnly && model.mode() != SmtpMode::Auto)
-        return Status::failure(key + " applies in auto mode only");
-    const int controlId = listOf(list.key, model.data());
-    if (controlId == kNoControl)
-        return Status::failure(key + " applies to the Q400 SMTP family only");
-    const auto count = model.listItems(controlId).size();
-    const auto number = SmallNumberFromText(value);
-    if (!number || *number >= count) {
-        return Status::failure(
-            BadValueMessage(key, value, "a position of its list, 0 to " + std::to_string(count - 1)));
-    }
-    return refusal(list.key, model.selectionChanged(controlId, *number));
-}
-
-// Makes one KEY=VALUE setting through the dialog's own events; a failure says what is wrong.
-Status applyKey(std::string_view key, std::string_view value, SmtpSettingsModel& model)
-{
-    for (const TextKey& text : kTextKeys) {
-        if (text.key == key)
-            return applyText(text, value, model);
-    }
-    for (const ListKey& list : kListKeys) {
-        if (list.key == key)
-            return applyList(list, value, model);
-    }
-    if (key == "mode")
-        return Status::success(); // chosen before every other key
-    return Status::failure("unknown key '" + std::string { key } + "'; see --help for the keys");
-}
-
-// The settings in the order a user of the dialog makes them: the mode first, as changing it empties the texts,
-// then the country, as choosing one refills the operators, then the rest as given.
-std::vector<std::pair<std::string, std::string>> inDialogOrder(const ParsedArguments& arguments)
-{
-    auto assignments = arguments.assignments;
-    std::stable_partition(
-        assignments.begin(), assignments.end(), [](const auto& assignment) { return assignment.first == "country"; });
-    return assignments;
-}
-
 // Runs the SMTP dialog of the model without a window: the settings are made through the model the dialog
 // uses, the folder is chosen last and Generate checks and writes the file as the dialog would.
 int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
@@ -127,21 +24,13 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
     const auto family = SmtpFamilyFor(model);
     if (!family)
         return ReportUsageError(kName, "model " + std::to_string(model) + " has no SMTP settings", err);
-    const auto autoMode = AutoModeOf(arguments);
-    if (!autoMode)
-        return ReportUsageError(kName, "mode takes auto or manual", err);
-
     SmtpEnvironment environment;
     environment.app = AppStateFromArguments(arguments);
     environment.startFolder = ".";
     environment.codePage = OemCodePage::forSystem();
     SmtpSettingsModel settings(*family, environment);
-    if (!*autoMode)
-        (void)settings.selectionChanged(kSmtpModeListId, static_cast<int>(SmtpMode::Manual));
-    for (const auto& [key, value] : inDialogOrder(arguments)) {
-        if (const Status applied = applyKey(key, value, settings); !applied.ok())
-            return ReportUsageError(kName, applied.reason(), err);
-    }
+    if (const Status applied = ApplySmtpAssignments(settings, arguments.assignments); !applied.ok())
+        return ReportUsageError(kName, applied.reason(), err);
     const auto& folder = *arguments.out;
     (void)settings.folderChosen(folder);
     const DialogOutcome outcome = settings.generate();

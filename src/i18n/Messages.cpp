@@ -67,6 +67,10 @@ constexpr std::array kMessages {
     Message { MessageId::SmsPhoneError, "SmsPhoneError", "手机号码错误", "Phone No. Error" },
     Message { MessageId::SmtpFileGenerated, "SmtpFileGenerated", "SMTP配置文件已生成",
         "SMTP configuration file has been generated" },
+    Message { MessageId::LoadExistingFile, "LoadExistingFile", "文件 %1 中已有此对话框的设置。要载入这些设置吗？",
+        "The file %1 already holds settings for this dialog. Load them?" },
+    Message {
+        MessageId::FileNotLoaded, "FileNotLoaded", "文件 %1 无法载入：%2", "The file %1 could not be loaded: %2" },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -77,7 +81,7 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::SmtpFileGenerated) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::FileNotLoaded) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
 

@@ -59,6 +59,10 @@ enum class MessageId
     SenderPasswordMissing,
     SmsPhoneError,
     SmtpFileGenerated,
+    // The dialog's folder holds a file (%1 its path) that the dialog could have written: load it?
+    LoadExistingFile,
+    // The file offered (%1 its path) could not be loaded after all (%2 why).
+    FileNotLoaded,
 };
 
 struct Message

@@ -33,13 +33,15 @@ struct DialogMessage
 // What a dialog must do after an event of its settings model: show the messages in order, then give the focus
 // to `focusControl` and, when `selectFocusedText`, select the whole text of that edit (where a failed sync
 // stopped, so that the user can type over it). `chooseFolderFrom`: the event asks for the folder chooser, opened
-// on that folder, whose answer goes back to the model's folderChosen().
+// on that folder, whose answer goes back to the model's folderChosen(). `question`: the event asks the user a
+// question with Yes and No, whose answer goes back to the model's answered().
 struct DialogOutcome
 {
     std::vector<DialogMessage> messages;
     std::optional<int> focusControl;
     bool selectFocusedText = false;
     std::optional<std::string> chooseFolderFrom;
+    std::optional<DialogMessage> question;
 
     void add(DialogMessage message) { messages.push_back(std::move(message)); }
     // Appends what `later` asks for after what this outcome asks for.
@@ -56,6 +58,8 @@ inline void DialogOutcome::append(DialogOutcome later)
     }
     if (later.chooseFolderFrom)
         chooseFolderFrom = std::move(later.chooseFolderFrom);
+    if (later.question)
+        question = std::move(later.question);
 }
 
 } // namespace tamb

@@ -43,6 +43,10 @@ public:
     // The folder chooser that an outcome asked for returned `chosen`: empty when nothing usable was chosen,
     // no value when the user cancelled it.
     virtual DialogOutcome folderChosen(const std::optional<std::string>& chosen) = 0;
+    // The dialog is on screen: the model may ask its first question (whether to load what the folder holds).
+    virtual DialogOutcome opened() { return {}; }
+    // The answer to the question an outcome asked.
+    virtual DialogOutcome answered([[maybe_unused]] bool yes) { return {}; }
 };
 
 } // namespace tamb

@@ -8,6 +8,7 @@
 #include "i18n/SmtpTexts.h"
 #include "model/FileWriteMessage.h"
 #include "smtp/SmtpFile.h"
+#include "smtp/SmtpFileLoad.h"
 
 #include <algorithm>
 #include <array>
@@ -217,7 +218,28 @@ DialogOutcome SmtpSettingsModel::folderChosen(const std::optional<std::string>& 
         return {};
     m_folder = chosen->empty() ? m_environment.startFolder : *chosen;
     writeBack();
-    return {};
+    return offerToLoad();
+}
+
+DialogOutcome SmtpSettingsModel::offerToLoad()
+{
+    if (!m_environment.offerToLoad)
+        return {};
+    return m_loadOffer.offer(
+        m_folder, kSmtpFileName, [this](std::span<const std::uint8_t> bytes) { return CheckSmtpFile(*this, bytes); });
+}
+
+DialogOutcome SmtpSettingsModel::opened()
+{
+    return offerToLoad();
+}
+
+DialogOutcome SmtpSettingsModel::answered(bool yes)
+{
+    DialogOutcome outcome
+        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadSmtpFile(*this, bytes); });
+    writeBack();
+    return outcome;
 }
 
 std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
@@ -292,26 +314,35 @@ std::optional<SyncFailure> SmtpSettingsModel::firstUnstorableText(const SmtpSett
     return std::nullopt;
 }
 
-DialogOutcome SmtpSettingsModel::generate()
+std::optional<SmtpSettings> SmtpSettingsModel::checkedSettings(DialogOutcome& outcome)
 {
     // What the edits show is what gets written, so a sync that fails stops here.
-    DialogOutcome outcome = sync();
+    outcome = sync();
     if (!outcome.messages.empty())
-        return outcome;
+        return std::nullopt;
     if (std::optional<DialogMessage> invalid = firstInvalidText()) {
         outcome.add(std::move(*invalid));
-        return outcome;
+        return std::nullopt;
     }
-    const SmtpSettings settings = collect();
+    SmtpSettings settings = collect();
     // The camera would receive "?" or a cut text; say so instead of writing it.
     if (std::optional<SyncFailure> unstorable = firstUnstorableText(settings)) {
         outcome.add(std::move(unstorable->message));
         outcome.focusControl = unstorable->controlId;
         outcome.selectFocusedText = true;
-        return outcome;
+        return std::nullopt;
     }
+    return settings;
+}
+
+DialogOutcome SmtpSettingsModel::generate()
+{
+    DialogOutcome outcome;
+    const std::optional<SmtpSettings> settings = checkedSettings(outcome);
+    if (!settings)
+        return outcome;
     const Status written
-        = WriteSmtpFile(m_folder, settings, m_data.family, app(), m_environment.codePage, m_environment.faults);
+        = WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage, m_environment.faults);
     outcome.add(FileWriteMessage(m_folder, kSmtpFileName, written, MessageId::SmtpFileGenerated));
     return outcome;
 }

@@ -5,6 +5,7 @@
 #include "common/AppState.h"
 #include "model/DataExchange.h"
 #include "model/EditTexts.h"
+#include "model/LoadOffer.h"
 #include "model/SettingsModel.h"
 #include "smtp/SmtpDialogData.h"
 #include "smtp/SmtpSettings.h"
@@ -25,6 +26,9 @@ struct SmtpEnvironment
     std::string startFolder;
     OemCodePage codePage { 437 };
     ScrambledFileFaults faults {};
+    // An smtp.dat that the dialog could have written, found in the folder at opening or after a folder choice,
+    // is offered for loading.
+    bool offerToLoad = false;
 };
 
 // The settings model of the two SMTP dialogs, usable without any window. It holds what each control shows
@@ -46,8 +50,12 @@ public:
 
     [[nodiscard]] const SmtpDialogData& data() const { return m_data; }
     [[nodiscard]] SmtpMode mode() const { return static_cast<SmtpMode>(m_mode); }
+    [[nodiscard]] const SmtpEnvironment& environment() const { return m_environment; }
     // The settings Generate would write now, from the values and selections (without syncing or checking).
     [[nodiscard]] SmtpSettings collect() const;
+    // Generate up to the write: syncs and checks, and gives the settings to write; nothing when a sync or check
+    // fails, whose message and focus are then in `outcome`.
+    [[nodiscard]] std::optional<SmtpSettings> checkedSettings(DialogOutcome& outcome);
     DialogOutcome generate();
 
     // SettingsModel, by template identifier.
@@ -62,8 +70,11 @@ public:
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
+    DialogOutcome opened() override;
+    DialogOutcome answered(bool yes) override;
 
 private:
+    [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] bool isAuto() const { return mode() == SmtpMode::Auto; }
     // The selection behind a list of the family, or nullptr.
     [[nodiscard]] int SmtpSettingsModel::*selectionOf(int controlId) const;
@@ -97,6 +108,7 @@ private:
 
     EditTexts m_edits;
     DataExchange m_exchange;
+    LoadOffer m_loadOffer;
 };
 
 } // namespace tamb

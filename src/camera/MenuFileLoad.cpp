@@ -1,0 +1,144 @@
+#include "camera/MenuFileLoad.h"
+
+#include "camera/CameraAssignments.h"
+#include "camera/CameraOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+constexpr std::uint8_t kSecondsFlag = 128;
+constexpr std::size_t kClockBegin = 14;
+constexpr std::size_t kClockEnd = 20;
+constexpr std::size_t kLanguageOffset = 29;
+constexpr std::size_t kTvModeOffset = 30;
+
+// The record's value of the byte named `name` in this family, if the family has such a byte.
+std::optional<std::uint8_t> NamedByte(CameraFamily family, std::span<const std::uint8_t> record, std::string_view name)
+{
+    for (const auto table : { CommonRecordBytes(), FamilyRecordBytes(family) }) {
+        const auto byte = std::ranges::find(table, name, &RecordByte::name);
+        if (byte != table.end())
+            return record[byte->offset];
+    }
+    return std::nullopt;
+}
+
+std::string Digits(std::span<const std::uint8_t> record, CameraFamily family, std::string_view prefix,
+    std::string_view characters, bool& valid)
+{
+    std::string text;
+    for (char k = '1'; k <= '4'; ++k) {
+        const std::uint8_t value = NamedByte(family, record, std::string { prefix } + k).value_or(0);
+        valid = valid && value < characters.size();
+        text += value < characters.size() ? characters[value] : '?';
+    }
+    return text;
+}
+
+// The settings of the record as the keys a user of the dialog gives, for the settings this dialog shows.
+Status RecordAssignments(
+    const CameraSettingsModel& model, std::span<const std::uint8_t> record, std::vector<CameraAssignment>& out)
+{
+    const CameraFamily family = model.data().family;
+    for (const ListBinding& binding : model.data().lists) {
+        if (!model.isListShown(binding.list) || binding.list == CameraList::IntervalUnit
+            || std::ranges::find(kSerialCharacterLists, binding.list) != kSerialCharacterLists.end())
+            continue;
+        if (const auto value = NamedByte(family, record, KeyOf(binding.list)))
+            out.emplace_back(std::string { KeyOf(binding.list) }, std::to_string(*value));
+    }
+    for (const NumberBinding& binding : model.data().numbers) {
+        const std::string_view key = KeyOf(binding.number);
+        if (const auto value = NamedByte(family, record, key)) {
+            int number = *value;
+            if (binding.number == CameraNumber::VideoLength)
+                number += 1;
+            if (binding.number == CameraNumber::Interval) {
+                out.emplace_back("intervalUnit", (*value & kSecondsFlag) != 0 ? "0" : "1");
+                number &= ~kSecondsFlag;
+            }
+            out.emplace_back(std::string { key }, std::to_string(number));
+        }
+    }
+    bool valid = true;
+    if (model.hasList(CameraList::SerialCharacter1))
+        out.emplace_back("serialNumber", Digits(record, family, "serialNumber", kSerialCharacters, valid));
+    if (model.hasList(CameraList::WirelessPassword))
+        out.emplace_back("wirelessPassword", Digits(record, family, "wirelessPassword", "0123456789", valid));
+    return valid ? Status::success() : Status::failure("a serial-number or password character is out of range");
+}
+
+bool IsTime(std::span<const std::uint8_t> record)
+{
+    const auto at = [&](std::size_t offset) { return record[kClockBegin + offset]; };
+    return at(0) <= kClockYearLast - kClockYearBase && at(1) >= 1 && at(1) <= 12 && at(2) >= 1 && at(2) <= 31
+        && at(3) < 24 && at(4) < 60 && at(5) < 60;
+}
+
+bool TakenAfresh(std::size_t offset)
+{
+    return (offset >= kClockBegin && offset < kClockEnd) || offset == kLanguageOffset || offset == kTvModeOffset;
+}
+
+// The name of the first byte (up to the CRC) where `written` differs from `record`, apart from what Generate
+// takes afresh.
+std::optional<std::string> FirstDifference(
+    CameraFamily family, std::span<const std::uint8_t> record, const CameraSettingsRecord& written)
+{
+    for (std::size_t offset = 0; offset < kCrcLowOffset; ++offset) {
+        if (TakenAfresh(offset) || record[offset] == written[offset])
+            continue;
+        for (const auto table : { CommonRecordBytes(), FamilyRecordBytes(family) }) {
+            const auto byte = std::ranges::find(table, offset, &RecordByte::offset);
+            if (byte != table.end())
+                return std::string { byte->name } + " (byte " + std::to_string(offset) + ")";
+        }
+        return "byte " + std::to_string(offset) + ", which this model leaves " + std::to_string(written[offset]);
+    }
+    return std::nullopt;
+}
+
+// The keys of the record, once a scratch dialog given them writes the record again.
+Status CheckedAssignments(
+    const CameraSettingsModel& model, std::span<const std::uint8_t> bytes, std::vector<CameraAssignment>& keys)
+{
+    if (const auto problems = CameraRecordProblems(bytes); !problems.empty())
+        return Status::failure(problems.front());
+    if (!IsTime(bytes))
+        return Status::failure("the clock bytes 14..19 are not a time");
+    if (Status listed = RecordAssignments(model, bytes, keys); !listed.ok())
+        return listed;
+    CameraEnvironment environment = model.environment();
+    environment.offerToLoad = false;
+    CameraSettingsModel scratch(model.data().family, std::move(environment));
+    if (Status applied = ApplyCameraAssignments(scratch, keys); !applied.ok())
+        return Status::failure("this camera's menu has no such setting: " + applied.reason());
+    if (const auto differs
+        = FirstDifference(model.data().family, bytes, BuildCameraRecord(model.data().family, scratch.collect()))) {
+        return Status::failure("not written for this camera model: " + *differs + " differs");
+    }
+    return Status::success();
+}
+
+} // namespace
+
+Status CheckMenuFile(const CameraSettingsModel& model, std::span<const std::uint8_t> bytes)
+{
+    std::vector<CameraAssignment> keys;
+    return CheckedAssignments(model, bytes, keys);
+}
+
+Status LoadMenuFile(CameraSettingsModel& model, std::span<const std::uint8_t> bytes)
+{
+    std::vector<CameraAssignment> keys;
+    if (Status checked = CheckedAssignments(model, bytes, keys); !checked.ok())
+        return checked;
+    return ApplyCameraAssignments(model, keys);
+}
+
+} // namespace tamb

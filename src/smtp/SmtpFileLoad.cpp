@@ -1,0 +1,88 @@
+#include "smtp/SmtpFileLoad.h"
+
+#include "smtp/SmtpAssignments.h"
+#include "smtp/SmtpFile.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+constexpr std::array kGprsParameters { "apn", "account", "password" };
+constexpr std::array kAccountTexts { "smtpServer", "smtpPort", "senderEmail", "senderPassword", "smsPhone",
+    "recipientEmail" };
+
+// Makes the file's settings in `model`: the mode first, picked even when the list shows it already, so that
+// every text starts as a fresh choice of that mode leaves it.
+Status Apply(SmtpSettingsModel& model, const SettingsFileReport& report)
+{
+    const bool autoMode = ReportFieldText(report, "autoMode") == "1";
+    (void)model.selectionChanged(kSmtpModeListId, static_cast<int>(autoMode ? SmtpMode::Auto : SmtpMode::Manual));
+    std::vector<SmtpAssignment> keys;
+    const auto add
+        = [&](std::string_view name) { keys.emplace_back(std::string { name }, ReportFieldText(report, name)); };
+    if (autoMode) {
+        add("country");
+        add("operator");
+    } else {
+        for (const char* name : kGprsParameters)
+            add(name);
+    }
+    add("remoteControlHour");
+    if (model.data().family == SmtpFamily::q400)
+        add("smtpStatus");
+    for (const char* name : kAccountTexts)
+        add(name);
+    add("picturesPerDay");
+    return ApplySmtpAssignments(model, keys);
+}
+
+Status Checked(const SmtpSettingsModel& model, std::span<const std::uint8_t> bytes, SettingsFileReport& report)
+{
+    const SmtpEnvironment& environment = model.environment();
+    report = InspectSmtpFile(bytes, environment.codePage);
+    if (!report.valid())
+        return Status::failure(report.problems.front());
+
+    SmtpEnvironment scratchEnvironment = environment;
+    scratchEnvironment.offerToLoad = false;
+    SmtpSettingsModel scratch(model.data().family, scratchEnvironment);
+    if (Status applied = Apply(scratch, report); !applied.ok())
+        return Status::failure("the SMTP dialog of this model refuses it: " + applied.reason());
+    DialogOutcome outcome;
+    const std::optional<SmtpSettings> generated = scratch.checkedSettings(outcome);
+    if (!generated)
+        return Status::failure("Generate refuses it: " + outcome.messages.front().text(kEnglish));
+
+    PlainRecords records = BuildSmtpRecords(*generated, model.data().family, environment.app, environment.codePage);
+    const PlainRecords stored = ReadScrambledSettingsFile(bytes).records;
+    // Generate takes the language from the main window, not from the dialog.
+    const auto language = static_cast<std::size_t>(SmtpHeaderByte::language);
+    records[0][language] = stored[0][language];
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        if (records[k] != stored[k])
+            return Status::failure("record " + std::to_string(k) + " is not what the SMTP dialog of this model writes");
+    }
+    return Status::success();
+}
+
+} // namespace
+
+Status CheckSmtpFile(const SmtpSettingsModel& model, std::span<const std::uint8_t> bytes)
+{
+    SettingsFileReport report;
+    return Checked(model, bytes, report);
+}
+
+Status LoadSmtpFile(SmtpSettingsModel& model, std::span<const std::uint8_t> bytes)
+{
+    SettingsFileReport report;
+    if (Status checked = Checked(model, bytes, report); !checked.ok())
+        return checked;
+    return Apply(model, report);
+}
+
+} // namespace tamb
