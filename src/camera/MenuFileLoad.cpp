@@ -85,20 +85,22 @@ bool TakenAfresh(std::size_t offset)
     return (offset >= kClockBegin && offset < kClockEnd) || offset == kLanguageOffset || offset == kTvModeOffset;
 }
 
-// The name of the first byte (up to the CRC) where `written` differs from `record`, apart from what Generate
-// takes afresh.
+// The first byte (up to the CRC) where `written` differs from `record`, apart from what Generate takes afresh, in
+// words: "sdCycle (byte 36) holds 3 where this model's dialog writes 1".
 std::optional<std::string> FirstDifference(
     CameraFamily family, std::span<const std::uint8_t> record, const CameraSettingsRecord& written)
 {
     for (std::size_t offset = 0; offset < kCrcLowOffset; ++offset) {
         if (TakenAfresh(offset) || record[offset] == written[offset])
             continue;
+        std::string name = "byte " + std::to_string(offset);
         for (const auto table : { CommonRecordBytes(), FamilyRecordBytes(family) }) {
             const auto byte = std::ranges::find(table, offset, &RecordByte::offset);
             if (byte != table.end())
-                return std::string { byte->name } + " (byte " + std::to_string(offset) + ")";
+                name = std::string { byte->name } + " (" + name + ")";
         }
-        return "byte " + std::to_string(offset) + ", which this model leaves " + std::to_string(written[offset]);
+        return name + " holds " + std::to_string(record[offset]) + " where this model's dialog writes "
+            + std::to_string(written[offset]);
     }
     return std::nullopt;
 }
@@ -120,7 +122,7 @@ Status CheckedAssignments(
         return Status::failure("this camera's menu has no such setting: " + applied.reason());
     if (const auto differs
         = FirstDifference(model.data().family, bytes, BuildCameraRecord(model.data().family, scratch.collect()))) {
-        return Status::failure("not written for this camera model: " + *differs + " differs");
+        return Status::failure("not written for this camera model: " + *differs);
     }
     return Status::success();
 }

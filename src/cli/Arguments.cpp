@@ -28,6 +28,7 @@ constexpr std::array kOptionNames {
     OptionName { Option::Json, "--json", false },
     OptionName { Option::Kind, "--kind", true },
     OptionName { Option::Messages, "--messages", false },
+    OptionName { Option::From, "--from", true },
 };
 
 bool has(unsigned set, Option option)
@@ -112,6 +113,12 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             return rejected("a folder");
         }
         parsed.out = std::string { value };
+        return Status::success();
+    case Option::From:
+        if (value.empty()) {
+            return rejected("a file");
+        }
+        parsed.from = std::string { value };
         return Status::success();
     case Option::Model:
         if (const auto model = wholeNumber(value, 1, kModelCount)) {

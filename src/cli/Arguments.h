@@ -26,6 +26,7 @@ enum class Option : unsigned
     Json = 1u << 6, // --json
     Kind = 1u << 7, // --kind menu|setup|smtp
     Messages = 1u << 8, // --messages
+    From = 1u << 9, // --from FILE
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -57,6 +58,7 @@ struct ParsedArguments
     bool json = false;
     std::optional<std::string> kind;
     bool messages = false;
+    std::optional<std::string> from;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

@@ -1,4 +1,5 @@
 #include "camera/CameraAssignments.h"
+#include "camera/MenuFileLoad.h"
 #include "cli/CameraArguments.h"
 #include "cli/CliCommand.h"
 #include "common/ModelCatalogue.h"
@@ -14,6 +15,8 @@ int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream&
 {
     const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
+    if (const auto refused = StartFrom(arguments, model, &LoadMenuFile, kCommandName, err))
+        return *refused;
     if (const Status applied = ApplyCameraAssignments(model, arguments.assignments); !applied.ok())
         return ReportUsageError(kCommandName, applied.reason(), err);
     (void)model.chooseFolder(*arguments.out);
@@ -35,11 +38,14 @@ const CliCommand kCameraCommand {
     kCommandName,
     "write the camera menu (menu.dat) of a model",
     R"(Usage: tamb-setup-cli camera --model N --out DIR [--language L] [--chinese-requested]
-                      [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS] [KEY=VALUE ...]
+                      [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS] [--from FILE]
+                      [KEY=VALUE ...]
 
 Writes DIR/menu.dat as the camera dialog of model N writes it on Generate, starting
-from the dialog's own start values for that model. Each KEY=VALUE makes one setting
-of that dialog; an existing menu.dat is replaced only once the new file is complete.
+from the dialog's own start values for that model, or with --from from the settings
+of an existing menu.dat of that model's camera (the clock is taken afresh). Each
+KEY=VALUE makes one setting of that dialog; an existing menu.dat is replaced only
+once the new file is complete.
 
 Keys are the record's field names; the dialog of each model offers its own subset,
 which "camera --model N --help" lists with the allowed values and start values:
@@ -65,10 +71,12 @@ Options:
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
   --clock TIME          the camera clock instead of the local time, years 2011..2031
+  --from FILE           start from the settings of FILE, a menu.dat this model's
+                        dialog could have written (else exit code 2 with the reason)
   --help                show this text
 )",
-    ArgumentRules {
-        Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::Clock,
+    ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode
+            | Option::Clock | Option::From,
         Option::Out | Option::Model, true, false },
     &runCamera,
     &printModelKeys,

@@ -2,8 +2,12 @@
 
 #include "cli/Arguments.h"
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tamb {
 
@@ -27,8 +31,28 @@ struct CliCommand
     void (*moreHelp)(const ParsedArguments& arguments, std::ostream& out) = nullptr;
 };
 
+// The whole of a settings file given on the command line; a failure says why it cannot be read.
+[[nodiscard]] Status ReadSettingsFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
 // Prints "tamb-setup-cli NAME: message" and a pointer to the help; returns kExitUsage.
 [[nodiscard]] int ReportUsageError(std::string_view command, std::string_view message, std::ostream& err);
+
+// Starts `model` from the settings of the --from file, if one was given, with `load` (LoadMenuFile and its
+// kin); a file that cannot be read or does not load gives a usage error naming it and the reason.
+template <typename Model, typename Load>
+[[nodiscard]] std::optional<int> StartFrom(
+    const ParsedArguments& arguments, Model& model, Load load, std::string_view command, std::ostream& err)
+{
+    if (!arguments.from)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    Status loaded = ReadSettingsFile(*arguments.from, bytes);
+    if (loaded.ok())
+        loaded = load(model, bytes);
+    if (loaded.ok())
+        return std::nullopt;
+    return ReportUsageError(command, "--from " + *arguments.from + ": " + loaded.reason(), err);
+}
 
 // The commands, one per file; main.cpp lists them.
 extern const CliCommand kCameraCommand;

@@ -1,6 +1,7 @@
 #include "cellular/MmsAssignments.h"
 #include "cellular/MmsSettingsModel.h"
 #include "cellular/SetupFile.h"
+#include "cellular/SetupFileLoad.h"
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
@@ -48,6 +49,8 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
     const MmsEnvironment environment = EnvironmentOf(arguments);
     const LanguageId language = environment.app.language;
     MmsSettingsModel dialog(environment);
+    if (const auto refused = StartFrom(arguments, dialog, &LoadSetupFile, kName, err))
+        return *refused;
     if (const auto refused = ApplyMmsAssignments(dialog, arguments.assignments, language)) {
         // What the dialog itself says stands alone on its line, as in its message box.
         if (!refused->byDialog)
@@ -77,10 +80,11 @@ const CliCommand kMmsCommand {
     kName,
     "write setup.dat, the MMS settings of a cellular model",
     R"(Usage: tamb-setup-cli mms --model N --out DIR [--language L] [--chinese-requested]
-                          [--tv-mode T] [KEY=VALUE ...]
+                          [--tv-mode T] [--from FILE] [KEY=VALUE ...]
 
 Writes DIR/setup.dat as the MMS dialog of model N writes it on Generate, starting from
-the dialog's start values. The keys make their settings as a user of the dialog would,
+the dialog's start values, or with --from from the settings of an existing setup.dat
+that this model's dialog could have written (else exit code 2 with the reason). The keys make their settings as a user of the dialog would,
 in this order whatever the order given: mode, mmsStatus, country, operator,
 remoteControlHour, linkType, phoneScope, then the texts url apn gateway port account
 password phone1 email phone2 phone3 and picturesPerDay. Then Generate checks them as
@@ -112,9 +116,11 @@ Options:
                        stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
   --tv-mode T          the TV-out mode (default: the stored one, else 0)
+  --from FILE          start from the settings of FILE, a setup.dat of this model
   --help               show this text
 )",
-    ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode,
+    ArgumentRules {
+        Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::From,
         Option::Out | Option::Model, true, false },
     &runMms,
 };

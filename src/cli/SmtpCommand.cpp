@@ -3,6 +3,7 @@
 #include "common/Paths.h"
 #include "smtp/SmtpAssignments.h"
 #include "smtp/SmtpFile.h"
+#include "smtp/SmtpFileLoad.h"
 #include "smtp/SmtpSettingsModel.h"
 
 #include <algorithm>
@@ -29,6 +30,8 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
     environment.startFolder = ".";
     environment.codePage = OemCodePage::forSystem();
     SmtpSettingsModel settings(*family, environment);
+    if (const auto refused = StartFrom(arguments, settings, &LoadSmtpFile, kName, err))
+        return *refused;
     if (const Status applied = ApplySmtpAssignments(settings, arguments.assignments); !applied.ok())
         return ReportUsageError(kName, applied.reason(), err);
     const auto& folder = *arguments.out;
@@ -53,10 +56,11 @@ const CliCommand kSmtpCommand {
     kName,
     "write smtp.dat, the e-mail settings of a cellular model",
     R"(Usage: tamb-setup-cli smtp --model N --out DIR [--language L] [--chinese-requested]
-                           [KEY=VALUE ...]
+                           [--from FILE] [KEY=VALUE ...]
 
 Writes DIR/smtp.dat as the SMTP dialog of model N writes it on Generate, starting from
-the dialog's start values. Each KEY=VALUE makes one setting of that dialog. Generate's
+the dialog's start values, or with --from from the settings of an existing smtp.dat
+that this model's dialog could have written (else exit code 2 with the reason). Each KEY=VALUE makes one setting of that dialog. Generate's
 checks apply as in the dialog (server, port, sender address and password, recipient,
 and an SMS phone of 5 characters or more when a remote-control hour is set); a wrong
 key or value, or a failed check, prints the reason, writes nothing and exits with 2.
@@ -81,9 +85,10 @@ Options:
   --out DIR            the folder to write into, normally the root of the SD card
   --language L         the camera language 1..15 (default: the stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
+  --from FILE          start from the settings of FILE, an smtp.dat of this model
   --help               show this text
 )",
-    ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested,
+    ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::From,
         Option::Out | Option::Model, true, false },
     &runSmtp,
 };

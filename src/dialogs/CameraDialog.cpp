@@ -20,6 +20,7 @@ CameraEnvironment DesktopCameraEnvironment(const AppState& state)
     environment.startFolder = DefaultOutputFolder();
     environment.writeMenuFile
         = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
+    environment.offerToLoad = true;
     return environment;
 }
 

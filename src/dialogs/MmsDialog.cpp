@@ -19,6 +19,7 @@ MmsEnvironment DesktopMmsEnvironment(const AppState& state)
         .codePage = OemCodePage::forSystem(),
         .writeSetupFile = {},
         .folderLimit = kFolderTextLimit,
+        .offerToLoad = true,
     };
     environment.writeSetupFile
         = [state, codePage = environment.codePage](std::string_view folder, const MmsSettings& settings) {

@@ -18,6 +18,7 @@ SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)
     environment.app = state;
     environment.startFolder = DefaultOutputFolder();
     environment.codePage = OemCodePage::forSystem();
+    environment.offerToLoad = true;
     return environment;
 }
 

@@ -10,11 +10,22 @@
 namespace tamb {
 
 // UiServices for tests: records every message and opened address and answers folder questions from a queue
-// ("next answer"); an empty queue answers like a cancelled chooser. Install it with ScopedUiServices.
+// ("next answer"); an empty queue answers like a cancelled chooser. Questions are recorded and answered from
+// their own queue; an empty one answers No. Install it with ScopedUiServices.
 class RecordingUiServices : public UiServices
 {
 public:
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
+
+    bool askYesNo(std::string_view text) override
+    {
+        questions.emplace_back(text);
+        if (yesNoAnswers.empty())
+            return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
 
     std::optional<std::string> chooseFolder(std::string_view current) override
     {
@@ -30,6 +41,8 @@ public:
     void openUrl(std::string_view url) override { openedUrls.emplace_back(url); }
 
     std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> yesNoAnswers;
     std::vector<std::string> openedUrls;
     std::vector<std::string> folderQuestions;
     // Answers for the next folder questions; std::nullopt stands for Cancel.

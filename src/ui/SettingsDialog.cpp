@@ -4,7 +4,9 @@
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
+#include <QTimer>
 #include <algorithm>
+#include <optional>
 
 namespace tamb {
 
@@ -23,6 +25,8 @@ void SettingsDialog::initialise()
     applyHiddenControlChanges();
     mirrorModel();
     connectHandlers();
+    // Once the dialog is on screen, the model may ask its first question.
+    QTimer::singleShot(0, this, [this] { apply(m_settings.opened()); });
 }
 
 void SettingsDialog::hideRows()
@@ -94,22 +98,32 @@ void SettingsDialog::okPressed()
 
 void SettingsDialog::apply(DialogOutcome outcome)
 {
-    for (const DialogMessage& message : outcome.messages)
-        ShowMessage(message.text(m_settings.app().language));
-    if (outcome.chooseFolderFrom) {
-        mirrorModel();
-        DialogOutcome chosen = m_settings.folderChosen(CurrentUiServices().chooseFolder(*outcome.chooseFolderFrom));
-        outcome.chooseFolderFrom.reset();
-        outcome.append(std::move(chosen));
+    std::optional<int> focus;
+    bool selectText = false;
+    // An answer to the folder chooser or to a question is a further event, whose outcome is applied in turn.
+    for (;;) {
         for (const DialogMessage& message : outcome.messages)
             ShowMessage(message.text(m_settings.app().language));
+        if (outcome.focusControl) {
+            focus = outcome.focusControl;
+            selectText = outcome.selectFocusedText;
+        }
+        if (outcome.chooseFolderFrom) {
+            mirrorModel();
+            outcome = m_settings.folderChosen(CurrentUiServices().chooseFolder(*outcome.chooseFolderFrom));
+        } else if (outcome.question) {
+            mirrorModel();
+            outcome = m_settings.answered(AskYesNo(outcome.question->text(m_settings.app().language)));
+        } else {
+            break;
+        }
     }
     mirrorModel();
-    if (!outcome.focusControl || !hasControl(*outcome.focusControl))
+    if (!focus || !hasControl(*focus))
         return;
-    control(*outcome.focusControl)->setFocus(Qt::OtherFocusReason);
-    if (outcome.selectFocusedText) {
-        if (auto* failed = qobject_cast<QLineEdit*>(control(*outcome.focusControl)))
+    control(*focus)->setFocus(Qt::OtherFocusReason);
+    if (selectText) {
+        if (auto* failed = qobject_cast<QLineEdit*>(control(*focus)))
             failed->selectAll();
     }
 }

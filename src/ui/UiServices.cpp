@@ -20,16 +20,19 @@ class QtUiServices : public UiServices
 public:
     void showMessage(std::string_view text) override
     {
-        // NoIcon keeps the box silent; the application's icon is shown as a plain picture instead.
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"),
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok);
-        box.setIconPixmap(ApplicationIcon().pixmap(32, 32));
-        // The style would give OK an icon of its own, loaded afresh for every box and kept in the process-wide
-        // pixmap cache under that new icon's identity, so every message shown would leave its drawings behind.
-        // A message box's OK carries no icon.
-        box.button(QMessageBox::Ok)->setIcon(QIcon());
-        box.setWindowIcon(ApplicationIcon());
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"), FromUtf8(text), QMessageBox::Ok);
+        prepare(box);
         box.exec();
+    }
+
+    bool askYesNo(std::string_view text) override
+    {
+        QMessageBox box(
+            QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"), FromUtf8(text), QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        prepare(box);
+        return box.exec() == QMessageBox::Yes;
     }
 
     std::optional<std::string> chooseFolder(std::string_view current) override
@@ -45,6 +48,24 @@ public:
     void openUrl(std::string_view url) override
     {
         QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
+    }
+
+private:
+    static QString FromUtf8(std::string_view text)
+    {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+
+    // NoIcon keeps a box silent; the application's icon is shown as a plain picture instead.
+    static void prepare(QMessageBox& box)
+    {
+        box.setIconPixmap(ApplicationIcon().pixmap(32, 32));
+        // The style would give each button an icon of its own, loaded afresh for every box and kept in the
+        // process-wide pixmap cache under that new icon's identity, so every box shown would leave its drawings
+        // behind. The buttons of our boxes carry no icon.
+        for (QAbstractButton* button : box.buttons())
+            button->setIcon(QIcon());
+        box.setWindowIcon(ApplicationIcon());
     }
 };
 
@@ -76,6 +97,11 @@ ScopedUiServices::~ScopedUiServices()
 void ShowMessage(std::string_view text)
 {
     CurrentUiServices().showMessage(text);
+}
+
+bool AskYesNo(std::string_view text)
+{
+    return CurrentUiServices().askYesNo(text);
 }
 
 void OpenUrl(std::string_view url)
