@@ -17,13 +17,14 @@ namespace {
 
 constexpr ClockReading kTestTime { 2024, 2, 3, 7, 5, 9 };
 
-CameraEnvironment TestEnvironment(ModelId model, LanguageId language)
+CameraEnvironment TestEnvironment(ModelId model, LanguageId language, const std::string& startFolder = "/")
 {
     CameraEnvironment environment;
     environment.app.model = model;
     environment.app.language = language;
     environment.localTime = [] { return kTestTime; };
-    environment.startFolder = "/";
+    environment.startFolder = startFolder;
+    environment.offerToLoad = true;
     environment.writeMenuFile
         = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     return environment;
@@ -33,11 +34,13 @@ CameraEnvironment TestEnvironment(ModelId model, LanguageId language)
 class OpenCameraDialog : public CameraDialog
 {
 public:
-    OpenCameraDialog(ModelId model, LanguageId language)
-        : CameraDialog(CameraFamily::Generic, GenericCameraLayout(), TestEnvironment(model, language))
+    OpenCameraDialog(ModelId model, LanguageId language, const std::string& folder = "/")
+        : CameraDialog(CameraFamily::Generic, GenericCameraLayout(), TestEnvironment(model, language, folder))
     {
         initialise();
         show();
+        // What the dialog asks once it is on screen.
+        QCoreApplication::processEvents();
     }
 };
 
@@ -83,6 +86,7 @@ private slots:
     void defaultResetsTheControlsAndSaysSo();
     void aFolderThatCannotBeWrittenIsReported();
     void generateWritesWhatTheScreenShows();
+    void aFileFromAnEarlierGenerateIsOfferedAndYesShowsItsChoices();
 };
 
 void GenericCameraDialogTest::opensWithTheModelsTitleListsAndRows()
@@ -260,6 +264,37 @@ void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
     const std::vector<std::uint8_t> file = typed.read("menu.dat");
     QCOMPARE(file.size(), kCameraRecordSize);
     QCOMPARE(file[4], std::uint8_t { 24 }); // the video length byte holds the seconds less one
+}
+
+void GenericCameraDialogTest::aFileFromAnEarlierGenerateIsOfferedAndYesShowsItsChoices()
+{
+    const testing::TempFolder card;
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    {
+        OpenCameraDialog earlier(5, kEnglish, card.text());
+        QVERIFY(services.questions.empty()); // nothing to offer yet
+        Choose(earlier, 1029, 0);
+        Type(earlier, 1003, QStringLiteral("30"));
+        Choose(earlier, 1034, 10);
+        QTest::mouseClick(earlier.button(kOkId), Qt::LeftButton);
+        QCOMPARE(services.messages.size(), std::size_t { 1 });
+    }
+
+    services.yesNoAnswers = { true };
+    OpenCameraDialog later(5, kChinese, card.text());
+    QCOMPARE(services.questions.size(), std::size_t { 1 });
+    QVERIFY(services.questions[0].find(FileInFolder(card.text(), "menu.dat")) != std::string::npos);
+    QVERIFY(services.questions[0].find("载入") != std::string::npos); // asked in the language on screen
+    QCOMPARE(later.list(1029)->currentIndex(), 0);
+    QCOMPARE(later.controlText(1003), std::string { "30" });
+    QCOMPARE(later.list(1034)->currentIndex(), 10);
+
+    services.yesNoAnswers = { false };
+    OpenCameraDialog declined(5, kEnglish, card.text());
+    QCOMPARE(services.questions.size(), std::size_t { 2 });
+    QCOMPARE(declined.controlText(1003), OpenCameraDialog(5, kEnglish).controlText(1003));
+    QVERIFY(declined.list(1034)->currentIndex() != 10);
 }
 
 } // namespace tamb
