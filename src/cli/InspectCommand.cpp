@@ -1,12 +1,17 @@
 #include "camera/MenuFile.h"
+#include "camera/MenuFileLoad.h"
 #include "camera/MenuFileReport.h"
 #include "cellular/SettingsFileReport.h"
 #include "cellular/SetupFile.h"
+#include "cellular/SetupFileLoad.h"
+#include "cli/CameraArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
 #include "common/Utf8Text.h"
 #include "smtp/SmtpFile.h"
+#include "smtp/SmtpFileLoad.h"
 
 #include <algorithm>
 #include <array>
@@ -35,6 +40,15 @@ struct InspectReader
     std::string_view fileName;
     Inspection (*read)(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments);
 };
+
+// With --model: whether that model's dialog offers to load a sound file, and why not when it does not.
+void addLoadability(Inspection& inspection, const Status& loads)
+{
+    if (!inspection.report.valid())
+        return;
+    inspection.report.fields.push_back({ "loadable", loads.ok() });
+    inspection.meanings.push_back(loads.ok() ? "the dialog of this model offers to load it" : loads.reason());
+}
 
 std::string hexBytes(std::span<const std::uint8_t> bytes)
 {
@@ -68,17 +82,41 @@ Inspection readMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& 
             add("familyArea", hexBytes(menu.familyArea), "bytes 31..47; --model decodes them");
         }
     }
+    if (arguments.model) {
+        const CameraSettingsModel model(CameraFamilyFor(*arguments.model), CameraEnvironmentFromArguments(arguments));
+        addLoadability(inspection, CheckMenuFile(model, bytes));
+    }
     return inspection;
 }
 
-Inspection readSetup(std::span<const std::uint8_t> bytes, const ParsedArguments&)
+Inspection readSetup(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
-    return { InspectSetupFile(bytes, OemCodePage::forSystem()), {} };
+    Inspection inspection { InspectSetupFile(bytes, OemCodePage::forSystem()), {} };
+    inspection.meanings.resize(inspection.report.fields.size());
+    if (arguments.model) {
+        MmsEnvironment environment;
+        environment.app = AppStateFromArguments(arguments);
+        environment.codePage = OemCodePage::forSystem();
+        const MmsSettingsModel model(environment);
+        addLoadability(inspection, CheckSetupFile(model, bytes));
+    }
+    return inspection;
 }
 
-Inspection readSmtp(std::span<const std::uint8_t> bytes, const ParsedArguments&)
+Inspection readSmtp(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
-    return { InspectSmtpFile(bytes, OemCodePage::forSystem()), {} };
+    Inspection inspection { InspectSmtpFile(bytes, OemCodePage::forSystem()), {} };
+    inspection.meanings.resize(inspection.report.fields.size());
+    if (arguments.model) {
+        const std::optional<SmtpFamily> family = SmtpFamilyFor(*arguments.model);
+        SmtpEnvironment environment;
+        environment.app = AppStateFromArguments(arguments);
+        environment.codePage = OemCodePage::forSystem();
+        addLoadability(inspection,
+            family ? CheckSmtpFile(SmtpSettingsModel(*family, environment), bytes)
+                   : Status::failure("this model has no SMTP settings"));
+    }
+    return inspection;
 }
 
 struct TextValue
@@ -190,8 +228,10 @@ field by name with its meaning. The kind of file comes from --kind, else from
 its name (menu.dat, setup.dat, smtp.dat), else a 60-byte file is read as menu.dat.
 
 Options:
-  --model N   the camera model (1..17) the menu.dat was made for: its family
-              area (bytes 31..47) is decoded; without it they are shown raw
+  --model N   the camera model (1..17) the file was made for: the family area
+              of a menu.dat (bytes 31..47) is decoded, shown raw without it;
+              "loadable" tells whether that model's dialog offers to load a
+              sound file, and when not, why
   --kind K    read every FILE as K: menu, setup or smtp
   --json      one JSON object per file and line:
               {"file": ..., "kind": ..., "valid": ..., "problems": [...], "fields": {...}}

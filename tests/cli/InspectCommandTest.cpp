@@ -38,6 +38,14 @@ TEST(InspectCommandTest, ASoundRecordShowsEveryFieldWithItsMeaning)
     EXPECT_EQ(decoded.exitCode, 0) << decoded.output;
     EXPECT_TRUE(contains(decoded.output, "wirelessPassword2 7\n")) << decoded.output;
     EXPECT_FALSE(contains(decoded.output, "familyArea")) << decoded.output;
+    EXPECT_TRUE(contains(decoded.output, "loadable yes")) << decoded.output;
+
+    // Sound, but with an image size beyond the model's list: the dialog would not offer it, and inspect says why.
+    settings.imageSize = 40;
+    writeBytes(sandbox.outFolder() / "menu.dat", BuildCameraRecord(CameraFamily::Q100, settings));
+    const auto unloadable = sandbox.run({ "inspect", "--model", "14", "{dir}/out/menu.dat" });
+    EXPECT_TRUE(contains(unloadable.output, "loadable no (this camera's menu has no such setting: imageSize=40"))
+        << unloadable.output;
 }
 
 TEST(InspectCommandTest, ABrokenRecordAmongSoundOnesFailsWithItsReasons)
