@@ -8,6 +8,7 @@
 #include "i18n/MainWindowTexts.h"
 #include "startup/PreferenceStore.h"
 #include "startup/Startup.h"
+#include "ui/TextFit.h"
 #include "ui/UiServices.h"
 
 #include <array>
@@ -82,6 +83,7 @@ void MainWindow::initialise()
     m_state.model = ReadModelPreference(m_preferences);
     selectListItem(kModelListId, m_state.model - 1);
     applyButtonAvailability();
+    FitTexts(*this);
 }
 
 void MainWindow::recaption()
@@ -114,6 +116,7 @@ void MainWindow::languagePicked()
     fillLanguageList();
     selectListItem(kLanguageListId, entry);
     recaption();
+    FitTexts(*this);
     (void)m_preferences.WriteLanguage(m_state.fileLanguage());
 }
 

@@ -1,12 +1,14 @@
 #include "ui/SettingsDialog.h"
 
 #include "common/ModelCatalogue.h"
+#include "ui/TextFit.h"
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tamb {
 
@@ -24,6 +26,8 @@ void SettingsDialog::initialise()
     setCaptions(m_layout.captions);
     applyHiddenControlChanges();
     mirrorModel();
+    FitTexts(*this);
+    m_listsRefilled = false;
     connectHandlers();
     // Once the dialog is on screen, the model may ask its first question.
     QTimer::singleShot(0, this, [this] { apply(m_settings.opened()); });
@@ -119,6 +123,8 @@ void SettingsDialog::apply(DialogOutcome outcome)
         }
     }
     mirrorModel();
+    if (std::exchange(m_listsRefilled, false))
+        FitTexts(*this);
     if (!focus || !hasControl(*focus))
         return;
     control(*focus)->setFocus(Qt::OtherFocusReason);
@@ -144,6 +150,7 @@ void SettingsDialog::mirrorList(int controlId)
         for (const std::string& item : items)
             appendListItem(controlId, item);
         shown = std::move(items);
+        m_listsRefilled = true;
     }
     const int selected = m_settings.selection(controlId);
     if (selectedListItem(controlId) != selected)

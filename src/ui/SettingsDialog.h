@@ -44,6 +44,7 @@ private:
     const DialogLayout& m_layout;
     SettingsModel& m_settings;
     std::map<int, std::vector<std::string>> m_listItems; // what each list holds now
+    bool m_listsRefilled = false; // since the texts were last fitted
 };
 
 } // namespace tamb

@@ -1,0 +1,350 @@
+#include "ui/TextFit.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace tamb {
+namespace {
+
+// Room left between a grown control and the group around it or the window's edge; between two texts a space of
+// the dialog's font is kept as well, so that neighbouring captions never read as one word.
+constexpr int kGap = 2;
+constexpr double kFontStep = 0.5;
+
+QString Displayed(const QString& caption)
+{
+    // "&" marks the mnemonic and is not drawn; "&&" draws one "&".
+    QString shown = caption;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    shown.remove(QLatin1Char('&'));
+    shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return shown;
+}
+
+bool IsContainer(const QWidget* widget)
+{
+    if (qobject_cast<const QGroupBox*>(widget) != nullptr)
+        return true;
+    // Labels are frames too, but hold text rather than other controls.
+    return qobject_cast<const QFrame*>(widget) != nullptr && qobject_cast<const QLabel*>(widget) == nullptr;
+}
+
+// Whether a wrapping label shows all of `text` within `width` and `height` in `metrics`.
+bool WrapsWithin(const QFontMetrics& metrics, const QString& text, int width, int height)
+{
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, width, std::numeric_limits<int>::max() / 2), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    return needed.width() <= width && needed.height() <= height;
+}
+
+// The widest text a control shows and the width its content has for it; for wrapping texts the width at which
+// all of it fits the lines the control has.
+struct Measure
+{
+    QString text;
+    int needed = 0;
+    int available = 0;
+};
+
+std::optional<Measure> LabelMeasure(const QLabel* label)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || !label->pixmap().isNull())
+        return std::nullopt;
+    const QFontMetrics metrics(label->font());
+    const QRect content = label->contentsRect();
+    const int height = std::max(content.height(), metrics.height());
+    if (!label->wordWrap())
+        return Measure { text, metrics.horizontalAdvance(text), content.width() };
+    if (WrapsWithin(metrics, text, content.width(), height)) {
+        const QRect used = metrics.boundingRect(QRect(0, 0, content.width(), height), Qt::TextWordWrap, text);
+        return Measure { text, used.width(), content.width() };
+    }
+    // The narrowest width at which the wrapped text fits the label's lines; one line at most needs the advance.
+    int low = content.width();
+    int high = std::max(low, metrics.horizontalAdvance(text) + 1);
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (WrapsWithin(metrics, text, middle, height))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return Measure { text, low, content.width() };
+}
+
+std::optional<Measure> ButtonMeasure(const QPushButton* button)
+{
+    const QString text = Displayed(button->text());
+    if (text.isEmpty())
+        return std::nullopt;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    const int available = button->width() - 2 * margin;
+    const QFontMetrics metrics(button->font());
+    // A caption that may wrap needs only its longest word on a line, and its lines in the height.
+    if (WrapsWithin(metrics, text, std::max(available, 1), button->height() - margin)
+        && metrics.horizontalAdvance(text) > available) {
+        return Measure { text, available, available };
+    }
+    return Measure { text, metrics.horizontalAdvance(text), available };
+}
+
+std::optional<Measure> ListMeasure(const QComboBox* list)
+{
+    if (list->count() == 0)
+        return std::nullopt;
+    const QFontMetrics metrics(list->font());
+    Measure widest;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString item = list->itemText(i);
+        const int advance = metrics.horizontalAdvance(item);
+        if (advance > widest.needed || widest.text.isEmpty()) {
+            widest.text = item;
+            widest.needed = advance;
+        }
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    // The style draws the current text a pixel inside its field on either side.
+    widest.available
+        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+    return widest;
+}
+
+std::optional<Measure> GroupMeasure(const QGroupBox* group)
+{
+    const QString title = Displayed(group->title());
+    if (title.isEmpty())
+        return std::nullopt;
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = title;
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+    const QFontMetrics metrics(group->font());
+    return Measure { title, metrics.horizontalAdvance(title), group->width() - 2 * std::max(label.left(), kGap) };
+}
+
+std::optional<Measure> MeasureOf(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return LabelMeasure(label);
+    if (const auto* button = qobject_cast<const QPushButton*>(widget))
+        return ButtonMeasure(button);
+    if (const auto* list = qobject_cast<const QComboBox*>(widget))
+        return ListMeasure(list);
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return GroupMeasure(group);
+    return std::nullopt;
+}
+
+int Overflow(const QWidget* widget)
+{
+    const std::optional<Measure> measure = MeasureOf(widget);
+    return measure ? measure->needed - measure->available : 0;
+}
+
+std::vector<QWidget*> VisibleControls(const QWidget& dialog)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(&dialog) && !child->isWindow())
+            controls.push_back(child);
+    }
+    return controls;
+}
+
+// The space `widget` may grow into: up to the next control on either side that shares its rows, inside the
+// smallest group or frame around it, inside the window.
+struct Room
+{
+    int left = 0;
+    int right = 0;
+};
+
+// The part of a control that it uses: for a label the width its text takes, where its alignment puts it; the
+// whole control otherwise.
+QRect UsedPart(const QWidget* widget)
+{
+    const QRect whole = widget->geometry();
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const std::optional<Measure> measure = label != nullptr ? LabelMeasure(label) : std::nullopt;
+    if (!measure)
+        return whole;
+    const int used = std::min(whole.width(), measure->needed + 2 * label->margin() + 2 * label->frameWidth());
+    const int left = (label->alignment() & Qt::AlignHCenter) != 0 ? whole.left() + (whole.width() - used) / 2
+        : (label->alignment() & Qt::AlignRight) != 0              ? whole.right() + 1 - used
+                                                                  : whole.left();
+    return QRect(left, whole.top(), used, whole.height());
+}
+
+Room FreeRoom(const QWidget& dialog, const QWidget* widget, const std::vector<QWidget*>& controls)
+{
+    const QRect own = widget->geometry();
+    Room room { kGap, dialog.width() - kGap };
+    for (const QWidget* other : controls) {
+        if (other == widget)
+            continue;
+        const QRect theirs = UsedPart(other);
+        if (IsContainer(other) && theirs.contains(own)) {
+            room.left = std::max(room.left, theirs.left() + kGap);
+            room.right = std::min(room.right, theirs.right() - kGap);
+            continue;
+        }
+        if (theirs.bottom() < own.top() || theirs.top() > own.bottom())
+            continue;
+        const int gap = kGap + QFontMetrics(dialog.font()).horizontalAdvance(QLatin1Char(' '));
+        if (theirs.left() > own.left())
+            room.right = std::min(room.right, theirs.left() - gap);
+        if (theirs.right() < own.right())
+            room.left = std::max(room.left, theirs.right() + gap);
+    }
+    return room;
+}
+
+bool IsCentred(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return (label->alignment() & Qt::AlignHCenter) != 0;
+    return qobject_cast<const QPushButton*>(widget) != nullptr;
+}
+
+// Grows `widget` by up to `missing` pixels into its free room: to the right and, where that is not enough, to
+// the left; on both sides alike for centred texts, so that they stay where they were.
+void Grow(const QWidget& dialog, QWidget* widget, int missing, const std::vector<QWidget*>& controls)
+{
+    const Room room = FreeRoom(dialog, widget, controls);
+    QRect rect = widget->geometry();
+    const int spaceRight = std::max(0, room.right - rect.right());
+    const int spaceLeft = std::max(0, rect.left() - room.left);
+    if (!IsCentred(widget)) {
+        const int right = std::min(missing, spaceRight);
+        rect.adjust(-std::min(missing - right, spaceLeft), 0, right, 0);
+    } else {
+        int left = std::min((missing + 1) / 2, spaceLeft);
+        const int right = std::min(missing - left, spaceRight);
+        left = std::min(missing - right, spaceLeft);
+        rect.adjust(-left, 0, right, 0);
+    }
+    widget->setGeometry(rect);
+}
+
+// The rows a wrapping label may take: from the nearest control above it to the nearest below it that share its
+// columns, inside the group or frame around it.
+std::pair<int, int> FreeRows(const QWidget& dialog, const QWidget* widget, const std::vector<QWidget*>& controls)
+{
+    const QRect own = widget->geometry();
+    int top = kGap;
+    int bottom = dialog.height() - kGap;
+    for (const QWidget* other : controls) {
+        if (other == widget)
+            continue;
+        const QRect theirs = UsedPart(other);
+        if (IsContainer(other) && theirs.contains(own)) {
+            top = std::max(top, theirs.top() + kGap);
+            bottom = std::min(bottom, theirs.bottom() - kGap);
+            continue;
+        }
+        if (theirs.right() < own.left() || theirs.left() > own.right())
+            continue;
+        if (theirs.top() >= own.bottom())
+            bottom = std::min(bottom, theirs.top() - kGap);
+        else if (theirs.bottom() <= own.top())
+            top = std::max(top, theirs.bottom() + kGap);
+    }
+    return { top, bottom };
+}
+
+// Gives a wrapping label that is still too narrow the lines it needs at its width, taken alike above and below it
+// from free rows, so that its text stays centred on the row it captions.
+void GrowDown(const QWidget& dialog, QLabel* label, const std::vector<QWidget*>& controls)
+{
+    const QFontMetrics metrics(label->font());
+    const QRect content = label->contentsRect();
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, content.width(), std::numeric_limits<int>::max() / 2), Qt::TextWordWrap, label->text());
+    const int missing = needed.height() - content.height();
+    if (needed.width() > content.width() || missing <= 0)
+        return;
+    const auto [top, bottom] = FreeRows(dialog, label, controls);
+    QRect rect = label->geometry();
+    if (rect.top() - top + bottom - rect.bottom() < missing)
+        return;
+    int above = std::min((missing + 1) / 2, rect.top() - top);
+    const int below = std::min(missing - above, bottom - rect.bottom());
+    above = missing - below;
+    rect.adjust(0, -above, 0, below);
+    label->setGeometry(rect);
+}
+
+void Shrink(QWidget* widget)
+{
+    QFont font = widget->font();
+    while (Overflow(widget) > 0 && font.pointSizeF() - kFontStep >= kSmallestFontPoints) {
+        font.setPointSizeF(font.pointSizeF() - kFontStep);
+        widget->setFont(font);
+    }
+}
+
+void WidenOpenList(QComboBox* list)
+{
+    const std::optional<Measure> measure = ListMeasure(list);
+    if (!measure)
+        return;
+    QAbstractItemView* view = list->view();
+    const int frame = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view->setMinimumWidth(measure->needed + frame + 4 * kGap);
+}
+
+} // namespace
+
+void FitTexts(QWidget& dialog)
+{
+    std::vector<QWidget*> controls = VisibleControls(dialog);
+    // Left to right, so that a control grows into room that the one before it left.
+    std::ranges::sort(controls, [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    for (QWidget* widget : controls) {
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            WidenOpenList(list);
+        const int missing = Overflow(widget);
+        if (missing <= 0)
+            continue;
+        Grow(dialog, widget, missing, controls);
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->wordWrap() && Overflow(label) > 0)
+            GrowDown(dialog, label, controls);
+        if (Overflow(widget) > 0)
+            Shrink(widget);
+    }
+}
+
+std::vector<CutText> FindCutTexts(const QWidget& dialog)
+{
+    std::vector<CutText> cut;
+    for (const QWidget* widget : VisibleControls(dialog)) {
+        const std::optional<Measure> measure = MeasureOf(widget);
+        if (measure && measure->needed > measure->available) {
+            const QString name = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                                : widget->objectName();
+            cut.push_back({ name, measure->text, measure->needed - measure->available });
+        }
+    }
+    return cut;
+}
+
+} // namespace tamb

@@ -1,0 +1,71 @@
+#include "EveryDialog.h"
+#include "i18n/LanguageList.h"
+#include "startup/InMemoryPreferenceStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTest>
+#include <QTextStream>
+
+namespace tamb {
+
+// Writes the main window and the ten setup dialogs in all 15 languages into one folder, with an index page that
+// shows each window's languages side by side, for a person to review. It checks only that the pictures exist.
+class EveryDialogPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesEveryWindowInEveryLanguageWithAnIndex()
+    {
+        const QDir folder(QStringLiteral(TAMB_PICTURE_DIR));
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QString rows;
+        const auto save = [&](QWidget& window, const QString& name, LanguageId language) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const QString file = QStringLiteral("%1-%2.png").arg(name).arg(language, 2, 10, QLatin1Char('0'));
+            QVERIFY(window.grab().save(folder.filePath(file)));
+            rows += QStringLiteral("<td><img src=\"%1\" alt=\"%1\"></td>").arg(file);
+        };
+        const auto header
+            = [&](const QString& name) { rows += QStringLiteral("<tr><th>%1</th>").arg(name.toHtmlEscaped()); };
+
+        header(QStringLiteral("main window"));
+        for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
+            InMemoryPreferenceStore store(0x0409);
+            AppState state;
+            state.language = language;
+            testing::Prepared<MainWindow> window(state, store);
+            save(window, QStringLiteral("main"), language);
+        }
+        rows += QStringLiteral("</tr>\n");
+        for (const testing::DialogOfModel& ten : testing::TenDialogs()) {
+            header(ten.name + QStringLiteral(" (model %1)").arg(ten.model));
+            for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
+                for (auto& [kind, dialog] : testing::SetupDialogsOf(ten.model, language)) {
+                    if (ten.name.startsWith(kind))
+                        save(*dialog, ten.name, language);
+                }
+            }
+            rows += QStringLiteral("</tr>\n");
+        }
+
+        QString languages;
+        for (const std::string_view name : kLanguageNames)
+            languages += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(name.data(), name.size()));
+        QFile index(folder.filePath(QStringLiteral("index.html")));
+        QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QTextStream(&index) << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Every window in every "
+                               "language</title>\n<style>td,th{vertical-align:top;padding:4px}img{max-width:none}"
+                               "</style></head>\n<body><table>\n<tr><th></th>"
+                            << languages << "</tr>\n"
+                            << rows << "</table></body></html>\n";
+    }
+};
+
+} // namespace tamb
+
+QTEST_MAIN(tamb::EveryDialogPictures)
+#include "EveryDialogPictures.moc"
