@@ -89,7 +89,7 @@ inline constexpr auto IntervalUnitOptions = MakeLocalisedTable<2>("IntervalUnitO
     /*  6 */ "Secondes", "Minute",
     /*  7 */ "Sec", "Min",
     /*  8 */ "Sek", "Min",
-    /*  9 */ "Minuta", "Min",
+    /*  9 */ "Sek", "Min",
     /* 10 */ "秒", "分",
     /* 11 */ "Sec", "Min",
     /* 12 */ "Sek.", "Min.",

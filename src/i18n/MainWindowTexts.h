@@ -104,7 +104,7 @@ inline constexpr auto UpdateLinkText = MakeLocalisedTable<1>("UpdateLinkText", {
     /*  4 */ "paina tasta saadaksesi uusimmat paivitykset",
     /*  5 */ "Premere per aggiornare",
     /*  6 */ "Appuyez sur pour mettre à jour",
-    /*  7 */ "Stisknete pro update",
+    /*  7 */ "Kattintson a frissítésekért",
     /*  8 */ "Prenos najnovejše različice",
     /*  9 */ "Stisknete pro update",
     /* 10 */ "押して更新します",
