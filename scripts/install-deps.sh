@@ -7,7 +7,7 @@ packages=(
     cmake g++ make
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
-    fonts-noto-cjk xvfb xauth
+    fonts-noto-cjk qt6-translations-l10n xvfb xauth
     clang-format
     clang libfuzzer-14-dev
 )

@@ -6,8 +6,10 @@
 #include "i18n/LanguageList.h"
 #include "i18n/LocalisedText.h"
 #include "i18n/MainWindowTexts.h"
+#include "i18n/Messages.h"
 #include "startup/PreferenceStore.h"
 #include "startup/Startup.h"
+#include "ui/QtTranslations.h"
 #include "ui/TextFit.h"
 #include "ui/UiServices.h"
 
@@ -64,7 +66,10 @@ MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* p
     on(kCameraSetupButtonId, Notification::Clicked, [this] { setupPressed(SetupButton::Camera); });
     on(kMmsSetupButtonId, Notification::Clicked, [this] { setupPressed(SetupButton::Mms); });
     on(kSmtpSetupButtonId, Notification::Clicked, [this] { setupPressed(SetupButton::Smtp); });
-    on(kUpdateButtonId, Notification::Clicked, [] { OpenUrl(kHomePageUrl); });
+    on(kUpdateButtonId, Notification::Clicked, [this] {
+        if (!OpenUrl(kHomePageUrl))
+            ShowMessage(FormattedMessage(MessageId::DownloadPageNotOpened, m_state.language, kHomePageUrl));
+    });
     on(kAboutCommandId, Notification::SystemMenuCommand, [this] { showAbout(); });
 }
 
@@ -117,6 +122,7 @@ void MainWindow::languagePicked()
     selectListItem(kLanguageListId, entry);
     recaption();
     FitTexts(*this);
+    UseQtTranslations(m_state.language);
     (void)m_preferences.WriteLanguage(m_state.fileLanguage());
 }
 

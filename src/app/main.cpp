@@ -4,6 +4,7 @@
 #include "startup/Startup.h"
 #include "startup/SystemLanguage.h"
 #include "ui/AppIcon.h"
+#include "ui/QtTranslations.h"
 
 #ifdef _WIN32
 #include "startup/RegistryPreferenceStore.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv)
     tamb::FilePreferenceStore preferences(tamb::FilePreferenceStore::DefaultPath(), systemLanguage);
 #endif
     tamb::AppState state = tamb::RunStartup(preferences, systemLanguage);
+    tamb::UseQtTranslations(state.language);
     tamb::RunSetupLoop(state, preferences);
     return 0;
 }

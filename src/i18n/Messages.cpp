@@ -71,6 +71,9 @@ constexpr std::array kMessages {
         "The file %1 already holds settings for this dialog. Load them?" },
     Message {
         MessageId::FileNotLoaded, "FileNotLoaded", "文件 %1 无法载入：%2", "The file %1 could not be loaded: %2" },
+    Message { MessageId::DownloadPageNotOpened, "DownloadPageNotOpened",
+        "无法打开下载页面（找不到浏览器）。其网址是：%1",
+        "The download page could not be opened (no browser was found). Its address is: %1" },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -81,7 +84,7 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::FileNotLoaded) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::DownloadPageNotOpened) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
 

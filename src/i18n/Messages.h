@@ -63,6 +63,8 @@ enum class MessageId
     LoadExistingFile,
     // The file offered (%1 its path) could not be loaded after all (%2 why).
     FileNotLoaded,
+    // The download page (%1 its address) could not be opened: no browser.
+    DownloadPageNotOpened,
 };
 
 struct Message

@@ -3,6 +3,7 @@
 #include "ui/AppIcon.h"
 #include "ui/UiServices.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -372,13 +373,21 @@ void Dialog::notify(int controlId, Notification notification)
 
 void Dialog::addSystemMenuCommand(int commandId, std::string_view label)
 {
-    if (m_firstSystemCommand) {
-        return;
+    // Qt offers no way into the window manager's menu of a dialog, so the command is in the window's own context
+    // menu (a right click on the window), where a desktop user looks for it, and on F1 (keyPressEvent) for the
+    // first command; the label also describes it to assistive tools.
+    auto* action = new QAction(FromUtf8(label), this);
+    if (!m_firstSystemCommand) {
+        m_firstSystemCommand = commandId;
+        action->setShortcut(QKeySequence(Qt::Key_F1));
+        // F1 itself is handled by the window, so that it also works where the shortcut is not delivered.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        setAccessibleDescription(FromUtf8(label) + QStringLiteral(" (F1)"));
     }
-    // Qt offers no way into the window manager's menu of a dialog, so the command is the dialog's F1 key
-    // (keyPressEvent); the label describes it to assistive tools.
-    m_firstSystemCommand = commandId;
-    setAccessibleDescription(FromUtf8(label) + QStringLiteral(" (F1)"));
+    connect(
+        action, &QAction::triggered, this, [this, commandId] { notify(commandId, Notification::SystemMenuCommand); });
+    addAction(action);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void Dialog::setTitle(std::string_view title)

@@ -67,8 +67,8 @@ public:
     // Registers the handler of a notification from a control; one handler per pair, a later one replaces it.
     void on(int controlId, Notification notification, Handler handler);
 
-    // Adds a command to the window's menu. Where the platform gives dialogs no system menu, F1 sends the first
-    // command added. The command arrives as Notification::SystemMenuCommand with the command as identifier.
+    // Adds a command to the window's context menu (a right click on the window); F1 sends the first command added.
+    // The command arrives as Notification::SystemMenuCommand with the command as identifier.
     void addSystemMenuCommand(int commandId, std::string_view label);
 
     // Window.

@@ -38,12 +38,18 @@ public:
         return answer;
     }
 
-    void openUrl(std::string_view url) override { openedUrls.emplace_back(url); }
+    bool openUrl(std::string_view url) override
+    {
+        openedUrls.emplace_back(url);
+        return !browserMissing;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> yesNoAnswers;
     std::vector<std::string> openedUrls;
+    // Addresses cannot be opened, as on a system without a browser.
+    bool browserMissing = false;
     std::vector<std::string> folderQuestions;
     // Answers for the next folder questions; std::nullopt stands for Cancel.
     std::deque<std::optional<std::string>> folderAnswers;

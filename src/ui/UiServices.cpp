@@ -45,9 +45,9 @@ public:
         return QDir::toNativeSeparators(chosen).toStdString();
     }
 
-    void openUrl(std::string_view url) override
+    bool openUrl(std::string_view url) override
     {
-        QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
+        return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
     }
 
 private:
@@ -104,9 +104,9 @@ bool AskYesNo(std::string_view text)
     return CurrentUiServices().askYesNo(text);
 }
 
-void OpenUrl(std::string_view url)
+bool OpenUrl(std::string_view url)
 {
-    CurrentUiServices().openUrl(url);
+    return CurrentUiServices().openUrl(url);
 }
 
 std::string ChooseFolder(std::string_view current)

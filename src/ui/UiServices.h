@@ -26,8 +26,8 @@ public:
     // separators), or nothing when the user cancelled.
     virtual std::optional<std::string> chooseFolder(std::string_view current) = 0;
 
-    // Hands an address to the system's URL handler; failures are ignored.
-    virtual void openUrl(std::string_view url) = 0;
+    // Hands an address to the system's URL handler; false when it could not be opened (no browser).
+    [[nodiscard]] virtual bool openUrl(std::string_view url) = 0;
 };
 
 // The services in use: the Qt ones unless a ScopedUiServices has put others in their place.
@@ -49,7 +49,7 @@ private:
 // Shorthands for the current services.
 void ShowMessage(std::string_view text);
 [[nodiscard]] bool AskYesNo(std::string_view text);
-void OpenUrl(std::string_view url);
+[[nodiscard]] bool OpenUrl(std::string_view url);
 // The folder the user chose, or `current` unchanged when the chooser was cancelled or gave an empty path.
 [[nodiscard]] std::string ChooseFolder(std::string_view current);
 

@@ -7,6 +7,7 @@
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
@@ -66,6 +67,7 @@ private slots:
     void aDialogNotBuiltYetShowsAPlaceholderMessage();
     void cameraSetupOfAGenericModelOpensTheRealCameraDialog();
     void updateButtonOpensTheHomePageAndF1TheAboutBox();
+    void aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress();
 
 private:
     std::unique_ptr<InMemoryPreferenceStore> m_store;
@@ -295,6 +297,32 @@ void MainWindowTest::updateButtonOpensTheHomePageAndF1TheAboutBox()
     });
     QCOMPARE(m_services->openedUrls, std::vector<std::string> { std::string(kHomePageUrl) });
     QCOMPARE(QString::fromStdString(aboutTitle), QStringLiteral("About Setup"));
+}
+
+void MainWindowTest::aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress()
+{
+    MainWindow window(m_state, *m_store);
+    bool aboutShown = false;
+    QTimer aboutCloser;
+    QObject::connect(&aboutCloser, &QTimer::timeout, [&] {
+        auto* about = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (about != nullptr && about != &window) {
+            aboutShown = true;
+            QTest::keyClick(about, Qt::Key_Return);
+        }
+    });
+    aboutCloser.start(5);
+    m_services->browserMissing = true;
+    RunWhile(window, [&] {
+        QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(window.actions().size(), 1);
+        QCOMPARE(window.actions().front()->text(), QStringLiteral("About Setup..."));
+        window.actions().front()->trigger();
+        window.button(kUpdateButtonId)->click();
+    });
+    QVERIFY(aboutShown);
+    QCOMPARE(m_services->messages.size(), std::size_t { 1 });
+    QVERIFY(m_services->messages.front().find(std::string { kHomePageUrl }) != std::string::npos);
 }
 
 } // namespace tamb
