@@ -196,4 +196,17 @@ void CheckScrambledSum(ScrambledFileReading& reading, std::uint16_t bias)
     }
 }
 
+Status HoldsRecords(
+    std::span<const std::uint8_t> bytes, PlainRecords written, std::initializer_list<std::size_t> takenAfresh)
+{
+    const PlainRecords stored = ReadScrambledSettingsFile(bytes).records;
+    for (const std::size_t offset : takenAfresh)
+        written[0][offset] = stored[0][offset];
+    for (std::size_t k = 0; k < written.size(); ++k) {
+        if (written[k] != stored[k])
+            return Status::failure("record " + std::to_string(k) + " is not what the dialog of this model writes");
+    }
+    return Status::success();
+}
+
 } // namespace tamb

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,5 +69,10 @@ struct ScrambledFileReading
 
 // Adds a problem to `reading` unless its stored sum equals its CRC plus `bias`.
 void CheckScrambledSum(ScrambledFileReading& reading, std::uint16_t bias);
+
+// Whether the final file `bytes` holds `written`, the records a dialog would write, apart from the header bytes at
+// `takenAfresh` (those Generate takes from the main window). The failure names the first record that differs.
+[[nodiscard]] Status HoldsRecords(
+    std::span<const std::uint8_t> bytes, PlainRecords written, std::initializer_list<std::size_t> takenAfresh);
 
 } // namespace tamb
