@@ -13,11 +13,8 @@ Status WriteMenuFile(std::string_view folder, const CameraSettingsRecord& record
         return Status::failure("Cannot write menu.dat: no folder was chosen");
     }
     const auto path = FileInFolder(folder, kMenuFileName);
-    const auto written = WriteFileAtomically(PathFromUtf8(path), record, FileAccess::Everyone, faults);
-    if (!written.ok()) {
-        return Status::failure("Cannot write " + path + ": " + written.reason());
-    }
-    return written;
+    return WriteFileAtomically(PathFromUtf8(path), record, FileAccess::Everyone, faults)
+        .prefixed("Cannot write " + path + ": ");
 }
 
 } // namespace tamb

@@ -8,6 +8,7 @@
 #include "i18n/CountryTexts.h"
 #include "i18n/MmsTexts.h"
 #include "i18n/RemoteHourList.h"
+#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <array>
@@ -596,11 +597,7 @@ DialogOutcome MmsSettingsModel::generate()
         return outcome;
     }
     const Status written = m_environment.writeSetupFile(m_folder, settings);
-    if (written.ok())
-        outcome.add(DialogMessage::of(MessageId::MmsFileGenerated));
-    else
-        outcome.add(
-            DialogMessage::of(MessageId::FileNotWritten, FileInFolder(m_folder, kSetupFileName), written.reason()));
+    outcome.add(FileWriteMessage(m_folder, kSetupFileName, written, MessageId::MmsFileGenerated));
     return outcome;
 }
 

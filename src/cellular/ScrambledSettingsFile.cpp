@@ -2,6 +2,7 @@
 
 #include "common/Crc16.h"
 #include "common/Paths.h"
+#include "common/WriteErrorKind.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,11 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string errnoText()
-{
-    return std::generic_category().message(errno);
-}
-
 std::string quoted(const fs::path& path)
 {
     return "\"" + Utf8FromPath(path) + "\"";
@@ -28,8 +24,11 @@ std::string quoted(const fs::path& path)
 // Takes the working file: creates it exclusively, for its owner alone, and holds it locked. A working file left
 // by a killed run (or any link planted under its name) is removed first; one that a running write holds is waited
 // for, so that two writes into one folder follow each other instead of sharing the file.
-Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, OwnedFile& file)
+Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, const WriteFaults& faults, OwnedFile& file)
 {
+    if (const auto injected = faults.errorAt(WriteStep::CreateFile)) {
+        return WriteErrorStatus("cannot create the working file " + quoted(path) + ": ", injected, path.parent_path());
+    }
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         std::error_code error;
@@ -38,7 +37,7 @@ Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, Own
             return Status::success();
         }
         if (error != std::errc::file_exists) {
-            return Status::failure("cannot create the working file " + quoted(path) + ": " + error.message());
+            return WriteErrorStatus("cannot create the working file " + quoted(path) + ": ", error, path.parent_path());
         }
         switch (RemoveAbandonedFile(path, error)) {
         case Removal::Removed:
@@ -58,6 +57,10 @@ Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, Own
 
 Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const WriteFaults& faults)
 {
+    const auto context = "cannot write the working file " + quoted(file.path()) + ": ";
+    if (const auto injected = faults.errorAt(WriteStep::WriteBytes)) {
+        return WriteErrorStatus(context, injected, file.path().parent_path());
+    }
     std::size_t written = 0;
     for (const auto& record : records) {
         auto count = record.size();
@@ -67,8 +70,8 @@ Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const Writ
         const bool ok = file.write(std::span { record }.first(count));
         written += count;
         if (!ok || count != record.size()) {
-            const auto reason = ok ? std::generic_category().message(ENOSPC) : errnoText();
-            return Status::failure("cannot write the working file " + quoted(file.path()) + ": " + reason);
+            const std::error_code error { ok ? ENOSPC : errno, std::generic_category() };
+            return WriteErrorStatus(context, error, file.path().parent_path());
         }
     }
     return Status::success();
@@ -103,7 +106,7 @@ Status writeFinalFile(OwnedFile& workingFile, const fs::path& finalPath, std::ui
     }
     const auto bytes = BuildScrambledSettingsBytes(records, bias);
     if (auto written = WriteFileAtomically(finalPath, bytes, FileAccess::OwnerOnly, faults); !written.ok()) {
-        return Status::failure("cannot write " + quoted(finalPath) + ": " + written.reason());
+        return written.prefixed("cannot write " + quoted(finalPath) + ": ");
     }
     return Status::success();
 }
@@ -130,13 +133,15 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
     const auto folderPath = PathFromUtf8(folder);
     std::error_code error;
     if (!fs::is_directory(folderPath, error)) {
-        return Status::failure("the folder " + quoted(folderPath) + " does not exist or is not a folder");
+        return Status::failure(
+            "the folder " + quoted(folderPath) + " does not exist or is not a folder", FailureKind::Missing);
     }
     const auto workingPath = PathFromUtf8(FileInFolder(folder, kWorkingFileName));
     const auto finalPath = PathFromUtf8(FileInFolder(folder, finalName));
 
     OwnedFile workingFile;
-    if (auto taken = takeWorkingFile(workingPath, faults.workingFileWait, workingFile); !taken.ok()) {
+    if (auto taken = takeWorkingFile(workingPath, faults.workingFileWait, faults.workingFile, workingFile);
+        !taken.ok()) {
         return taken;
     }
     auto status = writeWorkingFile(workingFile, records, faults.workingFile);
@@ -151,7 +156,7 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
     }
     auto removed = removeWorkingFile(workingFile);
     if (!removed.ok()) {
-        return status.ok() ? removed : Status::failure(status.reason() + "; " + removed.reason());
+        return status.ok() ? removed : Status::failure(status.reason() + "; " + removed.reason(), status.kind());
     }
     return status;
 }

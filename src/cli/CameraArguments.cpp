@@ -6,6 +6,7 @@
 #include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
+#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <string>
@@ -33,7 +34,7 @@ int ReportCameraWrite(std::string_view command, std::string_view done, const Par
     const DialogOutcome& outcome, MessageId success, std::ostream& out, std::ostream& err)
 {
     const DialogMessage& result = outcome.messages.back();
-    if (result.id == MessageId::FileNotWritten) {
+    if (IsFileWriteFailure(result.id)) {
         err << kProgramName << ' ' << command << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }

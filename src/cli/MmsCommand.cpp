@@ -6,6 +6,7 @@
 #include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
+#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <array>
@@ -61,7 +62,7 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
     (void)dialog.folderChosen(*arguments.out);
     const DialogOutcome outcome = dialog.clicked(kGenerateButtonId);
     const DialogMessage& result = outcome.messages.back();
-    if (result.id == MessageId::FileNotWritten) {
+    if (IsFileWriteFailure(result.id)) {
         err << kProgramName << ' ' << kName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }

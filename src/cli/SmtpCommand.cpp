@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/SettingsKeys.h"
 #include "common/Paths.h"
+#include "model/FileWriteMessage.h"
 #include "smtp/SmtpAssignments.h"
 #include "smtp/SmtpFile.h"
 #include "smtp/SmtpFileLoad.h"
@@ -38,7 +39,7 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
     (void)settings.folderChosen(folder);
     const DialogOutcome outcome = settings.generate();
     const DialogMessage& result = outcome.messages.back();
-    if (result.id == MessageId::FileNotWritten) {
+    if (IsFileWriteFailure(result.id)) {
         err << kProgramName << ' ' << kName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }

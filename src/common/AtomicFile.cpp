@@ -1,5 +1,8 @@
 #include "common/AtomicFile.h"
 
+#include "common/SmallFile.h"
+#include "common/WriteErrorKind.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -22,9 +25,9 @@ constexpr std::size_t kTemporaryDigits = 6;
 // Names are drawn from a million; a hundred taken in a row means something else is wrong.
 constexpr std::uint32_t kNameAttempts = 100;
 
-std::string describeErrno(int error)
+std::error_code errnoCode(int error)
 {
-    return std::generic_category().message(error);
+    return { error, std::generic_category() };
 }
 
 fs::path folderOf(const fs::path& target)
@@ -63,6 +66,9 @@ std::uint32_t randomTemporaryNumber()
 
 Status createTemporary(const fs::path& target, FileAccess access, const WriteFaults& faults, OwnedFile& file)
 {
+    if (const auto injected = faults.errorAt(WriteStep::CreateFile)) {
+        return WriteErrorStatus("", injected, folderOf(target));
+    }
     const auto first = faults.firstTemporaryNumber.value_or(randomTemporaryNumber());
     for (std::uint32_t attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::error_code error;
@@ -71,7 +77,7 @@ Status createTemporary(const fs::path& target, FileAccess access, const WriteFau
             return Status::success();
         }
         if (error != std::errc::file_exists) {
-            return Status::failure(error.message());
+            return WriteErrorStatus("", error, folderOf(target));
         }
     }
     return Status::failure("no free name for a temporary file beside it");
@@ -79,18 +85,22 @@ Status createTemporary(const fs::path& target, FileAccess access, const WriteFau
 
 Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
 {
+    const auto folder = folderOf(file.path());
+    if (const auto injected = faults.errorAt(WriteStep::WriteBytes)) {
+        return WriteErrorStatus("", injected, folder);
+    }
     auto count = bytes.size();
     if (faults.failAfterBytes && *faults.failAfterBytes < count) {
         count = *faults.failAfterBytes;
     }
     if (!file.write(bytes.first(count))) {
-        return Status::failure(describeErrno(errno));
+        return WriteErrorStatus("", errnoCode(errno), folder);
     }
     if (count != bytes.size()) {
-        return Status::failure(describeErrno(ENOSPC));
+        return WriteErrorStatus("", errnoCode(ENOSPC), folder);
     }
     if (!file.flush()) {
-        return Status::failure(describeErrno(errno));
+        return WriteErrorStatus("", errnoCode(errno), folder);
     }
     return Status::success();
 }
@@ -99,7 +109,7 @@ Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const Writ
 Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
 {
     if (faults.failFolderFlush) {
-        return Status::failure(describeErrno(EIO));
+        return WriteErrorStatus("", errnoCode(EIO), folder);
     }
 #ifdef _WIN32
     // Windows lets no ordinary program flush a folder; the file system commits the rename itself.
@@ -107,13 +117,13 @@ Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& f
 #else
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
-        return Status::failure(describeErrno(errno));
+        return WriteErrorStatus("", errnoCode(errno), folder);
     }
     // Some file systems cannot flush a folder and say so; there is nothing more to do on them.
     const bool flushed = ::fsync(descriptor) == 0 || errno == EINVAL || errno == EOPNOTSUPP;
     const int error = errno;
     ::close(descriptor);
-    return flushed ? Status::success() : Status::failure(describeErrno(error));
+    return flushed ? Status::success() : WriteErrorStatus("", errnoCode(error), folder);
 #endif
 }
 
@@ -130,6 +140,31 @@ void removeAbandonedTemporaries(const fs::path& target)
     }
 }
 
+// Reads `target` back and compares it with `bytes`. A card can take the bytes and still return others, so a file
+// that does not read back the same is removed rather than left to pass for a good one.
+Status verifyWritten(const fs::path& target, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+{
+    auto readBack = ReadSmallRegularFile(target, bytes.size());
+    if (readBack && faults.corruptReadBackAt && *faults.corruptReadBackAt < readBack->size()) {
+        auto& corrupted = (*readBack)[*faults.corruptReadBackAt];
+        corrupted = static_cast<char>(~corrupted);
+    }
+    const bool same = readBack
+        && std::equal(readBack->begin(), readBack->end(), bytes.begin(), bytes.end(),
+            [](char read, std::uint8_t written) { return static_cast<std::uint8_t>(read) == written; });
+    if (same) {
+        return Status::success();
+    }
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    if (!fs::is_directory(folderOf(target), ignored)) {
+        return Status::failure("the card or folder went away while the file was read back", FailureKind::Missing);
+    }
+    return Status::failure(readBack ? "the file read back holds other bytes than were written; it was removed"
+                                    : "the file could not be read back to check it; it was removed",
+        FailureKind::ReadBackDiffers);
+}
+
 } // namespace
 
 Status WriteFileAtomically(
@@ -144,25 +179,29 @@ Status WriteFileAtomically(
 #ifdef _WIN32
     // Windows renames no file that is still open.
     if (!file.close() && written.ok()) {
-        written = Status::failure(describeErrno(errno));
+        written = WriteErrorStatus("", errnoCode(errno), folderOf(target));
     }
 #endif
     if (written.ok()) {
-        std::error_code error;
-        fs::rename(file.path(), target, error);
+        std::error_code error = faults.errorAt(WriteStep::Rename);
+        if (!error) {
+            fs::rename(file.path(), target, error);
+        }
         if (!error) {
             const auto flushed = flushFolder(folderOf(target), faults);
+            // The file's bytes are on the medium by now; forgetting the system's copy makes the check read them
+            // from there.
+            file.dropCachedPages();
             static_cast<void>(file.close());
             removeAbandonedTemporaries(target);
             if (!flushed.ok()) {
-                return Status::failure(
+                return flushed.prefixed(
                     "the new file is in place, but the folder could not be flushed to the medium, so it may not "
-                    "survive removing the card now: "
-                    + flushed.reason());
+                    "survive removing the card now: ");
             }
-            return written;
+            return verifyWritten(target, bytes, faults);
         }
-        written = Status::failure(error.message());
+        written = WriteErrorStatus("", error, folderOf(target));
     }
     static_cast<void>(file.remove());
     return written;

@@ -187,6 +187,13 @@ bool OwnedFile::flush()
 #endif
 }
 
+void OwnedFile::dropCachedPages()
+{
+#ifdef __linux__
+    static_cast<void>(::posix_fadvise(m_descriptor, 0, 0, POSIX_FADV_DONTNEED));
+#endif
+}
+
 void OwnedFile::copyPermissionsFrom([[maybe_unused]] const std::filesystem::path& other)
 {
 #ifndef _WIN32

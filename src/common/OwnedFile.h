@@ -42,6 +42,9 @@ public:
     [[nodiscard]] bool readAt(std::size_t offset, std::span<std::uint8_t> bytes);
     // Pushes the written bytes to the medium; false with errno set on failure.
     [[nodiscard]] bool flush();
+    // Asks the system to forget its cached copy of the file's flushed bytes, so that the next read of the file
+    // comes from the medium. Best effort: a system without the request keeps its copy.
+    void dropCachedPages();
     // Gives the file the permission bits of the regular file `other`, when there is one. Best effort: file
     // systems without modes refuse it, and then the mode chosen at creation stays.
     void copyPermissionsFrom(const std::filesystem::path& other);

@@ -1,7 +1,7 @@
 #include "dialogs/CameraDialog.h"
 
 #include "camera/MenuFile.h"
-#include "common/Paths.h"
+#include "dialogs/CardFolder.h"
 
 namespace tamb {
 
@@ -17,7 +17,7 @@ CameraEnvironment DesktopCameraEnvironment(const AppState& state)
     CameraEnvironment environment;
     environment.app = state;
     environment.localTime = [] { return ReadLocalClock(); };
-    environment.startFolder = DefaultOutputFolder();
+    environment.startFolder = CardStartFolder();
     environment.writeMenuFile
         = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     environment.offerToLoad = true;

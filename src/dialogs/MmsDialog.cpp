@@ -2,6 +2,7 @@
 
 #include "cellular/SetupFile.h"
 #include "common/Paths.h"
+#include "dialogs/CardFolder.h"
 
 namespace tamb {
 
@@ -15,7 +16,7 @@ MmsEnvironment DesktopMmsEnvironment(const AppState& state)
 {
     MmsEnvironment environment {
         .app = state,
-        .startFolder = DefaultOutputFolder(),
+        .startFolder = CardStartFolder(),
         .codePage = OemCodePage::forSystem(),
         .writeSetupFile = {},
         .folderLimit = kFolderTextLimit,

@@ -1,6 +1,6 @@
 #include "dialogs/SmtpDialog.h"
 
-#include "common/Paths.h"
+#include "dialogs/CardFolder.h"
 
 #include <utility>
 
@@ -16,7 +16,7 @@ SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)
 {
     SmtpEnvironment environment;
     environment.app = state;
-    environment.startFolder = DefaultOutputFolder();
+    environment.startFolder = CardStartFolder();
     environment.codePage = OemCodePage::forSystem();
     environment.offerToLoad = true;
     return environment;

@@ -1,5 +1,6 @@
 #include "i18n/Messages.h"
 
+#include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
 
 #include <array>
@@ -18,8 +19,11 @@ constexpr std::array kMessages {
         "Camera menu factory settings file has been generated" },
     Message { MessageId::Q400FactoryFileGenerated, "Q400FactoryFileGenerated", "相机菜单出厂设置文件已经生成",
         "Camera menu factory settings file has been generated" },
-    Message {
-        MessageId::FileNotWritten, "FileNotWritten", "文件 %1 无法写入：%2", "The file %1 could not be written: %2" },
+    Message { MessageId::FileNotWritten, FileNotWrittenText },
+    Message { MessageId::CardWriteProtected, CardWriteProtectedText },
+    Message { MessageId::CardFull, CardFullText },
+    Message { MessageId::CardMissing, CardMissingText },
+    Message { MessageId::CardReadBackDiffers, CardReadBackDiffersText },
     Message { MessageId::SmtpTextNotStorable, "SmtpTextNotStorable", "相机无法保存此文本（含有不支持的字符或太长）",
         "The camera cannot store this text (a character it does not know, or too long)" },
     Message { MessageId::IntegerOutOfRange, "IntegerOutOfRange", "请输入一个介于%1和%2之间的值!",
@@ -103,6 +107,9 @@ const Message& CatalogueEntry(MessageId id)
 std::string_view MessageText(MessageId id, LanguageId language)
 {
     const Message& message = CatalogueEntry(id);
+    if (message.translations != nullptr) {
+        return message.translations->text(language, 0);
+    }
     return UiText(message.chinese, message.english, language);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AppState.h"
+#include "i18n/LocalisedTable.h"
 
 #include <array>
 #include <concepts>
@@ -21,6 +22,13 @@ enum class MessageId
     Q400FactoryFileGenerated,
     // A final file could not be written (%1 its path, %2 the reason); the previous file is kept.
     FileNotWritten,
+    // A final file (%1 its path) could not be written because the card is locked, full or gone; the previous
+    // file is kept.
+    CardWriteProtected,
+    CardFull,
+    CardMissing,
+    // A final file (%1 its path) read back otherwise than it was written, and was removed.
+    CardReadBackDiffers,
     // A text of a cellular settings file that the camera cannot store: a character its code page lacks, or too
     // many bytes for the record.
     SmtpTextNotStorable,
@@ -67,12 +75,35 @@ enum class MessageId
     DownloadPageNotOpened,
 };
 
+// A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;
+// a message built from a table has a text of its own in each of the 15 languages.
 struct Message
 {
+    constexpr Message(
+        MessageId messageId, std::string_view messageName, std::string_view chineseText, std::string_view englishText)
+        : id(messageId)
+        , name(messageName)
+        , chinese(chineseText)
+        , english(englishText)
+    {
+    }
+
+    // The message named and worded by `table`, one text per language.
+    constexpr Message(MessageId messageId, const LocalisedTable<1>& table)
+        : id(messageId)
+        , name(table.name)
+        , chinese(table.text(kChinese, 0))
+        , english(table.text(kEnglish, 0))
+        , translations(&table)
+    {
+    }
+
     MessageId id;
     std::string_view name;
     std::string_view chinese;
     std::string_view english;
+    // The texts of every language, or nullptr for a message in Chinese and English only.
+    const LocalisedTable<1>* translations = nullptr;
 };
 
 // The whole catalogue in MessageId order.
@@ -81,7 +112,8 @@ struct Message
 // The catalogue row of `id`.
 [[nodiscard]] const Message& CatalogueEntry(MessageId id);
 
-// The message's pattern for `language`: Chinese for Chinese, English for every other language.
+// The message's pattern for `language`: its own text in that language when it has one per language, otherwise
+// Chinese for Chinese and English for every other language.
 [[nodiscard]] std::string_view MessageText(MessageId id, LanguageId language);
 
 // The message's pattern for the language on screen.

@@ -1,6 +1,7 @@
 #include "ui/UiServices.h"
 
 #include "ui/AppIcon.h"
+#include "ui/MountedVolumes.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -37,12 +38,14 @@ public:
 
     std::optional<std::string> chooseFolder(std::string_view current) override
     {
-        const QString chosen = QFileDialog::getExistingDirectory(
-            nullptr, QString(), QString::fromUtf8(current.data(), static_cast<qsizetype>(current.size())));
-        if (chosen.isEmpty()) {
+        QFileDialog dialog(nullptr, QString(), FromUtf8(current));
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        dialog.setSidebarUrls(WithRemovableVolumes(dialog.sidebarUrls()));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
-        return QDir::toNativeSeparators(chosen).toStdString();
+        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
     }
 
     bool openUrl(std::string_view url) override
@@ -51,6 +54,19 @@ public:
     }
 
 private:
+    // The chooser's own places, then the root of every removable volume, so that a card is one click away.
+    // (A native chooser shows the system's places instead; it lists the volumes itself.)
+    static QList<QUrl> WithRemovableVolumes(QList<QUrl> places)
+    {
+        for (const Volume& volume : MountedVolumes({})) {
+            const QUrl root = QUrl::fromLocalFile(FromUtf8(volume.root));
+            if (volume.removable && !places.contains(root)) {
+                places.append(root);
+            }
+        }
+        return places;
+    }
+
     static QString FromUtf8(std::string_view text)
     {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

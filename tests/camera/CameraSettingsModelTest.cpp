@@ -293,7 +293,10 @@ TEST_F(CameraModelTest, GenerateReportsSuccessOnlyAfterACompleteWrite)
 
     CameraEnvironment failing = environment(1);
     failing.writeMenuFile = [](std::string_view folder, const CameraSettingsRecord& record) {
-        return WriteMenuFile(folder, record, WriteFaults { .failAfterBytes = 20 });
+        // An error without a plain meaning keeps the system's reason.
+        const InjectedWriteError ioError { .step = WriteStep::WriteBytes,
+            .error = std::make_error_code(std::errc::io_error) };
+        return WriteMenuFile(folder, record, WriteFaults { .systemError = ioError });
     };
     CameraSettingsModel cardPulled(CameraFamily::Generic, failing);
     (void)cardPulled.changeNumber(N::VideoLength, "30");
@@ -315,7 +318,7 @@ TEST_F(CameraModelTest, MissingFolderIsReportedWithItsPath)
     (void)model.chooseFolder(missing);
     for (const DialogOutcome& outcome : { model.generate(), model.restoreDefaults() }) {
         ASSERT_EQ(outcome.messages.size(), 1U);
-        EXPECT_EQ(outcome.messages.back().id, MessageId::FileNotWritten);
+        EXPECT_EQ(outcome.messages.back().id, MessageId::CardMissing);
         EXPECT_EQ(outcome.messages.back().arguments.front(), FileInFolder(missing, "menu.dat"));
     }
 }

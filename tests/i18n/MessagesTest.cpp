@@ -82,5 +82,40 @@ TEST(MessagesTest, EveryMessageHasBothTextsAndAUniqueName)
     }
 }
 
+// The placeholders %1..%9 that `text` uses, as a set of digits.
+std::set<char> PlaceholdersOf(std::string_view text)
+{
+    std::set<char> found;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
+            found.insert(text[i + 1]);
+    }
+    return found;
+}
+
+TEST(MessagesTest, AMessageOfEveryLanguageHasItsOwnTextWithTheSamePlaceholders)
+{
+    for (const MessageId id : { MessageId::FileNotWritten, MessageId::CardWriteProtected, MessageId::CardFull,
+             MessageId::CardMissing, MessageId::CardReadBackDiffers })
+        EXPECT_NE(CatalogueEntry(id).translations, nullptr) << CatalogueEntry(id).name;
+    for (const Message& message : AllMessages()) {
+        if (message.translations == nullptr)
+            continue;
+        const auto english = MessageText(message.id, kEnglish);
+        EXPECT_EQ(message.english, english) << message.name;
+        EXPECT_EQ(message.chinese, MessageText(message.id, kChinese)) << message.name;
+        std::set<std::string_view> texts;
+        for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
+            const auto text = MessageText(message.id, language);
+            EXPECT_EQ(PlaceholdersOf(text), PlaceholdersOf(english)) << message.name << " in language " << language;
+            texts.insert(text);
+        }
+        EXPECT_EQ(texts.size(), static_cast<std::size_t>(kLastLanguage)) << message.name << ": a text is repeated";
+    }
+    EXPECT_EQ(FormattedMessage(MessageId::CardFull, 13, "E:\\menu.dat"),
+        "E:\\menu.dat dosyası yazılamadı: kart dolu. Karttan bazı fotoğraf veya videoları silin ya da başka bir kart "
+        "kullanın ve tekrar deneyin.");
+}
+
 } // namespace
 } // namespace tamb

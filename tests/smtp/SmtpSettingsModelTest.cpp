@@ -5,6 +5,7 @@
 #include "smtp/SmtpFile.h"
 #include "support/TempFolder.h"
 
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -410,7 +411,7 @@ TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFil
     FillSender(broken);
     const DialogOutcome outcome = broken.generate();
     ASSERT_EQ(outcome.messages.size(), 1U);
-    EXPECT_EQ(outcome.messages.front().id, MessageId::FileNotWritten);
+    EXPECT_EQ(outcome.messages.front().id, MessageId::CardFull); // the write stopped as on a full card
     EXPECT_EQ(folder.read("smtp.dat"), (std::vector<std::uint8_t> { 1, 2, 3 }));
     EXPECT_EQ(folder.names(), std::vector<std::string> { "smtp.dat" }) << "no working file stays";
 }
@@ -426,6 +427,85 @@ TEST(SmtpSettingsModelTest, TheFolderChooserAnswerIsShownAndACancelKeepsTheFolde
     (void)model->folderChosen("");
     EXPECT_EQ(model->editText(kSmtpFolderEditId), "C:\\");
 }
+
+// A fault the card meets while Generate writes smtp.dat (through the working file), and what the owner reads.
+struct SmtpCardFaultCase
+{
+    const char* name;
+    ScrambledFileFaults faults;
+    MessageId expected;
+    std::string russian; // a part of the Russian message
+};
+
+void PrintTo(const SmtpCardFaultCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+ScrambledFileFaults WorkingFileError(WriteStep step, int error)
+{
+    ScrambledFileFaults faults;
+    faults.workingFile.systemError = InjectedWriteError { .step = step, .error = { error, std::generic_category() } };
+    return faults;
+}
+
+ScrambledFileFaults FinalFileFaults(WriteFaults finalFile)
+{
+    ScrambledFileFaults faults;
+    faults.finalFile = finalFile;
+    return faults;
+}
+
+class SmtpWriteFailureTest : public ::testing::TestWithParam<SmtpCardFaultCase>
+{
+};
+
+TEST_P(SmtpWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCardAndNoPlainSettingsStay)
+{
+    const testing::TempFolder folder;
+    folder.write("smtp.dat", { 1, 2, 3 });
+    SmtpEnvironment environment;
+    environment.app.language = 15;
+    environment.app.model = 3;
+    environment.startFolder = folder.text();
+    environment.codePage = OemCodePage { 850 };
+    environment.faults = GetParam().faults;
+    SmtpSettingsModel model(SmtpFamily::q200, environment);
+    FillSender(model);
+
+    const DialogOutcome outcome = model.generate();
+
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages.front().id, GetParam().expected);
+    const std::string russian = outcome.messages.front().text(environment.app.language);
+    EXPECT_NE(russian.find(GetParam().russian), std::string::npos) << russian;
+    EXPECT_NE(russian.find(folder.text()), std::string::npos) << russian;
+    const bool removed = GetParam().expected == MessageId::CardReadBackDiffers;
+    EXPECT_EQ(folder.names(), removed ? std::vector<std::string> {} : std::vector<std::string> { "smtp.dat" });
+    if (!removed) {
+        EXPECT_EQ(folder.read("smtp.dat"), (std::vector<std::uint8_t> { 1, 2, 3 }));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CardFaults, SmtpWriteFailureTest,
+    ::testing::Values(SmtpCardFaultCase { .name = "LockSwitchOn",
+                          .faults = WorkingFileError(WriteStep::CreateFile, EROFS),
+                          .expected = MessageId::CardWriteProtected,
+                          .russian = "карта защищена от записи" },
+        SmtpCardFaultCase { .name = "FullBeforeTheWorkingFileIsComplete",
+            .faults = WorkingFileError(WriteStep::WriteBytes, ENOSPC),
+            .expected = MessageId::CardFull,
+            .russian = "карта заполнена" },
+        SmtpCardFaultCase { .name = "CardPulledBeforeTheRename",
+            .faults = FinalFileFaults(WriteFaults { .systemError
+                = InjectedWriteError { .step = WriteStep::Rename, .error = { ENXIO, std::generic_category() } } }),
+            .expected = MessageId::CardMissing,
+            .russian = "карта или её папка больше недоступна" },
+        SmtpCardFaultCase { .name = "FlakyCard",
+            .faults = FinalFileFaults(WriteFaults { .corruptReadBackAt = 700 }),
+            .expected = MessageId::CardReadBackDiffers,
+            .russian = "попробуйте другую карту" }),
+    [](const auto& row) { return std::string { row.param.name }; });
 
 TEST(SmtpSettingsModelTest, FamiliesFollowTheModel)
 {

@@ -1,0 +1,108 @@
+#include "common/AtomicFile.h"
+#include "support/TempFolder.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tamb {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* KindName(FailureKind kind)
+{
+    switch (kind) {
+    case FailureKind::Other:
+        return "Other";
+    case FailureKind::WriteProtected:
+        return "WriteProtected";
+    case FailureKind::Full:
+        return "Full";
+    case FailureKind::Missing:
+        return "Missing";
+    case FailureKind::ReadBackDiffers:
+        return "ReadBackDiffers";
+    }
+    return "?";
+}
+
+// A write that meets a fault, and the kind of failure it must report.
+struct FaultCase
+{
+    const char* name;
+    WriteFaults faults;
+    FailureKind expected;
+};
+
+void PrintTo(const FaultCase& row, std::ostream* out)
+{
+    *out << row.name << " -> " << KindName(row.expected);
+}
+
+WriteFaults ErrorAt(WriteStep step, int error)
+{
+    return WriteFaults { .systemError
+        = InjectedWriteError { .step = step, .error = { error, std::generic_category() } } };
+}
+
+class WriteFailureKindTest : public ::testing::TestWithParam<FaultCase>
+{
+protected:
+    testing::TempFolder m_folder;
+};
+
+TEST_P(WriteFailureKindTest, TheFailureSaysWhatKindItIsAndKeepsThePreviousFile)
+{
+    const auto target = m_folder.file("menu.dat");
+    const std::vector<std::uint8_t> previous { 4, 4, 4 };
+    ASSERT_TRUE(WriteFileAtomically(target, previous, FileAccess::Everyone).ok());
+
+    const auto status
+        = WriteFileAtomically(target, std::vector<std::uint8_t>(30, 1), FileAccess::Everyone, GetParam().faults);
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(KindName(status.kind()), std::string { KindName(GetParam().expected) }) << status.reason();
+    EXPECT_FALSE(status.reason().empty());
+    EXPECT_EQ(m_folder.read("menu.dat"), previous);
+    EXPECT_EQ(m_folder.names(), std::vector<std::string> { "menu.dat" }) << "no temporary file stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, WriteFailureKindTest,
+    ::testing::Values(
+        FaultCase { "LockedCardRefusesTheFile", ErrorAt(WriteStep::CreateFile, EROFS), FailureKind::WriteProtected },
+        FaultCase { "FullCardRefusesTheBytes", ErrorAt(WriteStep::WriteBytes, ENOSPC), FailureKind::Full },
+        FaultCase { "QuotaExhausted", ErrorAt(WriteStep::WriteBytes, EDQUOT), FailureKind::Full },
+        FaultCase { "WriteStopsPartWay", WriteFaults { .failAfterBytes = 10 }, FailureKind::Full },
+        FaultCase { "CardPulledBeforeTheRename", ErrorAt(WriteStep::Rename, ENODEV), FailureKind::Missing },
+        FaultCase { "ReaderGone", ErrorAt(WriteStep::WriteBytes, ENXIO), FailureKind::Missing },
+        FaultCase { "InputOutputErrorOnACardStillThere", ErrorAt(WriteStep::WriteBytes, EIO), FailureKind::Other },
+        FaultCase { "RefusalOnAWritableVolume", ErrorAt(WriteStep::CreateFile, EACCES), FailureKind::Other }),
+    [](const auto& row) { return std::string { row.param.name }; });
+
+TEST(WriteFailureKindTest, AFileThatReadsBackOtherwiseIsRemovedAndReported)
+{
+    const testing::TempFolder folder;
+    const auto target = folder.file("setup.dat");
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(5, 4), FileAccess::OwnerOnly).ok());
+
+    const auto status = WriteFileAtomically(
+        target, std::vector<std::uint8_t>(720, 1), FileAccess::OwnerOnly, WriteFaults { .corruptReadBackAt = 719 });
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.kind(), FailureKind::ReadBackDiffers) << status.reason();
+    EXPECT_TRUE(folder.names().empty()) << "a file that does not hold what was written does not pass for good";
+}
+
+TEST(WriteFailureKindTest, AFolderThatIsGoneIsMissing)
+{
+    const testing::TempFolder folder;
+    const auto status = WriteFileAtomically(
+        folder.path() / "card" / "menu.dat", std::vector<std::uint8_t>(3, 1), FileAccess::Everyone);
+    EXPECT_EQ(status.kind(), FailureKind::Missing) << status.reason();
+}
+
+} // namespace
+} // namespace tamb
