@@ -131,15 +131,6 @@ TEST_P(FactoryRecordTest, WritesWhatDefaultOfTheModelsDialogWrites)
 INSTANTIATE_TEST_SUITE_P(EveryModel, FactoryRecordTest, ::testing::Range(1, kModelCount + 1),
     [](const auto& row) { return "Model" + std::to_string(row.param); });
 
-TEST(FactoryCommandTest, AFolderThatIsNotThereFailsInPlainWords)
-{
-    const CliSandbox sandbox;
-    const auto result = sandbox.run({ "factory", "--model", "14", "--out", "{dir}/out/missing" });
-    EXPECT_EQ(result.exitCode, 1) << result.output;
-    EXPECT_NE(result.output.find(FileInFolder("out/missing", "menu.dat")), std::string::npos) << result.output;
-    EXPECT_NE(result.output.find("the card or its folder is no longer there"), std::string::npos) << result.output;
-}
-
 TEST(CommandLineTest, ALeapDayClockIsTakenAsGiven)
 {
     const CliSandbox sandbox;
