@@ -23,7 +23,7 @@ std::string attribute(const fs::path& path)
 bool behindUsb(const fs::path& devicePath)
 {
     return std::any_of(
-        devicePath.begin(), devicePath.end(), [](const fs::path& part) { return part.native().starts_with("usb"); });
+        devicePath.begin(), devicePath.end(), [](const fs::path& part) { return part.string().starts_with("usb"); });
 }
 
 } // namespace

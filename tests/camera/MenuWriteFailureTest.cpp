@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tamb {
@@ -91,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(CardFaults, MenuWriteFailureTest,
         CardFaultCase { .name = "OtherErrorKeepsTheSystemsReason",
             .faults = ErrorAt(WriteStep::WriteBytes, EIO),
             .expected = MessageId::FileNotWritten,
-            .english = "could not be written: Input/output error",
-            .german = "konnte nicht geschrieben werden: Input/output error",
+            .english = "could not be written: " + std::generic_category().message(EIO),
+            .german = "konnte nicht geschrieben werden: " + std::generic_category().message(EIO),
             .previousKept = true }),
     [](const auto& row) { return std::string { row.param.name }; });
 
