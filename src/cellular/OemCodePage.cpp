@@ -2,6 +2,7 @@
 
 #include "common/Utf8Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -205,8 +206,57 @@ bool OemCodePage::isSupported(int number)
     return number > 0 && IsValidCodePage(static_cast<UINT>(number)) != FALSE;
 }
 
+namespace {
+
+// The bytes of one character in the code page without best-fit look-alikes; empty when the page lacks it.
+std::string characterBytes(UINT codePage, const std::wstring& character)
+{
+    BOOL usedDefault = FALSE;
+    std::string bytes = bytesFrom(codePage, character, WC_NO_BEST_FIT_CHARS, &usedDefault);
+    return usedDefault != FALSE ? std::string {} : bytes;
+}
+
+std::wstring normalised(NORM_FORM form, const std::wstring& text)
+{
+    const int size = static_cast<int>(text.size());
+    const int length = NormalizeString(form, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    const int written = NormalizeString(form, text.data(), size, result.data(), length);
+    result.resize(static_cast<std::size_t>(std::max(written, 0)));
+    return result;
+}
+
+// A character that a page holds only as a base letter and combining marks (the Vietnamese page writes "ệ" as "ê"
+// and the dot-below tone mark): the marks the page has as characters of their own follow the base letter composed
+// with all the others. Empty when the page lacks that letter or has none of the marks.
+std::string decomposedBytes(UINT codePage, const std::wstring& character)
+{
+    const std::wstring parts = normalised(NormalizationD, character);
+    if (parts.size() < 2) {
+        return {};
+    }
+    std::wstring head = parts.substr(0, 1);
+    std::string marks;
+    for (std::size_t k = 1; k < parts.size(); ++k) {
+        const std::string mark = characterBytes(codePage, parts.substr(k, 1));
+        if (mark.empty()) {
+            head += parts[k];
+        } else {
+            marks += mark;
+        }
+    }
+    const std::string base = characterBytes(codePage, normalised(NormalizationC, head));
+    return base.empty() || marks.empty() ? std::string {} : base + marks;
+}
+
+} // namespace
+
 // One character at a time and without best-fit look-alikes, so that a character the code page cannot hold gives
 // one "?" (not one per UTF-16 unit, nor a similar letter) and the files match those written on other systems.
+// A character the page holds only decomposed is written so, as iconv does elsewhere.
 OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 {
     Encoded result;
@@ -216,13 +266,16 @@ OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
             result.bytes.push_back(static_cast<char>(c));
             continue;
         }
-        BOOL usedDefault = FALSE;
         // U+FFFD stands for a malformed input byte here; it is never a character the user typed.
-        const auto converted = c == 0xFFFD
-            ? std::string {}
-            : bytesFrom(codePage, wideFrom(CP_UTF8, Utf8FromCodePoints(std::u32string_view(&c, 1))),
-                WC_NO_BEST_FIT_CHARS, &usedDefault);
-        if (converted.empty() || usedDefault != FALSE) {
+        std::string converted;
+        if (c != 0xFFFD) {
+            const std::wstring character = wideFrom(CP_UTF8, Utf8FromCodePoints(std::u32string_view(&c, 1)));
+            converted = characterBytes(codePage, character);
+            if (converted.empty()) {
+                converted = decomposedBytes(codePage, character);
+            }
+        }
+        if (converted.empty()) {
             result.bytes.push_back('?');
             result.lossless = false;
         } else {
@@ -233,12 +286,14 @@ OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 }
 
 // A byte sequence the code page does not define (an undefined byte, a lead byte without its trail byte) becomes
-// U+FFFD, as on other systems; the rest converts as a whole.
+// U+FFFD, as on other systems; the rest converts as a whole, with letters and their marks composed, as iconv gives
+// them elsewhere.
 std::string OemCodePage::decode(std::string_view bytes) const
 {
     const auto codePage = static_cast<UINT>(m_number);
     if (auto whole = wideFrom(codePage, bytes, MB_ERR_INVALID_CHARS); !whole.empty() || bytes.empty()) {
-        return bytesFrom(CP_UTF8, whole, 0, nullptr);
+        const std::wstring composed = normalised(NormalizationC, whole);
+        return bytesFrom(CP_UTF8, composed.empty() ? whole : composed, 0, nullptr);
     }
     std::string result;
     while (!bytes.empty()) {

@@ -6,9 +6,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <share.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -69,13 +69,47 @@ constexpr int kCreateAttempts = 100;
 
 #ifdef _WIN32
 
+namespace {
+
+// The portable meaning of the Windows errors that creating a file meets; others keep their Windows code.
+std::error_code windowsError(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return std::make_error_code(std::errc::file_exists);
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+        return std::make_error_code(std::errc::permission_denied);
+    case ERROR_WRITE_PROTECT:
+        return std::make_error_code(std::errc::read_only_file_system);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return std::make_error_code(std::errc::no_space_on_device);
+    default:
+        return { static_cast<int>(error), std::system_category() };
+    }
+}
+
+} // namespace
+
 OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess, std::error_code& error)
 {
-    // Exclusive creation fails on any existing name; denying all sharing is the lock on Windows.
-    int descriptor = -1;
-    const int flags = _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT;
-    if (_wsopen_s(&descriptor, path.c_str(), flags, _SH_DENYRW, _S_IREAD | _S_IWRITE) != 0) {
+    // Exclusive creation fails on any existing name; sharing nothing with other openers is the lock on Windows.
+    // The right to delete lets remove() take the name away while the file is still held.
+    const HANDLE handle = CreateFileW(
+        path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = windowsError(GetLastError());
+        return {};
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDWR | _O_BINARY | _O_NOINHERIT);
+    if (descriptor < 0) {
         error = lastError();
+        CloseHandle(handle);
+        static_cast<void>(_wremove(path.c_str()));
         return {};
     }
     error.clear();
@@ -210,9 +244,16 @@ void OwnedFile::copyPermissionsFrom([[maybe_unused]] const std::filesystem::path
 std::error_code OwnedFile::remove()
 {
 #ifdef _WIN32
-    // Windows removes no file that is open without shared deletion, so the file is closed first.
+    // A file closed already (Windows renames only closed files) goes by its name.
+    if (m_descriptor < 0)
+        return _wremove(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+    // An open file goes when its handle closes; until then its name stays taken, so no other run can take it.
+    FILE_DISPOSITION_INFO disposition { TRUE };
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_descriptor));
+    if (SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition) == FALSE)
+        return windowsError(GetLastError());
     static_cast<void>(close());
-    return _wremove(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+    return {};
 #else
     return ::unlink(m_path.c_str()) == 0 ? std::error_code {} : lastError();
 #endif

@@ -1,6 +1,7 @@
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SetupFile.h"
 #include "common/OwnedFile.h"
+#include "support/PlatformLimits.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -31,11 +32,11 @@ std::vector<std::uint8_t> expectedSetupFile()
 }
 
 // Something planted under the working file's name before a write: the bytes must go into a fresh file of the
-// program's own and nowhere else.
+// program's own and nowhere else. `plant` is false where the system cannot make such a thing.
 struct PlantedCase
 {
     const char* name;
-    void (*plant)(const TempFolder& folder, const fs::path& outside);
+    bool (*plant)(const TempFolder& folder, const fs::path& outside);
     bool outsideExistsAfter;
 };
 
@@ -55,7 +56,8 @@ TEST_P(PlantedWorkingFileTest, ThePlainRecordsReachNoFileButTheProgramsOwn)
     const TempFolder folder;
     fs::create_directories(folder.file("card"));
     const auto outside = folder.file("elsewhere");
-    GetParam().plant(folder, outside);
+    if (!GetParam().plant(folder, outside))
+        GTEST_SKIP() << testing::kNoSymbolicLinks;
 
     const auto status = WriteSetupFile(folder.file("card").string(), settingsWithPassword(), AppState {}, kUsPage);
 
@@ -75,14 +77,16 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
             .plant =
                 [](const TempFolder& folder, const fs::path& outside) {
                     folder.write("elsewhere", kOutsideBytes);
-                    fs::create_symlink(outside, folder.file("card") / "mms.dat");
+                    return testing::MakeSymbolicLink(outside, folder.file("card") / "mms.dat");
                 },
             .outsideExistsAfter = true,
         },
         PlantedCase {
             .name = "DanglingSymbolicLink",
-            .plant = [](const TempFolder& folder,
-                         const fs::path& outside) { fs::create_symlink(outside, folder.file("card") / "mms.dat"); },
+            .plant =
+                [](const TempFolder& folder, const fs::path& outside) {
+                    return testing::MakeSymbolicLink(outside, folder.file("card") / "mms.dat");
+                },
             .outsideExistsAfter = false,
         },
         PlantedCase {
@@ -91,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
                 [](const TempFolder& folder, const fs::path& outside) {
                     folder.write("elsewhere", kOutsideBytes);
                     fs::create_hard_link(outside, folder.file("card") / "mms.dat");
+                    return true;
                 },
             .outsideExistsAfter = true,
         }),
@@ -100,8 +105,12 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
 // would only slow the pairs down.
 fs::path fastFolder()
 {
+#ifndef _WIN32
     std::error_code error;
-    return fs::is_directory("/dev/shm", error) ? fs::path { "/dev/shm" } : fs::temp_directory_path();
+    if (fs::is_directory("/dev/shm", error))
+        return "/dev/shm";
+#endif
+    return fs::temp_directory_path();
 }
 
 // Two writes into one folder at the same moment, each checked against the file it alone would make.
@@ -158,6 +167,9 @@ TEST(WorkingFileTest, AWriteThatFindsTheWorkingFileHeldTooLongFailsAndTouchesNot
 
 TEST(WorkingFileTest, TheWorkingFileIsTheOwnersAlone)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << testing::kNoFileModes;
+#endif
     const TempFolder folder;
     ScrambledFileFaults stopAfterWorkingFile;
     stopAfterWorkingFile.failAfterWorkingFile = true;

@@ -114,6 +114,9 @@ TEST(InspectCommandTest, TextsFromTheFileCannotForgeReportLines)
 
 TEST(InspectCommandTest, JsonStaysUtf8ForAFileNameThatIsNot)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows file names are UTF-16, so every name the program sees converts to UTF-8";
+#endif
     const CliSandbox sandbox;
     writeBytes(sandbox.outFolder() / "card-\xFF\xFE.dat", FactoryResetRecord());
 
