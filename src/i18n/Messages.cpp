@@ -2,6 +2,7 @@
 
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
+#include "i18n/OwnMessageTexts.h"
 
 #include <array>
 #include <cstddef>
@@ -24,15 +25,12 @@ constexpr std::array kMessages {
     Message { MessageId::CardFull, CardFullText },
     Message { MessageId::CardMissing, CardMissingText },
     Message { MessageId::CardReadBackDiffers, CardReadBackDiffersText },
-    Message { MessageId::SmtpTextNotStorable, "SmtpTextNotStorable", "相机无法保存此文本（含有不支持的字符或太长）",
-        "The camera cannot store this text (a character it does not know, or too long)" },
+    Message { MessageId::SmtpTextNotStorable, SmtpTextNotStorableText },
     Message { MessageId::IntegerOutOfRange, "IntegerOutOfRange", "请输入一个介于%1和%2之间的值!",
         "Please enter an integer between %1 and %2!" },
-    Message { MessageId::PromptInteger, "PromptInteger", "请输入一个整数。", "Please enter an integer." },
-    Message { MessageId::PromptTextTooLong, "PromptTextTooLong", "输入的字符请不要多于 %1 个。",
-        "Please enter no more than %1 characters." },
-    Message { MessageId::PromptIntegerRange, "PromptIntegerRange", "请输入一个 %1 至 %2 之间的整数。",
-        "Please enter an integer between %1 and %2." },
+    Message { MessageId::PromptInteger, PromptIntegerText },
+    Message { MessageId::PromptTextTooLong, PromptTextTooLongText },
+    Message { MessageId::PromptIntegerRange, PromptIntegerRangeText },
     Message { MessageId::PhoneTooManyDigits, "PhoneTooManyDigits", "最大允许手机号码位数 %1!",
         "The max allowable number of digits phone %1!" },
     Message { MessageId::PhoneNotShownInCamera, "PhoneNotShownInCamera", "手机号码将不能在相机设置菜单显示",
@@ -60,8 +58,7 @@ constexpr std::array kMessages {
         MessageId::RemoteControlWithoutPhone, "RemoteControlWithoutPhone", "请设置手机号码1", "Phone No. Error(01)" },
     Message { MessageId::MmsFileGenerated, "MmsFileGenerated", "MMS配置文件已生成",
         "MMS configuration file (URL|APN|Gateway|Port ...) has been generated" },
-    Message { MessageId::TextNotStorable, "TextNotStorable", "%1 含有配置文件无法保存的字符",
-        "%1 holds characters that the settings file cannot store" },
+    Message { MessageId::TextNotStorable, TextNotStorableText },
     Message { MessageId::GprsApnMissing, "GprsApnMissing", "请输入GPRS APN", "GPRS APN" },
     Message { MessageId::SmtpServerMissing, "SmtpServerMissing", "请输入Smtp Server地址", "Smtp Server" },
     Message { MessageId::SmtpPortMissing, "SmtpPortMissing", "请设置端口", "Port" },
@@ -71,13 +68,9 @@ constexpr std::array kMessages {
     Message { MessageId::SmsPhoneError, "SmsPhoneError", "手机号码错误", "Phone No. Error" },
     Message { MessageId::SmtpFileGenerated, "SmtpFileGenerated", "SMTP配置文件已生成",
         "SMTP configuration file has been generated" },
-    Message { MessageId::LoadExistingFile, "LoadExistingFile", "文件 %1 中已有此对话框的设置。要载入这些设置吗？",
-        "The file %1 already holds settings for this dialog. Load them?" },
-    Message {
-        MessageId::FileNotLoaded, "FileNotLoaded", "文件 %1 无法载入：%2", "The file %1 could not be loaded: %2" },
-    Message { MessageId::DownloadPageNotOpened, "DownloadPageNotOpened",
-        "无法打开下载页面（找不到浏览器）。其网址是：%1",
-        "The download page could not be opened (no browser was found). Its address is: %1" },
+    Message { MessageId::LoadExistingFile, LoadExistingFileText },
+    Message { MessageId::FileNotLoaded, FileNotLoadedText },
+    Message { MessageId::DownloadPageNotOpened, DownloadPageNotOpenedText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
