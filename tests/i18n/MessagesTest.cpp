@@ -49,11 +49,13 @@ TEST(MessagesTest, ChineseOnlyForChineseEnglishForEveryOtherLanguage)
     EXPECT_EQ(
         FormattedMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 99), "Please enter an integer between 0 and 99!");
     for (LanguageId language = 2; language <= kLastLanguage; ++language) {
-        EXPECT_EQ(
-            FormattedMessage(MessageId::PromptTextTooLong, language, 80), "Please enter no more than 80 characters.")
+        EXPECT_EQ(FormattedMessage(MessageId::IntegerOutOfRange, language, 1, 60),
+            "Please enter an integer between 1 and 60!")
             << language;
     }
+    // The prompts this program adds read in every interface language.
     EXPECT_EQ(FormattedMessage(MessageId::PromptTextTooLong, kChinese, 80), "输入的字符请不要多于 80 个。");
+    EXPECT_EQ(FormattedMessage(MessageId::PromptTextTooLong, 3, 80), "Bitte geben Sie höchstens 80 Zeichen ein.");
     EXPECT_EQ(FormattedMessage(MessageId::PhoneTooManyDigits, 3, 11), "The max allowable number of digits phone 11!");
     EXPECT_EQ(FormattedMessage(MessageId::FileNotWritten, kEnglish, std::string { "/media/SD/menu.dat" },
                   std::string_view { "No space left on device" }),
