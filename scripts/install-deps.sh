@@ -10,6 +10,8 @@ packages=(
     fonts-noto-cjk qt6-translations-l10n xvfb xauth
     clang-format
     clang libfuzzer-14-dev
+    libcurl4-openssl-dev
+    python3-aiosmtpd openssl
 )
 [ $# -eq 0 ] || packages=("$@")
 

@@ -73,6 +73,19 @@ enum class MessageId
     FileNotLoaded,
     // The download page (%1 its address) could not be opened: no browser.
     DownloadPageNotOpened,
+    // The check of an e-mail account: %1 the server, %2 the port, %3 the server's reply line after a blank line
+    // (or nothing), %4 the time limit in seconds.
+    SmtpPortNotNumber,
+    SmtpServerNotHostName,
+    SmtpLoginAcceptedWithTls,
+    SmtpLoginAcceptedWithoutTls,
+    SmtpLoginRefused,
+    SmtpLoginNotOffered,
+    SmtpServerUnreachable,
+    SmtpTlsFailed,
+    SmtpNoAnswer,
+    SmtpConversationFailed,
+    SmtpCheckCancelled,
 };
 
 // A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;

@@ -1,0 +1,253 @@
+#include "smtp/SmtpLoginCheck.h"
+
+#include <algorithm>
+#include <curl/curl.h>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string_view>
+
+namespace tamb {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kLoginAccepted = 235;
+constexpr int kSaslChallenge = 334;
+constexpr int kReadyForTls = 220;
+constexpr int kEncryptionRequired = 538;
+// A reply line is cut here; servers put their explanation first.
+constexpr std::size_t kLongestReply = 200;
+// Passwords shorter than this are not blanked out of reply lines: they cannot be told from ordinary words
+// there, and no server repeats a password anyway.
+constexpr std::size_t kShortestBlankedPassword = 4;
+
+// libcurl's process-wide set-up is not safe to run on two threads at once; the first check runs it.
+void initialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+bool startsWithWord(std::string_view text, std::string_view word)
+{
+    if (text.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i])
+            return false;
+    }
+    return text.size() == word.size() || text[word.size()] == ' ' || text[word.size()] == '\r';
+}
+
+int replyCode(std::string_view line)
+{
+    if (line.size() < 3 || !std::all_of(line.begin(), line.begin() + 3, [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
+}
+
+// What the protocol trace of one connection showed. Commands are only recognised by their first word and never
+// kept: the login's lines carry the password, encoded but readable.
+struct Conversation
+{
+    bool offeredStartTls = false;
+    bool sentStartTls = false;
+    bool startTlsAccepted = false;
+    bool sentLogin = false;
+    int loginReplyCode = 0;
+    std::string loginReply;
+    std::string lastReply;
+
+    void noteCommand(std::string_view command)
+    {
+        if (startsWithWord(command, "AUTH"))
+            sentLogin = true;
+        else if (startsWithWord(command, "STARTTLS"))
+            sentStartTls = true;
+    }
+
+    void noteReply(std::string_view line)
+    {
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.remove_suffix(1);
+        const int code = replyCode(line);
+        if (code == 250 && line.size() > 4 && startsWithWord(line.substr(4), "STARTTLS"))
+            offeredStartTls = true;
+        if (sentStartTls && !startTlsAccepted && code == kReadyForTls)
+            startTlsAccepted = true;
+        if (code == kSaslChallenge)
+            return; // a challenge to the login, not an answer
+        if (sentLogin && loginReplyCode == 0) {
+            loginReplyCode = code;
+            loginReply = line;
+        }
+        lastReply = line;
+    }
+};
+
+int onTrace(CURL*, curl_infotype type, char* data, std::size_t size, void* conversation)
+{
+    const std::string_view text { data, size };
+    auto& seen = *static_cast<Conversation*>(conversation);
+    if (type == CURLINFO_HEADER_OUT)
+        seen.noteCommand(text);
+    else if (type == CURLINFO_HEADER_IN)
+        seen.noteReply(text);
+    // Everything else (libcurl's own remarks, the bytes on the wire) is dropped: none of it may reach an output.
+    return 0;
+}
+
+int onProgress(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<const std::atomic<bool>*>(cancel)->load() ? 1 : 0;
+}
+
+std::size_t discardBody(char*, std::size_t size, std::size_t count, void*)
+{
+    return size * count;
+}
+
+struct Attempt
+{
+    CURLcode code = CURLE_OK;
+    Conversation conversation;
+};
+
+struct CurlCleanup
+{
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+
+// One connection: greeting, EHLO, TLS as `tls` asks, the login, NOOP in place of a mail, QUIT.
+Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, curl_usessl tls,
+    std::chrono::milliseconds timeLeft, const std::atomic<bool>& cancel)
+{
+    Attempt result;
+    const std::unique_ptr<CURL, CurlCleanup> handle { curl_easy_init() };
+    if (!handle) {
+        result.code = CURLE_OUT_OF_MEMORY;
+        return result;
+    }
+    CURL* curl = handle.get();
+    const std::string scheme = account.port == options.implicitTlsPort ? "smtps://" : "smtp://";
+    const std::string url = scheme + account.server + ":" + std::to_string(account.port);
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl_easy_setopt(curl, CURLOPT_USERNAME, account.sender.c_str());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, account.password.c_str());
+    curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(tls));
+    // With no sender or recipient set, the transfer is one command after the login; NOOP sends nothing.
+    curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardBody);
+    if (!options.trustedCertificates.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, options.trustedCertificates.c_str());
+    const auto limit = static_cast<long>(std::max<std::chrono::milliseconds::rep>(timeLeft.count(), 1));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limit);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limit);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &onProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&cancel));
+    // The trace is the only way to see whether a login really took place; its text goes to onTrace alone,
+    // never to the standard error stream.
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &onTrace);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &result.conversation);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    result.code = curl_easy_perform(curl);
+    return result;
+}
+
+std::string printable(std::string_view line, const std::string& password)
+{
+    std::string text;
+    for (const char c : line.substr(0, kLongestReply))
+        text += c >= ' ' && c <= '~' ? c : '?';
+    if (password.size() >= kShortestBlankedPassword) {
+        for (auto at = text.find(password); at != std::string::npos; at = text.find(password, at))
+            text.replace(at, password.size(), std::string(password.size(), '*'));
+    }
+    return text;
+}
+
+bool isTlsFailure(CURLcode code)
+{
+    switch (code) {
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_CRL_BADFILE:
+    case CURLE_SSL_ENGINE_INITFAILED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+SmtpLoginOutcome outcomeOf(const Attempt& done, bool tls)
+{
+    const Conversation& seen = done.conversation;
+    switch (done.code) {
+    case CURLE_OK:
+        // libcurl goes on without a login when the server offers none; only the server's yes counts.
+        if (seen.loginReplyCode != kLoginAccepted)
+            return SmtpLoginOutcome::loginNotOffered;
+        return tls ? SmtpLoginOutcome::acceptedWithTls : SmtpLoginOutcome::acceptedWithoutTls;
+    case CURLE_LOGIN_DENIED:
+        if (!seen.sentLogin)
+            return SmtpLoginOutcome::loginNotOffered; // no login method in common
+        if (seen.loginReplyCode == kEncryptionRequired)
+            return SmtpLoginOutcome::tlsFailed;
+        return SmtpLoginOutcome::credentialsRefused;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+        return SmtpLoginOutcome::unreachable;
+    case CURLE_OPERATION_TIMEDOUT:
+        return SmtpLoginOutcome::noAnswer;
+    case CURLE_ABORTED_BY_CALLBACK:
+        return SmtpLoginOutcome::cancelled;
+    default:
+        return isTlsFailure(done.code) ? SmtpLoginOutcome::tlsFailed : SmtpLoginOutcome::conversationFailed;
+    }
+}
+
+} // namespace
+
+SmtpLoginResult CheckSmtpLogin(
+    const SmtpAccount& account, const SmtpLoginOptions& options, const std::atomic<bool>& cancel)
+{
+    initialiseCurlOnce();
+    const auto deadline = Clock::now() + options.timeLimit;
+    const auto timeLeft
+        = [&] { return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()); };
+    if (cancel.load())
+        return SmtpLoginResult { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} };
+
+    const bool implicitTls = account.port == options.implicitTlsPort;
+    // STARTTLS is demanded first, so that a password never travels readable to a server that offers TLS.
+    Attempt done = attempt(account, options, CURLUSESSL_ALL, timeLeft(), cancel);
+    bool tls = true;
+    const bool offersNoTls = done.code == CURLE_USE_SSL_FAILED && !implicitTls && !done.conversation.sentStartTls
+        && !done.conversation.offeredStartTls;
+    if (offersNoTls && !cancel.load()) {
+        if (timeLeft().count() <= 0)
+            return SmtpLoginResult { .outcome = SmtpLoginOutcome::noAnswer, .serverReply = {} };
+        done = attempt(account, options, CURLUSESSL_NONE, timeLeft(), cancel);
+        tls = false;
+    }
+    const Conversation& seen = done.conversation;
+    const std::string_view reply = seen.sentLogin && seen.loginReplyCode != 0 ? seen.loginReply : seen.lastReply;
+    return SmtpLoginResult {
+        .outcome = outcomeOf(done, tls),
+        .serverReply = printable(reply, account.password),
+    };
+}
+
+} // namespace tamb

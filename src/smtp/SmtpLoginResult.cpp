@@ -1,0 +1,52 @@
+#include "smtp/SmtpLoginResult.h"
+
+#include <array>
+
+namespace tamb {
+namespace {
+
+struct OutcomeWords
+{
+    SmtpLoginOutcome outcome;
+    MessageId message;
+};
+
+constexpr std::array kOutcomeWords {
+    OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithTls, .message = MessageId::SmtpLoginAcceptedWithTls },
+    OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithoutTls, .message = MessageId::SmtpLoginAcceptedWithoutTls },
+    OutcomeWords { .outcome = SmtpLoginOutcome::credentialsRefused, .message = MessageId::SmtpLoginRefused },
+    OutcomeWords { .outcome = SmtpLoginOutcome::loginNotOffered, .message = MessageId::SmtpLoginNotOffered },
+    OutcomeWords { .outcome = SmtpLoginOutcome::unreachable, .message = MessageId::SmtpServerUnreachable },
+    OutcomeWords { .outcome = SmtpLoginOutcome::tlsFailed, .message = MessageId::SmtpTlsFailed },
+    OutcomeWords { .outcome = SmtpLoginOutcome::noAnswer, .message = MessageId::SmtpNoAnswer },
+    OutcomeWords { .outcome = SmtpLoginOutcome::conversationFailed, .message = MessageId::SmtpConversationFailed },
+    OutcomeWords { .outcome = SmtpLoginOutcome::cancelled, .message = MessageId::SmtpCheckCancelled },
+};
+
+constexpr bool InOutcomeOrder()
+{
+    for (std::size_t i = 0; i < kOutcomeWords.size(); ++i) {
+        if (static_cast<std::size_t>(kOutcomeWords[i].outcome) != i)
+            return false;
+    }
+    return static_cast<std::size_t>(SmtpLoginOutcome::cancelled) + 1 == kOutcomeWords.size();
+}
+static_assert(InOutcomeOrder(), "every login outcome has its words, in order");
+
+} // namespace
+
+bool IsLoginAccepted(SmtpLoginOutcome outcome)
+{
+    return outcome == SmtpLoginOutcome::acceptedWithTls || outcome == SmtpLoginOutcome::acceptedWithoutTls;
+}
+
+DialogMessage SmtpLoginMessage(
+    const SmtpLoginResult& result, const SmtpAccount& account, std::chrono::seconds timeLimit)
+{
+    // The reply is the server's own text in its own language; it follows the sentence after a blank line.
+    const std::string reply = result.serverReply.empty() ? std::string {} : "\n\n" + result.serverReply;
+    return DialogMessage::of(kOutcomeWords[static_cast<std::size_t>(result.outcome)].message, account.server,
+        account.port, reply, timeLimit.count());
+}
+
+} // namespace tamb

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/DialogOutcome.h"
+#include "smtp/SmtpAccount.h"
+
+#include <chrono>
+#include <string>
+
+namespace tamb {
+
+// How a login check of an e-mail account ended.
+enum class SmtpLoginOutcome
+{
+    acceptedWithTls,
+    acceptedWithoutTls, // the server offers no TLS, so the password went over the network readable
+    credentialsRefused,
+    loginNotOffered, // the server answers but offers no login the check can use
+    unreachable, // the name was not found, or nothing listens on the port
+    tlsFailed, // TLS was demanded or offered but could not be negotiated, or the certificate was refused
+    noAnswer, // nothing within the time limit
+    conversationFailed, // the server broke off or answered in a way a mail server does not
+    cancelled,
+};
+
+struct SmtpLoginResult
+{
+    SmtpLoginOutcome outcome = SmtpLoginOutcome::cancelled;
+    // The server's reply line that decided the outcome (the answer to the login where there was one), printable
+    // ASCII only and never containing the password; empty when the server said nothing useful.
+    std::string serverReply;
+
+    friend bool operator==(const SmtpLoginResult&, const SmtpLoginResult&) = default;
+};
+
+// True for the two outcomes in which the server accepted the login.
+[[nodiscard]] bool IsLoginAccepted(SmtpLoginOutcome outcome);
+
+// The words for a result, with the server, its port, the time limit and the server's reply line.
+[[nodiscard]] DialogMessage SmtpLoginMessage(
+    const SmtpLoginResult& result, const SmtpAccount& account, std::chrono::seconds timeLimit);
+
+} // namespace tamb
