@@ -61,5 +61,6 @@ extern const CliCommand kInspectCommand;
 extern const CliCommand kStringsCommand;
 extern const CliCommand kMmsCommand;
 extern const CliCommand kSmtpCommand;
+extern const CliCommand kSmtpTestCommand;
 
 } // namespace tamb

@@ -21,6 +21,9 @@ const std::array kCommands {
     &kStringsCommand,
     &kMmsCommand,
     &kSmtpCommand,
+#ifdef TAMB_HAS_SMTP_LOGIN_CHECK
+    &kSmtpTestCommand,
+#endif
 };
 
 void printProgramUsage(std::ostream& stream)
