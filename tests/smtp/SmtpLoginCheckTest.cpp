@@ -1,12 +1,13 @@
 #include "smtp/SmtpLoginCheck.h"
 
+#include "cellular/TempFolder.h"
 #include "support/LoopbackSmtpServer.h"
 
-#include <filesystem>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <thread>
-#include <unistd.h>
 
 namespace tamb {
 namespace {
@@ -41,29 +42,10 @@ void PrintTo(const LoginCase& row, std::ostream* out)
     *out << row.name;
 }
 
-// One folder per test process for the server's certificate.
-class LoopbackFolder
-{
-public:
-    LoopbackFolder()
-        : m_path(std::filesystem::temp_directory_path() / ("tamb-smtp-" + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(m_path);
-    }
-    ~LoopbackFolder() { std::filesystem::remove_all(m_path); }
-    LoopbackFolder(const LoopbackFolder&) = delete;
-    LoopbackFolder& operator=(const LoopbackFolder&) = delete;
-
-    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
 class SmtpLoginCheckTest : public ::testing::TestWithParam<LoginCase>
 {
 protected:
-    LoopbackFolder m_folder;
+    testing::TempFolder m_folder; // the server's certificate
 };
 
 TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
@@ -158,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Servers, SmtpLoginCheckTest,
 
 TEST(SmtpLoginCheckCancelTest, ACancelStopsAWaitingCheckPromptly)
 {
-    const LoopbackFolder folder;
+    const testing::TempFolder folder;
     const testing::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
     ASSERT_NE(server.port(), 0);
     const SmtpAccount account { .server = "127.0.0.1", .port = server.port(), .sender = kUser, .password = kPassword };
