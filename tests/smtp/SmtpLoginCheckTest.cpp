@@ -1,7 +1,7 @@
 #include "smtp/SmtpLoginCheck.h"
 
-#include "cellular/TempFolder.h"
 #include "support/LoopbackSmtpServer.h"
+#include "support/TempFolder.h"
 
 #include <atomic>
 #include <gtest/gtest.h>
