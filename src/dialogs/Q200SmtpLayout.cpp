@@ -50,6 +50,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     PushButton(1111, { 16, 308, 50, 14 }, "Select"),
     Edit(1017, { 71, 308, 200, 14 }),
     PushButton(1112, { 55, 332, 50, 14 }, "Generate"),
+    PushButton(kSmtpTestButtonId, { 116, 332, 50, 14 }, "Test"),
     PushButton(kCancelId, { 176, 332, 50, 14 }, "Exit"),
 });
 

@@ -52,6 +52,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     PushButton(1111, { 16, 303, 50, 14 }, "Select"),
     Edit(1017, { 71, 303, 200, 14 }),
     PushButton(1112, { 55, 322, 50, 14 }, "Generate"),
+    PushButton(kSmtpTestButtonId, { 116, 322, 50, 14 }, "Test"),
     PushButton(kCancelId, { 176, 322, 50, 14 }, "Exit"),
 });
 

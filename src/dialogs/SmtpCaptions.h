@@ -3,6 +3,7 @@
 #include "i18n/CameraTexts.h"
 #include "i18n/MmsTexts.h"
 #include "i18n/SmtpTexts.h"
+#include "smtp/SmtpDialogData.h"
 #include "ui/DialogLayout.h"
 
 #include <array>
@@ -30,6 +31,7 @@ inline constexpr auto kSharedSmtpCaptions = std::to_array<CaptionSource>({
     { 1111, &SelectText },
     { 1112, &GenerateText },
     { kCancelId, &ExitText },
+    { kSmtpTestButtonId, &TestAccountText },
 });
 
 // The shared captions followed by a layout's own.

@@ -1,6 +1,9 @@
 #include "dialogs/SmtpDialog.h"
 
 #include "dialogs/CardFolder.h"
+#ifdef TAMB_HAS_SMTP_LOGIN_CHECK
+#include "smtp/SmtpLoginCheck.h"
+#endif
 
 #include <utility>
 
@@ -19,6 +22,11 @@ SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)
     environment.startFolder = CardStartFolder();
     environment.codePage = OemCodePage::forSystem();
     environment.offerToLoad = true;
+#ifdef TAMB_HAS_SMTP_LOGIN_CHECK
+    environment.checkLogin = [](const SmtpAccount& account, const std::atomic<bool>& cancel) {
+        return CheckSmtpLogin(account, SmtpLoginOptions {}, cancel);
+    };
+#endif
     return environment;
 }
 

@@ -441,6 +441,25 @@ inline constexpr auto ExitText = MakeLocalisedTable<1>("ExitText", {
     /* 15 */ "Выход",
 });
 
+// A button whose work runs in the background reads this until the work ends; pressing it cancels the work.
+inline constexpr auto CancelText = MakeLocalisedTable<1>("CancelText", {
+    /*  1 */ "取消",
+    /*  2 */ "Cancel",
+    /*  3 */ "Abbrechen",
+    /*  4 */ "Peruuta",
+    /*  5 */ "Annulla",
+    /*  6 */ "Annuler",
+    /*  7 */ "Mégse",
+    /*  8 */ "Prekliči",
+    /*  9 */ "Zrušit",
+    /* 10 */ "キャンセル",
+    /* 11 */ "Atšaukti",
+    /* 12 */ "Anuluj",
+    /* 13 */ "İptal",
+    /* 14 */ "Скасувати",
+    /* 15 */ "Отмена",
+});
+
 inline constexpr auto WirelessPwdText = MakeLocalisedTable<1>("WirelessPwdText", {
     /*  1 */ "无线密码",
     /*  2 */ "Wireless PWD",

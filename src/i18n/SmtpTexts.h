@@ -242,6 +242,24 @@ inline constexpr auto SmtpStatusOptions = MakeLocalisedTable<3>("SmtpStatusOptio
     /* 14 */ "Выкл", "VGA", "SMS",
     /* 15 */ "Выкл", "VGA", "SMS",
 });
+// The button that logs in to the sender's account to test it, sending no mail.
+inline constexpr auto TestAccountText = MakeLocalisedTable<1>("TestAccountText", {
+    /*  1 */ "测试登录",
+    /*  2 */ "Test",
+    /*  3 */ "Testen",
+    /*  4 */ "Testaa",
+    /*  5 */ "Prova",
+    /*  6 */ "Tester",
+    /*  7 */ "Teszt",
+    /*  8 */ "Preizkusi",
+    /*  9 */ "Otestovat",
+    /* 10 */ "テスト",
+    /* 11 */ "Tikrinti",
+    /* 12 */ "Testuj",
+    /* 13 */ "Test et",
+    /* 14 */ "Перевірити",
+    /* 15 */ "Проверить",
+});
 // clang-format on
 
 } // namespace tamb

@@ -56,6 +56,7 @@ constexpr std::array kTables {
     ViewOf(SelectText),
     ViewOf(GenerateText),
     ViewOf(ExitText),
+    ViewOf(CancelText),
     ViewOf(WirelessPwdText),
     ViewOf(Timer1Text),
     ViewOf(BeepSoundText),
@@ -115,6 +116,7 @@ constexpr std::array kTables {
     ViewOf(SmsGroupText),
     ViewOf(SmtpStatusText),
     ViewOf(SmtpStatusOptions),
+    ViewOf(TestAccountText),
     TableView { "ChinaOperatorNamesZh", ChinaOperatorNamesZh.size(), kChinese, ChinaOperatorNamesZh },
 };
 

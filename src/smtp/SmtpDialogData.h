@@ -24,6 +24,7 @@ inline constexpr int kSmtpRecipientEmailEditId = 1012;
 inline constexpr int kSmtpFolderEditId = 1017;
 inline constexpr int kSmtpSelectFolderButtonId = 1111;
 inline constexpr int kSmtpGenerateButtonId = 1112;
+inline constexpr int kSmtpTestButtonId = 1150;
 
 // Positions of the mode list.
 enum class SmtpMode

@@ -10,8 +10,6 @@
 
 namespace tamb {
 
-// The time a login check may take from the first name lookup to the last reply.
-inline constexpr std::chrono::seconds kSmtpLoginTimeLimit { 15 };
 // The port on which mail servers speak TLS from the first byte; every other port starts plain.
 inline constexpr std::uint16_t kImplicitTlsPort = 465;
 

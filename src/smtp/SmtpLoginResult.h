@@ -8,6 +8,9 @@
 
 namespace tamb {
 
+// The time a login check may take from the first name lookup to the last reply.
+inline constexpr std::chrono::seconds kSmtpLoginTimeLimit { 15 };
+
 // How a login check of an e-mail account ended.
 enum class SmtpLoginOutcome
 {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <variant>
 
 namespace tamb {
 namespace {
@@ -202,6 +203,8 @@ DialogOutcome SmtpSettingsModel::clicked(int controlId)
 {
     if (controlId == kSmtpGenerateButtonId)
         return generate();
+    if (controlId == kSmtpTestButtonId)
+        return testAccount();
     if (controlId == kSmtpSelectFolderButtonId) {
         DialogOutcome outcome;
         outcome.chooseFolderFrom = editText(kSmtpFolderEditId);
@@ -344,6 +347,39 @@ DialogOutcome SmtpSettingsModel::generate()
     const Status written
         = WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage, m_environment.faults);
     outcome.add(FileWriteMessage(m_folder, kSmtpFileName, written, MessageId::SmtpFileGenerated));
+    return outcome;
+}
+
+} // namespace tamb
+
+namespace tamb {
+
+DialogOutcome SmtpSettingsModel::testAccount()
+{
+    // The check reads what the edits show, so a sync that fails stops here, as it stops Generate.
+    DialogOutcome outcome = sync();
+    if (!outcome.messages.empty())
+        return outcome;
+    auto account = SmtpAccountFromTexts(m_smtpServer, m_smtpPort, m_senderEmail, m_senderPassword);
+    if (auto* refusal = std::get_if<DialogMessage>(&account)) {
+        outcome.add(std::move(*refusal));
+        return outcome;
+    }
+    if (!m_environment.checkLogin) // the button is hidden then
+        return outcome;
+    // The work owns copies of the account and the check: it runs on another thread while the dialog goes on.
+    outcome.background = BackgroundWork {
+        .controlId = kSmtpTestButtonId,
+        .run =
+            [account = std::get<SmtpAccount>(std::move(account)), check = m_environment.checkLogin,
+                limit = m_environment.loginTimeLimit](const std::atomic<bool>& cancel) {
+                DialogOutcome done;
+                const SmtpLoginResult result = check(account, cancel);
+                if (result.outcome != SmtpLoginOutcome::cancelled)
+                    done.add(SmtpLoginMessage(result, account, limit));
+                return done;
+            },
+    };
     return outcome;
 }
 

@@ -7,15 +7,24 @@
 #include "model/EditTexts.h"
 #include "model/LoadOffer.h"
 #include "model/SettingsModel.h"
+#include "smtp/SmtpAccount.h"
 #include "smtp/SmtpDialogData.h"
+#include "smtp/SmtpLoginResult.h"
 #include "smtp/SmtpSettings.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tamb {
+
+// Logs in to an account without sending mail and says how it went; runs on a thread of its own and returns soon
+// once `cancel` becomes true.
+using SmtpLoginChecker = std::function<SmtpLoginResult(const SmtpAccount& account, const std::atomic<bool>& cancel)>;
 
 // What an SMTP model needs from outside: the application state when the dialog opened, the folder offered at
 // the start (and after an empty folder choice), the code page of the texts in smtp.dat and, for tests, faults
@@ -29,6 +38,10 @@ struct SmtpEnvironment
     // An smtp.dat that the dialog could have written, found in the folder at opening or after a folder choice,
     // is offered for loading.
     bool offerToLoad = false;
+    // The check the Test button runs and the time limit it keeps (named in the words for no answer); without a
+    // check the button is hidden.
+    SmtpLoginChecker checkLogin;
+    std::chrono::seconds loginTimeLimit = kSmtpLoginTimeLimit;
 };
 
 // The settings model of the two SMTP dialogs, usable without any window. It holds what each control shows
@@ -39,7 +52,9 @@ struct SmtpEnvironment
 // their edits are read-only and empty; Manual mode lists only "Other" and lets the user type them. A change of
 // mode empties every text but the SMS phone and the folder. Edits sync on every change; a picture limit of 100
 // or more becomes 0. Generate syncs, checks the texts one by one (the first failure only) and writes smtp.dat.
-// The OK action that Enter stands for does nothing: only Generate writes, only Exit leaves.
+// The OK action that Enter stands for does nothing: only Generate writes, only Exit leaves. Test checks the
+// server, port and sender as Generate does and then asks the dialog to run the login check in the background;
+// its outcome is a message in the language on screen, and a cancelled check says nothing.
 class SmtpSettingsModel : public SettingsModel
 {
 public:
@@ -57,13 +72,19 @@ public:
     // fails, whose message and focus are then in `outcome`.
     [[nodiscard]] std::optional<SmtpSettings> checkedSettings(DialogOutcome& outcome);
     DialogOutcome generate();
+    // Test: the fields' refusal, or the login check to run in the background.
+    DialogOutcome testAccount();
 
     // SettingsModel, by template identifier.
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
     [[nodiscard]] std::string editText(int controlId) const override { return m_edits.controlText(controlId); }
     [[nodiscard]] std::vector<std::string> listItems(int controlId) const override;
     [[nodiscard]] int selection(int controlId) const override;
-    [[nodiscard]] bool isShown(int /*controlId*/) const override { return true; }
+    // Test shows only where there is a login check to run.
+    [[nodiscard]] bool isShown(int controlId) const override
+    {
+        return controlId != kSmtpTestButtonId || static_cast<bool>(m_environment.checkLogin);
+    }
     [[nodiscard]] bool isEnabled(int /*controlId*/) const override { return true; }
     [[nodiscard]] bool isReadOnly(int controlId) const override;
     DialogOutcome editChanged(int controlId, std::string text) override;

@@ -2,6 +2,7 @@
 
 #include "common/ModelCatalogue.h"
 #include "ui/TextFit.h"
+#include "i18n/CameraTexts.h"
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
@@ -16,6 +17,7 @@ SettingsDialog::SettingsDialog(const DialogLayout& layout, SettingsModel& model,
     : Dialog(layout.dialogTemplate, parent)
     , m_layout(layout)
     , m_settings(model)
+    , m_worker(*this)
 {
 }
 
@@ -87,7 +89,7 @@ void SettingsDialog::connectHandlers()
             break;
         case ControlKind::PushButton:
             if (id != kGenerateButtonId && id != kExitButtonId)
-                on(id, Notification::Clicked, [this, id] { apply(m_settings.clicked(id)); });
+                on(id, Notification::Clicked, [this, id] { buttonClicked(id); });
             break;
         default:
             break;
@@ -98,6 +100,51 @@ void SettingsDialog::connectHandlers()
 void SettingsDialog::okPressed()
 {
     apply(m_settings.clicked(kGenerateButtonId));
+}
+
+void SettingsDialog::buttonClicked(int controlId)
+{
+    if (controlId == m_workButton && m_worker.isRunning()) {
+        m_worker.cancel();
+        endWork();
+        return;
+    }
+    apply(m_settings.clicked(controlId));
+}
+
+void SettingsDialog::startWork(BackgroundWork work)
+{
+    // One work at a time: a new one replaces one still running.
+    if (m_worker.isRunning())
+        endWork();
+    m_workButton = work.controlId;
+    if (hasControl(m_workButton)) {
+        m_workButtonCaption = controlText(m_workButton);
+        setControlText(m_workButton, CancelText.text(m_settings.app().language, 0));
+    }
+    setCursor(Qt::BusyCursor);
+    m_worker.start(std::move(work.run), [this](DialogOutcome outcome) {
+        endWork();
+        apply(std::move(outcome));
+    });
+}
+
+void SettingsDialog::endWork()
+{
+    m_worker.cancel();
+    if (hasControl(m_workButton))
+        setControlText(m_workButton, m_workButtonCaption);
+    m_workButton = kNoControl;
+    unsetCursor();
+}
+
+void SettingsDialog::done(int result)
+{
+    // The work must not outlive the run of the dialog, nor report to a dialog that is no longer shown.
+    if (m_worker.isRunning())
+        endWork();
+    m_worker.stop();
+    Dialog::done(result);
 }
 
 void SettingsDialog::apply(DialogOutcome outcome)
@@ -125,6 +172,8 @@ void SettingsDialog::apply(DialogOutcome outcome)
     mirrorModel();
     if (std::exchange(m_listsRefilled, false))
         FitTexts(*this);
+    if (outcome.background)
+        startWork(std::move(*outcome.background));
     if (!focus || !hasControl(*focus))
         return;
     control(*focus)->setFocus(Qt::OtherFocusReason);

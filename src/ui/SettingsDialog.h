@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SettingsModel.h"
+#include "ui/BackgroundWorker.h"
 #include "ui/Dialog.h"
 #include "ui/DialogLayout.h"
 
@@ -17,7 +18,9 @@ namespace tamb {
 // change, a list's selection, a button's click (Generate is the OK button; Exit ends the run). After each event
 // it shows the event's messages, asks for the folder chooser when the event wants it, mirrors the model into
 // every control (edit texts, list contents and selections, read-only, enabled and shown states) and puts the
-// focus where the event says.
+// focus where the event says. Work an event asks to run in the background runs on a thread of its own: its
+// button reads Cancel and cancels it, the dialog shows a busy cursor and stays usable, closing the dialog cancels
+// the work and waits for its thread, and the work's outcome is applied like an event's when it ends.
 //
 // The model must outlive the dialog; a family's dialog class owns both and passes the model here.
 class SettingsDialog : public Dialog
@@ -26,6 +29,7 @@ public:
     SettingsDialog(const DialogLayout& layout, SettingsModel& model, QWidget* parent = nullptr);
 
     void okPressed() override;
+    void done(int result) override;
 
 protected:
     void initialise() override;
@@ -37,6 +41,9 @@ private:
     void reshape(const ControlReshape& change);
     void connectHandlers();
     void apply(DialogOutcome outcome);
+    void buttonClicked(int controlId);
+    void startWork(BackgroundWork work);
+    void endWork();
     void mirrorModel();
     void mirrorList(int controlId);
     void setTextIfChanged(int controlId, const std::string& text);
@@ -45,6 +52,9 @@ private:
     SettingsModel& m_settings;
     std::map<int, std::vector<std::string>> m_listItems; // what each list holds now
     bool m_listsRefilled = false; // since the texts were last fitted
+    BackgroundWorker m_worker;
+    int m_workButton = kNoControl; // the button whose work runs, kNoControl when none runs
+    std::string m_workButtonCaption; // its caption before it read Cancel
 };
 
 } // namespace tamb

@@ -88,6 +88,9 @@ async def serve(kind, folder, user, password):
     loop.add_signal_handler(signal.SIGTERM, lambda: stop.done() or stop.set_result(None))
     loop.add_reader(sys.stdin.fileno(), lambda: sys.stdin.buffer.read1() or stop.done() or stop.set_result(None))
     await stop
+    # Stopping by either way: a SIGTERM that follows now ends the process at once instead of reaching a
+    # handler whose loop is closing.
+    loop.remove_signal_handler(signal.SIGTERM)
     server.close()
 
 

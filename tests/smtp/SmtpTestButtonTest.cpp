@@ -1,0 +1,141 @@
+#include "smtp/SmtpSettingsModel.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tamb {
+namespace {
+
+const std::string kPassword = "Pine-Marten-7731";
+
+// A login check that answers `result` at once and remembers the account it was given.
+struct FakeCheck
+{
+    SmtpLoginResult result;
+    std::optional<SmtpAccount> checked;
+};
+
+SmtpEnvironment EnvironmentWith(FakeCheck& fake, LanguageId language)
+{
+    SmtpEnvironment environment;
+    environment.app.language = language;
+    environment.app.model = 3;
+    environment.startFolder = "/";
+    environment.checkLogin = [&fake](const SmtpAccount& account, const std::atomic<bool>&) {
+        fake.checked = account;
+        return fake.result;
+    };
+    return environment;
+}
+
+void Type(SmtpSettingsModel& model, const std::string& server, const std::string& port, const std::string& sender)
+{
+    (void)model.editChanged(kSmtpServerEditId, server);
+    (void)model.editChanged(kSmtpPortEditId, port);
+    (void)model.editChanged(kSmtpSenderEmailEditId, sender);
+    (void)model.editChanged(kSmtpSenderPasswordEditId, kPassword);
+}
+
+struct FieldCase
+{
+    std::string name;
+    std::string server;
+    std::string port;
+    std::string sender;
+    MessageId expected;
+};
+
+void PrintTo(const FieldCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SmtpTestFieldsTest : public ::testing::TestWithParam<FieldCase>
+{
+};
+
+// Test refuses what Generate refuses, with Generate's words, and starts no check.
+TEST_P(SmtpTestFieldsTest, RefusesWithGeneratesWordsAndChecksNothing)
+{
+    const FieldCase& row = GetParam();
+    FakeCheck fake;
+    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kEnglish));
+    Type(model, row.server, row.port, row.sender);
+    const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0].id, row.expected);
+    EXPECT_FALSE(outcome.background.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, SmtpTestFieldsTest,
+    ::testing::Values(FieldCase { .name = "NoServer",
+                          .server = "",
+                          .port = "25",
+                          .sender = "cam@example.com",
+                          .expected = MessageId::SmtpServerMissing },
+        FieldCase { .name = "NoPort",
+            .server = "smtp.example.com",
+            .port = "",
+            .sender = "cam@example.com",
+            .expected = MessageId::SmtpPortMissing },
+        FieldCase { .name = "SenderWithoutAt",
+            .server = "smtp.example.com",
+            .port = "25",
+            .sender = "cam.example.com",
+            .expected = MessageId::EmailWithoutAt },
+        FieldCase { .name = "PortOutOfRange",
+            .server = "smtp.example.com",
+            .port = "70000",
+            .sender = "cam@example.com",
+            .expected = MessageId::SmtpPortNotNumber },
+        FieldCase { .name = "ServerWithASlash",
+            .server = "smtp.example.com/x",
+            .port = "25",
+            .sender = "cam@example.com",
+            .expected = MessageId::SmtpServerNotHostName }),
+    [](const auto& row) { return row.param.name; });
+
+TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLanguageOnScreen)
+{
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::credentialsRefused, .serverReply = "535 5.7.8 no" },
+        .checked = {} };
+    SmtpSettingsModel model(SmtpFamily::q400, EnvironmentWith(fake, kChinese));
+    Type(model, "smtp.example.com", "587", "cam@example.com");
+
+    const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
+    ASSERT_TRUE(outcome.messages.empty());
+    ASSERT_TRUE(outcome.background.has_value());
+    EXPECT_EQ(outcome.background->controlId, kSmtpTestButtonId);
+    EXPECT_FALSE(fake.checked.has_value()) << "the check runs only when the dialog runs the work";
+
+    // Typing on while the work runs changes nothing of the account being checked.
+    (void)model.editChanged(kSmtpServerEditId, "other.example.com");
+    const std::atomic<bool> notCancelled { false };
+    const DialogOutcome done = outcome.background->run(notCancelled);
+    ASSERT_TRUE(fake.checked.has_value());
+    EXPECT_EQ(fake.checked->server, "smtp.example.com");
+    EXPECT_EQ(fake.checked->port, 587);
+    EXPECT_EQ(fake.checked->sender, "cam@example.com");
+    EXPECT_EQ(fake.checked->password, kPassword);
+    ASSERT_EQ(done.messages.size(), 1u);
+    const std::string shown = done.messages[0].text(kChinese);
+    EXPECT_EQ(shown, "服务器 smtp.example.com 拒绝了发送人邮箱或密码。\n\n535 5.7.8 no");
+    EXPECT_EQ(shown.find(kPassword), std::string::npos);
+}
+
+TEST(SmtpTestButtonTest, ACancelledCheckSaysNothing)
+{
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} }, .checked = {} };
+    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kEnglish));
+    Type(model, "smtp.example.com", "465", "cam@example.com");
+    const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
+    ASSERT_TRUE(outcome.background.has_value());
+    const std::atomic<bool> cancelled { true };
+    EXPECT_TRUE(outcome.background->run(cancelled).messages.empty());
+}
+
+} // namespace
+} // namespace tamb
