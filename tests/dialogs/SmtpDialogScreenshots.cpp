@@ -21,10 +21,13 @@ public:
 private:
     static SmtpEnvironment Environment(ModelId model, LanguageId language)
     {
-        SmtpEnvironment environment;
-        environment.app.model = model;
-        environment.app.language = language;
+        AppState app;
+        app.model = model;
+        app.language = language;
+        // As the main window opens it (with the Test button where the build has the login check), on a card.
+        SmtpEnvironment environment = DesktopSmtpEnvironment(app);
         environment.startFolder = "/media/card";
+        environment.offerToLoad = false;
         return environment;
     }
 };
