@@ -1,8 +1,8 @@
 #include "ui/SettingsDialog.h"
 
 #include "common/ModelCatalogue.h"
-#include "ui/TextFit.h"
 #include "i18n/CameraTexts.h"
+#include "ui/TextFit.h"
 #include "ui/UiServices.h"
 
 #include <QLineEdit>
