@@ -33,7 +33,7 @@ int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostrea
         else if (!isOneOf(key, kIgnoredKeys))
             return ReportUsageError(kName, "unknown key '" + key + "'; see --help for the keys", err);
     }
-    // Messages in the language asked for: Chinese for Chinese, English otherwise.
+    // Messages in the language asked for, as the dialogs show them in that interface language.
     const LanguageId language = arguments.language.value_or(kEnglish);
     const auto account
         = SmtpAccountFromTexts(read["smtpServer"], read["smtpPort"], read["senderEmail"], read["senderPassword"]);
@@ -70,7 +70,7 @@ The other keys of smtp, --model, --out and --chinese-requested are accepted and 
 so that the same command line can test the account and then write the file.
 
 Options:
-  --language L  the language of the result: 1 Chinese, any other English (default 2)
+  --language L  the language of the messages, 1..15 (default 2, English)
   --help        show this text
 
 Exit codes: 0 the server accepted the login, 1 it did not (or could not be reached),

@@ -3,6 +3,7 @@
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
 #include "i18n/OwnMessageTexts.h"
+#include "i18n/SmtpLoginTexts.h"
 
 #include <array>
 #include <cstddef>
@@ -71,36 +72,17 @@ constexpr std::array kMessages {
     Message { MessageId::LoadExistingFile, LoadExistingFileText },
     Message { MessageId::FileNotLoaded, FileNotLoadedText },
     Message { MessageId::DownloadPageNotOpened, DownloadPageNotOpenedText },
-    Message { MessageId::SmtpPortNotNumber, "SmtpPortNotNumber", "端口必须是 1 至 65535 之间的数字",
-        "The port must be a number from 1 to 65535" },
-    Message { MessageId::SmtpServerNotHostName, "SmtpServerNotHostName",
-        "服务器必须是主机名或 IP 地址，例如 smtp.example.com",
-        "The server must be a host name or an IP address, such as smtp.example.com" },
-    Message { MessageId::SmtpLoginAcceptedWithTls, "SmtpLoginAcceptedWithTls",
-        "登录成功：%1 通过加密连接（TLS）接受了发送人邮箱和密码。%3",
-        "Login accepted: %1 accepted the sender address and password over an encrypted connection (TLS).%3" },
-    Message { MessageId::SmtpLoginAcceptedWithoutTls, "SmtpLoginAcceptedWithoutTls",
-        "登录成功，但 %1 的端口 %2 不提供加密（TLS）：密码以明文在网络上传输。%3",
-        "Login accepted, but %1 offers no encryption (TLS) on port %2: the password crossed the network readable.%3" },
-    Message { MessageId::SmtpLoginRefused, "SmtpLoginRefused", "服务器 %1 拒绝了发送人邮箱或密码。%3",
-        "The server %1 refused the sender address or the password.%3" },
-    Message { MessageId::SmtpLoginNotOffered, "SmtpLoginNotOffered",
-        "服务器 %1 的端口 %2 不提供登录，无法检查此帐号。%3",
-        "The server %1 offers no login on port %2, so the account could not be checked.%3" },
-    Message { MessageId::SmtpServerUnreachable, "SmtpServerUnreachable",
-        "无法连接服务器 %1 的端口 %2（找不到此名称或连接被拒绝）。%3",
-        "The server %1 could not be reached on port %2 (name not found or connection refused).%3" },
-    Message { MessageId::SmtpTlsFailed, "SmtpTlsFailed",
-        "无法与 %1 的端口 %2 建立加密连接：TLS 协商失败或服务器证书被拒绝。%3",
-        "No encrypted connection to %1 on port %2: TLS could not be negotiated or the server's certificate was "
-        "refused.%3" },
-    Message { MessageId::SmtpNoAnswer, "SmtpNoAnswer", "服务器 %1 的端口 %2 在 %4 秒内没有应答。%3",
-        "The server %1 did not answer on port %2 within %4 seconds.%3" },
-    Message { MessageId::SmtpConversationFailed, "SmtpConversationFailed",
-        "与 %1 的端口 %2 的通信在登录前中断（这可能不是邮件服务器）。%3",
-        "The conversation with %1 on port %2 broke off before the login (it may not be a mail server).%3" },
-    Message { MessageId::SmtpCheckCancelled, "SmtpCheckCancelled", "邮箱帐号测试已取消。",
-        "The test of the e-mail account was cancelled." },
+    Message { MessageId::SmtpPortNotNumber, SmtpPortNotNumberText },
+    Message { MessageId::SmtpServerNotHostName, SmtpServerNotHostNameText },
+    Message { MessageId::SmtpLoginAcceptedWithTls, SmtpLoginAcceptedWithTlsText },
+    Message { MessageId::SmtpLoginAcceptedWithoutTls, SmtpLoginAcceptedWithoutTlsText },
+    Message { MessageId::SmtpLoginRefused, SmtpLoginRefusedText },
+    Message { MessageId::SmtpLoginNotOffered, SmtpLoginNotOfferedText },
+    Message { MessageId::SmtpServerUnreachable, SmtpServerUnreachableText },
+    Message { MessageId::SmtpTlsFailed, SmtpTlsFailedText },
+    Message { MessageId::SmtpNoAnswer, SmtpNoAnswerText },
+    Message { MessageId::SmtpConversationFailed, SmtpConversationFailedText },
+    Message { MessageId::SmtpCheckCancelled, SmtpCheckCancelledText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.

@@ -103,6 +103,7 @@ void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScree
     QTest::addColumn<QString>("refusalStart");
     QTest::newRow("English") << kEnglish << QStringLiteral("The server 127.0.0.1 refused the sender address");
     QTest::newRow("Chinese") << kChinese << QStringLiteral("服务器 127.0.0.1 拒绝了发送人邮箱或密码");
+    QTest::newRow("German") << 3 << QStringLiteral("Der Server 127.0.0.1 hat die Absenderadresse oder das Passwort");
 }
 
 void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScreen()

@@ -86,7 +86,7 @@ TEST(SmtpLoginMessageTest, NamesServerAndPortAndAddsTheReplyLineInTheLanguageOnS
 
     const SmtpLoginResult silent { .outcome = SmtpLoginOutcome::noAnswer, .serverReply = {} };
     EXPECT_EQ(SmtpLoginMessage(silent, account, std::chrono::seconds(15)).text(3),
-        "The server smtp.example.com did not answer on port 587 within 15 seconds.");
+        "Der Server smtp.example.com hat auf Port 587 nicht innerhalb von 15 Sekunden geantwortet.");
 }
 
 } // namespace
