@@ -556,12 +556,12 @@ std::optional<SyncFailure> MmsSettingsModel::unstorableText(const MmsSettings& s
     return std::nullopt;
 }
 
-DialogOutcome MmsSettingsModel::generate()
+std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outcome)
 {
     // The file carries what the edits show: a failed sync writes nothing.
-    DialogOutcome outcome = sync();
+    outcome = sync();
     if (!outcome.messages.empty())
-        return outcome;
+        return std::nullopt;
     const bool autoMode = mode() == MmsMode::Auto;
     if (autoMode)
         clearOperatorParameters();
@@ -573,7 +573,7 @@ DialogOutcome MmsSettingsModel::generate()
         failure = DialogMessage::of(MessageId::RemoteControlWithoutPhone);
     if (failure) {
         outcome.add(std::move(*failure));
-        return outcome;
+        return std::nullopt;
     }
     if (autoMode) {
         m_countryIndex = m_country;
@@ -587,16 +587,25 @@ DialogOutcome MmsSettingsModel::generate()
         m_account = params.account;
         m_password = params.password;
     }
-    const MmsSettings settings = buildSettings();
+    MmsSettings settings = buildSettings();
     if (autoMode)
         clearOperatorParameters();
     if (std::optional<SyncFailure> unstorable = unstorableText(settings)) {
         outcome.add(std::move(unstorable->message));
         outcome.focusControl = unstorable->controlId;
         outcome.selectFocusedText = true;
-        return outcome;
+        return std::nullopt;
     }
-    const Status written = m_environment.writeSetupFile(m_folder, settings);
+    return settings;
+}
+
+DialogOutcome MmsSettingsModel::generate()
+{
+    DialogOutcome outcome;
+    const std::optional<MmsSettings> settings = checkedSettings(outcome);
+    if (!settings)
+        return outcome;
+    const Status written = m_environment.writeSetupFile(m_folder, *settings);
     outcome.add(FileWriteMessage(m_folder, kSetupFileName, written, MessageId::MmsFileGenerated));
     return outcome;
 }

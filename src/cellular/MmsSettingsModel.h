@@ -105,6 +105,9 @@ public:
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
     DialogOutcome opened() override;
     DialogOutcome answered(bool yes) override;
+    // Generate up to the write: syncs and checks, and gives the settings to write; nothing when a sync or check
+    // fails, whose message and focus are then in `outcome`.
+    [[nodiscard]] std::optional<MmsSettings> checkedSettings(DialogOutcome& outcome);
 
 private:
     [[nodiscard]] DialogOutcome offerToLoad();

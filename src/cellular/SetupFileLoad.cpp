@@ -59,17 +59,13 @@ Status Checked(const MmsSettingsModel& model, std::span<const std::uint8_t> byte
     if (!report.valid())
         return Status::failure(report.problems.front());
 
-    std::optional<MmsSettings> generated;
     MmsEnvironment scratchEnvironment = environment;
     scratchEnvironment.offerToLoad = false;
-    scratchEnvironment.writeSetupFile = [&generated](std::string_view, const MmsSettings& settings) {
-        generated = settings;
-        return Status::success();
-    };
     MmsSettingsModel scratch(scratchEnvironment);
     if (const auto refused = Apply(scratch, report))
         return Status::failure("the MMS dialog of this model refuses it: " + refused->reason);
-    const DialogOutcome outcome = scratch.clicked(kGenerateButtonId);
+    DialogOutcome outcome;
+    const std::optional<MmsSettings> generated = scratch.checkedSettings(outcome);
     if (!generated)
         return Status::failure("Generate refuses it: " + outcome.messages.front().text(kEnglish));
 
