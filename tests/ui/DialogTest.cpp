@@ -1,11 +1,15 @@
 #include "ui/Dialog.h"
 
 #include "support/ModalRun.h"
+#include "ui/QtTranslations.h"
 #include "ui/RecordingUiServices.h"
+#include "ui/UiServices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProxyStyle>
@@ -82,6 +86,7 @@ private slots:
     void runsNestAndTheOuterRunResumes();
     void folderChooserCancelKeepsThePreviousFolder();
     void theRealMessageBoxHasTheBrandCaptionAndOnlyOk();
+    void theRealQuestionAsksYesOrNoInTheInterfaceLanguage();
 };
 
 void DialogTest::placesControlsByDialogUnitsWithTheirIdentifiers()
@@ -330,6 +335,31 @@ void DialogTest::theRealMessageBoxHasTheBrandCaptionAndOnlyOk()
     QVERIFY2(silentIcon, "a standard icon would make the platform play its sound");
     QVERIFY(iconShown);
     QVERIFY2(okWithoutIcon, "an icon loaded for every box fills the pixmap cache");
+}
+
+void DialogTest::theRealQuestionAsksYesOrNoInTheInterfaceLanguage()
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm")))
+        QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
+    QStringList buttonTexts;
+    bool answerYes = true;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        buttonTexts = { box->button(QMessageBox::Yes)->text(), box->button(QMessageBox::No)->text() };
+        box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    answerer.start(5);
+
+    UseQtTranslations(kChinese);
+    QVERIFY(AskYesNo("Load?"));
+    QVERIFY(buttonTexts.front().startsWith(QStringLiteral("是")));
+    UseQtTranslations(kEnglish);
+    answerYes = false;
+    QVERIFY(!AskYesNo("Load?"));
+    QCOMPARE(buttonTexts, (QStringList { QStringLiteral("&Yes"), QStringLiteral("&No") }));
 }
 
 } // namespace tamb
