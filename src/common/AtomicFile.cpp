@@ -176,16 +176,10 @@ Status WriteFileAtomically(
     }
     file.copyPermissionsFrom(target);
     auto written = writeAll(file, bytes, faults);
-#ifdef _WIN32
-    // Windows renames no file that is still open.
-    if (!file.close() && written.ok()) {
-        written = WriteErrorStatus("", errnoCode(errno), folderOf(target));
-    }
-#endif
     if (written.ok()) {
         std::error_code error = faults.errorAt(WriteStep::Rename);
         if (!error) {
-            fs::rename(file.path(), target, error);
+            error = file.renameTo(target);
         }
         if (!error) {
             const auto flushed = flushFolder(folderOf(target), faults);

@@ -1,13 +1,17 @@
 #include "common/OwnedFile.h"
 
 #include <cerrno>
+#include <new>
 #include <utility>
 
 #ifdef _WIN32
+#include <cstddef>
+#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <vector>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -24,7 +28,25 @@ std::error_code lastError()
     return { errno, std::generic_category() };
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+// A file whose removal is pending (another run removed it and still holds it) refuses to be opened, and so does
+// a folder that refuses new files; only in the first case is the name still there.
+bool nameTaken(const std::filesystem::path& path)
+{
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+HANDLE handleOf(int descriptor)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+}
+
+#else
 
 bool sameFile(const struct stat& left, const struct stat& right)
 {
@@ -97,19 +119,22 @@ std::error_code windowsError(DWORD error)
 
 OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess, std::error_code& error)
 {
-    // Exclusive creation fails on any existing name; sharing nothing with other openers is the lock on Windows.
-    // The right to delete lets remove() take the name away while the file is still held.
+    // Creating a new file fails on any existing name; sharing nothing is the lock on Windows. The handle may
+    // delete and rename its file, so that the name is taken away or moved while the file is still held.
     const HANDLE handle = CreateFileW(
         path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        error = windowsError(GetLastError());
+        const DWORD code = GetLastError();
+        error = code == ERROR_ACCESS_DENIED && nameTaken(path) ? std::make_error_code(std::errc::file_exists)
+                                                               : windowsError(code);
         return {};
     }
-    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDWR | _O_BINARY | _O_NOINHERIT);
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
     if (descriptor < 0) {
         error = lastError();
+        FILE_DISPOSITION_INFO removal { TRUE };
+        SetFileInformationByHandle(handle, FileDispositionInfo, &removal, sizeof removal);
         CloseHandle(handle);
-        static_cast<void>(_wremove(path.c_str()));
         return {};
     }
     error.clear();
@@ -241,17 +266,43 @@ void OwnedFile::copyPermissionsFrom([[maybe_unused]] const std::filesystem::path
 #endif
 }
 
+std::error_code OwnedFile::renameTo(const std::filesystem::path& target)
+{
+#ifdef _WIN32
+    // Renamed through the held handle: closing first would let another run take the file for abandoned.
+    const auto name = std::filesystem::absolute(target).native();
+    std::vector<std::byte> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+    auto* rename = new (buffer.data()) FILE_RENAME_INFO {};
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::memcpy(buffer.data() + offsetof(FILE_RENAME_INFO, FileName), name.data(), rename->FileNameLength);
+    if (SetFileInformationByHandle(handleOf(m_descriptor), FileRenameInfo, rename, static_cast<DWORD>(buffer.size()))
+        == FALSE) {
+        return windowsError(GetLastError());
+    }
+#else
+    std::error_code error;
+    std::filesystem::rename(m_path, target, error);
+    if (error) {
+        return error;
+    }
+#endif
+    m_path = target;
+    return {};
+}
+
 std::error_code OwnedFile::remove()
 {
 #ifdef _WIN32
-    // A file closed already (Windows renames only closed files) goes by its name.
-    if (m_descriptor < 0)
+    // A file closed already goes by its name.
+    if (m_descriptor < 0) {
         return _wremove(m_path.c_str()) == 0 ? std::error_code {} : lastError();
-    // An open file goes when its handle closes; until then its name stays taken, so no other run can take it.
-    FILE_DISPOSITION_INFO disposition { TRUE };
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_descriptor));
-    if (SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition) == FALSE)
+    }
+    // The name goes when the held file is closed; until then other runs see it in use and wait.
+    FILE_DISPOSITION_INFO removal { TRUE };
+    if (SetFileInformationByHandle(handleOf(m_descriptor), FileDispositionInfo, &removal, sizeof removal) == FALSE) {
         return windowsError(GetLastError());
+    }
     static_cast<void>(close());
     return {};
 #else

@@ -48,6 +48,9 @@ public:
     // Gives the file the permission bits of the regular file `other`, when there is one. Best effort: file
     // systems without modes refuse it, and then the mode chosen at creation stays.
     void copyPermissionsFrom(const std::filesystem::path& other);
+    // Gives the held file the name `target`, replacing a file of that name, without letting it go: no other run
+    // can take it for abandoned in between. The file's path becomes `target`.
+    [[nodiscard]] std::error_code renameTo(const std::filesystem::path& target);
     // Removes the file's name while it is still held, so that no other run can take the name in between.
     [[nodiscard]] std::error_code remove();
     // Closes and unlocks; false with errno set when the system reports a failure of the last writes.

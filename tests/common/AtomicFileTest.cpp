@@ -69,6 +69,24 @@ TEST_F(AtomicFileTest, AMissingFolderIsReportedWithItsReason)
     EXPECT_FALSE(status.reason().empty());
 }
 
+TEST_F(AtomicFileTest, ATemporaryNameHeldByAnotherRunIsSteppedOverAndItsFileLeftAlone)
+{
+    const auto target = m_folder / "menu.dat";
+    const std::vector<std::uint8_t> otherBytes { 'k', 'e', 'e', 'p' };
+    std::error_code error;
+    auto other = OwnedFile::create(m_folder / "menu.dat.tmp000042", FileAccess::Everyone, error);
+    ASSERT_TRUE(other.isOpen()) << error.message();
+    ASSERT_TRUE(other.write(otherBytes));
+
+    const std::vector<std::uint8_t> bytes { 1, 2, 3 };
+    const auto status = WriteFileAtomically(target, bytes, FileAccess::Everyone, { .firstTemporaryNumber = 42 });
+
+    ASSERT_TRUE(status.ok()) << status.reason();
+    ASSERT_TRUE(other.close());
+    EXPECT_EQ(readAll(target), bytes);
+    EXPECT_EQ(readAll(m_folder / "menu.dat.tmp000042"), otherBytes);
+}
+
 TEST_F(AtomicFileTest, PlantedTemporaryNamesAreSteppedOverAndNeverWrittenThrough)
 {
     const auto target = m_folder / "menu.dat";

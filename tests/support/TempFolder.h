@@ -10,10 +10,24 @@
 #include <random>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace tamb::testing {
+
+[[nodiscard]] inline long CurrentProcessId()
+{
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<long>(getpid());
+#endif
+}
 
 // A fresh empty folder, removed with its contents on destruction. The name carries the process id, a count kept
 // by the process and a random tail, and the folder is created exclusively and open to its owner alone, so
@@ -26,7 +40,7 @@ public:
     explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path())
     {
         static std::atomic<unsigned> created { 0 };
-        const std::string stem = "tamb-" + std::to_string(getpid()) + "-" + std::to_string(++created) + "-";
+        const std::string stem = "tamb-" + std::to_string(CurrentProcessId()) + "-" + std::to_string(++created) + "-";
         std::random_device random;
         // create_directory() reports whether it made the folder, so a name already taken is never shared.
         for (int attempt = 0; attempt < 100; ++attempt) {
