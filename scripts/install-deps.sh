@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 # With arguments, installs those packages instead (the Windows tests and the packaging name their own).
+# Waits for another run of this script or of apt (CI runs two steps at once) rather than failing on a lock.
 set -euo pipefail
+exec 9>"${TMPDIR:-/tmp}/tamb-install-deps.lock"
+flock 9
 
 packages=(
     cmake g++ make
@@ -25,4 +28,5 @@ sudo_prefix=()
 [ "$(id -u)" -eq 0 ] || sudo_prefix=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo_prefix[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq --no-install-recommends \
+    -o DPkg::Lock::Timeout=300 "${missing[@]}"

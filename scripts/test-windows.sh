@@ -2,10 +2,13 @@
 # Builds the core library, the command line and their tests for Windows with MinGW-w64, runs the tests under Wine
 # in a Wine prefix of their own, and checks that the same commands write byte-identical files under Wine and on
 # this system. Installs what is missing. Everything goes into build/windows/.
+# Usage: scripts/test-windows.sh [NATIVE_CLI]: the command line built for this system to compare with; without it,
+# a release build of it is made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 out=$root/build/windows
+native_cli=${1:+$(realpath "$1")}
 
 scripts/install-deps.sh cmake make g++ g++-mingw-w64-x86-64 wine64 googletest
 
@@ -35,15 +38,22 @@ export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtm
 stop_wine() { WINEPREFIX=$out/wineprefix "$wineserver" -k 2>/dev/null || true; }
 trap stop_wine EXIT
 
+# A new Wine prefix is made while the build runs; it needs little of the processor.
+prefix_made=
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== Wine prefix $WINEPREFIX"
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1 &
+    prefix_made=$!
+fi
+
 echo "== Windows build"
 cmake -S . -B "$out/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug -DTAMB_BUILD_GUI=OFF \
     -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" -DGTest_DIR="$gtest/lib/cmake/GTest" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
-cmake --build "$out/build" -j "$jobs"
+cmake --build "$out/build" -j "$jobs" --target tamb_core_tests tamb-setup-cli
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "== Wine prefix $WINEPREFIX"
-    timeout 300 "$wine" wineboot --init >/dev/null 2>&1
+if [ -n "$prefix_made" ]; then
+    wait "$prefix_made"
     "$wineserver" -w
 fi
 
@@ -53,9 +63,12 @@ timeout 900 "$wine" "$out/build/tests/tamb_core_tests.exe" --gtest_brief=1
 # The same commands with the program built for this system; its preferences go to an empty folder, as the
 # registry key of the prefix is empty after the tests.
 echo "== Same files under Wine and on this system"
-cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF \
-    -DTAMB_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-cmake --build "$out/native" -j "$jobs" --target tamb-setup-cli >/dev/null
+if [ -z "$native_cli" ]; then
+    cmake -S . -B "$out/native" -DCMAKE_BUILD_TYPE=Release -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF \
+        -DTAMB_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+    cmake --build "$out/native" -j "$jobs" --target tamb-setup-cli >/dev/null
+    native_cli=$out/native/src/cli/tamb-setup-cli
+fi
 compare=$out/compare
 rm -rf "$compare"
 commands=(
@@ -73,7 +86,7 @@ for index in "${!commands[@]}"; do
     read -r -a words <<<"${commands[$index]}"
     mkdir -p "$compare/$index/native" "$compare/$index/wine" "$compare/$index/home"
     HOME=$compare/$index/home XDG_CONFIG_HOME=$compare/$index/home \
-        "$out/native/src/cli/tamb-setup-cli" "${words[@]}" --out "$compare/$index/native" >/dev/null
+        "$native_cli" "${words[@]}" --out "$compare/$index/native" >/dev/null
     timeout 120 "$wine" "$out/build/src/cli/tamb-setup-cli.exe" "${words[@]}" --out "Z:$compare/$index/wine" >/dev/null
     for file in "$compare/$index/native"/*; do
         name=$(basename "$file")
