@@ -12,8 +12,8 @@ scripts/install-deps.sh dpkg-dev fakeroot file desktop-file-utils appstream lint
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 echo "== Release build"
-cmake -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DTAMB_BUILD_TESTS=OFF \
-    -DTAMB_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+cmake -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DCMAKE_INSTALL_PREFIX=/usr \
+    -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build "$out/build" -j "$(nproc)"
 rm -f "$out"/*.deb
 (cd "$out/build" && cpack -G DEB -B "$out")

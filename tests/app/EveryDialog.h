@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace tamb::testing {
+namespace tamb::test {
 
 // A dialog prepared as it is just before it is shown, without a modal run.
 template <typename Shown> class Prepared : public Shown
@@ -84,4 +84,4 @@ inline const std::vector<DialogOfModel>& TenDialogs()
     return dialogs;
 }
 
-} // namespace tamb::testing
+} // namespace tamb::test

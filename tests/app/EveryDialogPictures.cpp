@@ -37,14 +37,14 @@ private slots:
             InMemoryPreferenceStore store(0x0409);
             AppState state;
             state.language = language;
-            testing::Prepared<MainWindow> window(state, store);
+            test::Prepared<MainWindow> window(state, store);
             save(window, QStringLiteral("main"), language);
         }
         rows += QStringLiteral("</tr>\n");
-        for (const testing::DialogOfModel& ten : testing::TenDialogs()) {
+        for (const test::DialogOfModel& ten : test::TenDialogs()) {
             header(ten.name + QStringLiteral(" (model %1)").arg(ten.model));
             for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
-                for (auto& [kind, dialog] : testing::SetupDialogsOf(ten.model, language)) {
+                for (auto& [kind, dialog] : test::SetupDialogsOf(ten.model, language)) {
                     if (ten.name.startsWith(kind))
                         save(*dialog, ten.name, language);
                 }

@@ -70,7 +70,7 @@ void LayoutCheckTest::everyTextFitsInEveryDialogOfEveryModelInEveryLanguage()
     QString failures;
     for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
         for (ModelId model = 1; model <= kModelCount; ++model) {
-            for (const auto& [name, dialog] : testing::SetupDialogsOf(model, language))
+            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language))
                 failures += Describe(
                     QStringLiteral("%1 dialog of model %2").arg(name).arg(model), language, FindCutTexts(*dialog));
         }
@@ -85,7 +85,7 @@ void LayoutCheckTest::everyOperatorListFitsAfterEachCountry()
     QString failures;
     for (const LanguageId language : { kChinese, kEnglish }) {
         for (const ModelId model : { 3, 4 }) {
-            for (const auto& [name, dialog] : testing::SetupDialogsOf(model, language)) {
+            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
                 const int countryList = name == QStringLiteral("mms") ? mms::kCountryList : kSmtpCountryListId;
                 if (!dialog->hasControl(countryList))
                     continue;
@@ -111,7 +111,7 @@ void LayoutCheckTest::everyTextOfTheMainWindowFitsInEveryLanguage()
     for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
         InMemoryPreferenceStore store(0x0409);
         AppState state = StateOf(1, language);
-        testing::Prepared<MainWindow> window(state, store);
+        test::Prepared<MainWindow> window(state, store);
         failures += Describe(QStringLiteral("main window"), language, FindCutTexts(window));
     }
     if (!failures.isEmpty())

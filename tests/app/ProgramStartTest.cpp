@@ -34,7 +34,7 @@ void ProgramStartTest::firstRunStoresThePreferences()
     QFETCH(QString, locale);
     QFETCH(int, storedLanguage);
 
-    const testing::TempFolder homeFolder;
+    const test::TempFolder homeFolder;
     const QString home = QString::fromStdString(homeFolder.text());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);

@@ -10,7 +10,7 @@
 namespace tamb {
 namespace {
 
-using testing::CameraModelFixture;
+using test::CameraModelFixture;
 
 struct RejectionCase
 {

@@ -10,7 +10,7 @@
 namespace tamb {
 namespace {
 
-using testing::CameraModelFixture;
+using test::CameraModelFixture;
 using N = CameraNumber;
 using L = CameraList;
 
@@ -50,7 +50,7 @@ Step PressDefault()
 }
 
 // The steps of one case, then Generate: the bytes the file must hold and what the edits must show.
-struct FileCase
+struct FamilyFileCase
 {
     std::string name;
     ModelId model;
@@ -59,23 +59,23 @@ struct FileCase
     std::vector<std::pair<N, std::string>> shown = {};
 };
 
-void PrintTo(const FileCase& fileCase, std::ostream* out)
+void PrintTo(const FamilyFileCase& fileCase, std::ostream* out)
 {
     *out << fileCase.name << " (model " << fileCase.model << ")";
 }
 
-std::string CaseName(const ::testing::TestParamInfo<FileCase>& info)
+std::string CaseName(const ::testing::TestParamInfo<FamilyFileCase>& info)
 {
     return info.param.name;
 }
 
-class CameraFamilyFileTest : public CameraModelFixture, public ::testing::TestWithParam<FileCase>
+class CameraFamilyFileTest : public CameraModelFixture, public ::testing::TestWithParam<FamilyFileCase>
 {
 };
 
 TEST_P(CameraFamilyFileTest, GenerateWritesWhatTheFamilyStores)
 {
-    const FileCase& fileCase = GetParam();
+    const FamilyFileCase& fileCase = GetParam();
     CameraSettingsModel model = makeModel(fileCase.model);
     for (const Step& step : fileCase.steps) {
         switch (step.kind) {
@@ -113,32 +113,33 @@ const std::vector<std::pair<std::size_t, int>> kCapturedClock { { 14, 14 }, { 15
 constexpr auto kPassword = CameraText::WirelessPassword;
 
 INSTANTIATE_TEST_SUITE_P(Q100, CameraFamilyFileTest,
-    ::testing::Values(FileCase { "DefaultPasswordWrittenWithTheSwitchOff", 14, {},
+    ::testing::Values(FamilyFileCase { "DefaultPasswordWrittenWithTheSwitchOff", 14, {},
                           { { 36, 7 }, { 37, 3 }, { 38, 9 }, { 39, 4 }, { 40, 0 }, { 9, 0 }, { 51, 0 } } },
-        FileCase { "TwoDigitsLeaveTheLastTwoBytesZero", 14,
+        FamilyFileCase { "TwoDigitsLeaveTheLastTwoBytesZero", 14,
             { Select(L::WirelessPassword, 1), SetText(kPassword, "52") },
             { { 36, 5 }, { 37, 2 }, { 38, 0 }, { 39, 0 }, { 40, 1 } } },
-        FileCase {
+        FamilyFileCase {
             "LetterCountsAsZero", 14, { SetText(kPassword, "7a94") }, { { 36, 7 }, { 37, 0 }, { 38, 9 }, { 39, 4 } } },
-        FileCase { "FullWidthDigitCountsAsTheDigitItShows", 14,
+        FamilyFileCase { "FullWidthDigitCountsAsTheDigitItShows", 14,
             { SetText(kPassword,
                 "\xEF\xBC\x93"
                 "1") },
             { { 36, 3 }, { 37, 1 }, { 38, 0 }, { 39, 0 } } },
-        FileCase { "MultiByteLetterTakesOnePlace", 14,
+        FamilyFileCase { "MultiByteLetterTakesOnePlace", 14,
             { SetText(kPassword,
                 "\xC3\xA9"
                 "123") },
             { { 36, 0 }, { 37, 1 }, { 38, 2 }, { 39, 3 } } },
-        FileCase { "TypedClockIsIgnored", 14, { SetText(CameraText::Clock, "12/31/2030 23:59:58") }, kCapturedClock }),
+        FamilyFileCase {
+            "TypedClockIsIgnored", 14, { SetText(CameraText::Clock, "12/31/2030 23:59:58") }, kCapturedClock }),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(Q220, CameraFamilyFileTest,
-    ::testing::Values(FileCase { "StartRecord", 6, {},
+    ::testing::Values(FamilyFileCase { "StartRecord", 6, {},
                           { { 1, 0 }, { 2, 0 }, { 4, 9 }, { 6, 1 }, { 9, 1 }, { 31, 0 }, { 35, 0 }, { 36, 0 },
                               { 47, 0 }, { 51, 0 } } },
-        FileCase { "SidePirByteIsOneOnTheQ230Too", 9, {}, { { 9, 1 } } },
-        FileCase { "DefaultKeepsIntervalAndTimer2TimesWithTimer2Off", 6,
+        FamilyFileCase { "SidePirByteIsOneOnTheQ230Too", 9, {}, { { 9, 1 } } },
+        FamilyFileCase { "DefaultKeepsIntervalAndTimer2TimesWithTimer2Off", 6,
             { Select(L::Timer2, 1), Type(N::Interval, "30"), Type(N::Timer2StartHour, "8"),
                 Type(N::Timer2StartMinute, "15"), Type(N::Timer2StopHour, "17"), Type(N::Timer2StopMinute, "45"),
                 PressDefault() },
@@ -151,29 +152,31 @@ const std::vector<Step> kWestAndNorth { Select(L::LongitudeDirection, 1), Type(N
     Type(N::LatitudeDegrees, "52"), Type(N::LatitudeMinutes, "5"), Type(N::LatitudeSeconds, "0") };
 
 INSTANTIATE_TEST_SUITE_P(Q300, CameraFamilyFileTest,
-    ::testing::Values(FileCase { "DefaultPositionIsAllZero", 11, {},
+    ::testing::Values(FamilyFileCase { "DefaultPositionIsAllZero", 11, {},
                           { { 40, 0 }, { 41, 0 }, { 42, 0 }, { 43, 0 }, { 44, 0 }, { 45, 0 }, { 46, 0 }, { 47, 0 } } },
-        FileCase { "LongitudeAbove180Clamps", 11,
+        FamilyFileCase { "LongitudeAbove180Clamps", 11,
             { Type(N::LongitudeMinutes, "20"), Type(N::LongitudeSeconds, "10"), Type(N::LongitudeDegrees, "200") },
             { { 41, 180 }, { 42, 0 }, { 43, 0 } }, { { N::LongitudeDegrees, "180" }, { N::LongitudeMinutes, "0" } } },
-        FileCase { "MinutesAt180BecomeZero", 12, { Type(N::LongitudeDegrees, "180"), Type(N::LongitudeMinutes, "30") },
-            { { 41, 180 }, { 42, 0 } }, { { N::LongitudeMinutes, "0" } } },
-        FileCase { "MinutesAbove59Below180Become59", 13,
+        FamilyFileCase { "MinutesAt180BecomeZero", 12,
+            { Type(N::LongitudeDegrees, "180"), Type(N::LongitudeMinutes, "30") }, { { 41, 180 }, { 42, 0 } },
+            { { N::LongitudeMinutes, "0" } } },
+        FamilyFileCase { "MinutesAbove59Below180Become59", 13,
             { Type(N::LongitudeDegrees, "179"), Type(N::LongitudeMinutes, "75") }, { { 41, 179 }, { 42, 59 } },
             { { N::LongitudeMinutes, "59" } } },
-        FileCase { "LatitudeAbove90Clamps", 17, { Type(N::LatitudeSeconds, "40"), Type(N::LatitudeDegrees, "91") },
-            { { 45, 90 }, { 46, 0 }, { 47, 0 } } },
-        FileCase { "WestAndNorthStoredInOrder", 11, kWestAndNorth,
+        FamilyFileCase { "LatitudeAbove90Clamps", 17,
+            { Type(N::LatitudeSeconds, "40"), Type(N::LatitudeDegrees, "91") }, { { 45, 90 }, { 46, 0 }, { 47, 0 } } },
+        FamilyFileCase { "WestAndNorthStoredInOrder", 11, kWestAndNorth,
             { { 40, 1 }, { 41, 8 }, { 42, 15 }, { 43, 30 }, { 44, 1 }, { 45, 52 }, { 46, 5 }, { 47, 0 } } },
-        FileCase { "ClockTextReadMonthFirst", 13, { SetText(CameraText::Clock, "06/30/2016 14:05:09") },
+        FamilyFileCase { "ClockTextReadMonthFirst", 13, { SetText(CameraText::Clock, "06/30/2016 14:05:09") },
             { { 14, 6 }, { 15, 6 }, { 16, 30 }, { 17, 14 }, { 18, 5 }, { 19, 9 } } },
-        FileCase { "SameClockTextReadYearFirst", 13,
+        FamilyFileCase { "SameClockTextReadYearFirst", 13,
             { Select(L::DateFormat, 0), SetText(CameraText::Clock, "06/30/2016 14:05:09") },
             { { 14, 0 }, { 15, 30 }, { 16, 224 }, { 17, 14 }, { 18, 5 }, { 19, 9 }, { 48, 0 } } },
-        FileCase { "EmptiedClockTextKeepsTheCapturedTime", 13, { SetText(CameraText::Clock, "") }, kCapturedClock },
-        FileCase { "SidePirStoredTwice", 11, {}, { { 9, 1 }, { 51, 1 } } },
-        FileCase { "SidePirOffOnTheQ230", 17, {}, { { 9, 0 }, { 51, 0 } } },
-        FileCase { "RecycleKeptOverDefault", 11, { Select(L::SdCycle, 1), PressDefault() }, { { 36, 1 } } }),
+        FamilyFileCase {
+            "EmptiedClockTextKeepsTheCapturedTime", 13, { SetText(CameraText::Clock, "") }, kCapturedClock },
+        FamilyFileCase { "SidePirStoredTwice", 11, {}, { { 9, 1 }, { 51, 1 } } },
+        FamilyFileCase { "SidePirOffOnTheQ230", 17, {}, { { 9, 0 }, { 51, 0 } } },
+        FamilyFileCase { "RecycleKeptOverDefault", 11, { Select(L::SdCycle, 1), PressDefault() }, { { 36, 1 } } }),
     CaseName);
 
 const std::vector<Step> kTimer2Morning { Select(L::Timer2, 1), Type(N::Timer2StartHour, "6"),
@@ -182,23 +185,23 @@ const std::vector<std::pair<std::size_t, int>> kTimer2MorningBytes { { 31, 1 }, 
     { 35, 30 }, { 36, 18 }, { 37, 45 }, { 38, 0 }, { 47, 0 } };
 
 INSTANTIATE_TEST_SUITE_P(Q400, CameraFamilyFileTest,
-    ::testing::Values(FileCase { "StartFamilyArea", 2, {},
+    ::testing::Values(FamilyFileCase { "StartFamilyArea", 2, {},
                           { { 1, 0 }, { 2, 1 }, { 9, 1 }, { 31, 1 }, { 32, 0 }, { 33, 0 }, { 37, 0 }, { 51, 0 } } },
-        FileCase { "SidePirStartsOffOnTheQ430", 10, {}, { { 9, 0 } } },
-        FileCase { "Timer2OnItsOwnBytes", 7, kTimer2Morning, kTimer2MorningBytes },
-        FileCase {
+        FamilyFileCase { "SidePirStartsOffOnTheQ430", 10, {}, { { 9, 0 } } },
+        FamilyFileCase { "Timer2OnItsOwnBytes", 7, kTimer2Morning, kTimer2MorningBytes },
+        FamilyFileCase {
             "BeepOffAndSdCycleOn", 4, { Select(L::BeepSound, 0), Select(L::SdCycle, 1) }, { { 31, 0 }, { 32, 1 } } },
-        FileCase { "DefaultKeepsSdCycleAndTurnsBeepOn", 4,
+        FamilyFileCase { "DefaultKeepsSdCycleAndTurnsBeepOn", 4,
             { Select(L::BeepSound, 0), Select(L::SdCycle, 1), PressDefault() }, { { 31, 1 }, { 32, 1 } } },
-        FileCase {
+        FamilyFileCase {
             "ZeroSecondsIntervalIs128", 2, { Select(L::IntervalUnit, 0), Type(N::Interval, "0") }, { { 6, 128 } } }),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(Q420, CameraFamilyFileTest,
-    ::testing::Values(FileCase { "StartFamilyArea", 8, {},
+    ::testing::Values(FamilyFileCase { "StartFamilyArea", 8, {},
                           { { 1, 0 }, { 2, 1 }, { 9, 0 }, { 31, 1 }, { 32, 0 }, { 33, 0 }, { 37, 0 }, { 51, 0 } } },
-        FileCase { "Timer2OnItsOwnBytes", 8, kTimer2Morning, kTimer2MorningBytes },
-        FileCase { "DefaultKeepsBeepSdCycleAndInterval", 8,
+        FamilyFileCase { "Timer2OnItsOwnBytes", 8, kTimer2Morning, kTimer2MorningBytes },
+        FamilyFileCase { "DefaultKeepsBeepSdCycleAndInterval", 8,
             { Select(L::BeepSound, 0), Select(L::SdCycle, 1), Type(N::Interval, "5"), PressDefault() },
             { { 2, 0 }, { 6, 5 }, { 31, 0 }, { 32, 1 } }, { { N::Interval, "5" } } }),
     CaseName);

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace tamb::testing {
+namespace tamb::test {
 
 // 07:05:09 on 3 February 2024, the local time every model test reads.
 inline constexpr ClockReading kTestTime { 2024, 2, 3, 7, 5, 9 };
@@ -58,4 +58,4 @@ protected:
     ClockReading m_localTime = kTestTime;
 };
 
-} // namespace tamb::testing
+} // namespace tamb::test

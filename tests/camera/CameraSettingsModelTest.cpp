@@ -12,7 +12,7 @@
 namespace tamb {
 namespace {
 
-using testing::CameraModelFixture;
+using test::CameraModelFixture;
 using N = CameraNumber;
 using L = CameraList;
 

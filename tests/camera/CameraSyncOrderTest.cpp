@@ -6,7 +6,7 @@
 namespace tamb {
 namespace {
 
-using testing::CameraModelFixture;
+using test::CameraModelFixture;
 
 struct FamilyModel
 {

@@ -14,7 +14,7 @@
 namespace tamb {
 namespace {
 
-using testing::CameraModelFixture;
+using test::CameraModelFixture;
 
 // Bytes that Generate takes afresh rather than from the dialog: the clock and the CRC over it.
 bool TakenAfresh(std::size_t offset)

@@ -28,7 +28,7 @@ protected:
         return { fs::directory_iterator(m_folder), fs::directory_iterator {} };
     }
 
-    testing::TempFolder m_temp;
+    test::TempFolder m_temp;
     fs::path m_folder = m_temp.path();
 };
 

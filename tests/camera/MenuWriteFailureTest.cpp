@@ -34,7 +34,7 @@ WriteFaults ErrorAt(WriteStep step, int error)
         = InjectedWriteError { .step = step, .error = { error, std::generic_category() } } };
 }
 
-class MenuWriteFailureTest : public testing::CameraModelFixture, public ::testing::TestWithParam<CardFaultCase>
+class MenuWriteFailureTest : public test::CameraModelFixture, public ::testing::TestWithParam<CardFaultCase>
 {
 };
 

@@ -40,19 +40,19 @@ INSTANTIATE_TEST_SUITE_P(Locales, OemCodePageForLocaleTest,
         LocaleCase { "Posix", "POSIX", 437 }, LocaleCase { "Empty", "", 437 }),
     [](const auto& row) { return std::string(row.param.name); });
 
-struct RoundTripCase
+struct CodePageRoundTrip
 {
     const char* name;
     int codePage;
     std::string text;
 };
 
-void PrintTo(const RoundTripCase& row, std::ostream* out)
+void PrintTo(const CodePageRoundTrip& row, std::ostream* out)
 {
     *out << row.name << " (code page " << row.codePage << ")";
 }
 
-class OemCodePageRoundTripTest : public ::testing::TestWithParam<RoundTripCase>
+class OemCodePageRoundTripTest : public ::testing::TestWithParam<CodePageRoundTrip>
 {
 };
 
@@ -65,15 +65,15 @@ TEST_P(OemCodePageRoundTripTest, DecodesWhatItEncodedWithoutLoss)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageRoundTripTest,
-    ::testing::Values(RoundTripCase { "Western", 850, "Grüße à Paris" },
-        RoundTripCase { "Central", 852, "Žluťoučký kůň" }, RoundTripCase { "Cyrillic", 866, "Мегафон" },
-        RoundTripCase { "Turkish", 857, "İsrail ğ" }, RoundTripCase { "Baltic", 775, "Łotwa ąčę" },
-        RoundTripCase { "Chinese", 936, "中国移动 mail@x.cn" }, RoundTripCase { "Japanese", 932, "その他" },
-        RoundTripCase { "UsEnglish", 437, "Café ñ £" }, RoundTripCase { "SerbianCyrillic", 855, "Србија" },
-        RoundTripCase { "Greek", 737, "Ελλάδα" }, RoundTripCase { "Hebrew", 862, "ישראל" },
-        RoundTripCase { "Thai", 874, "ไทย internet" }, RoundTripCase { "Korean", 949, "대한민국" },
-        RoundTripCase { "Traditional", 950, "中華電信" },
-        RoundTripCase { "VietnameseEndingInALetter", 1258, "Tiếng Việt internet" }),
+    ::testing::Values(CodePageRoundTrip { "Western", 850, "Grüße à Paris" },
+        CodePageRoundTrip { "Central", 852, "Žluťoučký kůň" }, CodePageRoundTrip { "Cyrillic", 866, "Мегафон" },
+        CodePageRoundTrip { "Turkish", 857, "İsrail ğ" }, CodePageRoundTrip { "Baltic", 775, "Łotwa ąčę" },
+        CodePageRoundTrip { "Chinese", 936, "中国移动 mail@x.cn" }, CodePageRoundTrip { "Japanese", 932, "その他" },
+        CodePageRoundTrip { "UsEnglish", 437, "Café ñ £" }, CodePageRoundTrip { "SerbianCyrillic", 855, "Србија" },
+        CodePageRoundTrip { "Greek", 737, "Ελλάδα" }, CodePageRoundTrip { "Hebrew", 862, "ישראל" },
+        CodePageRoundTrip { "Thai", 874, "ไทย internet" }, CodePageRoundTrip { "Korean", 949, "대한민국" },
+        CodePageRoundTrip { "Traditional", 950, "中華電信" },
+        CodePageRoundTrip { "VietnameseEndingInALetter", 1258, "Tiếng Việt internet" }),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct KnownBytesCase

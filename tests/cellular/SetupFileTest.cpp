@@ -1,6 +1,7 @@
 #include "cellular/SetupFile.h"
 
 #include "common/Crc16.h"
+#include "support/CellularFileBytes.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -11,24 +12,17 @@
 namespace tamb {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
-const OemCodePage kUsPage { 437 };
-
-Record unscrambled(const std::vector<std::uint8_t>& file, std::size_t index)
-{
-    Record record {};
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(index * kRecordSize), kRecordSize, record.begin());
-    ScrambleRecord(record);
-    return record;
-}
+using test::kUsPage;
+using test::UnscrambledRecord;
 
 std::uint16_t storedSum(const std::vector<std::uint8_t>& file)
 {
     return static_cast<std::uint16_t>(file[660 + 56] | (file[660 + 57] << 8));
 }
 
-MmsSettings sampleSettings()
+MmsSettings sampleMmsSettings()
 {
     MmsSettings settings;
     settings.url = "http://mmsc.monternet.com";
@@ -93,7 +87,7 @@ class SetupFileWriteTest : public ::testing::TestWithParam<ScopeCase>
 TEST_P(SetupFileWriteTest, WritesTwelveRecordsWithTheBiasedChecksum)
 {
     const TempFolder folder;
-    auto settings = sampleSettings();
+    auto settings = sampleMmsSettings();
     settings.phoneScope = GetParam().scope;
 
     const auto status = WriteSetupFile(folder.text(), settings, AppState {}, kUsPage);
@@ -114,9 +108,9 @@ TEST_P(SetupFileWriteTest, WritesTwelveRecordsWithTheBiasedChecksum)
     const std::string order[] = { settings.url, settings.apn, settings.gateway, settings.port, settings.phone1,
         settings.email, settings.account, settings.password, settings.phone2, settings.phone3 };
     for (std::size_t k = 1; k <= 10; ++k) {
-        EXPECT_EQ(unscrambled(file, k), EncodeTextRecord(order[k - 1], kUsPage)) << "record " << k;
+        EXPECT_EQ(UnscrambledRecord(file, k), EncodeTextRecord(order[k - 1], kUsPage)) << "record " << k;
     }
-    EXPECT_EQ(unscrambled(file, 0)[7], static_cast<std::uint8_t>(GetParam().scope));
+    EXPECT_EQ(UnscrambledRecord(file, 0)[7], static_cast<std::uint8_t>(GetParam().scope));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scopes, SetupFileWriteTest,
@@ -142,7 +136,7 @@ TEST(SetupFileTest, ReplacesALongerFileAndRemovesAnOldWorkingFile)
     folder.write("setup.dat", std::vector<std::uint8_t>(2000, 0xAA));
     folder.write("mms.dat", std::vector<std::uint8_t>(660, 0x41));
 
-    ASSERT_TRUE(WriteSetupFile(folder.text(), sampleSettings(), AppState {}, kUsPage).ok());
+    ASSERT_TRUE(WriteSetupFile(folder.text(), sampleMmsSettings(), AppState {}, kUsPage).ok());
 
     EXPECT_EQ(folder.names(), std::vector<std::string> { "setup.dat" });
     EXPECT_EQ(folder.read("setup.dat").size(), 720u);
@@ -170,7 +164,7 @@ TEST_P(SetupFileFaultTest, LeavesThePreviousFileAndNoWorkingFile)
     folder.write("setup.dat", previous);
     folder.write("mms.dat", std::vector<std::uint8_t>(10, 0x41));
 
-    const auto status = WriteSetupFile(folder.text(), sampleSettings(), AppState {}, kUsPage, GetParam().faults);
+    const auto status = WriteSetupFile(folder.text(), sampleMmsSettings(), AppState {}, kUsPage, GetParam().faults);
 
     EXPECT_FALSE(status.ok());
     EXPECT_FALSE(status.reason().empty());
@@ -189,7 +183,7 @@ TEST(SetupFileTest, AMissingFolderIsReportedAndNothingIsCreated)
 {
     const TempFolder folder;
     const auto missing = (folder.path() / "no-such-card").string();
-    const auto status = WriteSetupFile(missing, sampleSettings(), AppState {}, kUsPage);
+    const auto status = WriteSetupFile(missing, sampleMmsSettings(), AppState {}, kUsPage);
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.reason().find("no-such-card"), std::string::npos) << status.reason();
     EXPECT_TRUE(folder.names().empty());
@@ -213,7 +207,7 @@ class ScrambledFileReadTest : public ::testing::TestWithParam<DamageCase>
 
 TEST_P(ScrambledFileReadTest, ASoundFilePassesAndADamagedOneIsCaught)
 {
-    auto settings = sampleSettings();
+    auto settings = sampleMmsSettings();
     settings.phoneScope = PhoneScope::international;
     auto bytes = BuildScrambledSettingsBytes(BuildSetupRecords(settings, AppState {}, kUsPage), 18);
 

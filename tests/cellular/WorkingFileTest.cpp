@@ -1,6 +1,7 @@
 #include "cellular/ScrambledSettingsFile.h"
 #include "cellular/SetupFile.h"
 #include "common/OwnedFile.h"
+#include "support/CellularFileBytes.h"
 #include "support/PlatformLimits.h"
 #include "support/TempFolder.h"
 
@@ -14,9 +15,9 @@ namespace tamb {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
+using test::TempFolder;
 
-const OemCodePage kUsPage { 437 };
+using test::kUsPage;
 
 MmsSettings settingsWithPassword()
 {
@@ -58,7 +59,7 @@ TEST_P(PlantedWorkingFileTest, ThePlainRecordsReachNoFileButTheProgramsOwn)
     fs::create_directories(folder.file("card"));
     const auto outside = folder.file("elsewhere");
     if (!GetParam().plant(folder, outside))
-        GTEST_SKIP() << testing::kNoSymbolicLinks;
+        GTEST_SKIP() << test::kNoSymbolicLinks;
 
     const auto status = WriteSetupFile(folder.file("card").string(), settingsWithPassword(), AppState {}, kUsPage);
 
@@ -78,16 +79,15 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
             .plant =
                 [](const TempFolder& folder, const fs::path& outside) {
                     folder.write("elsewhere", kOutsideBytes);
-                    return testing::MakeSymbolicLink(outside, folder.file("card") / "mms.dat");
+                    return test::MakeSymbolicLink(outside, folder.file("card") / "mms.dat");
                 },
             .outsideExistsAfter = true,
         },
         PlantedCase {
             .name = "DanglingSymbolicLink",
-            .plant =
-                [](const TempFolder& folder, const fs::path& outside) {
-                    return testing::MakeSymbolicLink(outside, folder.file("card") / "mms.dat");
-                },
+            .plant
+            = [](const TempFolder& folder,
+                  const fs::path& outside) { return test::MakeSymbolicLink(outside, folder.file("card") / "mms.dat"); },
             .outsideExistsAfter = false,
         },
         PlantedCase {

@@ -33,7 +33,7 @@ public:
     [[nodiscard]] std::vector<std::string> outFiles() const;
 
 private:
-    testing::TempFolder m_folder;
+    test::TempFolder m_folder;
 };
 
 } // namespace tamb

@@ -11,8 +11,8 @@ namespace {
 class RegistryPreferencesTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { testing::RemovePreferenceKey(); }
-    void TearDown() override { testing::RemovePreferenceKey(); }
+    void SetUp() override { test::RemovePreferenceKey(); }
+    void TearDown() override { test::RemovePreferenceKey(); }
 };
 
 TEST_F(RegistryPreferencesTest, TheCommandLineTakesLanguageAndTvModeFromTheRegistryAndCreatesNothing)
@@ -29,10 +29,10 @@ TEST_F(RegistryPreferencesTest, TheCommandLineTakesLanguageAndTvModeFromTheRegis
     const auto unstored = run();
     ASSERT_EQ(unstored.size(), 60u);
     EXPECT_EQ(unstored[29], 2) << "English when nothing is stored";
-    EXPECT_FALSE(testing::PreferenceKeyExists());
+    EXPECT_FALSE(test::PreferenceKeyExists());
 
-    ASSERT_TRUE(testing::StorePreferenceNumber(L"language", 6));
-    ASSERT_TRUE(testing::StorePreferenceNumber(L"TvMode", 0x0102));
+    ASSERT_TRUE(test::StorePreferenceNumber(L"language", 6));
+    ASSERT_TRUE(test::StorePreferenceNumber(L"TvMode", 0x0102));
     const auto stored = run();
     ASSERT_EQ(stored.size(), 60u);
     EXPECT_EQ(stored[29], 6);

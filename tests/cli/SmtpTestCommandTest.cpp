@@ -33,10 +33,10 @@ TEST_P(SmtpTestCommandTest, SaysTheOutcomeAndNeverPrintsThePassword)
 {
     const SmtpTestCase& row = GetParam();
     const CliSandbox sandbox;
-    std::optional<testing::LoopbackSmtpServer> server;
+    std::optional<test::LoopbackSmtpServer> server;
     std::string port = "1";
     if (row.serverRuns) {
-        server.emplace(testing::LoopbackSmtpServer::Kind::plain, sandbox.folder(), kUser, kPassword);
+        server.emplace(test::LoopbackSmtpServer::Kind::plain, sandbox.folder(), kUser, kPassword);
         ASSERT_NE(server->port(), 0) << "the loopback mail server did not start";
         port = std::to_string(server->port());
     }

@@ -32,7 +32,7 @@ protected:
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator {}));
     }
 
-    testing::TempFolder m_temp;
+    test::TempFolder m_temp;
     fs::path m_folder = m_temp.path();
 };
 
@@ -93,9 +93,9 @@ TEST_F(AtomicFileTest, PlantedTemporaryNamesAreSteppedOverAndNeverWrittenThrough
     const auto outside = m_folder / "outside";
     const std::vector<std::uint8_t> outsideBytes { 'k', 'e', 'e', 'p' };
     ASSERT_TRUE(WriteFileAtomically(outside, outsideBytes, FileAccess::Everyone).ok());
-    if (!testing::MakeSymbolicLink(outside, m_folder / "menu.dat.tmp000042")
-        || !testing::MakeSymbolicLink(m_folder / "absent", m_folder / "menu.dat.tmp000043"))
-        GTEST_SKIP() << testing::kNoSymbolicLinks;
+    if (!test::MakeSymbolicLink(outside, m_folder / "menu.dat.tmp000042")
+        || !test::MakeSymbolicLink(m_folder / "absent", m_folder / "menu.dat.tmp000043"))
+        GTEST_SKIP() << test::kNoSymbolicLinks;
 
     const std::vector<std::uint8_t> bytes { 1, 2, 3 };
     WriteFaults planted;
@@ -165,7 +165,7 @@ class AtomicFileModeTest : public AtomicFileTest, public ::testing::WithParamInt
 TEST_P(AtomicFileModeTest, ARewriteKeepsTheModeAndANewPrivateFileIsTheOwners)
 {
 #ifdef _WIN32
-    GTEST_SKIP() << testing::kNoFileModes;
+    GTEST_SKIP() << test::kNoFileModes;
 #endif
     const auto target = m_folder / "setup.dat";
     if (GetParam().previous) {

@@ -51,7 +51,7 @@ WriteFaults ErrorAt(WriteStep step, int error)
 class WriteFailureKindTest : public ::testing::TestWithParam<FaultCase>
 {
 protected:
-    testing::TempFolder m_folder;
+    test::TempFolder m_folder;
 };
 
 TEST_P(WriteFailureKindTest, TheFailureSaysWhatKindItIsAndKeepsThePreviousFile)
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, WriteFailureKindTest, ::testing::ValuesIn(Fault
 
 TEST(WriteFailureKindTest, AFileThatReadsBackOtherwiseIsRemovedAndReported)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const auto target = folder.file("setup.dat");
     ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(5, 4), FileAccess::OwnerOnly).ok());
 
@@ -106,7 +106,7 @@ TEST(WriteFailureKindTest, AFileThatReadsBackOtherwiseIsRemovedAndReported)
 
 TEST(WriteFailureKindTest, AFolderThatIsGoneIsMissing)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const auto status = WriteFileAtomically(
         folder.path() / "card" / "menu.dat", std::vector<std::uint8_t>(3, 1), FileAccess::Everyone);
     EXPECT_EQ(status.kind(), FailureKind::Missing) << status.reason();

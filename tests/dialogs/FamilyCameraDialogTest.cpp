@@ -125,8 +125,8 @@ void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites()
     QFETCH(QStringList, choices);
     QFETCH(QStringList, typing);
     QFETCH(QStringList, assignments);
-    const testing::TempFolder dialogFolder;
-    const testing::TempFolder cliFolder;
+    const test::TempFolder dialogFolder;
+    const test::TempFolder cliFolder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(model);
@@ -153,7 +153,7 @@ void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites()
 
 void FamilyCameraDialogTest::q100PasswordEditFollowsItsSwitchAndTakesFourDigitsAsShown()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(14);
@@ -184,7 +184,7 @@ void FamilyCameraDialogTest::q100PasswordEditFollowsItsSwitchAndTakesFourDigitsA
 
 void FamilyCameraDialogTest::q220DefaultKeepsTimer2TimesButLocksThem()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(6);

@@ -169,8 +169,8 @@ void GenericCameraDialogTest::onOffListsLockAndUnlockTheirEdits()
 
 void GenericCameraDialogTest::generateWritesWhatTheCommandLineWrites()
 {
-    const testing::TempFolder dialogFolder;
-    const testing::TempFolder cliFolder;
+    const test::TempFolder dialogFolder;
+    const test::TempFolder cliFolder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     services.folderAnswers.emplace_back(dialogFolder.text());
@@ -207,7 +207,7 @@ void GenericCameraDialogTest::generateWritesWhatTheCommandLineWrites()
 
 void GenericCameraDialogTest::defaultResetsTheControlsAndSaysSo()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     services.folderAnswers.emplace_back(folder.text());
@@ -243,7 +243,7 @@ void GenericCameraDialogTest::aFolderThatCannotBeWrittenIsReported()
 
 void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
 {
-    const testing::TempFolder typed;
+    const test::TempFolder typed;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(1, kEnglish);
@@ -269,7 +269,7 @@ void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
 
 void GenericCameraDialogTest::aFileFromAnEarlierGenerateIsOfferedAndYesShowsItsChoices()
 {
-    const testing::TempFolder card;
+    const test::TempFolder card;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     {

@@ -133,7 +133,7 @@ void MmsDialogTest::theQ230Mg1080pHasNoScopeAndAWideFirstRecipient()
 
 void MmsDialogTest::enterGeneratesAndWritesTheFile()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     services.folderAnswers.emplace_back(folder.text());

@@ -110,7 +110,7 @@ void SmtpDialogTest::addressesStopAtTheFamilysLimit()
 
 void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     for (const ModelId model : { 3, 4 }) {
@@ -129,7 +129,7 @@ void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()
 
 void SmtpDialogTest::generateWritesAndAModeChangeRefillsTheLists()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     TestSmtpDialog dialog(16, kEnglish, QString::fromStdString(folder.text()));

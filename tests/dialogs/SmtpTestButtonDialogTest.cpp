@@ -16,7 +16,7 @@
 namespace tamb {
 namespace {
 
-using Kind = testing::LoopbackSmtpServer::Kind;
+using Kind = test::LoopbackSmtpServer::Kind;
 
 const std::string kUser = "camera@loopback.test";
 const std::string kPassword = "Pine-Marten-7731";
@@ -26,7 +26,7 @@ const QString kWrongPassword = QStringLiteral("Wrong-Badger-0042");
 class LoopbackSmtpDialog : public SmtpDialog
 {
 public:
-    LoopbackSmtpDialog(LanguageId language, const testing::TempFolder& folder, std::chrono::seconds timeLimit)
+    LoopbackSmtpDialog(LanguageId language, const test::TempFolder& folder, std::chrono::seconds timeLimit)
         : SmtpDialog(SmtpFamily::q200, Q200SmtpLayout(), environment(language, folder, timeLimit))
     {
         initialise();
@@ -35,7 +35,7 @@ public:
 
 private:
     static SmtpEnvironment environment(
-        LanguageId language, const testing::TempFolder& folder, std::chrono::seconds timeLimit)
+        LanguageId language, const test::TempFolder& folder, std::chrono::seconds timeLimit)
     {
         SmtpEnvironment environment;
         environment.app.model = 3;
@@ -44,7 +44,7 @@ private:
         environment.loginTimeLimit = timeLimit;
         SmtpLoginOptions options;
         options.timeLimit = timeLimit;
-        options.trustedCertificates = testing::LoopbackSmtpServer::certificate(folder.path()).string();
+        options.trustedCertificates = test::LoopbackSmtpServer::certificate(folder.path()).string();
         environment.checkLogin = [options](const SmtpAccount& account, const std::atomic<bool>& cancel) {
             return CheckSmtpLogin(account, options, cancel);
         };
@@ -110,8 +110,8 @@ void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScree
 {
     QFETCH(int, language);
     QFETCH(QString, refusalStart);
-    const testing::TempFolder folder;
-    const testing::LoopbackSmtpServer server(Kind::startTls, folder.path(), kUser, kPassword);
+    const test::TempFolder folder;
+    const test::LoopbackSmtpServer server(Kind::startTls, folder.path(), kUser, kPassword);
     QVERIFY2(server.port() != 0, "the loopback mail server did not start");
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -132,8 +132,8 @@ void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScree
 
 void SmtpTestButtonDialogTest::theDialogStaysUsableWhileATestRunsAndItsEndIsShown()
 {
-    const testing::TempFolder folder;
-    const testing::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::TempFolder folder;
+    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
     QVERIFY(server.port() != 0);
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -156,8 +156,8 @@ void SmtpTestButtonDialogTest::theDialogStaysUsableWhileATestRunsAndItsEndIsShow
 
 void SmtpTestButtonDialogTest::pressingTestAgainOrClosingCancelsTheTest()
 {
-    const testing::TempFolder folder;
-    const testing::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::TempFolder folder;
+    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
     QVERIFY(server.port() != 0);
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -179,11 +179,11 @@ void SmtpTestButtonDialogTest::pressingTestAgainOrClosingCancelsTheTest()
 
 void SmtpTestButtonDialogTest::wrongFieldsStopWithGeneratesWords()
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     RecordingUiServices services;
     ScopedUiServices scoped(services);
     LoopbackSmtpDialog dialog(kEnglish, folder, std::chrono::seconds(1));
-    FillAccount(dialog, testing::LoopbackSmtpServer::closedPort(), QString::fromStdString(kPassword));
+    FillAccount(dialog, test::LoopbackSmtpServer::closedPort(), QString::fromStdString(kPassword));
     Type(dialog, kSmtpSenderEmailEditId, QStringLiteral("camera.loopback.test"));
 
     ClickTest(dialog);

@@ -1,6 +1,7 @@
 #include "smtp/SmtpFile.h"
 
 #include "common/Crc16.h"
+#include "support/CellularFileBytes.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -12,9 +13,10 @@
 namespace tamb {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
-const OemCodePage kUsPage { 437 };
+using test::kUsPage;
+using test::UnscrambledRecord;
 
 struct HeaderCase
 {
@@ -112,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Addresses, SenderUserRecordTest,
         SenderCase { "HanBeforeAt", "张三@qq.com", 936, { 0xD5, 0xC5, 0xC8, 0xFD } }),
     [](const auto& row) { return std::string(row.param.name); });
 
-SmtpSettings sampleSettings()
+SmtpSettings sampleSmtpSettings()
 {
     SmtpSettings settings;
     settings.apn = "cmnet";
@@ -125,26 +127,18 @@ SmtpSettings sampleSettings()
     return settings;
 }
 
-Record unscrambled(const std::vector<std::uint8_t>& file, std::size_t index)
-{
-    Record record {};
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(index * kRecordSize), kRecordSize, record.begin());
-    ScrambleRecord(record);
-    return record;
-}
-
-struct FileCase
+struct SmtpFileCase
 {
     const char* name;
     SmtpSettings settings;
 };
 
-void PrintTo(const FileCase& row, std::ostream* stream)
+void PrintTo(const SmtpFileCase& row, std::ostream* stream)
 {
     *stream << row.name;
 }
 
-class SmtpFileWriteTest : public ::testing::TestWithParam<FileCase>
+class SmtpFileWriteTest : public ::testing::TestWithParam<SmtpFileCase>
 {
 };
 
@@ -166,14 +160,14 @@ TEST_P(SmtpFileWriteTest, WritesTheRecordsInOrderWithTheChecksumPlusFifteen)
     const std::string order[] = { settings.apn, settings.account, settings.password, settings.smtpServer,
         settings.smtpPort, settings.senderEmail, settings.senderPassword, settings.smsPhone };
     for (std::size_t k = 1; k <= 8; ++k) {
-        EXPECT_EQ(unscrambled(file, k), EncodeTextRecord(order[k - 1], kUsPage)) << "record " << k;
+        EXPECT_EQ(UnscrambledRecord(file, k), EncodeTextRecord(order[k - 1], kUsPage)) << "record " << k;
     }
-    EXPECT_EQ(unscrambled(file, 9), SenderUserRecord(settings.senderEmail, kUsPage));
-    EXPECT_EQ(unscrambled(file, 10), EncodeTextRecord(settings.recipientEmail, kUsPage));
+    EXPECT_EQ(UnscrambledRecord(file, 9), SenderUserRecord(settings.senderEmail, kUsPage));
+    EXPECT_EQ(UnscrambledRecord(file, 10), EncodeTextRecord(settings.recipientEmail, kUsPage));
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SmtpFileWriteTest,
-    ::testing::Values(FileCase { "Filled", sampleSettings() }, FileCase { "EveryTextEmpty", {} }),
+    ::testing::Values(SmtpFileCase { "Filled", sampleSmtpSettings() }, SmtpFileCase { "EveryTextEmpty", {} }),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace tamb {
 namespace {
 
-using Kind = testing::LoopbackSmtpServer::Kind;
+using Kind = test::LoopbackSmtpServer::Kind;
 
 const std::string kUser = "camera@loopback.test";
 const std::string kPassword = "Pine-Marten-7731";
@@ -45,14 +45,14 @@ void PrintTo(const LoginCase& row, std::ostream* out)
 class SmtpLoginCheckTest : public ::testing::TestWithParam<LoginCase>
 {
 protected:
-    testing::TempFolder m_folder; // the server's certificate
+    test::TempFolder m_folder; // the server's certificate
 };
 
 TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
 {
     const LoginCase& row = GetParam();
-    std::optional<testing::LoopbackSmtpServer> server;
-    std::uint16_t port = testing::LoopbackSmtpServer::closedPort();
+    std::optional<test::LoopbackSmtpServer> server;
+    std::uint16_t port = test::LoopbackSmtpServer::closedPort();
     if (row.target == Target::server) {
         server.emplace(row.kind, m_folder.path(), kUser, kPassword);
         ASSERT_NE(server->port(), 0) << "the loopback mail server did not start";
@@ -62,7 +62,7 @@ TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
     SmtpLoginOptions options;
     options.timeLimit = row.timeLimit;
     if (row.trustServer)
-        options.trustedCertificates = testing::LoopbackSmtpServer::certificate(m_folder.path()).string();
+        options.trustedCertificates = test::LoopbackSmtpServer::certificate(m_folder.path()).string();
     if (row.portIsImplicitTls)
         options.implicitTlsPort = port;
     const std::atomic<bool> cancel { false };
@@ -140,8 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Servers, SmtpLoginCheckTest,
 
 TEST(SmtpLoginCheckCancelTest, ACancelStopsAWaitingCheckPromptly)
 {
-    const testing::TempFolder folder;
-    const testing::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::TempFolder folder;
+    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
     ASSERT_NE(server.port(), 0);
     const SmtpAccount account { .server = "127.0.0.1", .port = server.port(), .sender = kUser, .password = kPassword };
     std::atomic<bool> cancel { false };

@@ -123,7 +123,7 @@ class SmtpGenerateTest : public ::testing::TestWithParam<GenerateCase>
 
 TEST_P(SmtpGenerateTest, ShowsTheFirstFailureOrWritesTheFile)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const auto model = Open(GetParam().family, folder.text());
     GetParam().setup(*model);
 
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, SmtpGenerateTest,
 
 // --- What the written file holds ----------------------------------------------------------------------------
 
-struct FileCase
+struct ModelFileCase
 {
     std::string name;
     SmtpFamily family;
@@ -191,18 +191,18 @@ struct FileCase
     std::map<std::size_t, std::string> texts; // record -> text
 };
 
-void PrintTo(const FileCase& row, std::ostream* stream)
+void PrintTo(const ModelFileCase& row, std::ostream* stream)
 {
     *stream << row.name;
 }
 
-class SmtpFileContentTest : public ::testing::TestWithParam<FileCase>
+class SmtpFileContentTest : public ::testing::TestWithParam<ModelFileCase>
 {
 };
 
 TEST_P(SmtpFileContentTest, WritesWhatTheDialogShows)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const auto model = Open(GetParam().family, folder.text());
     FillSender(*model);
     GetParam().setup(*model);
@@ -217,22 +217,23 @@ TEST_P(SmtpFileContentTest, WritesWhatTheDialogShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SmtpFileContentTest,
-    ::testing::Values(FileCase { "AutoChinaMobileFromTheDatabase", SmtpFamily::q200, kNothing,
+    ::testing::Values(ModelFileCase { "AutoChinaMobileFromTheDatabase", SmtpFamily::q200, kNothing,
                           { { 1, 0 }, { 2, 0 }, { 55, 1 } }, { { 1, "cmnet" }, { 9, "camera.one" } } },
-        FileCase { "IsraelIsPosition41", SmtpFamily::q200, Choose(kSmtpCountryListId, 41), { { 2, 41 } },
+        ModelFileCase { "IsraelIsPosition41", SmtpFamily::q200, Choose(kSmtpCountryListId, 41), { { 2, 41 } },
             { { 1, std::string { GprsParamsFor(41, 0).apn } } } },
-        FileCase { "SecondOperatorOfTheUnitedKingdom", SmtpFamily::q400,
+        ModelFileCase { "SecondOperatorOfTheUnitedKingdom", SmtpFamily::q400,
             Then(Choose(kSmtpCountryListId, 3), Choose(kSmtpOperatorListId, 1)), { { 1, 1 }, { 2, 3 } },
             { { 1, std::string { GprsParamsFor(3, 1).apn } } } },
-        FileCase { "ManualWritesCountry128AndTheTypedParameters", SmtpFamily::q400,
+        ModelFileCase { "ManualWritesCountry128AndTheTypedParameters", SmtpFamily::q400,
             Then(Then(kManual, kFilled), Then(Type(kSmtpApnEditId, "web"), Type(kSmtpAccountEditId, "me"))),
             { { 1, 0 }, { 2, 128 }, { 55, 0 } }, { { 1, "web" }, { 2, "me" }, { 4, "smtp.example.com" } } },
-        FileCase { "Q200HourSitsInByte8", SmtpFamily::q200, Then(ChooseHour(7), TypePhone("13800000000")),
+        ModelFileCase { "Q200HourSitsInByte8", SmtpFamily::q200, Then(ChooseHour(7), TypePhone("13800000000")),
             { { 6, 1 }, { 7, 1 }, { 8, 7 } }, { { 8, "13800000000" } } },
-        FileCase { "Q400StartsAtVga", SmtpFamily::q400, Then(ChooseHour(7), TypePhone("13800000000")),
+        ModelFileCase { "Q400StartsAtVga", SmtpFamily::q400, Then(ChooseHour(7), TypePhone("13800000000")),
             { { 6, 1 }, { 7, 7 }, { 8, 1 } }, {} },
-        FileCase { "Q400StatusSms", SmtpFamily::q400, Choose(kStatusList, 2), { { 6, 2 }, { 7, 25 } }, {} },
-        FileCase { "PictureLimit", SmtpFamily::q200, Type(kSmtpPicturesEditId, "37"), { { 3, 3 }, { 4, 7 } }, {} }),
+        ModelFileCase { "Q400StatusSms", SmtpFamily::q400, Choose(kStatusList, 2), { { 6, 2 }, { 7, 25 } }, {} },
+        ModelFileCase {
+            "PictureLimit", SmtpFamily::q200, Type(kSmtpPicturesEditId, "37"), { { 3, 3 }, { 4, 7 } }, {} }),
     [](const auto& row) { return row.param.name; });
 
 // --- Typing: limits and the picture correction ------------------------------------------------------------
@@ -396,7 +397,7 @@ TEST(SmtpSettingsModelTest, EveryOfferedOperatorGivesItsDatabaseParameters)
 
 TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFile)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     const auto model = Open(SmtpFamily::q200, folder.text());
     FillSender(*model);
     const DialogOutcome ok = model->clicked(kOkAction);
@@ -462,7 +463,7 @@ class SmtpWriteFailureTest : public ::testing::TestWithParam<SmtpCardFaultCase>
 
 TEST_P(SmtpWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCardAndNoPlainSettingsStay)
 {
-    const testing::TempFolder folder;
+    const test::TempFolder folder;
     folder.write("smtp.dat", { 1, 2, 3 });
     SmtpEnvironment environment;
     environment.app.language = 15;

@@ -36,7 +36,7 @@ protected:
         std::ofstream(path()) << text;
     }
 
-    testing::TempFolder m_temp;
+    test::TempFolder m_temp;
     fs::path m_folder = m_temp.path();
 };
 

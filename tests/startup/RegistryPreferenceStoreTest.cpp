@@ -8,10 +8,10 @@
 namespace tamb {
 namespace {
 
-using testing::PreferenceKeyExists;
-using testing::RegistryValue;
-using testing::StoredPreferenceValue;
-using testing::StorePreferenceNumber;
+using test::PreferenceKeyExists;
+using test::RegistryValue;
+using test::StoredPreferenceValue;
+using test::StorePreferenceNumber;
 
 constexpr std::uint16_t kChinaPrc = 2052;
 constexpr std::uint16_t kGermanLiechtenstein = 5127;
@@ -27,8 +27,8 @@ std::vector<std::uint8_t> dwordBytes(std::uint32_t value)
 class RegistryPreferenceStoreTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { testing::RemovePreferenceKey(); }
-    void TearDown() override { testing::RemovePreferenceKey(); }
+    void SetUp() override { test::RemovePreferenceKey(); }
+    void TearDown() override { test::RemovePreferenceKey(); }
 };
 
 TEST_F(RegistryPreferenceStoreTest, FirstRunCreatesTheKeyAndStoresEveryValueInItsRegistryType)

@@ -15,7 +15,7 @@
 
 extern char** environ;
 
-namespace tamb::testing {
+namespace tamb::test {
 namespace {
 
 constexpr int kStartTimeoutMs = 10000;
@@ -138,4 +138,4 @@ std::uint16_t LoopbackSmtpServer::closedPort()
     return port;
 }
 
-} // namespace tamb::testing
+} // namespace tamb::test

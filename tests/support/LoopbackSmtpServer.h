@@ -5,7 +5,7 @@
 #include <string>
 #include <sys/types.h>
 
-namespace tamb::testing {
+namespace tamb::test {
 
 // A real mail server (Debian's aiosmtpd under /usr/bin/python3) on 127.0.0.1 and a free port, run for one test
 // and stopped by the destructor. Its self-signed certificate for 127.0.0.1 lives in `folder`.
@@ -43,4 +43,4 @@ private:
     std::uint16_t m_port = 0;
 };
 
-} // namespace tamb::testing
+} // namespace tamb::test

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace tamb::testing {
+namespace tamb::test {
 
 // Makes `link` a symbolic link to `target`; false where this system lets no test make one (Windows grants it to
 // a privilege only, and Wine does not make them), so that the test can skip with kNoSymbolicLinks.
@@ -20,4 +20,4 @@ inline constexpr const char* kNoSymbolicLinks = "this system lets no test make s
 inline constexpr const char* kNoFileModes
     = "Windows files carry access lists, not the owner, group and others modes this test reads";
 
-} // namespace tamb::testing
+} // namespace tamb::test

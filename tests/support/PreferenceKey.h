@@ -8,7 +8,7 @@
 #include <vector>
 #include <windows.h>
 
-namespace tamb::testing {
+namespace tamb::test {
 
 // Direct access to the program's registry key, so that tests see what the registry itself holds. The Windows
 // tests run in a Wine prefix of their own, where this key belongs to them.
@@ -76,6 +76,6 @@ inline bool PreferenceKeyExists()
     return true;
 }
 
-} // namespace tamb::testing
+} // namespace tamb::test
 
 #endif

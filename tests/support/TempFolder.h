@@ -18,7 +18,7 @@
 #include <unistd.h>
 #endif
 
-namespace tamb::testing {
+namespace tamb::test {
 
 [[nodiscard]] inline long CurrentProcessId()
 {
@@ -93,4 +93,4 @@ private:
     std::filesystem::path m_path;
 };
 
-} // namespace tamb::testing
+} // namespace tamb::test

@@ -55,7 +55,7 @@ protected:
         return device.filename().string();
     }
 
-    testing::TempFolder m_sysfs;
+    test::TempFolder m_sysfs;
 };
 
 TEST_P(BlockDeviceTest, TellsACardOrStickFromAFixedDisk)
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Devices, BlockDeviceTest,
 
 TEST(BlockDeviceTest, ADeviceTheKernelDoesNotListIsNotRemovable)
 {
-    const testing::TempFolder sysfs;
+    const test::TempFolder sysfs;
     EXPECT_FALSE(IsRemovableBlockDevice("/dev/mapper/root", sysfs.path()));
     EXPECT_FALSE(IsRemovableBlockDevice("", sysfs.path()));
 }
