@@ -286,13 +286,15 @@ OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 }
 
 // A byte sequence the code page does not define (an undefined byte, a lead byte without its trail byte) becomes
-// U+FFFD, as on other systems; the rest converts as a whole, with letters and their marks composed, as iconv gives
-// them elsewhere.
+// U+FFFD, as on other systems; the rest converts as a whole. The Vietnamese page's letters and tone marks are
+// composed, as iconv gives them elsewhere. Only there: composing would also turn the Korean page's compatibility
+// ideographs and its Angstrom sign into other characters, which iconv keeps.
 std::string OemCodePage::decode(std::string_view bytes) const
 {
+    constexpr int kVietnamese = 1258;
     const auto codePage = static_cast<UINT>(m_number);
     if (auto whole = wideFrom(codePage, bytes, MB_ERR_INVALID_CHARS); !whole.empty() || bytes.empty()) {
-        const std::wstring composed = normalised(NormalizationC, whole);
+        const std::wstring composed = m_number == kVietnamese ? normalised(NormalizationC, whole) : std::wstring {};
         return bytesFrom(CP_UTF8, composed.empty() ? whole : composed, 0, nullptr);
     }
     std::string result;

@@ -7,7 +7,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kCommandName = "camera";
+constexpr std::string_view kCameraCommandName = "camera";
 
 // Runs the camera dialog of the model without a window: the settings are made through the same model the
 // dialog uses, the folder is chosen last (as with the dialog's Select button) and Generate writes the file.
@@ -15,12 +15,13 @@ int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream&
 {
     const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
-    if (const auto refused = StartFrom(arguments, model, &LoadMenuFile, kCommandName, err))
+    if (const auto refused = StartFrom(arguments, model, &LoadMenuFile, kCameraCommandName, err))
         return *refused;
     if (const Status applied = ApplyCameraAssignments(model, arguments.assignments); !applied.ok())
-        return ReportUsageError(kCommandName, applied.reason(), err);
+        return ReportUsageError(kCameraCommandName, applied.reason(), err);
     (void)model.chooseFolder(*arguments.out);
-    return ReportCameraWrite(kCommandName, "Wrote", arguments, model.generate(), model.data().generatedText, out, err);
+    return ReportCameraWrite(
+        kCameraCommandName, "Wrote", arguments, model.generate(), model.data().generatedText, out, err);
 }
 
 // With --model N, the keys of that model's dialog with their allowed values and start values.
@@ -35,7 +36,7 @@ void printModelKeys(const ParsedArguments& arguments, std::ostream& out)
 } // namespace
 
 const CliCommand kCameraCommand {
-    kCommandName,
+    kCameraCommandName,
     "write the camera menu (menu.dat) of a model",
     R"(Usage: tamb-setup-cli camera --model N --out DIR [--language L] [--chinese-requested]
                       [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS] [--from FILE]

@@ -5,7 +5,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kCommandName = "factory";
+constexpr std::string_view kFactoryCommandName = "factory";
 
 // Presses Default in the camera dialog of the model, with --out chosen as its folder: the same reset and the
 // same record as the dialog, whether the family writes the fixed reset record or its reset controls.
@@ -14,14 +14,14 @@ int runFactory(const ParsedArguments& arguments, std::ostream& out, std::ostream
     const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
     (void)model.chooseFolder(*arguments.out);
-    return ReportCameraWrite(kCommandName, "Wrote the factory settings to", arguments, model.restoreDefaults(),
+    return ReportCameraWrite(kFactoryCommandName, "Wrote the factory settings to", arguments, model.restoreDefaults(),
         model.data().factoryText, out, err);
 }
 
 } // namespace
 
 const CliCommand kFactoryCommand {
-    kCommandName,
+    kFactoryCommandName,
     "write the factory-settings menu.dat of a model",
     R"(Usage: tamb-setup-cli factory --model N --out DIR [--language L] [--chinese-requested]
                        [--tv-mode T] [--clock YYYY-MM-DDTHH:MM:SS]

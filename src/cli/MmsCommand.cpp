@@ -16,7 +16,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kName = "mms";
+constexpr std::string_view kMmsCommandName = "mms";
 
 MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
 {
@@ -42,20 +42,20 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
 {
     const auto model = *arguments.model;
     if (!ButtonsFor(model).mms)
-        return ReportUsageError(kName, "model " + std::to_string(model) + " has no MMS settings", err);
+        return ReportUsageError(kMmsCommandName, "model " + std::to_string(model) + " has no MMS settings", err);
     for (const auto& [key, value] : arguments.assignments) {
         if (!IsMmsKey(key))
-            return ReportUsageError(kName, "unknown key '" + key + "'; see --help for the keys", err);
+            return ReportUsageError(kMmsCommandName, "unknown key '" + key + "'; see --help for the keys", err);
     }
     const MmsEnvironment environment = EnvironmentOf(arguments);
     const LanguageId language = environment.app.language;
     MmsSettingsModel dialog(environment);
-    if (const auto refused = StartFrom(arguments, dialog, &LoadSetupFile, kName, err))
+    if (const auto refused = StartFrom(arguments, dialog, &LoadSetupFile, kMmsCommandName, err))
         return *refused;
     if (const auto refused = ApplyMmsAssignments(dialog, arguments.assignments, language)) {
         // What the dialog itself says stands alone on its line, as in its message box.
         if (!refused->byDialog)
-            return ReportUsageError(kName, refused->reason, err);
+            return ReportUsageError(kMmsCommandName, refused->reason, err);
         err << refused->reason << '\n';
         return kExitUsage;
     }
@@ -63,7 +63,7 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
     const DialogOutcome outcome = dialog.clicked(kGenerateButtonId);
     const DialogMessage& result = outcome.messages.back();
     if (IsFileWriteFailure(result.id)) {
-        err << kProgramName << ' ' << kName << ": " << result.text(kEnglish) << '\n';
+        err << kProgramName << ' ' << kMmsCommandName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
     if (result.id != MessageId::MmsFileGenerated) {
@@ -78,7 +78,7 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
 } // namespace
 
 const CliCommand kMmsCommand {
-    kName,
+    kMmsCommandName,
     "write setup.dat, the MMS settings of a cellular model",
     R"(Usage: tamb-setup-cli mms --model N --out DIR [--language L] [--chinese-requested]
                           [--tv-mode T] [--from FILE] [KEY=VALUE ...]

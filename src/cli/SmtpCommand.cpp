@@ -16,7 +16,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kName = "smtp";
+constexpr std::string_view kSmtpCommandName = "smtp";
 
 // Runs the SMTP dialog of the model without a window: the settings are made through the model the dialog
 // uses, the folder is chosen last and Generate checks and writes the file as the dialog would.
@@ -25,27 +25,27 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
     const auto model = *arguments.model;
     const auto family = SmtpFamilyFor(model);
     if (!family)
-        return ReportUsageError(kName, "model " + std::to_string(model) + " has no SMTP settings", err);
+        return ReportUsageError(kSmtpCommandName, "model " + std::to_string(model) + " has no SMTP settings", err);
     SmtpEnvironment environment;
     environment.app = AppStateFromArguments(arguments);
     environment.startFolder = ".";
     environment.codePage = OemCodePage::forSystem();
     SmtpSettingsModel settings(*family, environment);
-    if (const auto refused = StartFrom(arguments, settings, &LoadSmtpFile, kName, err))
+    if (const auto refused = StartFrom(arguments, settings, &LoadSmtpFile, kSmtpCommandName, err))
         return *refused;
     if (const Status applied = ApplySmtpAssignments(settings, arguments.assignments); !applied.ok())
-        return ReportUsageError(kName, applied.reason(), err);
+        return ReportUsageError(kSmtpCommandName, applied.reason(), err);
     const auto& folder = *arguments.out;
     (void)settings.folderChosen(folder);
     const DialogOutcome outcome = settings.generate();
     const DialogMessage& result = outcome.messages.back();
     if (IsFileWriteFailure(result.id)) {
-        err << kProgramName << ' ' << kName << ": " << result.text(kEnglish) << '\n';
+        err << kProgramName << ' ' << kSmtpCommandName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
     // Generate's checks refuse the input as the dialog would, with the dialog's message.
     if (result.id != MessageId::SmtpFileGenerated)
-        return ReportUsageError(kName, result.text(kEnglish), err);
+        return ReportUsageError(kSmtpCommandName, result.text(kEnglish), err);
     out << "Wrote " << FileInFolder(folder, kSmtpFileName) << " (texts in code page " << environment.codePage.number()
         << ")\n";
     return kExitSuccess;
@@ -54,7 +54,7 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
 } // namespace
 
 const CliCommand kSmtpCommand {
-    kName,
+    kSmtpCommandName,
     "write smtp.dat, the e-mail settings of a cellular model",
     R"(Usage: tamb-setup-cli smtp --model N --out DIR [--language L] [--chinese-requested]
                            [--from FILE] [KEY=VALUE ...]

@@ -11,7 +11,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::string_view kName = "smtp-test";
+constexpr std::string_view kSmtpTestCommandName = "smtp-test";
 
 // The keys the check reads; they name the edits of the SMTP dialogs.
 constexpr std::array<std::string_view, 4> kReadKeys { "smtpServer", "smtpPort", "senderEmail", "senderPassword" };
@@ -31,14 +31,14 @@ int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostrea
         if (isOneOf(key, kReadKeys))
             read[key] = value;
         else if (!isOneOf(key, kIgnoredKeys))
-            return ReportUsageError(kName, "unknown key '" + key + "'; see --help for the keys", err);
+            return ReportUsageError(kSmtpTestCommandName, "unknown key '" + key + "'; see --help for the keys", err);
     }
     // Messages in the language asked for, as the dialogs show them in that interface language.
     const LanguageId language = arguments.language.value_or(kEnglish);
     const auto account
         = SmtpAccountFromTexts(read["smtpServer"], read["smtpPort"], read["senderEmail"], read["senderPassword"]);
     if (const auto* refusal = std::get_if<DialogMessage>(&account))
-        return ReportUsageError(kName, refusal->text(language), err);
+        return ReportUsageError(kSmtpTestCommandName, refusal->text(language), err);
 
     const SmtpAccount& checked = std::get<SmtpAccount>(account);
     const std::atomic<bool> neverCancelled { false };
@@ -50,7 +50,7 @@ int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostrea
 } // namespace
 
 const CliCommand kSmtpTestCommand {
-    kName,
+    kSmtpTestCommandName,
     "log in to the e-mail account of the SMTP settings, sending no mail",
     R"(Usage: tamb-setup-cli smtp-test [--model N] [--out DIR] [--language L] [KEY=VALUE ...]
 

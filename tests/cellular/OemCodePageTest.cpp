@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, OemCodePageBytesTest,
             "Gr\x81\xE1"
             "e" },
         KnownBytesCase { "Central", 852, "kůň", "k\x85\xE5" },
+        // Characters that a composing conversion would replace: a compatibility ideograph and the Angstrom sign.
+        KnownBytesCase { "KoreanCompatibilityCharacters", 949, "\uF900 \u212B", "\xCB\xD0 \xA1\xCA" },
         KnownBytesCase { "Cyrillic", 866, "Мгн", "\x8C\xA3\xAD" },
         KnownBytesCase { "Chinese", 936, "中国", "\xD6\xD0\xB9\xFA" },
         KnownBytesCase { "Japanese", 932, "その", "\x82\xBB\x82\xCC" }),
