@@ -2,19 +2,19 @@
 
 #include "startup/Startup.h"
 #include "support/PreferenceKey.h"
+#include "support/SystemLanguages.h"
 
 #include <gtest/gtest.h>
 
 namespace tamb {
 namespace {
 
+using test::kChinaPrc;
+using test::kGermanLiechtenstein;
 using test::PreferenceKeyExists;
 using test::RegistryValue;
 using test::StoredPreferenceValue;
 using test::StorePreferenceNumber;
-
-constexpr std::uint16_t kChinaPrc = 2052;
-constexpr std::uint16_t kGermanLiechtenstein = 5127;
 
 std::vector<std::uint8_t> dwordBytes(std::uint32_t value)
 {

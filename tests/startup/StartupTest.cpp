@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "startup/InMemoryPreferenceStore.h"
+#include "support/SystemLanguages.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -8,10 +9,10 @@
 namespace tamb {
 namespace {
 
-constexpr std::uint16_t kChinaPrc = 2052;
-constexpr std::uint16_t kGermanLiechtenstein = 5127;
-constexpr std::uint16_t kGermanGermany = 1031;
-constexpr std::uint16_t kEnglishUs = 1033;
+using test::kChinaPrc;
+using test::kEnglishUs;
+using test::kGermanGermany;
+using test::kGermanLiechtenstein;
 
 // A key that holds every value, as after an earlier run.
 void completeKey(InMemoryPreferenceStore& store)
