@@ -15,8 +15,8 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON -DTAMB_FUZZ=ON \
-    -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" \
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON \
+    -DTAMB_FUZZ=ON -DTAMB_BUILD_GUI=OFF -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" \
     "${launcher[@]}" >/dev/null
 targets=(fuzz_seeds)
 for harness in "${harnesses[@]}"; do

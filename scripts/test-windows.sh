@@ -48,8 +48,8 @@ fi
 
 echo "== Windows build"
 cmake -S . -B "$out/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug -DTAMB_BUILD_GUI=OFF \
-    -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" -DGTest_DIR="$gtest/lib/cmake/GTest" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
+    -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" \
+    -DGTest_DIR="$gtest/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
 cmake --build "$out/build" -j "$jobs" --target tamb_core_tests tamb-setup-cli
 
 if [ -n "$prefix_made" ]; then
