@@ -7,7 +7,7 @@ exec 9>"${TMPDIR:-/tmp}/tamb-install-deps.lock"
 flock 9
 
 packages=(
-    cmake g++ make
+    cmake g++ make ccache
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-noto-cjk qt6-translations-l10n xvfb xauth
