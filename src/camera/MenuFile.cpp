@@ -13,7 +13,7 @@ Status WriteMenuFile(std::string_view folder, const CameraSettingsRecord& record
         return Status::failure("Cannot write menu.dat: no folder was chosen");
     }
     const auto path = FileInFolder(folder, kMenuFileName);
-    return WriteFileAtomically(PathFromUtf8(path), record, FileAccess::Everyone, faults)
+    return WriteFileLocked(PathFromUtf8(path), record, FileAccess::Everyone, faults)
         .prefixed("Cannot write " + path + ": ");
 }
 

@@ -3,13 +3,12 @@
 #include "common/Crc16.h"
 #include "common/Paths.h"
 #include "common/WriteErrorKind.h"
+#include "common/WriteLock.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <system_error>
-#include <thread>
 
 namespace tamb {
 namespace {
@@ -19,40 +18,6 @@ namespace fs = std::filesystem;
 std::string quoted(const fs::path& path)
 {
     return "\"" + Utf8FromPath(path) + "\"";
-}
-
-// Takes the working file: creates it exclusively, for its owner alone, and holds it locked. A working file left
-// by a killed run (or any link planted under its name) is removed first; one that a running write holds is waited
-// for, so that two writes into one folder follow each other instead of sharing the file.
-Status takeWorkingFile(const fs::path& path, std::chrono::milliseconds wait, const WriteFaults& faults, OwnedFile& file)
-{
-    if (const auto injected = faults.errorAt(WriteStep::CreateFile)) {
-        return WriteErrorStatus("cannot create the working file " + quoted(path) + ": ", injected, path.parent_path());
-    }
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    for (;;) {
-        std::error_code error;
-        file = OwnedFile::create(path, FileAccess::OwnerOnly, error);
-        if (file.isOpen()) {
-            return Status::success();
-        }
-        if (error != std::errc::file_exists) {
-            return WriteErrorStatus("cannot create the working file " + quoted(path) + ": ", error, path.parent_path());
-        }
-        switch (RemoveAbandonedFile(path, error)) {
-        case Removal::Removed:
-            break;
-        case Removal::Failed:
-            return Status::failure("cannot remove the old working file " + quoted(path) + ": " + error.message());
-        case Removal::InUse:
-            if (std::chrono::steady_clock::now() >= deadline) {
-                return Status::failure("another write into this folder still holds the working file " + quoted(path)
-                    + "; try again when it has finished");
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds { 1 });
-            break;
-        }
-    }
 }
 
 Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const WriteFaults& faults)
@@ -77,38 +42,57 @@ Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const Writ
     return Status::success();
 }
 
-Status readWorkingFile(OwnedFile& file, PlainRecords& records)
+Status readWorkingFile(OwnedFile& file, PlainRecords& records, const WriteFaults& faults)
 {
     for (std::size_t k = 0; k < records.size(); ++k) {
         records[k].fill(0);
-        if (!file.readAt(k * kRecordSize, records[k])) {
+        std::size_t count = 0;
+        std::error_code error = faults.errorAt(WriteStep::ReadBack);
+        if (!error) {
+            error = file.read(k * kRecordSize, records[k], count);
+        }
+        if (error) {
+            return WriteErrorStatus(
+                "cannot read the working file " + quoted(file.path()) + " back: ", error, file.path().parent_path());
+        }
+        if (count != kRecordSize) {
             return Status::failure("the working file " + quoted(file.path()) + " was cut short while it was read");
         }
     }
     return Status::success();
 }
 
-// Removes the working file; it holds every setting unscrambled, passwords included.
-Status removeWorkingFile(OwnedFile& file)
+// Removes the working file; it holds every setting unscrambled, passwords included. When its name cannot go, its
+// bytes do: they are overwritten with zeros and flushed, and the failure says which of the two it came to.
+Status removeWorkingFile(OwnedFile& file, const WriteFaults& faults)
 {
-    if (const auto error = file.remove()) {
-        return Status::failure("cannot remove the working file " + quoted(file.path())
-            + " (it holds the settings unscrambled): " + error.message());
+    std::error_code error = faults.errorAt(WriteStep::RemoveFile);
+    if (!error) {
+        error = file.remove();
     }
-    return Status::success();
+    if (!error) {
+        faults.completed(WriteStep::RemoveFile, file.path());
+        return Status::success();
+    }
+    const auto notRemoved = "cannot remove the working file " + quoted(file.path()) + ": " + error.message();
+    if (const auto wiped = file.wipe()) {
+        return Status::failure(
+            notRemoved + ", nor overwrite it: " + wiped.message() + "; it holds the settings unscrambled",
+            FailureKind::WorkingFileLeft);
+    }
+    return Status::failure(notRemoved + "; its bytes were overwritten with zeros", FailureKind::WorkingFileWiped);
 }
 
-Status writeFinalFile(OwnedFile& workingFile, const fs::path& finalPath, std::uint16_t bias, const WriteFaults& faults)
+Status writeFinalFile(
+    OwnedFile& workingFile, const fs::path& finalPath, std::uint16_t bias, const ScrambledFileFaults& faults)
 {
     PlainRecords records {};
-    if (auto read = readWorkingFile(workingFile, records); !read.ok()) {
+    if (auto read = readWorkingFile(workingFile, records, faults.workingFile); !read.ok()) {
         return read;
     }
     const auto bytes = BuildScrambledSettingsBytes(records, bias);
-    if (auto written = WriteFileAtomically(finalPath, bytes, FileAccess::OwnerOnly, faults); !written.ok()) {
-        return written.prefixed("cannot write " + quoted(finalPath) + ": ");
-    }
-    return Status::success();
+    return WriteFileAtomically(finalPath, bytes, FileAccess::OwnerOnly, faults.finalFile)
+        .prefixed("cannot write " + quoted(finalPath) + ": ");
 }
 
 } // namespace
@@ -132,16 +116,16 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
 {
     const auto folderPath = PathFromUtf8(folder);
     std::error_code error;
-    if (!fs::is_directory(folderPath, error)) {
-        return Status::failure(
-            "the folder " + quoted(folderPath) + " does not exist or is not a folder", FailureKind::Missing);
+    if (const auto type = fs::status(folderPath, error).type(); type != fs::file_type::directory) {
+        const bool there = type != fs::file_type::not_found && type != fs::file_type::none;
+        return Status::failure("the folder " + quoted(folderPath) + (there ? " is not a folder" : " does not exist"),
+            there ? FailureKind::Other : FailureKind::Missing);
     }
     const auto workingPath = PathFromUtf8(FileInFolder(folder, kWorkingFileName));
     const auto finalPath = PathFromUtf8(FileInFolder(folder, finalName));
 
     OwnedFile workingFile;
-    if (auto taken = takeWorkingFile(workingPath, faults.workingFileWait, faults.workingFile, workingFile);
-        !taken.ok()) {
+    if (auto taken = TakeLockFile(workingPath, FileAccess::OwnerOnly, faults.workingFile, workingFile); !taken.ok()) {
         return taken;
     }
     auto status = writeWorkingFile(workingFile, records, faults.workingFile);
@@ -152,13 +136,14 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
         status = Status::failure("the write was stopped after the working file " + quoted(workingPath));
     }
     if (status.ok()) {
-        status = writeFinalFile(workingFile, finalPath, bias, faults.finalFile);
+        status = writeFinalFile(workingFile, finalPath, bias, faults);
     }
-    auto removed = removeWorkingFile(workingFile);
-    if (!removed.ok()) {
-        return status.ok() ? removed : Status::failure(status.reason() + "; " + removed.reason(), status.kind());
+    auto removed = removeWorkingFile(workingFile, faults.workingFile);
+    if (removed.ok()) {
+        return status;
     }
-    return status;
+    // Both reasons matter then: the owner learns what became of the final file and of the working file.
+    return status.ok() ? removed : Status::failure(status.reason() + "; " + removed.reason());
 }
 
 ScrambledFileReading ReadScrambledSettingsFile(std::span<const std::uint8_t> bytes)

@@ -5,7 +5,6 @@
 #include "common/Status.h"
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -32,20 +31,18 @@ struct ScrambledFileFaults
     // Fail once the working file is complete, before the final file is touched.
     bool failAfterWorkingFile = false;
     WriteFaults finalFile {};
-    // How long to wait for another write into the same folder that holds the working file.
-    std::chrono::milliseconds workingFileWait { 10000 };
     // Called with the working file's path once the file is complete and still held.
     std::function<void(const std::filesystem::path&)> afterWorkingFile {};
 };
 
 // Writes `records` plain to the working file mms.dat in `folder`, reads them back, scrambles them into the
 // final file `finalName` and appends the checksum record: CRC-16 of the 660 stored bytes plus `bias`
-// (modulo 65536). The working file is created exclusively for its owner alone (a stale one or a link under its
-// name is removed, never followed) and held locked, so a second write into the same folder waits for the first
-// up to `faults.workingFileWait` and then fails. The final file is built under a temporary name and renamed
-// over `finalName` only when complete, so a failure leaves the previous file as it was; a new final file is
-// readable by its owner only. The working file is removed on every path, failure included. Returns the reason
-// of the first failure.
+// (modulo 65536). The working file is the lock of every cellular write into the folder (TakeLockFile, for its owner
+// alone, with `faults.workingFile`): a second write waits for the first up to its lockWait and then fails with
+// FailureKind::Busy. The final file is written with WriteFileAtomically, so a failure leaves the previous file as it
+// was; a final file is never readable by others. The working file is removed on every path, failure included;
+// when it cannot be, its bytes are overwritten with zeros and the write fails with WorkingFileWiped (or
+// WorkingFileLeft when even that failed), the final file written. Returns the reason of the first failure.
 [[nodiscard]] Status WriteScrambledSettingsFile(std::string_view folder, std::string_view finalName,
     const PlainRecords& records, std::uint16_t bias, const ScrambledFileFaults& faults = {});
 

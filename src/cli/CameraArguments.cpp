@@ -38,7 +38,7 @@ int ReportCameraWrite(std::string_view command, std::string_view done, const Par
         err << kProgramName << ' ' << command << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
-    if (result.id != success)
+    if (!ReportWriteNote(command, result, err) && result.id != success)
         return ReportUsageError(command, result.text(kEnglish), err);
     out << done << ' ' << FileInFolder(*arguments.out, kMenuFileName) << '\n';
     return kExitSuccess;

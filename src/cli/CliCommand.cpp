@@ -14,6 +14,27 @@ int ReportUsageError(std::string_view command, std::string_view message, std::os
     return kExitUsage;
 }
 
+std::optional<std::string> OutFolderRefusal(const ParsedArguments& arguments)
+{
+    if (!arguments.out)
+        return std::nullopt;
+    std::error_code error;
+    const auto type = std::filesystem::status(PathFromUtf8(*arguments.out), error).type();
+    // A name that is not there is left to the write, which says the card is gone.
+    if (type == std::filesystem::file_type::directory || type == std::filesystem::file_type::not_found
+        || type == std::filesystem::file_type::none)
+        return std::nullopt;
+    return "--out " + *arguments.out + " is not a folder";
+}
+
+bool ReportWriteNote(std::string_view command, const DialogMessage& result, std::ostream& err)
+{
+    if (result.id != MessageId::FileWrittenOwnerOnly)
+        return false;
+    err << kProgramName << ' ' << command << ": " << result.text(kEnglish) << '\n';
+    return true;
+}
+
 Status ReadSettingsFile(const std::string& path, std::vector<std::uint8_t>& bytes)
 {
     // No settings file comes near this size.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Arguments.h"
+#include "model/DialogOutcome.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,6 +34,13 @@ struct CliCommand
 
 // The whole of a settings file given on the command line; a failure says why it cannot be read.
 [[nodiscard]] Status ReadSettingsFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
+// Why the --out folder cannot be written into before anything is tried: a name that is there but is no folder.
+[[nodiscard]] std::optional<std::string> OutFolderRefusal(const ParsedArguments& arguments);
+
+// When `result` is a success with a note (the file is written, for its owner alone), prints the note as
+// "tamb-setup-cli NAME: note" and returns true.
+[[nodiscard]] bool ReportWriteNote(std::string_view command, const DialogMessage& result, std::ostream& err);
 
 // Prints "tamb-setup-cli NAME: message" and a pointer to the help; returns kExitUsage.
 [[nodiscard]] int ReportUsageError(std::string_view command, std::string_view message, std::ostream& err);

@@ -66,7 +66,7 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
         err << kProgramName << ' ' << kMmsCommandName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
-    if (result.id != MessageId::MmsFileGenerated) {
+    if (!ReportWriteNote(kMmsCommandName, result, err) && result.id != MessageId::MmsFileGenerated) {
         err << result.text(language) << '\n';
         return kExitUsage;
     }

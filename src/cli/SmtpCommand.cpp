@@ -44,7 +44,7 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
         return kExitFailure;
     }
     // Generate's checks refuse the input as the dialog would, with the dialog's message.
-    if (result.id != MessageId::SmtpFileGenerated)
+    if (!ReportWriteNote(kSmtpCommandName, result, err) && result.id != MessageId::SmtpFileGenerated)
         return ReportUsageError(kSmtpCommandName, result.text(kEnglish), err);
     out << "Wrote " << FileInFolder(folder, kSmtpFileName) << " (texts in code page " << environment.codePage.number()
         << ")\n";

@@ -66,6 +66,9 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
         }
         return finishOutput(kExitSuccess);
     }
+    if (const auto refused = OutFolderRefusal(arguments)) {
+        return ReportUsageError(command.name, *refused, std::cerr);
+    }
     const int exitCode = command.run(arguments, std::cout, std::cerr);
     return finishOutput(exitCode);
 }

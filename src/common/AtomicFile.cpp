@@ -1,14 +1,17 @@
 #include "common/AtomicFile.h"
 
-#include "common/SmallFile.h"
 #include "common/WriteErrorKind.h"
+#include "common/WriteLock.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <exception>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -60,8 +63,64 @@ bool isTemporarySibling(const fs::path::string_type& name, const fs::path::strin
 
 std::uint32_t randomTemporaryNumber()
 {
-    std::random_device seed;
-    return std::uniform_int_distribution<std::uint32_t>(0, kTemporaryNumbers - 1)(seed);
+    // The number only spreads the names out; when the system refuses randomness, the clock does that as well.
+    try {
+        std::random_device seed;
+        return std::uniform_int_distribution<std::uint32_t>(0, kTemporaryNumbers - 1)(seed);
+    } catch (const std::exception&) {
+        const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+        return static_cast<std::uint32_t>(static_cast<unsigned long long>(ticks) % kTemporaryNumbers);
+    }
+}
+
+// The mode the temporary file is created with, and the one it is given afterwards.
+struct ModePlan
+{
+    FileAccess creation = FileAccess::Everyone;
+    std::optional<fs::perms> kept {};
+    // Why the earlier mode is unknown; empty when it is known or there is none.
+    std::string unknown {};
+};
+
+ModePlan planMode(const fs::path& target, FileAccess access, const WriteFaults& faults)
+{
+    std::error_code error = faults.errorAt(WriteStep::ReadMode);
+    std::optional<fs::perms> kept;
+    if (!error) {
+        kept = KeptPermissions(target, error);
+    }
+    if (error) {
+        return { .creation = FileAccess::OwnerOnly,
+            .unknown = "cannot read the mode of the file it replaces: " + error.message() };
+    }
+    if (!kept) {
+        return { .creation = access };
+    }
+    // A file that holds passwords is never readable by others, whatever the earlier file allowed.
+    if (access == FileAccess::OwnerOnly) {
+        *kept &= fs::perms::owner_all;
+    }
+    // Created for its owner alone, so that a mode that cannot be given leaves it so.
+    return { .creation = FileAccess::OwnerOnly, .kept = kept };
+}
+
+// Gives the temporary file the kept mode; the reason when it cannot, or nothing.
+std::string giveMode(OwnedFile& file, const ModePlan& mode, const WriteFaults& faults)
+{
+    if (!mode.kept) {
+        return mode.unknown;
+    }
+    std::error_code error = faults.errorAt(WriteStep::SetMode);
+    if (!error) {
+        error = file.setPermissions(*mode.kept);
+    }
+    // A file system without modes (FAT, as on most cards) refuses to change them even on a file of one's own; every
+    // file there has the mode the mount gives, and there is nothing the owner could do about it.
+    if (!error || error == std::errc::operation_not_permitted || error == std::errc::operation_not_supported) {
+        faults.completed(WriteStep::SetMode, file.path());
+        return {};
+    }
+    return "cannot give it the mode of the file it replaces: " + error.message();
 }
 
 Status createTemporary(const fs::path& target, FileAccess access, const WriteFaults& faults, OwnedFile& file)
@@ -74,6 +133,7 @@ Status createTemporary(const fs::path& target, FileAccess access, const WriteFau
         std::error_code error;
         file = OwnedFile::create(temporarySibling(target, first + attempt), access, error);
         if (file.isOpen()) {
+            faults.completed(WriteStep::CreateFile, file.path());
             return Status::success();
         }
         if (error != std::errc::file_exists) {
@@ -99,32 +159,74 @@ Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const Writ
     if (count != bytes.size()) {
         return WriteErrorStatus("", errnoCode(ENOSPC), folder);
     }
+    faults.completed(WriteStep::WriteBytes, file.path());
+    if (const auto injected = faults.errorAt(WriteStep::FlushFile)) {
+        return WriteErrorStatus("", injected, folder);
+    }
     if (!file.flush()) {
         return WriteErrorStatus("", errnoCode(errno), folder);
     }
+    faults.completed(WriteStep::FlushFile, file.path());
+    return Status::success();
+}
+
+// Reads the flushed temporary file back from the medium and compares it with `bytes`: a card can take bytes and
+// still return others, and such a file must not replace a good one. A read that fails is a failed write as well.
+Status readBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+{
+    file.dropCachedPages();
+    // One byte more than was written tells a file that is longer.
+    std::vector<std::uint8_t> readBack(bytes.size() + 1);
+    std::size_t count = 0;
+    std::error_code error = faults.errorAt(WriteStep::ReadBack);
+    if (!error) {
+        error = file.read(0, readBack, count);
+    }
+    if (error) {
+        return WriteErrorStatus("the new file could not be read back to check it: ", error, folderOf(file.path()));
+    }
+    readBack.resize(count);
+    if (faults.corruptReadBackAt && *faults.corruptReadBackAt < readBack.size()) {
+        auto& corrupted = readBack[*faults.corruptReadBackAt];
+        corrupted = static_cast<std::uint8_t>(~corrupted);
+    }
+    if (!std::ranges::equal(readBack, bytes)) {
+        return Status::failure(
+            "the new file read back holds other bytes than were written", FailureKind::ReadBackDiffers);
+    }
+    faults.completed(WriteStep::ReadBack, file.path());
     return Status::success();
 }
 
 // Flushes the folder's entries, so that the rename itself reaches the medium.
-Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
+Status flushFolder(const fs::path& folder, const WriteFaults& faults)
 {
-    if (faults.failFolderFlush) {
-        return WriteErrorStatus("", errnoCode(EIO), folder);
-    }
+    std::error_code error = faults.errorAt(WriteStep::FlushFolder);
 #ifdef _WIN32
     // Windows lets no ordinary program flush a folder; the file system commits the rename itself.
-    return Status::success();
 #else
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return WriteErrorStatus("", errnoCode(errno), folder);
+    if (!error) {
+        const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor < 0) {
+            error = errnoCode(errno);
+        } else {
+            // Some file systems cannot flush a folder and say so; there is nothing more to do on them.
+            if (::fsync(descriptor) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
+                error = errnoCode(errno);
+            }
+            ::close(descriptor);
+        }
+        if (!error) {
+            faults.completed(WriteStep::FlushFolder, folder);
+        }
     }
-    // Some file systems cannot flush a folder and say so; there is nothing more to do on them.
-    const bool flushed = ::fsync(descriptor) == 0 || errno == EINVAL || errno == EOPNOTSUPP;
-    const int error = errno;
-    ::close(descriptor);
-    return flushed ? Status::success() : WriteErrorStatus("", errnoCode(error), folder);
 #endif
+    if (error) {
+        return Status::failure(
+            "the new file is in place, but the card did not confirm that it is stored: " + error.message(),
+            FailureKind::NotConfirmed);
+    }
+    return Status::success();
 }
 
 // Temporary siblings of killed runs hold stale bytes; one that a running write still holds is left alone.
@@ -140,65 +242,53 @@ void removeAbandonedTemporaries(const fs::path& target)
     }
 }
 
-// Reads `target` back and compares it with `bytes`. A card can take the bytes and still return others, so a file
-// that does not read back the same is removed rather than left to pass for a good one.
-Status verifyWritten(const fs::path& target, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
-{
-    auto readBack = ReadSmallRegularFile(target, bytes.size());
-    if (readBack && faults.corruptReadBackAt && *faults.corruptReadBackAt < readBack->size()) {
-        auto& corrupted = (*readBack)[*faults.corruptReadBackAt];
-        corrupted = static_cast<char>(~corrupted);
-    }
-    const bool same = readBack
-        && std::equal(readBack->begin(), readBack->end(), bytes.begin(), bytes.end(),
-            [](char read, std::uint8_t written) { return static_cast<std::uint8_t>(read) == written; });
-    if (same) {
-        return Status::success();
-    }
-    std::error_code ignored;
-    fs::remove(target, ignored);
-    if (!fs::is_directory(folderOf(target), ignored)) {
-        return Status::failure("the card or folder went away while the file was read back", FailureKind::Missing);
-    }
-    return Status::failure(readBack ? "the file read back holds other bytes than were written; it was removed"
-                                    : "the file could not be read back to check it; it was removed",
-        FailureKind::ReadBackDiffers);
-}
-
 } // namespace
 
 Status WriteFileAtomically(
     const fs::path& target, std::span<const std::uint8_t> bytes, FileAccess access, const WriteFaults& faults)
 {
+    const auto mode = planMode(target, access, faults);
     OwnedFile file;
-    if (auto created = createTemporary(target, access, faults, file); !created.ok()) {
+    if (auto created = createTemporary(target, mode.creation, faults, file); !created.ok()) {
         return created;
     }
-    file.copyPermissionsFrom(target);
-    auto written = writeAll(file, bytes, faults);
-    if (written.ok()) {
+    const auto modeNote = giveMode(file, mode, faults);
+    auto status = writeAll(file, bytes, faults);
+    if (status.ok()) {
+        status = readBackTemporary(file, bytes, faults);
+    }
+    if (status.ok()) {
         std::error_code error = faults.errorAt(WriteStep::Rename);
         if (!error) {
             error = file.renameTo(target);
         }
-        if (!error) {
-            const auto flushed = flushFolder(folderOf(target), faults);
-            // The file's bytes are on the medium by now; forgetting the system's copy makes the check read them
-            // from there.
-            file.dropCachedPages();
-            static_cast<void>(file.close());
-            removeAbandonedTemporaries(target);
-            if (!flushed.ok()) {
-                return flushed.prefixed(
-                    "the new file is in place, but the folder could not be flushed to the medium, so it may not "
-                    "survive removing the card now: ");
-            }
-            return verifyWritten(target, bytes, faults);
+        if (error) {
+            status = WriteErrorStatus("", error, folderOf(target));
         }
-        written = WriteErrorStatus("", error, folderOf(target));
     }
-    static_cast<void>(file.remove());
-    return written;
+    if (!status.ok()) {
+        static_cast<void>(file.remove());
+        return status;
+    }
+    faults.completed(WriteStep::Rename, target);
+    // From here on the target is the new file, checked; nothing removes it.
+    const auto flushed = flushFolder(folderOf(target), faults);
+    static_cast<void>(file.close());
+    removeAbandonedTemporaries(target);
+    if (!flushed.ok()) {
+        return flushed;
+    }
+    return modeNote.empty() ? Status::success() : Status::success(SuccessNote::OwnerOnlyMode, modeNote);
+}
+
+Status WriteFileLocked(
+    const fs::path& target, std::span<const std::uint8_t> bytes, FileAccess access, const WriteFaults& faults)
+{
+    WriteLock lock;
+    if (auto taken = WriteLock::take(target, faults, lock); !taken.ok()) {
+        return taken;
+    }
+    return WriteFileAtomically(target, bytes, access, faults);
 }
 
 } // namespace tamb

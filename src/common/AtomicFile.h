@@ -2,6 +2,7 @@
 
 #include "common/OwnedFile.h"
 #include "common/Status.h"
+#include "common/WriteFaults.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,55 +13,28 @@
 
 namespace tamb {
 
-// The steps of a write at which a test can make the system refuse.
-enum class WriteStep
-{
-    CreateFile,
-    WriteBytes,
-    Rename,
-};
-
-// A system error that a step meets instead of doing its work.
-struct InjectedWriteError
-{
-    WriteStep step = WriteStep::CreateFile;
-    std::error_code error {};
-};
-
-// A seam for tests: make the next writes fail part-way, as a full, locked, pulled or flaky card would, or meet
-// names planted where the temporary file goes.
-struct WriteFaults
-{
-    // Fail once this many bytes of the file have been written.
-    std::optional<std::size_t> failAfterBytes {};
-    // Fail the flush of the folder after the rename, as a card pulled at that moment would.
-    bool failFolderFlush = false;
-    // The number of the first temporary name tried, instead of a random one.
-    std::optional<std::uint32_t> firstTemporaryNumber {};
-    // The system error one step meets.
-    std::optional<InjectedWriteError> systemError {};
-    // Flip the byte at this offset of what is read back after the rename, as a card that returns other bytes
-    // than it was given.
-    std::optional<std::size_t> corruptReadBackAt {};
-
-    // The error injected at `step`, or none.
-    [[nodiscard]] std::error_code errorAt(WriteStep step) const
-    {
-        return systemError && systemError->step == step ? systemError->error : std::error_code {};
-    }
-};
-
-// Writes the whole file so that `target` either keeps its previous content or holds `bytes` completely:
-// the bytes go to a temporary sibling "<name>.tmpNNNNNN" that is created exclusively, never through a link (the
-// next number is tried while a name exists), are flushed to the medium, the temporary file is renamed over the target
-// and the folder is flushed, so that the new name survives a card pulled right after success. The new file keeps the
-// permissions of the file it replaces; a file that did not exist gets `access`. Temporary siblings of
-// `target` left by killed runs are removed after a success. On failure the temporary file is removed and the
-// reason is returned, with the kind ClassifyWriteError gives the system's error.
-// Last, the file is read back from the medium and compared byte for byte. A file that reads back otherwise (or
-// not at all) is removed, so that nothing passes for good that is not, and the write fails with
-// FailureKind::ReadBackDiffers (Missing when the folder went away meanwhile).
+// Writes the whole file so that `target` either keeps its previous content or holds `bytes` completely. The
+// caller holds the lock of the target's writes (a WriteLock, or the working file of the cellular files), so that
+// no other write of it runs meanwhile. The bytes go to a temporary sibling "<name>.tmpNNNNNN" that is created
+// exclusively, never through a link (the next number is tried while a name exists), and are flushed to the medium;
+// the system's cached copy is dropped and the file read back through its own handle. Only a file that reads back
+// the same is renamed over the target, and the folder is then flushed, so that the new name survives a card pulled
+// right after success. Nothing removes the target after the rename.
+//
+// A failure before the rename removes the temporary file and keeps the earlier file; its reason has the kind that
+// ClassifyWriteError gives the system's error, or ReadBackDiffers when the read-back gave other bytes. A failed
+// flush of the folder leaves the new file in place and fails with NotConfirmed.
+//
+// The new file keeps the permission bits of the file it replaces when that is a regular file of the same user,
+// without the bits for others when `access` is OwnerOnly; otherwise it gets `access`. When the earlier mode cannot
+// be read, or not given to the new file, the new file is its owner's alone and the success carries the note
+// OwnerOnlyMode. Temporary siblings of `target` left by killed runs are removed after a success.
 [[nodiscard]] Status WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+    FileAccess access, const WriteFaults& faults = {});
+
+// WriteFileAtomically under the target's own WriteLock: a second write of the same file waits for the first (up to
+// `faults.lockWait`, then it fails with FailureKind::Busy).
+[[nodiscard]] Status WriteFileLocked(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
     FileAccess access, const WriteFaults& faults = {});
 
 } // namespace tamb

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <new>
 #include <utility>
+#include <vector>
 
 #ifdef _WIN32
 #include <cstddef>
@@ -11,7 +12,6 @@
 #include <io.h>
 #include <stdio.h>
 #include <sys/stat.h>
-#include <vector>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -154,6 +154,10 @@ OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess access
         }
         if (!lockWaiting(descriptor)) {
             error = lastError();
+            // Unlocked, the new file would pass for one that a killed run left; it is this run's, so it goes now.
+            if (namesFile(path, descriptor)) {
+                ::unlink(path.c_str());
+            }
             ::close(descriptor);
             return {};
         }
@@ -212,29 +216,33 @@ bool OwnedFile::write(std::span<const std::uint8_t> bytes)
     return true;
 }
 
-bool OwnedFile::readAt(std::size_t offset, std::span<std::uint8_t> bytes)
+std::error_code OwnedFile::read(std::size_t offset, std::span<std::uint8_t> bytes, std::size_t& count)
 {
+    count = 0;
 #ifdef _WIN32
     if (_lseeki64(m_descriptor, static_cast<__int64>(offset), SEEK_SET) < 0) {
-        return false;
+        return lastError();
     }
 #endif
-    while (!bytes.empty()) {
+    while (count < bytes.size()) {
+        const auto rest = bytes.subspan(count);
 #ifdef _WIN32
-        const auto read = _read(m_descriptor, bytes.data(), static_cast<unsigned>(bytes.size()));
+        const auto read = _read(m_descriptor, rest.data(), static_cast<unsigned>(rest.size()));
 #else
-        const auto read = ::pread(m_descriptor, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        const auto read = ::pread(m_descriptor, rest.data(), rest.size(), static_cast<off_t>(offset + count));
 #endif
         if (read < 0 && errno == EINTR) {
             continue;
         }
-        if (read <= 0) {
-            return false;
+        if (read < 0) {
+            return lastError();
         }
-        bytes = bytes.subspan(static_cast<std::size_t>(read));
-        offset += static_cast<std::size_t>(read);
+        if (read == 0) {
+            break;
+        }
+        count += static_cast<std::size_t>(read);
     }
-    return true;
+    return {};
 }
 
 bool OwnedFile::flush()
@@ -253,17 +261,40 @@ void OwnedFile::dropCachedPages()
 #endif
 }
 
-void OwnedFile::copyPermissionsFrom([[maybe_unused]] const std::filesystem::path& other)
+std::error_code OwnedFile::setPermissions([[maybe_unused]] std::filesystem::perms permissions)
 {
 #ifndef _WIN32
-    struct stat previous
-    {
-    };
-    if (::lstat(other.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
-        // Only the permission bits: a set-user-id bit has no business on a settings file.
-        static_cast<void>(::fchmod(m_descriptor, previous.st_mode & 0777));
+    if (::fchmod(m_descriptor, static_cast<mode_t>(permissions & std::filesystem::perms::all)) != 0) {
+        return lastError();
     }
 #endif
+    return {};
+}
+
+std::error_code OwnedFile::wipe()
+{
+#ifdef _WIN32
+    const auto size = _filelengthi64(m_descriptor);
+    if (size < 0 || _lseeki64(m_descriptor, 0, SEEK_SET) < 0) {
+        return lastError();
+    }
+#else
+    struct stat status
+    {
+    };
+    if (::fstat(m_descriptor, &status) != 0) {
+        return lastError();
+    }
+    const auto size = status.st_size;
+    if (::lseek(m_descriptor, 0, SEEK_SET) < 0) {
+        return lastError();
+    }
+#endif
+    const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(size), 0);
+    if (!write(zeros) || !flush()) {
+        return lastError();
+    }
+    return {};
 }
 
 std::error_code OwnedFile::renameTo(const std::filesystem::path& target)
@@ -326,6 +357,12 @@ bool OwnedFile::close()
 
 #ifdef _WIN32
 
+std::optional<std::filesystem::perms> KeptPermissions(const std::filesystem::path&, std::error_code& error)
+{
+    error.clear();
+    return std::nullopt;
+}
+
 Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& error)
 {
     // A file that another program holds open cannot be removed on Windows: that refusal is the lock.
@@ -338,6 +375,26 @@ Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& 
 }
 
 #else
+
+std::optional<std::filesystem::perms> KeptPermissions(const std::filesystem::path& target, std::error_code& error)
+{
+    error.clear();
+    struct stat previous
+    {
+    };
+    if (::lstat(target.c_str(), &previous) != 0) {
+        if (errno != ENOENT) {
+            error = lastError();
+        }
+        return std::nullopt;
+    }
+    // Another user's mode says what that user wanted for that user's file, not for ours.
+    if (!S_ISREG(previous.st_mode) || previous.st_uid != ::geteuid()) {
+        return std::nullopt;
+    }
+    // Only the permission bits: a set-user-id bit has no business on a settings file.
+    return static_cast<std::filesystem::perms>(previous.st_mode & 0777);
+}
 
 Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& error)
 {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <system_error>
 
@@ -23,7 +24,8 @@ class OwnedFile
 {
 public:
     // Creates `path` exclusively. On failure the file is not open and `error` says why; an existing name of any
-    // kind (file, link, dangling link) gives std::errc::file_exists.
+    // kind (file, link, dangling link) gives std::errc::file_exists. A file that was created but could not be
+    // locked is removed again at once.
     [[nodiscard]] static OwnedFile create(const std::filesystem::path& path, FileAccess access, std::error_code& error);
 
     OwnedFile() = default;
@@ -38,16 +40,18 @@ public:
 
     // Appends `bytes`; false with errno set when the system refuses some of them.
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes);
-    // Reads `bytes.size()` bytes at `offset`; false when fewer are there or the system refuses.
-    [[nodiscard]] bool readAt(std::size_t offset, std::span<std::uint8_t> bytes);
+    // Reads up to `bytes.size()` bytes at `offset`, fewer only where the file ends; `count` says how many were read.
+    // The system's error when it refuses.
+    [[nodiscard]] std::error_code read(std::size_t offset, std::span<std::uint8_t> bytes, std::size_t& count);
     // Pushes the written bytes to the medium; false with errno set on failure.
     [[nodiscard]] bool flush();
     // Asks the system to forget its cached copy of the file's flushed bytes, so that the next read of the file
     // comes from the medium. Best effort: a system without the request keeps its copy.
     void dropCachedPages();
-    // Gives the file the permission bits of the regular file `other`, when there is one. Best effort: file
-    // systems without modes refuse it, and then the mode chosen at creation stays.
-    void copyPermissionsFrom(const std::filesystem::path& other);
+    // Gives the file the permission bits `permissions`. Does nothing where the file system keeps no modes.
+    [[nodiscard]] std::error_code setPermissions(std::filesystem::perms permissions);
+    // Overwrites every byte of the file with zeros and pushes them to the medium.
+    [[nodiscard]] std::error_code wipe();
     // Gives the held file the name `target`, replacing a file of that name, without letting it go: no other run
     // can take it for abandoned in between. The file's path becomes `target`.
     [[nodiscard]] std::error_code renameTo(const std::filesystem::path& target);
@@ -66,6 +70,12 @@ private:
     std::filesystem::path m_path;
     int m_descriptor = -1;
 };
+
+// The permission bits of `target` when it is a regular file of this process's user, which a file replacing it
+// keeps; nothing when there is no such file (none at all, another user's, a link, a folder) and on systems without
+// modes. `error` says why when the system could not tell.
+[[nodiscard]] std::optional<std::filesystem::perms> KeptPermissions(
+    const std::filesystem::path& target, std::error_code& error);
 
 enum class Removal
 {

@@ -13,10 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A name that is there but is no folder (a file typed where a folder belongs) is not a card taken out.
 bool folderIsGone(const fs::path& folder)
 {
     std::error_code error;
-    return !fs::is_directory(folder, error);
+    const auto type = fs::status(folder, error).type();
+    return type == fs::file_type::not_found || type == fs::file_type::none;
 }
 
 // A write-protected card often answers a write with a plain "access denied"; the volume's own flag tells the

@@ -27,8 +27,18 @@ enum class MessageId
     CardWriteProtected,
     CardFull,
     CardMissing,
-    // A final file (%1 its path) read back otherwise than it was written, and was removed.
+    // A new final file (%1 its path) read back otherwise than it was written; the previous file is kept.
     CardReadBackDiffers,
+    // Another write into the folder held its lock too long (%1 the file's path); the previous file is kept.
+    CardBusy,
+    // The new file (%1) is in place, but the card did not confirm that its folder is stored.
+    FileNotConfirmed,
+    // The final file (%1) is written; the working file mms.dat could not be removed and was overwritten with
+    // zeros, or could not even be overwritten.
+    WorkingFileWiped,
+    WorkingFileLeft,
+    // The file (%1) is written, but only for its owner: the earlier file's access rights could not be kept.
+    FileWrittenOwnerOnly,
     // A text of a cellular settings file that the camera cannot store: a character its code page lacks, or too
     // many bytes for the record.
     SmtpTextNotStorable,

@@ -20,6 +20,14 @@ std::optional<MessageId> PlainFailureMessage(FailureKind kind)
         return MessageId::CardMissing;
     case FailureKind::ReadBackDiffers:
         return MessageId::CardReadBackDiffers;
+    case FailureKind::Busy:
+        return MessageId::CardBusy;
+    case FailureKind::NotConfirmed:
+        return MessageId::FileNotConfirmed;
+    case FailureKind::WorkingFileWiped:
+        return MessageId::WorkingFileWiped;
+    case FailureKind::WorkingFileLeft:
+        return MessageId::WorkingFileLeft;
     case FailureKind::Other:
         break;
     }
@@ -31,11 +39,14 @@ std::optional<MessageId> PlainFailureMessage(FailureKind kind)
 DialogMessage FileWriteMessage(
     std::string_view folder, std::string_view fileName, const Status& written, MessageId success)
 {
-    if (written.ok())
-        return DialogMessage::of(success);
     // The message names the file itself; keep only what the system said about it. Without a folder there is
     // no path to name, and prefixing a separator would point at the root the writer refused to use.
     const std::string path = folder.empty() ? std::string { fileName } : FileInFolder(folder, fileName);
+    if (written.ok()) {
+        if (written.note() == SuccessNote::OwnerOnlyMode)
+            return DialogMessage::of(MessageId::FileWrittenOwnerOnly, path);
+        return DialogMessage::of(success);
+    }
     if (const auto plain = PlainFailureMessage(written.kind()))
         return DialogMessage::of(*plain, path);
     std::string reason = written.reason();
@@ -53,6 +64,10 @@ bool IsFileWriteFailure(MessageId id)
     case MessageId::CardFull:
     case MessageId::CardMissing:
     case MessageId::CardReadBackDiffers:
+    case MessageId::CardBusy:
+    case MessageId::FileNotConfirmed:
+    case MessageId::WorkingFileWiped:
+    case MessageId::WorkingFileLeft:
         return true;
     default:
         return false;

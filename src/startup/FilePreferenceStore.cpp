@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/Paths.h"
 #include "common/SmallFile.h"
+#include "common/WriteLock.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,9 +22,10 @@ bool isUsableFolder(const char* variable)
 
 } // namespace
 
-FilePreferenceStore::FilePreferenceStore(std::string path, std::uint16_t systemLanguageId)
+FilePreferenceStore::FilePreferenceStore(std::string path, std::uint16_t systemLanguageId, WriteFaults faults)
     : PreferenceStore(systemLanguageId)
     , m_path(std::move(path))
+    , m_faults(std::move(faults))
 {
 }
 
@@ -61,6 +63,16 @@ std::optional<std::string> FilePreferenceStore::valueText(std::string_view name)
 
 bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
 {
+    if (m_path.empty()) {
+        return false;
+    }
+    // Read, changed and written under the file's lock: two programs storing a value each at the same moment
+    // keep both values.
+    const auto path = PathFromUtf8(m_path);
+    WriteLock lock;
+    if (!WriteLock::take(path, m_faults, lock).ok()) {
+        return false;
+    }
     auto lines = readLines();
     if (!lines) {
         return false;
@@ -68,7 +80,7 @@ bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
     lines->set(name, text);
     const auto content = lines->text();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(content.data());
-    return WriteFileAtomically(PathFromUtf8(m_path), { bytes, content.size() }, FileAccess::Everyone).ok();
+    return WriteFileAtomically(path, { bytes, content.size() }, FileAccess::Everyone, m_faults).ok();
 }
 
 bool FilePreferenceStore::keyExists()
@@ -92,8 +104,16 @@ bool FilePreferenceStore::createKey()
     if (error) {
         return false;
     }
+    WriteLock lock;
+    if (!WriteLock::take(path, m_faults, lock).ok()) {
+        return false;
+    }
+    // Another program may have made the file while this one waited for the lock; its values stay.
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        return readLines().has_value();
+    }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(kHeader.data());
-    return WriteFileAtomically(path, { bytes, kHeader.size() }, FileAccess::Everyone).ok();
+    return WriteFileAtomically(path, { bytes, kHeader.size() }, FileAccess::Everyone, m_faults).ok();
 }
 
 std::optional<std::uint32_t> FilePreferenceStore::queryNumber(std::string_view name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WriteFaults.h"
 #include "startup/PreferenceLines.h"
 #include "startup/PreferenceStore.h"
 
@@ -10,12 +11,14 @@ namespace tamb {
 
 // The preferences in a small text file, one "name=value" line per value (numbers in decimal), for systems
 // without a registry. The file stands for the key: it is created on the first run and rewritten whole and
-// atomically on every write; lines it does not know are kept.
+// atomically on every write, read and rewritten under its WriteLock so that programs started together keep each
+// other's values; lines it does not know are kept.
 class FilePreferenceStore final : public PreferenceStore
 {
 public:
-    // `path` is the file in UTF-8; an empty path is a key that can be neither opened nor created.
-    FilePreferenceStore(std::string path, std::uint16_t systemLanguageId);
+    // `path` is the file in UTF-8; an empty path is a key that can be neither opened nor created. `faults` is a
+    // seam for tests.
+    FilePreferenceStore(std::string path, std::uint16_t systemLanguageId, WriteFaults faults = {});
 
     // "$XDG_CONFIG_HOME/tamb-vorrel/preferences", or "$HOME/.config/tamb-vorrel/preferences" when
     // XDG_CONFIG_HOME is unset or not an absolute path; empty when neither is known.
@@ -37,6 +40,7 @@ private:
     [[nodiscard]] bool setValue(std::string_view name, std::string_view text);
 
     std::string m_path;
+    WriteFaults m_faults;
 };
 
 } // namespace tamb

@@ -20,7 +20,7 @@ struct CardFaultCase
     MessageId expected;
     std::string english; // a part of the English message
     std::string german; // the same part in German
-    bool previousKept; // false when the written file was removed as untrustworthy
+    bool previousKept; // false when the new file is in place
 };
 
 void PrintTo(const CardFaultCase& row, std::ostream* out)
@@ -60,7 +60,9 @@ TEST_P(MenuWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCard)
     if (GetParam().previousKept) {
         EXPECT_EQ(writtenFile(), previous);
     } else {
-        EXPECT_FALSE(std::filesystem::exists(menuFile()));
+        EXPECT_NE(writtenFile(), previous);
+        EXPECT_EQ(writtenFile().size(), kCameraRecordSize);
+        EXPECT_EQ(message.text(kEnglish).find("could not be written"), std::string::npos) << message.text(kEnglish);
     }
 }
 
@@ -86,8 +88,20 @@ INSTANTIATE_TEST_SUITE_P(CardFaults, MenuWriteFailureTest,
         CardFaultCase { .name = "FlakyCard",
             .faults = WriteFaults { .corruptReadBackAt = 3 },
             .expected = MessageId::CardReadBackDiffers,
-            .english = "try another card",
+            .english = "was not replaced",
             .german = "Versuchen Sie es mit einer anderen Karte",
+            .previousKept = true },
+        CardFaultCase { .name = "ReadBackFails",
+            .faults = ErrorAt(WriteStep::ReadBack, EIO),
+            .expected = MessageId::FileNotWritten,
+            .english = "could not be written: the new file could not be read back",
+            .german = "konnte nicht geschrieben werden",
+            .previousKept = true },
+        CardFaultCase { .name = "FolderNotFlushedAfterTheRename",
+            .faults = ErrorAt(WriteStep::FlushFolder, EIO),
+            .expected = MessageId::FileNotConfirmed,
+            .english = "is in place, but the card could not confirm that it is stored. Do not take the card out",
+            .german = "Nehmen Sie die Karte nicht heraus",
             .previousKept = false },
         CardFaultCase { .name = "OtherErrorKeepsTheSystemsReason",
             .faults = ErrorAt(WriteStep::WriteBytes, EIO),

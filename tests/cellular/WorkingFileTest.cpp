@@ -5,6 +5,7 @@
 #include "support/PlatformLimits.h"
 #include "support/TempFolder.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -102,22 +103,10 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
         }),
     [](const auto& row) { return std::string { row.param.name }; });
 
-// A folder in memory where there is one: the race is in the program's order of steps, and flushes to a disk
-// would only slow the pairs down.
-fs::path fastFolder()
-{
-#ifndef _WIN32
-    std::error_code error;
-    if (fs::is_directory("/dev/shm", error))
-        return "/dev/shm";
-#endif
-    return fs::temp_directory_path();
-}
-
 // Two writes into one folder at the same moment, each checked against the file it alone would make.
 TEST(WorkingFileTest, ConcurrentWritersEachFinishFromTheirOwnRecords)
 {
-    const TempFolder folder { fastFolder() };
+    const TempFolder folder { test::InMemoryTempBase() };
     PlainRecords setupRecords = BuildSetupRecords(settingsWithPassword(), AppState {}, kUsPage);
     PlainRecords otherRecords = setupRecords;
     otherRecords[1].fill('x');
@@ -158,12 +147,45 @@ TEST(WorkingFileTest, AWriteThatFindsTheWorkingFileHeldTooLongFailsAndTouchesNot
     ASSERT_TRUE(held.isOpen()) << error.message();
 
     ScrambledFileFaults impatient;
-    impatient.workingFileWait = std::chrono::milliseconds { 20 };
+    impatient.workingFile.lockWait = std::chrono::milliseconds { 20 };
     const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, impatient);
 
-    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.kind(), FailureKind::Busy);
     EXPECT_NE(status.reason().find("another write"), std::string::npos) << status.reason();
     EXPECT_EQ(folder.names(), std::vector<std::string> { "mms.dat" }) << "the other write's file stays";
+}
+
+// A working file whose name cannot be removed must not keep the passwords it holds: its bytes go instead.
+TEST(WorkingFileTest, AWorkingFileThatCannotBeRemovedHoldsNoPlainSettings)
+{
+    const TempFolder folder;
+    ScrambledFileFaults stuck;
+    stuck.workingFile.systemError
+        = InjectedWriteError { .step = WriteStep::RemoveFile, .error = { EIO, std::generic_category() } };
+
+    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, stuck);
+
+    EXPECT_EQ(status.kind(), FailureKind::WorkingFileWiped) << status.reason();
+    EXPECT_EQ(folder.read("setup.dat"), expectedSetupFile()) << "the final file is written";
+    const auto working = folder.read("mms.dat");
+    EXPECT_EQ(working, std::vector<std::uint8_t>(kStoredRecordCount * kRecordSize, 0));
+}
+
+TEST(WorkingFileTest, AWorkingFileThatCannotBeReadGivesTheSystemsReasonAndKeepsTheEarlierFile)
+{
+    const TempFolder folder;
+    folder.write("setup.dat", kOutsideBytes);
+    ScrambledFileFaults unreadable;
+    unreadable.workingFile.systemError
+        = InjectedWriteError { .step = WriteStep::ReadBack, .error = { EIO, std::generic_category() } };
+
+    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, unreadable);
+
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.reason().find(std::generic_category().message(EIO)), std::string::npos) << status.reason();
+    EXPECT_EQ(status.reason().find("cut short"), std::string::npos) << status.reason();
+    EXPECT_EQ(folder.read("setup.dat"), kOutsideBytes);
+    EXPECT_EQ(folder.names(), std::vector<std::string> { "setup.dat" });
 }
 
 // The working file holds every setting unscrambled: POSIX systems keep it to its owner by its mode, Windows by

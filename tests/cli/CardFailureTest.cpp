@@ -1,9 +1,11 @@
 #include "CliRunner.h"
 #include "common/Paths.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tamb {
@@ -42,6 +44,26 @@ TEST_P(CardFailureTest, AFolderThatIsNotThereFailsInPlainWords)
         << result.output;
 }
 
+// A file named where the folder belongs is a mistake on the command line, not a card taken out.
+TEST_P(CardFailureTest, AFileGivenAsTheFolderIsRefusedAsSuch)
+{
+    const CliSandbox sandbox;
+    const std::vector<std::uint8_t> mine { 'm', 'i', 'n', 'e' };
+    {
+        std::ofstream(sandbox.outFolder() / "notes.txt", std::ios::binary)
+            .write(reinterpret_cast<const char*>(mine.data()), static_cast<std::streamsize>(mine.size()));
+    }
+    auto arguments = GetParam().arguments;
+    arguments.insert(arguments.end(), { "--out", "{dir}/out/notes.txt" });
+
+    const auto result = sandbox.run(arguments);
+
+    EXPECT_EQ(result.exitCode, 2) << result.output;
+    EXPECT_NE(result.output.find("out/notes.txt is not a folder"), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("no longer there"), std::string::npos) << result.output;
+    EXPECT_EQ(sandbox.outFiles(), std::vector<std::string> { "notes.txt" });
+}
+
 INSTANTIATE_TEST_SUITE_P(CommandLine, CardFailureTest,
     ::testing::Values(
         CommandCase { "Camera", { "camera", "--model", "1", "--clock", "2024-02-03T07:05:09" }, "menu.dat" },
@@ -52,6 +74,40 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, CardFailureTest,
                 "senderPassword=secret", "recipientEmail=me@example.org" },
             "smtp.dat" }),
     [](const auto& row) { return row.param.name; });
+
+// Two programs writing menu.dat into one folder at the same moment, with different settings: each one that says
+// it wrote the file did, and the folder always ends with the whole file of one of them.
+TEST(RacingWritersTest, TwoCameraRunsIntoOneFolderLeaveTheWholeFileOfOne)
+{
+    const std::vector<std::string> common { "camera", "--model", "1", "--clock", "2024-02-03T07:05:09", "--out",
+        "{dir}/out" };
+    std::vector<std::string> first = common;
+    first.push_back("videoLength=20");
+    std::vector<std::string> second = common;
+    second.push_back("videoLength=30");
+    const CliSandbox alone;
+    ASSERT_EQ(alone.run(first).exitCode, 0);
+    const auto firstBytes = test::ReadFileBytes(alone.outFolder() / "menu.dat");
+    ASSERT_EQ(alone.run(second).exitCode, 0);
+    const auto secondBytes = test::ReadFileBytes(alone.outFolder() / "menu.dat");
+    ASSERT_NE(firstBytes, secondBytes);
+
+    const CliSandbox sandbox;
+    constexpr int kPairs = 8;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        CliRun one;
+        CliRun two;
+        {
+            std::jthread runOne([&] { one = sandbox.run(first); });
+            std::jthread runTwo([&] { two = sandbox.run(second); });
+        }
+        ASSERT_EQ(one.exitCode, 0) << "pair " << pair << ": " << one.output;
+        ASSERT_EQ(two.exitCode, 0) << "pair " << pair << ": " << two.output;
+        const auto left = test::ReadFileBytes(sandbox.outFolder() / "menu.dat");
+        ASSERT_TRUE(left == firstBytes || left == secondBytes) << "pair " << pair;
+        ASSERT_EQ(sandbox.outFiles(), std::vector<std::string> { "menu.dat" }) << "pair " << pair;
+    }
+}
 
 } // namespace
 } // namespace tamb

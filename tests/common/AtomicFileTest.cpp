@@ -10,6 +10,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -132,16 +134,53 @@ TEST_F(AtomicFileTest, ASuccessRemovesTheTemporaryFilesOfKilledRunsButNotOneInUs
         (std::vector<std::string> { "menu.dat.tmp123456", "setup.dat", "setup.dat.tmp000001", "setup.dat.tmp12345x" }));
 }
 
-TEST_F(AtomicFileTest, AFolderThatCannotBeFlushedIsReportedAfterTheRename)
+TEST_F(AtomicFileTest, AFolderFlushThatFailsAfterTheRenameSaysTheNewFileIsInPlace)
 {
     const auto target = m_folder / "menu.dat";
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 9), FileAccess::Everyone).ok());
     WriteFaults pulled;
-    pulled.failFolderFlush = true;
-    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), FileAccess::Everyone, pulled);
+    pulled.systemError
+        = InjectedWriteError { .step = WriteStep::FlushFolder, .error = { EIO, std::generic_category() } };
+    const std::vector<std::uint8_t> bytes { 1, 2, 3 };
+
+    const auto status = WriteFileAtomically(target, bytes, FileAccess::Everyone, pulled);
 
     EXPECT_FALSE(status.ok());
-    EXPECT_NE(status.reason().find("flushed"), std::string::npos) << status.reason();
+    EXPECT_EQ(status.kind(), FailureKind::NotConfirmed);
+    EXPECT_NE(status.reason().find("in place"), std::string::npos) << status.reason();
+    EXPECT_EQ(readAll(target), bytes) << "the new file stays where it is";
     EXPECT_EQ(fileCount(), 1u);
+}
+
+// The order a write takes its steps in is what keeps the earlier file: the temporary file is on the medium and
+// checked before it replaces anything, and the folder is flushed once the new name is in it.
+TEST_F(AtomicFileTest, TheFileIsFlushedAndCheckedBeforeTheRenameAndTheFolderAfterIt)
+{
+    const auto target = m_folder / "menu.dat";
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 9), FileAccess::Everyone).ok());
+    std::vector<CompletedWriteStep> steps;
+    WriteFaults watched;
+    watched.firstTemporaryNumber = 7;
+    watched.completedSteps = &steps;
+
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(60, 1), FileAccess::Everyone, watched).ok());
+
+    const auto temporary = m_folder / "menu.dat.tmp000007";
+    std::vector<CompletedWriteStep> expected {
+        { WriteStep::CreateFile, temporary },
+        { WriteStep::SetMode, temporary },
+        { WriteStep::WriteBytes, temporary },
+        { WriteStep::FlushFile, temporary },
+        { WriteStep::ReadBack, temporary },
+        { WriteStep::Rename, target },
+    };
+#ifndef _WIN32
+    expected.push_back({ WriteStep::FlushFolder, m_folder });
+#else
+    // Windows keeps no modes to give, and lets no ordinary program flush a folder.
+    std::erase(expected, CompletedWriteStep { WriteStep::SetMode, temporary });
+#endif
+    EXPECT_EQ(steps, expected);
 }
 
 // The mode a rewritten or new file ends with.
@@ -162,7 +201,7 @@ class AtomicFileModeTest : public AtomicFileTest, public ::testing::WithParamInt
 {
 };
 
-TEST_P(AtomicFileModeTest, ARewriteKeepsTheModeAndANewPrivateFileIsTheOwners)
+TEST_P(AtomicFileModeTest, ARewriteKeepsTheModeButAPasswordFileIsNeverReadableByOthers)
 {
 #ifdef _WIN32
     GTEST_SKIP() << test::kNoFileModes;
@@ -173,12 +212,15 @@ TEST_P(AtomicFileModeTest, ARewriteKeepsTheModeAndANewPrivateFileIsTheOwners)
         fs::permissions(target, *GetParam().previous);
     }
 
-    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), GetParam().access).ok());
+    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), GetParam().access);
 
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_EQ(status.note(), SuccessNote::None) << status.reason();
     EXPECT_EQ(fs::status(target).permissions(), GetParam().expected);
 }
 
 constexpr auto kOwnerOnly = fs::perms::owner_read | fs::perms::owner_write;
+constexpr auto kReadableByAll = kOwnerOnly | fs::perms::group_read | fs::perms::others_read;
 
 INSTANTIATE_TEST_SUITE_P(Modes, AtomicFileModeTest,
     ::testing::Values(
@@ -189,10 +231,16 @@ INSTANTIATE_TEST_SUITE_P(Modes, AtomicFileModeTest,
             .expected = kOwnerOnly,
         },
         ModeCase {
-            .name = "GroupReadableKept",
-            .previous = kOwnerOnly | fs::perms::group_read,
+            .name = "ReadableByAllKept",
+            .previous = kReadableByAll,
+            .access = FileAccess::Everyone,
+            .expected = kReadableByAll,
+        },
+        ModeCase {
+            .name = "PasswordFileDropsTheGroupAndOthers",
+            .previous = kReadableByAll | fs::perms::group_write,
             .access = FileAccess::OwnerOnly,
-            .expected = kOwnerOnly | fs::perms::group_read,
+            .expected = kOwnerOnly,
         },
         ModeCase {
             .name = "NewPrivateFile",
@@ -201,6 +249,70 @@ INSTANTIATE_TEST_SUITE_P(Modes, AtomicFileModeTest,
             .expected = kOwnerOnly,
         }),
     [](const auto& row) { return std::string { row.param.name }; });
+
+// A mode that cannot be read or given leaves the new file to its owner alone, and the success says so.
+struct UnknownModeCase
+{
+    const char* name;
+    WriteStep step;
+};
+
+void PrintTo(const UnknownModeCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class AtomicFileUnknownModeTest : public AtomicFileTest, public ::testing::WithParamInterface<UnknownModeCase>
+{
+};
+
+TEST_P(AtomicFileUnknownModeTest, TheNewFileIsTheOwnersAloneAndTheSuccessSaysSo)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNoFileModes;
+#endif
+    const auto target = m_folder / "menu.dat";
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 0), FileAccess::Everyone).ok());
+    fs::permissions(target, kReadableByAll);
+    WriteFaults faults;
+    faults.systemError = InjectedWriteError { .step = GetParam().step, .error = { EIO, std::generic_category() } };
+    const std::vector<std::uint8_t> bytes { 1, 2, 3 };
+
+    const auto status = WriteFileAtomically(target, bytes, FileAccess::Everyone, faults);
+
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_EQ(status.note(), SuccessNote::OwnerOnlyMode);
+    EXPECT_NE(status.reason().find(std::generic_category().message(EIO)), std::string::npos) << status.reason();
+    EXPECT_EQ(readAll(target), bytes);
+    EXPECT_EQ(fs::status(target).permissions(), kOwnerOnly);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, AtomicFileUnknownModeTest,
+    ::testing::Values(UnknownModeCase { "ModeCannotBeRead", WriteStep::ReadMode },
+        UnknownModeCase { "ModeCannotBeGiven", WriteStep::SetMode }),
+    [](const auto& row) { return std::string { row.param.name }; });
+
+// Another user's mode says nothing about what ours should be: the new file gets the mode a new file gets.
+TEST_F(AtomicFileTest, AnotherUsersFileLendsItsModeToNoOne)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << test::kNoFileModes;
+#else
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    const auto target = m_folder / "menu.dat";
+    ASSERT_TRUE(WriteFileAtomically(target, std::vector<std::uint8_t>(3, 0), FileAccess::Everyone).ok());
+    fs::permissions(target, kOwnerOnly);
+    ASSERT_EQ(::chown(target.c_str(), 4242, 4242), 0);
+    const mode_t previousMask = ::umask(022);
+
+    const auto status = WriteFileAtomically(target, std::vector<std::uint8_t>(3, 1), FileAccess::Everyone);
+    ::umask(previousMask);
+
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_EQ(fs::status(target).permissions(), kReadableByAll);
+#endif
+}
 
 } // namespace
 } // namespace tamb

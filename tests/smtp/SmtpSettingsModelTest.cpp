@@ -5,6 +5,7 @@
 #include "smtp/SmtpFile.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
@@ -481,16 +482,23 @@ TEST_P(SmtpWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCardAndNoPlainSettin
     const std::string russian = outcome.messages.front().text(environment.app.language);
     EXPECT_NE(russian.find(GetParam().russian), std::string::npos) << russian;
     EXPECT_NE(russian.find(folder.text()), std::string::npos) << russian;
-    const bool removed = GetParam().expected == MessageId::CardReadBackDiffers;
-    EXPECT_EQ(folder.names(), removed ? std::vector<std::string> {} : std::vector<std::string> { "smtp.dat" });
-    if (!removed) {
-        EXPECT_EQ(folder.read("smtp.dat"), (std::vector<std::uint8_t> { 1, 2, 3 }));
+    auto names = folder.names();
+    std::ranges::sort(names);
+    if (GetParam().expected == MessageId::WorkingFileWiped) {
+        EXPECT_EQ(names, (std::vector<std::string> { "mms.dat", "smtp.dat" }));
+        EXPECT_EQ(folder.read("smtp.dat").size(), 720U) << "the new file is written";
+        const auto working = folder.read("mms.dat");
+        EXPECT_TRUE(std::ranges::all_of(working, [](std::uint8_t byte) { return byte == 0; }))
+            << "no plain setting stays in the working file";
+    } else {
+        EXPECT_EQ(names, std::vector<std::string> { "smtp.dat" });
+        EXPECT_EQ(folder.read("smtp.dat"), (std::vector<std::uint8_t> { 1, 2, 3 })) << "the earlier file stays";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(CardFaults, SmtpWriteFailureTest,
     ::testing::Values(SmtpCardFaultCase { .name = "LockSwitchOn",
-                          .faults = WorkingFileError(WriteStep::CreateFile, EROFS),
+                          .faults = WorkingFileError(WriteStep::TakeLock, EROFS),
                           .expected = MessageId::CardWriteProtected,
                           .russian = "карта защищена от записи" },
         SmtpCardFaultCase { .name = "FullBeforeTheWorkingFileIsComplete",
@@ -505,7 +513,11 @@ INSTANTIATE_TEST_SUITE_P(CardFaults, SmtpWriteFailureTest,
         SmtpCardFaultCase { .name = "FlakyCard",
             .faults = FinalFileFaults(WriteFaults { .corruptReadBackAt = 700 }),
             .expected = MessageId::CardReadBackDiffers,
-            .russian = "попробуйте другую карту" }),
+            .russian = "Прежний файл сохранён" },
+        SmtpCardFaultCase { .name = "WorkingFileCannotBeRemoved",
+            .faults = WorkingFileError(WriteStep::RemoveFile, EIO),
+            .expected = MessageId::WorkingFileWiped,
+            .russian = "перезаписано нулями" }),
     [](const auto& row) { return std::string { row.param.name }; });
 
 TEST(SmtpSettingsModelTest, FamiliesFollowTheModel)

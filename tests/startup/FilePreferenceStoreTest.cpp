@@ -3,13 +3,16 @@
 #include "startup/Startup.h"
 #include "support/TempFolder.h"
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tamb {
@@ -57,6 +60,54 @@ TEST_F(FilePreferenceStoreTest, FirstRunCreatesTheFileAndTheNextRunReadsIt)
     EXPECT_EQ(second.language, 2);
     EXPECT_TRUE(second.chineseRequested);
     EXPECT_EQ(second.model, 13);
+}
+
+// Runs `work` in two processes at once and says whether both finished with true.
+template <typename Work> bool InTwoProcesses(Work work)
+{
+    std::array<pid_t, 2> children {};
+    for (int child = 0; child < 2; ++child) {
+        children[static_cast<std::size_t>(child)] = ::fork();
+        if (children[static_cast<std::size_t>(child)] == 0) {
+            ::_exit(work(child) ? 0 : 1);
+        }
+    }
+    bool finished = true;
+    for (const pid_t child : children) {
+        int status = 0;
+        finished = ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 && finished;
+    }
+    return finished;
+}
+
+// Two windows opened at once: both run the start-up sequence on a first run, then each stores a choice. The
+// file is never lost, and neither program's choice overwrites the other's.
+TEST_F(FilePreferenceStoreTest, TwoProgramsStartedTogetherKeepTheFileAndEachOthersChoices)
+{
+    constexpr int kRounds = 60;
+    for (int round = 0; round < kRounds; ++round) {
+        fs::remove_all(m_folder / "config");
+        const bool bothStarted = InTwoProcesses([this](int) {
+            FilePreferenceStore store { path(), 1033 };
+            return RunStartup(store, 1033).language == kEnglish;
+        });
+        ASSERT_TRUE(bothStarted) << "round " << round;
+        const auto started = content();
+        for (const auto* line : { "language=2\n", "model=1\n", "TvMode=0\n", "Company=" }) {
+            ASSERT_NE(started.find(line), std::string::npos) << "round " << round << ":\n" << started;
+        }
+
+        const bool bothStored = InTwoProcesses([this](int child) {
+            FilePreferenceStore store { path(), 1033 };
+            return child == 0 ? store.WriteLanguage(5) : store.WriteModel(9);
+        });
+        ASSERT_TRUE(bothStored) << "round " << round;
+        const auto chosen = content();
+        EXPECT_NE(chosen.find("language=5\n"), std::string::npos) << "round " << round << ":\n" << chosen;
+        EXPECT_NE(chosen.find("model=9\n"), std::string::npos) << "round " << round << ":\n" << chosen;
+        ASSERT_EQ(std::distance(fs::directory_iterator(fs::path(path()).parent_path()), fs::directory_iterator {}), 1)
+            << "no lock or temporary file stays";
+    }
 }
 
 TEST_F(FilePreferenceStoreTest, KeepsLinesItDoesNotKnowAndReadsOnlyWholeNumbers)

@@ -29,6 +29,26 @@ namespace tamb::test {
 #endif
 }
 
+// The bytes of the file at `path`; empty when it cannot be read.
+[[nodiscard]] inline std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// A base for temporary folders in memory where the system has one (else the system's temporary folder): tests
+// that race writers are about the order of the steps, and flushes to a disk would only slow them down.
+[[nodiscard]] inline std::filesystem::path InMemoryTempBase()
+{
+#ifndef _WIN32
+    std::error_code error;
+    if (std::filesystem::is_directory("/dev/shm", error)) {
+        return "/dev/shm";
+    }
+#endif
+    return std::filesystem::temp_directory_path();
+}
+
 // A fresh empty folder, removed with its contents on destruction. The name carries the process id, a count kept
 // by the process and a random tail, and the folder is created exclusively and open to its owner alone, so
 // parallel runs (ctest -j, other build trees), several folders in one test and a folder left behind by a crashed
@@ -77,11 +97,7 @@ public:
     }
 
     // The bytes of a file in the folder; empty when it cannot be read.
-    [[nodiscard]] std::vector<std::uint8_t> read(const std::string& name) const
-    {
-        std::ifstream in(file(name), std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-    }
+    [[nodiscard]] std::vector<std::uint8_t> read(const std::string& name) const { return ReadFileBytes(file(name)); }
 
     void write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
     {
