@@ -56,10 +56,11 @@ COMMANDS = {
     },
 }
 
-# Calls of the allocator, of signal handling and of the program's end: no part of writing a file, and failing
-# them tests the C library rather than the write.
-NOT_WRITE_PATH = {"brk", "mmap", "munmap", "mremap", "madvise", "mprotect", "rt_sigaction", "rt_sigprocmask",
-                  "rt_sigreturn", "exit_group", "exit"}
+# Calls of the allocator, of locks between threads, of signal handling and of the program's end: no part of
+# writing a file, and failing them tests the C library rather than the write (the C library ends the program on
+# purpose when a futex fails).
+NOT_WRITE_PATH = {"brk", "mmap", "munmap", "mremap", "madvise", "mprotect", "futex", "rt_sigaction",
+                  "rt_sigprocmask", "rt_sigreturn", "exit_group", "exit"}
 
 SYSCALL_LINE = re.compile(r"^(?:\d+\s+)?([a-z_0-9]+)\(")
 

@@ -199,7 +199,7 @@ Status readBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, c
 }
 
 // Flushes the folder's entries, so that the rename itself reaches the medium.
-Status flushFolder(const fs::path& folder, const WriteFaults& faults)
+Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
 {
     std::error_code error = faults.errorAt(WriteStep::FlushFolder);
 #ifdef _WIN32

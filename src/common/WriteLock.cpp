@@ -12,12 +12,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path)
+std::string quotedLockPath(const fs::path& path)
 {
-    return "\"" + Utf8FromPath(path) + "\"";
+    std::string quoted { '"' };
+    quoted += Utf8FromPath(path);
+    quoted += '"';
+    return quoted;
 }
 
-fs::path folderOf(const fs::path& path)
+fs::path lockFolderOf(const fs::path& path)
 {
     return path.has_parent_path() ? path.parent_path() : fs::path { "." };
 }
@@ -26,9 +29,9 @@ fs::path folderOf(const fs::path& path)
 
 Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& faults, OwnedFile& file)
 {
-    const auto context = "cannot create " + quoted(path) + ": ";
+    const auto context = "cannot create " + quotedLockPath(path) + ": ";
     if (const auto injected = faults.errorAt(WriteStep::TakeLock)) {
-        return WriteErrorStatus(context, injected, folderOf(path));
+        return WriteErrorStatus(context, injected, lockFolderOf(path));
     }
     const auto deadline = std::chrono::steady_clock::now() + faults.lockWait;
     for (;;) {
@@ -39,17 +42,17 @@ Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& 
             return Status::success();
         }
         if (error != std::errc::file_exists) {
-            return WriteErrorStatus(context, error, folderOf(path));
+            return WriteErrorStatus(context, error, lockFolderOf(path));
         }
         switch (RemoveAbandonedFile(path, error)) {
         case Removal::Removed:
             break;
         case Removal::Failed:
-            return WriteErrorStatus("cannot remove the old " + quoted(path) + ": ", error, folderOf(path));
+            return WriteErrorStatus("cannot remove the old " + quotedLockPath(path) + ": ", error, lockFolderOf(path));
         case Removal::InUse:
             if (std::chrono::steady_clock::now() >= deadline) {
-                return Status::failure(
-                    "another write into this folder still holds " + quoted(path) + "; try again when it has finished",
+                return Status::failure("another write into this folder still holds " + quotedLockPath(path)
+                        + "; try again when it has finished",
                     FailureKind::Busy);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds { 1 });
@@ -62,7 +65,7 @@ Status WriteLock::take(const fs::path& target, const WriteFaults& faults, WriteL
 {
     auto name = target.filename();
     name += ".lock";
-    return TakeLockFile(folderOf(target) / name, FileAccess::OwnerOnly, faults, lock.m_file);
+    return TakeLockFile(lockFolderOf(target) / name, FileAccess::OwnerOnly, faults, lock.m_file);
 }
 
 WriteLock::~WriteLock()

@@ -93,7 +93,7 @@ TEST(RacingWritersTest, TwoCameraRunsIntoOneFolderLeaveTheWholeFileOfOne)
     ASSERT_NE(firstBytes, secondBytes);
 
     const CliSandbox sandbox;
-    constexpr int kPairs = 8;
+    constexpr int kPairs = 4;
     for (int pair = 0; pair < kPairs; ++pair) {
         CliRun one;
         CliRun two;

@@ -84,7 +84,7 @@ template <typename Work> bool InTwoProcesses(Work work)
 // file is never lost, and neither program's choice overwrites the other's.
 TEST_F(FilePreferenceStoreTest, TwoProgramsStartedTogetherKeepTheFileAndEachOthersChoices)
 {
-    constexpr int kRounds = 60;
+    constexpr int kRounds = 8;
     for (int round = 0; round < kRounds; ++round) {
         fs::remove_all(m_folder / "config");
         const bool bothStarted = InTwoProcesses([this](int) {
