@@ -7,7 +7,8 @@
 
 inject: for each command, a clean run under strace lists the system calls of its write path (every call from the
 first one that names the --out folder to the end). Then each of those calls, one occurrence at a time, is made to
-fail with each error, in a folder that holds an earlier file of the same name. After every run the folder must
+fail with each error, in a folder that holds an earlier file of the same name, and again in a folder that also
+holds what a killed run leaves (a temporary file, a lock file, an empty mms.dat). After every run the folder must
 hold the earlier file unchanged or the new file complete, exit code 0 must mean that the new file is there, and a
 working file mms.dat that stays must hold nothing but zeros.
 
@@ -114,9 +115,9 @@ def written_bytes(runner, spec, settings, scratch):
         return made.read()
 
 
-def write_path_calls(runner, spec, earlier, scratch):
+def write_path_calls(runner, spec, earlier, others, scratch):
     """(syscall, occurrence) of every call from the first that names the --out folder to the end."""
-    folder = fresh_folder(scratch, "traced-card", {spec["file"]: earlier})
+    folder = fresh_folder(scratch, "traced-card", dict(others, **{spec["file"]: earlier}))
     trace = os.path.join(scratch, "trace.txt")
     code, output = runner.run(spec["base"] + spec["new"] + ["--out", folder], strace=["-f", "-qq", "-o", trace])
     if code != 0:
@@ -158,21 +159,27 @@ def judge(spec, folder, code, output, earlier, new):
     return faults
 
 
+def leftovers_of_a_killed_run(spec):
+    """What a run killed part-way leaves beside the earlier file: its temporary file, its lock, its working file."""
+    return {spec["file"] + ".tmp123456": b"stale", spec["file"] + ".lock": b"", "mms.dat": b""}
+
+
 def check_injection(runner, commands, errors, scratch, jobs):
     totals = collections.Counter()
     problems = []
     lock = threading.Lock()
-    for name in commands:
+    for name, killed in [(name, killed) for killed in (False, True) for name in commands]:
         spec = COMMANDS[name]
+        others = leftovers_of_a_killed_run(spec) if killed else {}
         earlier = written_bytes(runner, spec, spec["earlier"], scratch)
         new = written_bytes(runner, spec, spec["new"], scratch)
-        calls = write_path_calls(runner, spec, earlier, scratch)
+        calls = write_path_calls(runner, spec, earlier, others, scratch)
         counts = collections.Counter()
         cases = [(call, error) for call in calls for error in errors]
 
         def one(index_case):
             index, ((syscall, occurrence), error) = index_case
-            folder = fresh_folder(scratch, "%s-%d" % (name, index), {spec["file"]: earlier})
+            folder = fresh_folder(scratch, "%s-%d" % (name, index), dict(others, **{spec["file"]: earlier}))
             trace = os.path.join(scratch, "%s-%d.trace" % (name, index))
             inject = "inject=%s:error=%s:when=%d" % (syscall, error, occurrence)
             code, output = runner.run(spec["base"] + spec["new"] + ["--out", folder],
@@ -198,7 +205,8 @@ def check_injection(runner, commands, errors, scratch, jobs):
         with ThreadPoolExecutor(max_workers=jobs) as pool:
             list(pool.map(one, enumerate(cases)))
         syscalls = sorted({call[0] for call in calls})
-        print("%s: %d calls on the write path (%s), %d runs" % (name, len(calls), " ".join(syscalls), len(cases)))
+        print("%s%s: %d calls on the write path (%s), %d runs" % (
+            name, " beside a killed run's files" if killed else "", len(calls), " ".join(syscalls), len(cases)))
         for key in sorted(counts):
             print("    %-52s %d" % (key, counts[key]))
         totals.update(counts)
