@@ -53,7 +53,8 @@ CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment 
         changeText(CameraText::WirelessPassword, std::string { kDefaultWirelessPassword });
     m_folderValue = m_environment.startFolder;
     readLocalTime();
-    m_clockValue = FormatClock(m_data.constructionClockFormat, m_clock);
+    m_clockTextFormat = m_data.constructionClockFormat;
+    m_clockValue = FormatClock(m_clockTextFormat, m_clock);
     writeBack();
 }
 
@@ -302,9 +303,23 @@ DialogOutcome CameraSettingsModel::selectOption(CameraList list, int index)
 DialogOutcome CameraSettingsModel::refreshClock()
 {
     readLocalTime();
-    m_clockValue = FormatClock(selection(CameraList::DateFormat), m_clock, m_clockValue);
+    m_clockTextFormat = selection(CameraList::DateFormat);
+    m_clockValue = FormatClock(m_clockTextFormat, m_clock, m_clockValue);
     writeBack();
     return {};
+}
+
+// Default moves the list back to month first but leaves the clock text as it stands, so the text is read in the
+// layout it was written in; a text the user typed again in the layout the list shows is read in that one. A
+// text that is a time in neither is not taken.
+std::optional<ClockReading> CameraSettingsModel::readClockText() const
+{
+    for (const int format : { m_clockTextFormat, selection(CameraList::DateFormat) }) {
+        const ClockReading clock = ParseClock(format, m_clockValue, m_clock);
+        if (IsCalendarTime(clock))
+            return clock;
+    }
+    return std::nullopt;
 }
 
 DialogOutcome CameraSettingsModel::getTime()
@@ -405,8 +420,17 @@ DialogOutcome CameraSettingsModel::generate()
     DialogOutcome outcome = sync();
     if (!outcome.messages.empty())
         return outcome;
-    if (m_data.generateParsesClock)
-        m_clock = ParseClock(selection(CameraList::DateFormat), m_clockValue, m_clock);
+    if (m_data.generateParsesClock) {
+        const std::optional<ClockReading> clock = readClockText();
+        if (!clock) {
+            outcome.add(DialogMessage::of(
+                MessageId::ClockNotTime, FormatClock(m_clockTextFormat, m_clock), kClockYearBase, kClockYearLast));
+            outcome.focusControl = kClockEditId;
+            outcome.selectFocusedText = true;
+            return outcome;
+        }
+        m_clock = *clock;
+    }
     writeRecord(m_folderValue, BuildCameraRecord(m_data.family, collect()), m_data.generatedText, outcome);
     return outcome;
 }

@@ -85,7 +85,8 @@ public:
     // the user cancelled it and the folder stays as it was.
     DialogOutcome chooseFolder(const std::optional<std::string>& chosen);
     // Generate: syncs every edit; when that succeeds, builds the record and writes `menu.dat` into the folder
-    // the folder edit shows. A failed sync shows its message, focuses its edit and writes nothing.
+    // the folder edit shows. A failed sync shows its message, focuses its edit and writes nothing. A family that
+    // reads its clock text back writes nothing either when that text is not a date and time of the calendar.
     DialogOutcome generate();
     // Default: resets the controls and writes the factory-settings file into the folder the folder edit shows.
     DialogOutcome restoreDefaults();
@@ -119,6 +120,7 @@ private:
     DialogOutcome sync();
     DialogOutcome syncAndWriteBack();
     DialogOutcome refreshClock();
+    [[nodiscard]] std::optional<ClockReading> readClockText() const;
     void writeBack() { m_exchange.writeBack(m_edits); }
     void writeRecord(
         std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const;
@@ -130,6 +132,8 @@ private:
     std::array<int, kCameraListCount> m_selections {};
     std::array<std::int32_t, kCameraNumberCount> m_values {};
     std::string m_clockValue;
+    // The date-format layout the clock text was last written in.
+    int m_clockTextFormat = 0;
     std::string m_folderValue;
     ClockReading m_clock;
     EditTexts m_edits;

@@ -1,5 +1,7 @@
 #include "camera/Clock.h"
 
+#include "camera/CameraRecord.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -10,10 +12,17 @@
 namespace tamb {
 namespace {
 
-constexpr std::int32_t kLatestYear = 2031;
-constexpr std::int32_t kEarliestYear = 2010;
+constexpr std::int32_t kLatestYear = kClockYearLast;
+constexpr std::int32_t kEarliestYear = kClockYearBase;
 // A year before the earliest is read as this one, not as the earliest.
 constexpr std::int32_t kYearForEarlyClocks = 2011;
+
+std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
+{
+    constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+}
 
 bool isSpace(char character)
 {
@@ -86,6 +95,13 @@ ClockReading ClockFromLocalTime(const ClockReading& localTime)
         clock.year = kYearForEarlyClocks;
     }
     return clock;
+}
+
+bool IsCalendarTime(const ClockReading& clock)
+{
+    return clock.year >= kClockYearBase && clock.year <= kClockYearLast && clock.month >= 1 && clock.month <= 12
+        && clock.day >= 1 && clock.day <= DaysInMonth(clock.year, clock.month) && clock.hour >= 0 && clock.hour < 24
+        && clock.minute >= 0 && clock.minute < 60 && clock.second >= 0 && clock.second < 60;
 }
 
 ClockReading ReadLocalClock()

@@ -25,6 +25,10 @@ struct ClockReading
 // The system's local date and time by the rule of ClockFromLocalTime.
 [[nodiscard]] ClockReading ReadLocalClock();
 
+// Whether `clock` is a date of the calendar (leap years included) and a time of day, in a year the camera record holds
+// (kClockYearBase..kClockYearLast).
+[[nodiscard]] bool IsCalendarTime(const ClockReading& clock);
+
 // The clock text for date-format index 0 (year first), 1 (month first) or 2 (day first); any other index
 // returns `unchanged`.
 [[nodiscard]] std::string FormatClock(int dateFormat, const ClockReading& clock, std::string_view unchanged = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "camera/CameraFamilyData.h"
+#include "common/Paths.h"
 #include "i18n/CameraTexts.h"
 #include "ui/DialogLayout.h"
 
@@ -16,6 +18,12 @@ inline constexpr int kListHeight = 60;
 [[nodiscard]] constexpr DialogRect List(int x, int y, int width, int height = kListHeight)
 {
     return DialogRect { x, y, width, height };
+}
+
+// The folder edit at `rect`: typing stops at the length the folder text may have, which a sync checks as well.
+[[nodiscard]] constexpr ControlTemplate FolderEdit(DialogRect rect)
+{
+    return Edit(kFolderEditId, rect, ControlStyle::None, static_cast<int>(kFolderTextLimit));
 }
 
 // The captions every camera dialog gives the same controls.

@@ -1,4 +1,5 @@
 #include "dialogs/CameraDialog.h"
+#include "dialogs/CameraLayoutParts.h"
 #include "i18n/CameraTexts.h"
 
 #include <array>
@@ -104,7 +105,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     StaticText(1128, { 199, 283, 17, 8 }, "Sec"),
     Edit(1040, { 196, 295, 22, 14 }, kNumberEdit),
     PushButton(1057, { 12, 318, 50, 14 }, "Select"),
-    Edit(1064, { 73, 317, 194, 14 }),
+    camera_layout::FolderEdit({ 73, 317, 194, 14 }),
     PushButton(kOkId, { 20, 338, 60, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(1062, { 103, 338, 62, 14 }, "Default"),
     PushButton(kCancelId, { 185, 338, 60, 14 }, "Exit"),

@@ -4,6 +4,7 @@
 namespace tamb {
 namespace {
 
+using camera_layout::FolderEdit;
 using camera_layout::kNumberEdit;
 using camera_layout::List;
 
@@ -91,7 +92,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     StaticText(1128, { 199, 272, 20, 8 }, "Sec"),
     Edit(1040, { 196, 285, 22, 14 }, kNumberEdit),
     PushButton(1057, { 12, 308, 50, 14 }, "Select"),
-    Edit(1064, { 73, 307, 194, 14 }),
+    FolderEdit({ 73, 307, 194, 14 }),
     PushButton(kOkId, { 20, 328, 60, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(1062, { 103, 328, 62, 14 }, "Default"),
     PushButton(kCancelId, { 185, 328, 60, 14 }, "Exit"),

@@ -5,6 +5,7 @@
 namespace tamb {
 namespace {
 
+using camera_layout::FolderEdit;
 using camera_layout::kNumberEdit;
 using camera_layout::List;
 
@@ -115,7 +116,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     StaticText(1128, { 199, 279, 20, 8 }, "Sec"),
     Edit(1040, { 196, 290, 22, 14 }, kNumberEdit),
     PushButton(1057, { 12, 311, 50, 14 }, "Select"),
-    Edit(1064, { 73, 311, 194, 14 }),
+    FolderEdit({ 73, 311, 194, 14 }),
     PushButton(kOkId, { 20, 331, 60, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(1062, { 103, 331, 62, 14 }, "Default"),
     PushButton(kCancelId, { 185, 331, 60, 14 }, "Exit"),

@@ -4,6 +4,7 @@
 namespace tamb {
 namespace {
 
+using camera_layout::FolderEdit;
 using camera_layout::kNumberEdit;
 using camera_layout::List;
 
@@ -97,7 +98,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     StaticText(1128, { 201, 280, 20, 8 }, "Sec"),
     Edit(1040, { 196, 292, 22, 14 }, kNumberEdit),
     PushButton(1057, { 12, 317, 50, 14 }, "Select"),
-    Edit(1064, { 73, 316, 194, 14 }),
+    FolderEdit({ 73, 316, 194, 14 }),
     PushButton(kOkId, { 20, 338, 60, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(1062, { 103, 338, 62, 14 }, "Default"),
     PushButton(kCancelId, { 185, 338, 60, 14 }, "Exit"),

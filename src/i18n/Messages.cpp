@@ -37,6 +37,7 @@ constexpr std::array kMessages {
     Message { MessageId::PromptInteger, PromptIntegerText },
     Message { MessageId::PromptTextTooLong, PromptTextTooLongText },
     Message { MessageId::PromptIntegerRange, PromptIntegerRangeText },
+    Message { MessageId::ClockNotTime, ClockNotTimeText },
     Message { MessageId::PhoneTooManyDigits, "PhoneTooManyDigits", "最大允许手机号码位数 %1!",
         "The max allowable number of digits phone %1!" },
     Message { MessageId::PhoneNotShownInCamera, "PhoneNotShownInCamera", "手机号码将不能在相机设置菜单显示",

@@ -47,6 +47,9 @@ enum class MessageId
     PromptInteger,
     PromptTextTooLong,
     PromptIntegerRange,
+    // The clock text read at Generate is no date and time of the calendar: %1 an example of the layout, %2 and
+    // %3 the first and last year the camera takes.
+    ClockNotTime,
     // MMS dialogs.
     PhoneTooManyDigits,
     PhoneNotShownInCamera,

@@ -79,6 +79,24 @@ inline constexpr auto PromptIntegerRangeText = MakeLocalisedTable<1>("PromptInte
     /* 15 */ "Введите целое число от %1 до %2.",
 });
 
+inline constexpr auto ClockNotTimeText = MakeLocalisedTable<1>("ClockNotTime", {
+    /*  1 */ "相机时间必须是有效的日期和时间，请按 %1 的格式输入（年份 %2 至 %3）。",
+    /*  2 */ "The camera clock must be a real date and time: enter it like %1 (years %2 to %3).",
+    /*  3 */ "Die Kamerauhr muss ein gültiges Datum mit Uhrzeit sein: Geben Sie sie wie %1 ein (Jahre %2 bis %3).",
+    /*  4 */ "Kameran kellon on oltava todellinen päivämäärä ja kellonaika: kirjoita se muodossa %1 (vuodet %2–%3).",
+    /*  5 */ "L'orologio della fotocamera deve essere una data e un'ora reali: inserirlo come %1 (anni dal %2 al %3).",
+    /*  6 */ "L'horloge de la caméra doit être une date et une heure réelles : saisissez-la comme %1 (années %2 à %3).",
+    /*  7 */ "A kamera órájának valós dátumnak és időpontnak kell lennie. Így adja meg: %1 (%2 és %3 közötti év).",
+    /*  8 */ "Ura kamere mora biti veljaven datum in čas: vnesite jo kot %1 (leta od %2 do %3).",
+    /*  9 */ "Hodiny fotoaparátu musí být skutečné datum a čas: zadejte je jako %1 (roky %2 až %3).",
+    /* 10 */ "カメラの時計は実在する日付と時刻にしてください。%1 のように入力してください（%2 年～%3 年）。",
+    /* 11 */ "Kameros laikrodis turi būti tikra data ir laikas: įveskite jį kaip %1 (metai nuo %2 iki %3).",
+    /* 12 */ "Zegar aparatu musi być prawdziwą datą i godziną: wprowadź go jak %1 (lata od %2 do %3).",
+    /* 13 */ "Kamera saati gerçek bir tarih ve saat olmalıdır: %1 biçiminde girin (%2 ile %3 arası yıllar).",
+    /* 14 */ "Годинник камери має бути справжньою датою й часом: введіть його як %1 (роки від %2 до %3).",
+    /* 15 */ "Часы камеры должны быть настоящей датой и временем: введите их как %1 (годы от %2 до %3).",
+});
+
 inline constexpr auto TextNotStorableText = MakeLocalisedTable<1>("TextNotStorable", {
     /*  1 */ "%1 含有配置文件无法保存的字符",
     /*  2 */ "%1 holds characters that the settings file cannot store",

@@ -110,12 +110,14 @@ void SetEditReadOnly(QLineEdit* edit, bool readOnly)
 
 // What the user may type into an edit: digits only when asked, and no more than the typing limit. Only typing
 // is checked (Qt validates user input, never setText), and an edit whose text is already over the limit may
-// still be shortened.
+// still be shortened. Typing or pasting beyond the limit keeps what fits, as an edit with a maximum length does,
+// and the edit reports the rest as rejected input (inputRejected), as Qt does for a refused character.
 class EditInputRules : public QValidator
 {
 public:
     EditInputRules(QLineEdit* edit, bool digitsOnly, int typingLimit)
         : QValidator(edit)
+        , m_edit(edit)
         , m_digitsOnly(digitsOnly)
         , m_typingLimit(typingLimit)
     {
@@ -133,7 +135,7 @@ public:
         m_byCode = false;
     }
 
-    State validate(QString& input, int& /*position*/) const override
+    State validate(QString& input, int& position) const override
     {
         if (m_byCode) {
             return Acceptable;
@@ -141,13 +143,24 @@ public:
         if (m_digitsOnly && std::any_of(input.cbegin(), input.cend(), [](QChar c) { return !c.isDigit(); })) {
             return Invalid;
         }
-        if (m_typingLimit > 0 && input.size() > m_typingLimit && input.size() > m_acceptedLength) {
-            return Invalid;
+        const qsizetype allowed = std::max<qsizetype>(m_typingLimit, m_acceptedLength);
+        if (m_typingLimit > 0 && input.size() > allowed) {
+            // The new characters end at the cursor, and there are at least as many of them as are too many.
+            qsizetype cut = input.size() - allowed;
+            qsizetype from = std::max<qsizetype>(position - cut, 0);
+            if (from > 0 && input.at(from).isLowSurrogate()) {
+                --from; // never keep half of a character
+                ++cut;
+            }
+            input.remove(from, cut);
+            position = static_cast<int>(from);
+            emit m_edit->inputRejected();
         }
         return Acceptable;
     }
 
 private:
+    QLineEdit* m_edit;
     bool m_digitsOnly;
     int m_typingLimit;
     qsizetype m_acceptedLength = 0;
@@ -252,6 +265,7 @@ void Dialog::createControl(const ControlTemplate& control)
         }
         const int id = control.id;
         connect(edit, &QLineEdit::textEdited, this, [this, id] { notify(id, Notification::TextChanged); });
+        connect(edit, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
         widget = edit;
         break;
     }

@@ -1,6 +1,9 @@
 #include "CameraModelFixture.h"
+#include "camera/MenuFileLoad.h"
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
@@ -549,6 +552,124 @@ INSTANTIATE_TEST_SUITE_P(Families, CameraDefaultTest,
         DefaultCase { "Q420KeepsBeepSdIntervalAndTimer2Times", 8, { { L::SdCycle, 1 }, { L::BeepSound, 0 } },
             WithInterval(kTimer2Times), "1440x1080" }),
     [](const ::testing::TestParamInfo<DefaultCase>& row) { return row.param.name; });
+
+// What the user of a Q300 dialog does before Generate, and what Generate must do about the clock text: write the
+// time the text shows, or refuse with the clock message (its example in the layout the text was written in).
+struct Q300ClockCase
+{
+    std::string name;
+    std::optional<int> dateFormat {}; // picked first
+    bool defaultPressed = false; // then Default, which moves the list back to MMDDYY
+    std::optional<std::string> typed {}; // then this clock text
+    std::optional<std::array<std::uint8_t, 6>> clockBytes {}; // bytes 14..19, or nothing when refused
+    std::string example {}; // the example of a refusal
+};
+
+void PrintTo(const Q300ClockCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class Q300ClockTest : public CameraModelFixture, public ::testing::TestWithParam<Q300ClockCase>
+{
+};
+
+TEST_P(Q300ClockTest, GenerateWritesTheTimeTheClockTextShows)
+{
+    const Q300ClockCase& row = GetParam();
+    CameraSettingsModel model = makeModel(13);
+    if (row.dateFormat)
+        (void)model.selectOption(CameraList::DateFormat, *row.dateFormat);
+    if (row.defaultPressed) {
+        (void)model.restoreDefaults();
+        std::filesystem::remove(menuFile());
+        ASSERT_EQ(model.selection(CameraList::DateFormat), 1);
+    }
+    if (row.typed)
+        model.changeText(CameraText::Clock, *row.typed);
+
+    const DialogOutcome outcome = model.generate();
+    if (!row.clockBytes) {
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(outcome.messages[0], DialogMessage::of(MessageId::ClockNotTime, row.example, 2010, 2031));
+        EXPECT_EQ(outcome.focusControl, kClockEditId);
+        EXPECT_TRUE(outcome.selectFocusedText);
+        EXPECT_FALSE(std::filesystem::exists(menuFile()));
+        return;
+    }
+    ASSERT_EQ(outcome.messages.size(), 1U);
+    EXPECT_EQ(outcome.messages[0], DialogMessage::of(MessageId::MenuFileGenerated));
+    const std::vector<std::uint8_t> file = writtenFile();
+    ASSERT_EQ(file.size(), kCameraRecordSize);
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 14, file.begin() + 20),
+        std::vector<std::uint8_t>(row.clockBytes->begin(), row.clockBytes->end()));
+    const Status loadable = CheckMenuFile(makeModel(13), file);
+    EXPECT_TRUE(loadable.ok()) << loadable.reason();
+}
+
+// The local time of every model test is 07:05:09 on 3 February 2024 (year byte 14).
+INSTANTIATE_TEST_SUITE_P(Q300, Q300ClockTest,
+    ::testing::Values(Q300ClockCase { .name = "MonthFirstFromTheStart",
+                          .dateFormat = std::nullopt,
+                          .defaultPressed = false,
+                          .typed = std::nullopt,
+                          .clockBytes = { { 14, 2, 3, 7, 5, 9 } },
+                          .example = "" },
+        Q300ClockCase { .name = "YearFirstTextLeftStandingByDefault",
+            .dateFormat = 0,
+            .defaultPressed = true,
+            .typed = std::nullopt,
+            .clockBytes = { { 14, 2, 3, 7, 5, 9 } },
+            .example = "" },
+        Q300ClockCase { .name = "DayFirstTextLeftStandingByDefault",
+            .dateFormat = 2,
+            .defaultPressed = true,
+            .typed = std::nullopt,
+            .clockBytes = { { 14, 2, 3, 7, 5, 9 } },
+            .example = "" },
+        Q300ClockCase { .name = "HourChangedInTheTextLeftStandingByDefault",
+            .dateFormat = 0,
+            .defaultPressed = true,
+            .typed = "2024/02/03 18:05:09",
+            .clockBytes = { { 14, 2, 3, 18, 5, 9 } },
+            .example = "" },
+        Q300ClockCase { .name = "TextRetypedInTheLayoutTheListShows",
+            .dateFormat = 0,
+            .defaultPressed = true,
+            .typed = "12/31/2030 23:59:58",
+            .clockBytes = { { 20, 12, 31, 23, 59, 58 } },
+            .example = "" },
+        Q300ClockCase { .name = "YearAndMonthOnlyKeepTheRest",
+            .dateFormat = 0,
+            .defaultPressed = false,
+            .typed = "2025/05",
+            .clockBytes = { { 15, 5, 3, 7, 5, 9 } },
+            .example = "" },
+        Q300ClockCase { .name = "MonthFirstTextUnderYymmddIsRefused",
+            .dateFormat = 0,
+            .defaultPressed = false,
+            .typed = "06/30/2016 14:05:09",
+            .clockBytes = std::nullopt,
+            .example = "2024/02/03 07:05:09" },
+        Q300ClockCase { .name = "ThirtiethOfFebruaryIsRefused",
+            .dateFormat = std::nullopt,
+            .defaultPressed = false,
+            .typed = "02/30/2024 10:00:00",
+            .clockBytes = std::nullopt,
+            .example = "02/03/2024 07:05:09" },
+        Q300ClockCase { .name = "YearBeyondTheCameraIsRefused",
+            .dateFormat = std::nullopt,
+            .defaultPressed = false,
+            .typed = "01/01/2040 00:00:00",
+            .clockBytes = std::nullopt,
+            .example = "02/03/2024 07:05:09" },
+        Q300ClockCase { .name = "HourTwentyFiveIsRefused",
+            .dateFormat = 2,
+            .defaultPressed = false,
+            .typed = "03/02/2024 25:00:00",
+            .clockBytes = std::nullopt,
+            .example = "03/02/2024 07:05:09" }),
+    [](const auto& row) { return row.param.name; });
 
 } // namespace
 } // namespace tamb

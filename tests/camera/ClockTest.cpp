@@ -111,5 +111,44 @@ INSTANTIATE_TEST_SUITE_P(Clock, LocalTimeTest,
         LocalTimeCase { "Year2031Stays", 2031, 2031 }, LocalTimeCase { "Year2032BecomesThirtyOne", 2032, 2031 }),
     [](const auto& row) { return row.param.name; });
 
+struct CalendarCase
+{
+    std::string name;
+    ClockReading clock;
+    bool expected;
+};
+
+void PrintTo(const CalendarCase& row, std::ostream* stream)
+{
+    *stream << row.name;
+}
+
+class CalendarTimeTest : public ::testing::TestWithParam<CalendarCase>
+{
+};
+
+TEST_P(CalendarTimeTest, TellsADateAndTimeTheRecordHolds)
+{
+    EXPECT_EQ(IsCalendarTime(GetParam().clock), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clock, CalendarTimeTest,
+    ::testing::Values(CalendarCase { "FirstMomentOf2010", { 2010, 1, 1, 0, 0, 0 }, true },
+        CalendarCase { "LastMomentOf2031", { 2031, 12, 31, 23, 59, 59 }, true },
+        CalendarCase { "Year2009", { 2009, 12, 31, 23, 59, 59 }, false },
+        CalendarCase { "Year2032", { 2032, 1, 1, 0, 0, 0 }, false },
+        CalendarCase { "LeapDay2024", { 2024, 2, 29, 12, 0, 0 }, true },
+        CalendarCase { "NoLeapDay2023", { 2023, 2, 29, 12, 0, 0 }, false },
+        CalendarCase { "ThirtiethOfFebruary", { 2024, 2, 30, 12, 0, 0 }, false },
+        CalendarCase { "ThirtyFirstOfApril", { 2024, 4, 31, 12, 0, 0 }, false },
+        CalendarCase { "DayZero", { 2024, 4, 0, 12, 0, 0 }, false },
+        CalendarCase { "MonthThirteen", { 2024, 13, 1, 12, 0, 0 }, false },
+        CalendarCase { "MonthZero", { 2024, 0, 1, 12, 0, 0 }, false },
+        CalendarCase { "Hour24", { 2024, 4, 1, 24, 0, 0 }, false },
+        CalendarCase { "Minute60", { 2024, 4, 1, 12, 60, 0 }, false },
+        CalendarCase { "NegativeSecond", { 2024, 4, 1, 12, 0, -1 }, false },
+        CalendarCase { "YearFirstTextReadMonthFirst", { 12, 2026, 11, 3, 20, 5 }, false }),
+    [](const auto& row) { return row.param.name; });
+
 } // namespace
 } // namespace tamb

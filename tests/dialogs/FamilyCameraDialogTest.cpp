@@ -1,16 +1,20 @@
 #include "camera/MenuFile.h"
 #include "common/ModelCatalogue.h"
+#include "common/Paths.h"
 #include "dialogs/CameraDialog.h"
 #include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,6 +100,7 @@ private slots:
     void q300CaptionsFollowModelAndLanguage();
     void q400HidesThePirDirectionRowAndSpreadsTheRowsAbove();
     void q420SecondTimerUnlocksItsOwnEdits();
+    void folderTypingStopsAtTheFolderLimitInEveryFamily();
 };
 
 void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites_data()
@@ -264,6 +269,28 @@ void FamilyCameraDialogTest::q420SecondTimerUnlocksItsOwnEdits()
     for (const int id : { 1048, 1049, 1050, 1051 })
         QVERIFY2(!dialog.edit(id)->isReadOnly(), std::to_string(id).c_str());
     QVERIFY(dialog.edit(1017)->isReadOnly()); // the first timer stays Off
+}
+
+void FamilyCameraDialogTest::folderTypingStopsAtTheFolderLimitInEveryFamily()
+{
+    std::vector<CameraFamily> families;
+    for (ModelId model = 1; model <= kModelCount; ++model) {
+        if (std::ranges::find(families, CameraFamilyFor(model)) != families.end())
+            continue;
+        families.push_back(CameraFamilyFor(model));
+        OpenCameraDialog dialog(model);
+        const QString folder = QStringLiteral("/media/card/") + QString(100, u'f');
+        Type(dialog, kFolderEditId, folder);
+        QCOMPARE(
+            dialog.controlText(kFolderEditId), folder.left(static_cast<qsizetype>(kFolderTextLimit)).toStdString());
+        // A paste stops there as well.
+        dialog.edit(kFolderEditId)->selectAll();
+        QApplication::clipboard()->setText(folder);
+        QTest::keySequence(dialog.edit(kFolderEditId), QKeySequence::Paste);
+        QCOMPARE(
+            dialog.controlText(kFolderEditId), folder.left(static_cast<qsizetype>(kFolderTextLimit)).toStdString());
+    }
+    QCOMPARE(families.size(), std::size_t { 6 });
 }
 
 } // namespace tamb

@@ -7,6 +7,8 @@
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -68,6 +70,7 @@ class SmtpDialogTest : public QObject
 private slots:
     void opensWithCaptionsListsAndAMaskedPassword();
     void addressesStopAtTheFamilysLimit();
+    void aLongPasteKeepsWhatFitsTheEdit();
     void enterInAnEditKeepsTheDialogOpenAndWritesNothing();
     void generateWritesAndAModeChangeRefillsTheLists();
     void smtpSetupOfEveryModelOpensItsDialogUnderTheModelsTitle();
@@ -106,6 +109,22 @@ void SmtpDialogTest::addressesStopAtTheFamilysLimit()
     TestSmtpDialog q400(4, kEnglish);
     Type(q400, kSmtpSenderEmailEditId, sender);
     QCOMPARE(q400.controlText(kSmtpSenderEmailEditId), sender.toStdString());
+}
+
+void SmtpDialogTest::aLongPasteKeepsWhatFitsTheEdit()
+{
+    TestSmtpDialog q200(3, kEnglish);
+    const QString server = QStringLiteral("smtp.") + QString(195, u'x');
+    QLineEdit* edit = q200.edit(kSmtpServerEditId);
+    edit->setFocus();
+    QApplication::clipboard()->setText(server);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(q200.controlText(kSmtpServerEditId), server.left(40).toStdString());
+
+    QApplication::clipboard()->setText(QString(10000, u'5'));
+    q200.edit(kSmtpPortEditId)->setFocus();
+    QTest::keySequence(q200.edit(kSmtpPortEditId), QKeySequence::Paste);
+    QCOMPARE(q200.controlText(kSmtpPortEditId), std::string(10, '5'));
 }
 
 void SmtpDialogTest::enterInAnEditKeepsTheDialogOpenAndWritesNothing()

@@ -7,16 +7,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace tamb {
 namespace {
@@ -29,6 +33,7 @@ enum : int
     kVideoLengthEdit = 1002,
     kFolderEdit = 1064,
     kPasswordEdit = 1070,
+    kServerEdit = 1006,
     kUnitList = 1029,
     kGetTimeButton = 1031,
     kLabel = 1004,
@@ -42,6 +47,7 @@ constexpr std::array kControls {
     DropDownList(kUnitList, { 100, 10, 40, 60 }),
     Edit(kFolderEdit, { 10, 50, 150, 14 }),
     Edit(kPasswordEdit, { 10, 70, 60, 14 }, ControlStyle::Masked, 4),
+    Edit(kServerEdit, { 10, 86, 60, 12 }, ControlStyle::None, 40),
     PushButton(kGetTimeButton, { 80, 70, 60, 20 }, "Get Time", ControlStyle::MultiLine),
     PushButton(kOkId, { 10, 100, 50, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(kCancelId, { 70, 100, 50, 14 }, "Exit"),
@@ -82,6 +88,8 @@ private slots:
     void keysEndTheRun();
     void notifiesUserActionsOnly();
     void editsFilterTyping();
+    void pastesKeepWhatFitsTheTypingLimit_data();
+    void pastesKeepWhatFitsTheTypingLimit();
     void listsKeepTheOrderOfAppending();
     void runsNestAndTheOuterRunResumes();
     void folderChooserCancelKeepsThePreviousFolder();
@@ -250,6 +258,59 @@ void DialogTest::editsFilterTyping()
     QCOMPARE(dialog.edit(kFolderEdit)->palette().color(QPalette::Base), editableField);
     QTest::keyClicks(dialog.edit(kFolderEdit), QStringLiteral("D:"));
     QCOMPARE(dialog.controlText(kFolderEdit), std::string("D:"));
+}
+
+void DialogTest::pastesKeepWhatFitsTheTypingLimit_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("before"); // set by code
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("rejections");
+
+    const QString twoHundred = QString(50, u'a') + QString(50, u'b') + QString(50, u'c') + QString(50, u'd');
+    QTest::newRow("200 characters into an empty 40-character edit")
+        << 40 << QString() << 0 << twoHundred << twoHundred.left(40) << 1;
+    QTest::newRow("into the middle, the end of the paste is dropped")
+        << 6 << QStringLiteral("abcd") << 2 << QStringLiteral("XYZ") << QStringLiteral("abXYcd") << 1;
+    QTest::newRow("what fits exactly") << 6 << QStringLiteral("abcd") << 4 << QStringLiteral("XY")
+                                       << QStringLiteral("abcdXY") << 0;
+    QTest::newRow("a character of two UTF-16 units is never halved")
+        << 5 << QStringLiteral("ab") << 2 << QStringLiteral("😀😀") << QStringLiteral("ab😀") << 1;
+    QTest::newRow("a text already over the limit does not grow")
+        << 4 << QStringLiteral("123456") << 6 << QStringLiteral("78") << QStringLiteral("123456") << 1;
+    QTest::newRow("no limit") << 0 << QStringLiteral("ab") << 2 << twoHundred << QStringLiteral("ab") + twoHundred << 0;
+}
+
+// A paste (Ctrl+V from the clipboard) goes the way of typing: what fits goes in, and the edit signals the rest as
+// rejected input, which the dialog answers with the system's beep.
+void DialogTest::pastesKeepWhatFitsTheTypingLimit()
+{
+    QFETCH(int, limit);
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(int, rejections);
+
+    Dialog dialog(kTemplate);
+    int edited = 0;
+    dialog.on(kServerEdit, Notification::TextChanged, [&edited] { ++edited; });
+    dialog.setTypingLimit(kServerEdit, limit);
+    dialog.setControlText(kServerEdit, before.toStdString());
+    QLineEdit* edit = dialog.edit(kServerEdit);
+    edit->setCursorPosition(cursor);
+    QSignalSpy rejected(edit, &QLineEdit::inputRejected);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keySequence(edit, QKeySequence::Paste);
+
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(static_cast<int>(rejected.count()), rejections);
+    // A change reaches the dialog as an edit of the user's.
+    if (after != before) {
+        QCOMPARE(edited, 1);
+    }
 }
 
 void DialogTest::listsKeepTheOrderOfAppending()
