@@ -27,7 +27,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr int kSequencesPerModel = 220;
+constexpr int kSequencesPerModel = 150;
 constexpr int kEventsPerSequence = 24;
 constexpr ClockReading kRoundTripTime { 2024, 2, 3, 7, 5, 9 };
 
