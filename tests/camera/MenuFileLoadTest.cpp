@@ -154,8 +154,9 @@ TEST_P(MenuFileHeldValuesTest, LoadsAndIsWrittenAgainAlike)
     ASSERT_EQ(loaded.generate().messages.size(), 1U);
     const std::vector<std::uint8_t> again = writtenFile();
     for (std::size_t offset = 0; offset < written.size(); ++offset) {
-        if (!TakenAfresh(offset))
+        if (!TakenAfresh(offset)) {
             EXPECT_EQ(again[offset], written[offset]) << "byte " << offset;
+        }
     }
 }
 
