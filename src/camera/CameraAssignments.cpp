@@ -236,15 +236,27 @@ std::string AcceptedCameraKeys(const CameraSettingsModel& model)
     return keys;
 }
 
-Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments)
+namespace {
+
+// How numbers reach their edits: typed one by one with the corrections of their handlers, or shown together as
+// the dialog held them.
+enum class NumberEntry
+{
+    Typed,
+    AsHeld,
+};
+
+Status Apply(CameraSettingsModel& model, std::span<const CameraAssignment> assignments, NumberEntry entry)
 {
     Pending pending;
     for (const CameraAssignment& assignment : assignments) {
         if (Status parsed = ParseAssignment(model, assignment, pending); !parsed.ok())
             return parsed;
     }
-    if (Status combined = CheckCombinations(model, pending); !combined.ok())
-        return combined;
+    if (entry == NumberEntry::Typed) {
+        if (Status combined = CheckCombinations(model, pending); !combined.ok())
+            return combined;
+    }
 
     // Lists first, so that the unit is set before the interval is typed and the switches before their times.
     std::vector<DialogOutcome> outcomes;
@@ -256,9 +268,20 @@ Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const Camera
         for (std::size_t i = 0; i < kSerialCharacterLists.size(); ++i)
             outcomes.push_back(model.selectOption(kSerialCharacterLists[i], (*pending.serial)[i]));
     }
+    std::vector<std::pair<CameraNumber, std::string>> shown;
     for (const NumberBinding& binding : model.data().numbers) {
-        if (const auto given = pending.numbers.find(binding.number); given != pending.numbers.end())
+        const auto given = pending.numbers.find(binding.number);
+        if (given == pending.numbers.end())
+            continue;
+        if (entry == NumberEntry::Typed)
             outcomes.push_back(model.changeNumber(binding.number, std::to_string(given->second)));
+        else
+            shown.emplace_back(binding.number, std::to_string(given->second));
+    }
+    if (!shown.empty()) {
+        // The syncs of the lists' handlers read numbers from before; what counts is the one sync of them all.
+        outcomes.clear();
+        outcomes.push_back(model.showNumbers(shown));
     }
     if (pending.password)
         model.changeText(CameraText::WirelessPassword, *pending.password);
@@ -269,6 +292,18 @@ Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const Camera
             return Status::failure(outcome.messages.front().text(kEnglish));
     }
     return Status::success();
+}
+
+} // namespace
+
+Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments)
+{
+    return Apply(model, assignments, NumberEntry::Typed);
+}
+
+Status LoadCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments)
+{
+    return Apply(model, assignments, NumberEntry::AsHeld);
 }
 
 } // namespace tamb

@@ -23,6 +23,12 @@ using CameraAssignment = std::pair<std::string, std::string>;
 // with a message naming the key and what is allowed, and leaves the model untouched.
 [[nodiscard]] Status ApplyCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments);
 
+// Makes the settings of a file as the dialog held them when it wrote it: the lists as above, then every number
+// shown in its edit and taken by one sync, without the corrections typing runs. A dialog holds such values when
+// a sync stopped at an emptied edit while they were typed, or when Default reset the unit to minutes under an
+// interval of 0. Values outside their ranges or lists are refused as above.
+[[nodiscard]] Status LoadCameraAssignments(CameraSettingsModel& model, std::span<const CameraAssignment> assignments);
+
 // One key that a model accepts and what it takes, in words: for a list its option indexes with their English
 // texts, for a number its range, and the value the model holds now (on a fresh model, the dialog's start value).
 struct CameraKeyHelp

@@ -262,6 +262,17 @@ DialogOutcome CameraSettingsModel::changeNumber(CameraNumber number, std::string
     return outcome;
 }
 
+DialogOutcome CameraSettingsModel::showNumbers(std::span<const std::pair<CameraNumber, std::string>> texts)
+{
+    for (const auto& [number, text] : texts) {
+        if (const NumberBinding* binding = FindNumber(m_data, number))
+            m_edits.setControlText(binding->controlId, text);
+    }
+    DialogOutcome outcome = sync();
+    writeBack();
+    return outcome;
+}
+
 void CameraSettingsModel::changeText(CameraText text, std::string value)
 {
     const int controlId = controlOf(text);
@@ -438,6 +449,14 @@ DialogOutcome CameraSettingsModel::generate()
 DialogOutcome CameraSettingsModel::restoreDefaults()
 {
     const std::string folder = editText(CameraText::Folder);
+    // A folder the folder edit cannot hold is refused as Generate refuses it: nothing is reset or written.
+    if (Utf16Length(folder) > m_environment.folderLimit) {
+        DialogOutcome refused;
+        refused.add(DialogMessage::of(MessageId::PromptTextTooLong, m_environment.folderLimit));
+        refused.focusControl = kFolderEditId;
+        refused.selectFocusedText = true;
+        return refused;
+    }
     // The sync's message may appear, but the reset goes on whatever it found.
     DialogOutcome outcome = sync();
     for (const ListReset& reset : m_data.defaultLists) {

@@ -13,8 +13,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tamb {
 
@@ -76,6 +78,9 @@ public:
 
     // The user changed the text of a numeric edit: sync, then the edit's correction.
     DialogOutcome changeNumber(CameraNumber number, std::string text);
+    // Shows each text in its number's edit and takes them all with one sync, without the corrections of the
+    // edits' handlers: what the dialog holds when a sync stopped at an emptied edit while they were typed.
+    DialogOutcome showNumbers(std::span<const std::pair<CameraNumber, std::string>> texts);
     // The user changed the text of the clock, folder or password edit: no handler runs.
     void changeText(CameraText text, std::string value);
     // The user picked an option; an index outside the list is ignored.

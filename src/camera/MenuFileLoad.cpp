@@ -73,11 +73,15 @@ Status RecordAssignments(
     return valid ? Status::success() : Status::failure("a serial-number or password character is out of range");
 }
 
-bool IsTime(std::span<const std::uint8_t> record)
+// Whether the clock bytes are what the dialog writes: a reading of the local time, or, where Generate reads the
+// typed clock text, any numbers that text gave (the calendar is not consulted), with the year kept to its range.
+bool IsClockOfTheDialog(std::span<const std::uint8_t> record, bool parsesClockText)
 {
     const auto at = [&](std::size_t offset) { return record[kClockBegin + offset]; };
-    return at(0) <= kClockYearLast - kClockYearBase && at(1) >= 1 && at(1) <= 12 && at(2) >= 1 && at(2) <= 31
-        && at(3) < 24 && at(4) < 60 && at(5) < 60;
+    if (at(0) > kClockYearLast - kClockYearBase)
+        return false;
+    return parsesClockText
+        || (at(1) >= 1 && at(1) <= 12 && at(2) >= 1 && at(2) <= 31 && at(3) < 24 && at(4) < 60 && at(5) < 60);
 }
 
 bool TakenAfresh(std::size_t offset)
@@ -111,14 +115,14 @@ Status CheckedAssignments(
 {
     if (const auto problems = CameraRecordProblems(bytes); !problems.empty())
         return Status::failure(problems.front());
-    if (!IsTime(bytes))
+    if (!IsClockOfTheDialog(bytes, model.data().generateParsesClock))
         return Status::failure("the clock bytes 14..19 are not a time");
     if (Status listed = RecordAssignments(model, bytes, keys); !listed.ok())
         return listed;
     CameraEnvironment environment = model.environment();
     environment.offerToLoad = false;
     CameraSettingsModel scratch(model.data().family, std::move(environment));
-    if (Status applied = ApplyCameraAssignments(scratch, keys); !applied.ok())
+    if (Status applied = LoadCameraAssignments(scratch, keys); !applied.ok())
         return Status::failure("this camera's menu has no such setting: " + applied.reason());
     if (const auto differs
         = FirstDifference(model.data().family, bytes, BuildCameraRecord(model.data().family, scratch.collect()))) {
@@ -140,7 +144,7 @@ Status LoadMenuFile(CameraSettingsModel& model, std::span<const std::uint8_t> by
     std::vector<CameraAssignment> keys;
     if (Status checked = CheckedAssignments(model, bytes, keys); !checked.ok())
         return checked;
-    return ApplyCameraAssignments(model, keys);
+    return LoadCameraAssignments(model, keys);
 }
 
 } // namespace tamb

@@ -72,9 +72,11 @@ Status ApplyKey(MmsSettingsModel& dialog, const MmsKey& key, const std::string& 
 {
     const int controlId = key.controlId == kRemoteHourList ? dialog.remoteHourListId() : key.controlId;
     const std::string name { key.key };
-    if (!dialog.isShown(controlId))
-        return Status::failure(name + " is not offered for model " + std::to_string(dialog.app().model));
+    const auto notOffered
+        = [&] { return Status::failure(name + " is not offered for model " + std::to_string(dialog.app().model)); };
     if (!key.isList) {
+        if (!dialog.isShown(controlId))
+            return notOffered();
         if (dialog.editText(controlId) == value)
             return Status::success();
         if (dialog.isReadOnly(controlId)) {
@@ -94,8 +96,12 @@ Status ApplyKey(MmsSettingsModel& dialog, const MmsKey& key, const std::string& 
             = key.controlId == mms::kModeList ? "auto or manual" : "a position from 0 to " + std::to_string(count - 1);
         return Status::failure(BadValueMessage(key.key, value, allowed));
     }
-    if (dialog.selection(controlId) != *position)
-        outcome = dialog.selectionChanged(controlId, *position);
+    if (dialog.selection(controlId) == *position)
+        return Status::success();
+    // A hidden list keeps what it shows; a key that repeats it changes nothing, like any other list.
+    if (!dialog.isShown(controlId))
+        return notOffered();
+    outcome = dialog.selectionChanged(controlId, *position);
     return Status::success();
 }
 

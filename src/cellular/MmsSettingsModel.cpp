@@ -36,10 +36,12 @@ constexpr std::size_t kShortRecipient = 4;
     return c >= '0' && c <= '9';
 }
 
-// Digits only, from position `first` on.
-[[nodiscard]] bool DigitsFrom(const std::string& text, std::size_t first)
+// Digits only, after the first `skipped` characters (whole characters, not bytes of their UTF-8 form).
+[[nodiscard]] bool DigitsAfter(const std::string& text, std::size_t skipped)
 {
-    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(std::min(first, text.size())), text.end(), IsDigit);
+    const std::u32string characters = CodePointsFromUtf8(text);
+    return std::all_of(characters.begin() + static_cast<std::ptrdiff_t>(std::min(skipped, characters.size())),
+        characters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
 [[nodiscard]] bool DigitsAndPlus(const std::string& text)
@@ -87,8 +89,28 @@ MmsSettingsModel::MmsSettingsModel(MmsEnvironment environment)
     m_exchange.bindInteger(kPicturesPerDayEdit, m_picturesPerDay, 0, kMaxPicturesPerDay);
 
     m_folder = m_environment.startFolder;
+    startAfresh();
+}
+
+void MmsSettingsModel::startAfresh()
+{
+    for (std::string* value :
+        { &m_url, &m_apn, &m_gateway, &m_port, &m_phone1, &m_email, &m_account, &m_password, &m_phone2, &m_phone3 })
+        value->clear();
+    m_picturesPerDay = 0;
+    m_phoneScope = 0;
+    m_countryIndex = 0;
+    m_operatorIndex = 0;
+    m_mode = static_cast<int>(MmsMode::Auto);
+    m_status = 1;
+    m_country = 0;
+    m_operator = 0;
+    m_hour = kRemoteControlOff;
+    m_linkType = 0;
+    m_scope = 0;
     // The first filling of the operator list names China's operators in Chinese on a Chinese screen.
     m_operatorItems = app().language == kChinese ? Strings(ChinaOperatorNamesZh) : operatorNames(0);
+    m_readOnly.clear();
     setReadOnly(kParameterEdits, true);
     setReadOnly({ kPhone2Edit, kPhone3Edit, kFolderEdit }, true);
     writeBack();
@@ -234,6 +256,9 @@ DialogOutcome MmsSettingsModel::selectionChanged(int controlId, int index)
         return {};
     switch (controlId) {
     case kModeList:
+        // Choosing the mode already shown changes nothing: a mode change empties what the user typed.
+        if (index == m_mode)
+            return {};
         m_mode = index;
         return changeMode();
     case kStatusList:
@@ -444,7 +469,7 @@ std::optional<DialogMessage> MmsSettingsModel::shortRecipientCheck() const
             return DialogMessage::of(kTooShort[i]);
     }
     // An international number may start with anything, usually "+".
-    if (Length(m_phone1) > kShortRecipient && !DigitsFrom(m_phone1, m_phoneScope == 1 ? 1 : 0))
+    if (Length(m_phone1) > kShortRecipient && !DigitsAfter(m_phone1, m_phoneScope == 1 ? 1 : 0))
         return DialogMessage::of(MessageId::Phone1NotDigits);
     return std::nullopt;
 }
@@ -504,6 +529,18 @@ std::optional<DialogMessage> MmsSettingsModel::manualParameterCheck() const
     if (!Contains(m_gateway, '.'))
         return DialogMessage::of(m_rules.gatewayWithoutDot);
     return std::nullopt;
+}
+
+// An operator whose centre and access point the database does not know would be written with empty parameters,
+// which Manual mode refuses: the user is sent there to type them.
+std::optional<DialogMessage> MmsSettingsModel::operatorParameterCheck() const
+{
+    const MmsParameterSet& params
+        = MmsParams(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+    if (!params.url.empty() && !params.apn.empty())
+        return std::nullopt;
+    return DialogMessage::of(MessageId::OperatorWithoutParameters,
+        MmsModeOptions.text(app().language, static_cast<std::size_t>(MmsMode::Manual)));
 }
 
 MmsSettings MmsSettingsModel::buildSettings() const
@@ -566,8 +603,8 @@ std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outc
     if (autoMode)
         clearOperatorParameters();
     std::optional<DialogMessage> failure = smsChosen() ? smsCheck() : recipientCheck();
-    if (!failure && !smsChosen() && !autoMode)
-        failure = manualParameterCheck();
+    if (!failure && !smsChosen())
+        failure = autoMode ? operatorParameterCheck() : manualParameterCheck();
     if (!failure && m_hour != kRemoteControlOff && m_rules.recipients == MmsRecipients::PhoneAndEmail
         && Length(m_phone1) <= kShortRecipient)
         failure = DialogMessage::of(MessageId::RemoteControlWithoutPhone);

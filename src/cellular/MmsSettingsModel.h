@@ -105,6 +105,8 @@ public:
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
     DialogOutcome opened() override;
     DialogOutcome answered(bool yes) override;
+    // Puts every value, list and read-only state back as a freshly opened dialog shows them; the folder stays.
+    void startAfresh();
     // Generate up to the write: syncs and checks, and gives the settings to write; nothing when a sync or check
     // fails, whose message and focus are then in `outcome`.
     [[nodiscard]] std::optional<MmsSettings> checkedSettings(DialogOutcome& outcome);
@@ -133,6 +135,7 @@ private:
     [[nodiscard]] std::optional<DialogMessage> smsCheck() const;
     [[nodiscard]] std::optional<DialogMessage> recipientCheck() const;
     [[nodiscard]] std::optional<DialogMessage> manualParameterCheck() const;
+    [[nodiscard]] std::optional<DialogMessage> operatorParameterCheck() const;
     [[nodiscard]] std::optional<SyncFailure> unstorableText(const MmsSettings& settings) const;
     [[nodiscard]] MmsSettings buildSettings() const;
     void clearOperatorParameters();

@@ -2,6 +2,7 @@
 
 #include "cellular/MmsAssignments.h"
 #include "cellular/SetupFile.h"
+#include "common/Utf8Text.h"
 
 #include <algorithm>
 #include <array>
@@ -12,44 +13,74 @@ namespace tamb {
 namespace {
 
 constexpr std::array kOperatorParameters { "url", "apn", "gateway", "port", "account", "password" };
-constexpr std::array kRecipients { "phone1", "email", "phone2", "phone3" };
 
-// The file's settings as the keys a user of the dialog gives, the mode apart.
-std::vector<MmsAssignment> FileAssignments(const SettingsFileReport& report, bool autoMode)
-{
-    std::vector<MmsAssignment> keys;
-    const auto add
-        = [&](std::string_view name) { keys.emplace_back(std::string { name }, ReportFieldText(report, name)); };
-    keys.emplace_back("mmsStatus", ReportFieldText(report, "mmsStatusIndex"));
-    if (autoMode) {
-        add("country");
-        add("operator");
-    } else {
-        for (const char* name : kOperatorParameters)
-            add(name);
-    }
-    add("remoteControlHour");
-    add("phoneScope");
-    if (!autoMode)
-        add("linkType");
-    for (const char* name : kRecipients)
-        add(name);
-    add("picturesPerDay");
-    return keys;
-}
+// A recipient needs more than this many characters to unlock the next one.
+constexpr std::size_t kShortRecipient = 4;
+// Typed into the e-mail edit for a moment to unlock the second recipient, where the file's own e-mail does not.
+constexpr std::string_view kUnlockingAddress = "@@@@@";
 
 bool IsAutoMode(const SettingsFileReport& report)
 {
     return ReportFieldText(report, "autoMode") == "1";
 }
 
-// Makes the file's settings in `model`: the mode first, picked even when the list shows it already, so that
-// every text and lock starts as a fresh choice of that mode would leave it.
-std::optional<MmsRefusal> Apply(MmsSettingsModel& model, const SettingsFileReport& report)
+// The steps a user of the dialog takes to make the file's settings, each applied on its own so that their order
+// holds: the lists and typed parameters first; then the recipients, the one that unlocks the second recipient
+// typed last before it; the MMS Status last, since an SMS choice locks edits whose texts the file still carries
+// (they were typed before).
+std::vector<MmsAssignment> FileSteps(const MmsSettingsModel& model, const SettingsFileReport& report)
 {
     const bool autoMode = IsAutoMode(report);
-    (void)model.selectionChanged(mms::kModeList, static_cast<int>(autoMode ? MmsMode::Auto : MmsMode::Manual));
-    return ApplyMmsAssignments(model, FileAssignments(report, autoMode), model.app().language);
+    std::vector<MmsAssignment> steps;
+    const auto add
+        = [&](std::string_view name) { steps.emplace_back(std::string { name }, ReportFieldText(report, name)); };
+    steps.emplace_back("mode", autoMode ? "auto" : "manual");
+    if (autoMode) {
+        add("country");
+        add("operator");
+    } else {
+        add("linkType");
+        for (const char* name : kOperatorParameters)
+            add(name);
+    }
+    add("remoteControlHour");
+    add("phoneScope");
+    add("picturesPerDay");
+
+    const std::string phone1 = ReportFieldText(report, "phone1");
+    const std::string email = ReportFieldText(report, "email");
+    const bool phone1Unlocks = Utf16Length(phone1) > kShortRecipient;
+    const bool emailUnlocks = Utf16Length(email) > kShortRecipient
+        && (email.find('@') != std::string::npos || model.rules().recipients == MmsRecipients::PhoneOrEmail);
+    const bool furtherRecipients = !ReportFieldText(report, "phone2").empty();
+    if (!furtherRecipients || !phone1Unlocks) {
+        add("phone1");
+        if (furtherRecipients && !emailUnlocks && Utf16Length(email) > kShortRecipient) {
+            // An e-mail of more than 4 characters without "@" leaves the lock as it was: it was typed after an
+            // address that unlocked the second recipient.
+            steps.emplace_back("email", kUnlockingAddress);
+            add("phone2");
+            add("phone3");
+        }
+        add("email");
+    } else {
+        add("email");
+        add("phone1");
+    }
+    add("phone2");
+    add("phone3");
+    steps.emplace_back("mmsStatus", ReportFieldText(report, "mmsStatusIndex"));
+    return steps;
+}
+
+// Makes the file's settings in `model`, a freshly opened dialog, as its user would.
+std::optional<MmsRefusal> Apply(MmsSettingsModel& model, const SettingsFileReport& report)
+{
+    for (const MmsAssignment& step : FileSteps(model, report)) {
+        if (auto refused = ApplyMmsAssignments(model, std::span { &step, 1 }, model.app().language))
+            return refused;
+    }
+    return std::nullopt;
 }
 
 Status Checked(const MmsSettingsModel& model, std::span<const std::uint8_t> bytes, SettingsFileReport& report)
@@ -87,6 +118,9 @@ Status LoadSetupFile(MmsSettingsModel& model, std::span<const std::uint8_t> byte
     SettingsFileReport report;
     if (Status checked = Checked(model, bytes, report); !checked.ok())
         return checked;
+    // The check made these settings in a fresh dialog; starting from the same state makes them again whole,
+    // whatever the user changed before answering.
+    model.startAfresh();
     if (const auto refused = Apply(model, report))
         return Status::failure(refused->reason);
     return Status::success();

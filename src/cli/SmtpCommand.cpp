@@ -43,9 +43,12 @@ int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& e
         err << kProgramName << ' ' << kSmtpCommandName << ": " << result.text(kEnglish) << '\n';
         return kExitFailure;
     }
-    // Generate's checks refuse the input as the dialog would, with the dialog's message.
-    if (!ReportWriteNote(kSmtpCommandName, result, err) && result.id != MessageId::SmtpFileGenerated)
-        return ReportUsageError(kSmtpCommandName, result.text(kEnglish), err);
+    // Generate's checks refuse the input as the dialog would: its message stands alone on its line, as in its
+    // message box, in the language of the messages.
+    if (!ReportWriteNote(kSmtpCommandName, result, err) && result.id != MessageId::SmtpFileGenerated) {
+        err << result.text(environment.app.language) << '\n';
+        return kExitUsage;
+    }
     out << "Wrote " << FileInFolder(folder, kSmtpFileName) << " (texts in code page " << environment.codePage.number()
         << ")\n";
     return kExitSuccess;
@@ -63,8 +66,10 @@ Writes DIR/smtp.dat as the SMTP dialog of model N writes it on Generate, startin
 the dialog's start values, or with --from from the settings of an existing smtp.dat
 that this model's dialog could have written (else exit code 2 with the reason). Each KEY=VALUE makes one setting of that dialog. Generate's
 checks apply as in the dialog (server, port, sender address and password, recipient,
-and an SMS phone of 5 characters or more when a remote-control hour is set); a wrong
-key or value, or a failed check, prints the reason, writes nothing and exits with 2.
+and an SMS phone of 5 characters or more when a remote-control hour is set). When
+Generate would refuse the input, its message (in Chinese with --language 1, otherwise
+in English) is printed on a line of its own, nothing is written and the exit code is 2;
+a wrong key or value prints the reason and gives 2 as well.
 An existing smtp.dat is replaced only once the new file is complete; the working file
 mms.dat never stays.
 

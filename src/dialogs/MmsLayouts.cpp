@@ -149,12 +149,17 @@ constexpr auto kCaptions = std::to_array<CaptionSource>({
 });
 
 // Without the phone-scope list the first recipient may be a number or an address: both recipient labels say
-// so, and the first recipient edit spreads over the list's place like the e-mail edit under it.
+// so, the first recipient edit spreads over the list's place like the e-mail edit under it, and every
+// recipient edit takes as many characters as the e-mail edit, an address's length.
 constexpr auto kPhoneOrEmailCaptions = std::to_array<CaptionSource>({
     { 1050, &PhoneOrEmailText },
     { 1051, &PhoneOrEmailText },
 });
-constexpr auto kPhoneOrEmailReshapes = std::to_array<ControlReshape>({ { .controlId = 1006, .likeControl = 1007 } });
+constexpr auto kPhoneOrEmailReshapes = std::to_array<ControlReshape>({
+    { .controlId = 1006, .likeControl = 1007 },
+    { .controlId = 1010, .likeControl = 1007 },
+    { .controlId = 1011, .likeControl = 1007 },
+});
 constexpr auto kWithoutPhoneScope = std::to_array<HiddenControlChanges>({
     { .hiddenControl = 1060, .captions = kPhoneOrEmailCaptions, .reshapes = kPhoneOrEmailReshapes },
 });

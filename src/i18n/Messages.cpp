@@ -2,6 +2,7 @@
 
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
+#include "i18n/OperatorMessageTexts.h"
 #include "i18n/OwnMessageTexts.h"
 #include "i18n/SmtpLoginTexts.h"
 
@@ -63,6 +64,7 @@ constexpr std::array kMessages {
     // Same English text as Phone1TooShort, but the Chinese one asks for the first number.
     Message {
         MessageId::RemoteControlWithoutPhone, "RemoteControlWithoutPhone", "请设置手机号码1", "Phone No. Error(01)" },
+    Message { MessageId::OperatorWithoutParameters, OperatorWithoutParametersText },
     Message { MessageId::MmsFileGenerated, "MmsFileGenerated", "MMS配置文件已生成",
         "MMS configuration file (URL|APN|Gateway|Port ...) has been generated" },
     Message { MessageId::TextNotStorable, TextNotStorableText },

@@ -69,6 +69,8 @@ enum class MessageId
     GatewayWithoutDot,
     Q400GatewayWithoutDot,
     RemoteControlWithoutPhone,
+    // Auto mode with an operator that has no parameters (%1 the Manual entry of the mode list); MMS and SMTP.
+    OperatorWithoutParameters,
     MmsFileGenerated,
     // A text (%1 the caption of its edit) that the code page of the settings files cannot hold or fit.
     TextNotStorable,

@@ -40,6 +40,8 @@ public:
     virtual DialogOutcome editChanged(int controlId, std::string text) = 0;
     virtual DialogOutcome selectionChanged(int controlId, int index) = 0;
     virtual DialogOutcome clicked(int controlId) = 0;
+    // The opened drop-down list `controlId` closed without a new choice; most lists do nothing then.
+    virtual DialogOutcome listClosedWithoutChoice([[maybe_unused]] int controlId) { return {}; }
     // The folder chooser that an outcome asked for returned `chosen`: empty when nothing usable was chosen,
     // no value when the user cancelled it.
     virtual DialogOutcome folderChosen(const std::optional<std::string>& chosen) = 0;

@@ -13,6 +13,7 @@ constexpr SmtpDialogData kQ200 {
     .statusListId = kNoControl,
     .emailLimit = 32,
     .phoneCheckedWithoutHour = false,
+    .hourListSyncsOnClose = true,
 };
 
 constexpr SmtpDialogData kQ400 {
@@ -22,6 +23,7 @@ constexpr SmtpDialogData kQ400 {
     .statusListId = 1114,
     .emailLimit = 40,
     .phoneCheckedWithoutHour = true,
+    .hourListSyncsOnClose = false,
 };
 
 } // namespace

@@ -51,6 +51,7 @@ struct SmtpDialogData
     int statusListId; // kNoControl when the family has no SMTP Status list
     std::size_t emailLimit; // sender and recipient address
     bool phoneCheckedWithoutHour; // a phone of 1 to 4 characters fails even with the hour at Off
+    bool hourListSyncsOnClose; // the hour list syncs the edits when its opened list closes without a choice
 };
 
 [[nodiscard]] const SmtpDialogData& SmtpDialogDataOf(SmtpFamily family);

@@ -15,15 +15,14 @@ constexpr std::array kGprsParameters { "apn", "account", "password" };
 constexpr std::array kAccountTexts { "smtpServer", "smtpPort", "senderEmail", "senderPassword", "smsPhone",
     "recipientEmail" };
 
-// Makes the file's settings in `model`: the mode first, picked even when the list shows it already, so that
-// every text starts as a fresh choice of that mode leaves it.
+// Makes the file's settings in `model`, a freshly opened dialog, as its user would: the mode first.
 Status Apply(SmtpSettingsModel& model, const SettingsFileReport& report)
 {
     const bool autoMode = ReportFieldText(report, "autoMode") == "1";
-    (void)model.selectionChanged(kSmtpModeListId, static_cast<int>(autoMode ? SmtpMode::Auto : SmtpMode::Manual));
     std::vector<SmtpAssignment> keys;
     const auto add
         = [&](std::string_view name) { keys.emplace_back(std::string { name }, ReportFieldText(report, name)); };
+    keys.emplace_back("mode", autoMode ? "auto" : "manual");
     if (autoMode) {
         add("country");
         add("operator");
@@ -75,6 +74,8 @@ Status LoadSmtpFile(SmtpSettingsModel& model, std::span<const std::uint8_t> byte
     SettingsFileReport report;
     if (Status checked = Checked(model, bytes, report); !checked.ok())
         return checked;
+    // The check made these settings in a fresh dialog; starting from the same state makes them again whole.
+    model.startAfresh();
     return Apply(model, report);
 }
 

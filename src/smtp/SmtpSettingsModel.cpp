@@ -80,6 +80,20 @@ SmtpSettingsModel::SmtpSettingsModel(SmtpFamily family, SmtpEnvironment environm
     m_exchange.bindText(kSmtpFolderEditId, m_folder);
     m_exchange.bindText(m_data.smsPhoneEditId, m_smsPhone, kPhoneLimit);
 
+    startAfresh();
+}
+
+void SmtpSettingsModel::startAfresh()
+{
+    m_mode = static_cast<int>(SmtpMode::Auto);
+    m_country = 0;
+    m_operator = 0;
+    m_hour = kRemoteControlOff;
+    m_status = static_cast<int>(SmtpStatus::Vga);
+    m_picturesPerDay = 0;
+    for (std::string* text : { &m_recipientEmail, &m_senderEmail, &m_senderPassword, &m_smtpServer, &m_smtpPort,
+             &m_account, &m_apn, &m_password, &m_smsPhone })
+        text->clear();
     // The Chinese user interface names China's operators in Chinese, but only until the list is refilled.
     m_operatorNames = app().language == kChinese ? Strings(ChinaOperatorNamesZh) : SmtpOperatorList(0);
     writeBack();
@@ -184,6 +198,13 @@ DialogOutcome SmtpSettingsModel::selectionChanged(int controlId, int index)
     return {};
 }
 
+DialogOutcome SmtpSettingsModel::listClosedWithoutChoice(int controlId)
+{
+    if (controlId == m_data.hourListId && m_data.hourListSyncsOnClose)
+        return sync();
+    return {};
+}
+
 void SmtpSettingsModel::changeMode(SmtpMode mode)
 {
     const auto country = static_cast<std::size_t>(m_country);
@@ -249,6 +270,13 @@ std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
 {
     if (!isAuto() && Length(m_apn) < kShortestText)
         return DialogMessage::of(MessageId::GprsApnMissing);
+    // An operator without an access point in the database would be written without one, which Manual mode
+    // refuses: the user is sent there to type it.
+    if (isAuto()
+        && GprsParamsFor(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator)).apn.empty()) {
+        return DialogMessage::of(MessageId::OperatorWithoutParameters,
+            SmtpModeOptions.text(app().language, static_cast<std::size_t>(SmtpMode::Manual)));
+    }
     if (Length(m_smtpServer) < kShortestText)
         return DialogMessage::of(MessageId::SmtpServerMissing);
     if (Length(m_smtpPort) < kShortestText)

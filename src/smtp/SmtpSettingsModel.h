@@ -74,6 +74,8 @@ public:
     DialogOutcome generate();
     // Test: the fields' refusal, or the login check to run in the background.
     DialogOutcome testAccount();
+    // Puts every value and list back as a freshly opened dialog shows them; the folder stays.
+    void startAfresh();
 
     // SettingsModel, by template identifier.
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
@@ -90,6 +92,7 @@ public:
     DialogOutcome editChanged(int controlId, std::string text) override;
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
+    DialogOutcome listClosedWithoutChoice(int controlId) override;
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
     DialogOutcome opened() override;
     DialogOutcome answered(bool yes) override;

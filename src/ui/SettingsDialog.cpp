@@ -86,6 +86,8 @@ void SettingsDialog::connectHandlers()
         case ControlKind::DropDownList:
             on(id, Notification::SelectionChanged,
                 [this, id] { apply(m_settings.selectionChanged(id, selectedListItem(id))); });
+            on(id, Notification::ListClosedWithoutChoice,
+                [this, id] { apply(m_settings.listClosedWithoutChoice(id)); });
             break;
         case ControlKind::PushButton:
             if (id != kGenerateButtonId && id != kExitButtonId)

@@ -189,6 +189,23 @@ TEST_F(CameraModelTest, OverlongChosenFolderIsShownAndTheNextSyncReportsTheLimit
     EXPECT_EQ(outcome.focusControl, kFolderEditId);
 }
 
+TEST_F(CameraModelTest, DefaultRefusesAFolderBeyondTheLimitAsGenerateDoesAndResetsNothing)
+{
+    const std::filesystem::path deep = m_folder / std::string(80, 'f');
+    std::filesystem::create_directory(deep);
+    CameraSettingsModel model = makeModel(1);
+    (void)model.chooseFolder(Utf8FromPath(deep));
+    (void)model.changeNumber(N::VideoLength, "20");
+
+    const DialogOutcome generated = model.clicked(kGenerateButtonId);
+    const DialogOutcome defaulted = model.clicked(kDefaultButtonId);
+    EXPECT_EQ(defaulted.messages, generated.messages);
+    EXPECT_EQ(defaulted.messages, std::vector { DialogMessage::of(MessageId::PromptTextTooLong, 80) });
+    EXPECT_EQ(defaulted.focusControl, kFolderEditId);
+    EXPECT_FALSE(std::filesystem::exists(deep / "menu.dat"));
+    EXPECT_EQ(model.value(N::VideoLength), 20);
+}
+
 // A chosen folder and whether the next sync accepts it: the limit is 80 UTF-16 units, not bytes.
 struct FolderLimitCase
 {

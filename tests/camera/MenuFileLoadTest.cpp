@@ -103,6 +103,83 @@ INSTANTIATE_TEST_SUITE_P(
         return "Model" + std::to_string(trip.param.model) + "Seed" + std::to_string(trip.param.seed);
     });
 
+// A file the dialog writes only after a detour: values its handlers would correct when typed alone, and a clock
+// text the calendar lacks. Loading makes them as the dialog held them, and Generate writes them again.
+struct HeldValues
+{
+    std::string name;
+    CameraFamily family;
+    // An edit's new text, or (with `index`) a list's choice, or (neither) a button's click, by template identifier.
+    struct Step
+    {
+        int control;
+        std::optional<std::string> text;
+        std::optional<int> index;
+    };
+    std::vector<Step> steps;
+    std::size_t offset; // a byte the detour gives a value a plain typing would not
+    std::uint8_t value;
+};
+
+void PrintTo(const HeldValues& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class MenuFileHeldValuesTest : public CameraModelFixture, public ::testing::TestWithParam<HeldValues>
+{
+};
+
+TEST_P(MenuFileHeldValuesTest, LoadsAndIsWrittenAgainAlike)
+{
+    ModelId model = 1;
+    while (CameraFamilyFor(model) != GetParam().family)
+        ++model;
+    CameraSettingsModel original = makeModel(model);
+    for (const HeldValues::Step& step : GetParam().steps) {
+        if (step.text)
+            (void)original.editChanged(step.control, *step.text);
+        else if (step.index)
+            (void)original.selectionChanged(step.control, *step.index);
+        else
+            (void)original.clicked(step.control);
+    }
+    ASSERT_EQ(original.generate().messages.front().id, original.data().generatedText);
+    const std::vector<std::uint8_t> written = writtenFile();
+    ASSERT_EQ(written[GetParam().offset], GetParam().value);
+
+    CameraSettingsModel loaded = makeModel(model);
+    const Status status = LoadMenuFile(loaded, written);
+    ASSERT_TRUE(status.ok()) << status.reason();
+    ASSERT_EQ(loaded.generate().messages.size(), 1U);
+    const std::vector<std::uint8_t> again = writtenFile();
+    for (std::size_t offset = 0; offset < written.size(); ++offset) {
+        if (!TakenAfresh(offset)) {
+            EXPECT_EQ(again[offset], written[offset]) << "byte " << offset;
+        }
+    }
+}
+
+constexpr int kVideoLengthEdit = 1002;
+constexpr int kIntervalEdit = 1003;
+constexpr int kIntervalUnitList = 1029;
+constexpr int kDateFormatList = 1044;
+constexpr int kLongitudeDegreesEdit = 1056;
+constexpr int kLongitudeMinutesEdit = 1058;
+
+INSTANTIATE_TEST_SUITE_P(Detours, MenuFileHeldValuesTest,
+    ::testing::Values(HeldValues { "Q220IntervalOfZeroMinutesAfterDefault", CameraFamily::Q220,
+                          { { kIntervalUnitList, std::nullopt, 0 }, { kIntervalEdit, "0", std::nullopt },
+                              { kDefaultButtonId, std::nullopt, std::nullopt } },
+                          6, 0 },
+        HeldValues { "Q300LongitudeOf180WithMinutesTypedWhileASyncStopped", CameraFamily::Q300,
+            { { kLongitudeMinutesEdit, "30", std::nullopt }, { kVideoLengthEdit, "", std::nullopt },
+                { kLongitudeDegreesEdit, "180", std::nullopt }, { kVideoLengthEdit, "10", std::nullopt } },
+            42, 30 },
+        HeldValues { "Q300ClockTextReadYearFirst", CameraFamily::Q300,
+            { { kDateFormatList, std::nullopt, 0 }, { kClockEditId, "06/30/2016 12:00:00", std::nullopt } }, 15, 30 }),
+    [](const auto& row) { return row.param.name; });
+
 // A record the dialog of model 1 writes, then one change that makes it a file that dialog could not have written.
 struct Refusal
 {

@@ -97,6 +97,21 @@ INSTANTIATE_TEST_SUITE_P(Keys, SettingsCommandRejectTest,
         CommandCase { "SmtpQ400ShortPhone", smtpFilled({ "--model", "4", "smsPhone=123" }), "Phone No. Error" }),
     [](const auto& row) { return row.param.name; });
 
+// A check of Generate speaks as the dialog's message box does: its text alone on standard error, in the language
+// of the messages, without the usage hint that wrong keys get.
+TEST(SmtpCommandTest, GenerateRefusalIsTheDialogsMessageAlone)
+{
+    const CliSandbox sandbox;
+    const std::string stdoutFile = (sandbox.folder() / "stdout").string();
+    const auto english = sandbox.run(smtp({ "--model", "3", "--language", "2" }), stdoutFile);
+    EXPECT_EQ(english.exitCode, 2);
+    EXPECT_EQ(english.output, "Smtp Server\n");
+    const auto chinese = sandbox.run(smtp({ "--model", "3", "--language", "1" }), stdoutFile);
+    EXPECT_EQ(chinese.exitCode, 2);
+    EXPECT_EQ(chinese.output, "请输入Smtp Server地址\n");
+    EXPECT_TRUE(sandbox.outFiles().empty());
+}
+
 // The plain record `index` of a written settings file.
 Record recordOf(const std::filesystem::path& file, std::size_t index)
 {

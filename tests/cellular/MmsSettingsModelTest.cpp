@@ -298,6 +298,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, MmsGenerateTest,
         GenerateCase { "Q230Mg1080pHourWithAnAddress", 17,
             { Choose(kHourList, 6), Type(kPhone1Edit, "someone@example.com") }, MessageId::MmsFileGenerated,
             [](const MmsSettings& s) { EXPECT_EQ(s.remoteControlHour, 6); } },
+        GenerateCase { "AutoOperatorWithoutParametersAsksForManual", 3,
+            { Choose(kCountryList, 6), Choose(kOperatorList, 1), Type(kEmailEdit, "me@home.net") },
+            MessageId::OperatorWithoutParameters, {}, kEnglish,
+            "This operator has no built-in parameters: please choose \"Manual\" and type in the operator's "
+            "parameters." },
+        GenerateCase { "Q400AutoOperatorWithoutParametersInGerman", 4,
+            { Choose(kCountryList, 10), Choose(kOperatorList, 2), Type(kPhone1Edit, kPhone) },
+            MessageId::OperatorWithoutParameters, {}, LanguageId { 3 },
+            "F\xC3\xBCr diesen Netzbetreiber sind keine Parameter hinterlegt: Bitte w\xC3\xA4hlen Sie "
+            "\xE2\x80\x9EManuell\xE2\x80\x9C und geben Sie seine Parameter ein." },
+        GenerateCase { "SmsNeedsNoOperatorParameters", 1,
+            { Choose(kCountryList, 6), Choose(kOperatorList, 1), Choose(kStatusList, 3), Type(kPhone1Edit, kPhone) },
+            MessageId::MmsFileGenerated },
         GenerateCase { "TextTheCodePageCannotStore", 1, { Type(kEmailEdit, "王@example.com") },
             MessageId::TextNotStorable, {}, kEnglish, "Email holds characters that the settings file cannot store" }),
     [](const auto& row) { return row.param.name; });
@@ -312,7 +325,7 @@ TEST(MmsGenerateTest, AFailedWriteIsShownWithItsReason)
     EXPECT_NE(outcome.messages.front().text(kEnglish).find("the card is full"), std::string::npos);
 }
 
-TEST(MmsGenerateTest, EveryOfferedOperatorIsWrittenWithItsParameters)
+TEST(MmsGenerateTest, EveryOfferedOperatorIsWrittenWithItsParametersOrSendsTheUserToManual)
 {
     for (std::size_t country = 0; country < kCountryCount; ++country) {
         for (std::size_t op = 0; op < MmsOperators(country).size(); ++op) {
@@ -320,10 +333,38 @@ TEST(MmsGenerateTest, EveryOfferedOperatorIsWrittenWithItsParameters)
             dialog.run({ Choose(kCountryList, static_cast<int>(country)), Choose(kOperatorList, static_cast<int>(op)),
                 Type(kEmailEdit, "me@home.net") });
             const DialogOutcome outcome = dialog.generate();
+            const MmsParameterSet& params = MmsParams(country, op);
+            if (params.url.empty() || params.apn.empty()) {
+                EXPECT_EQ(outcome.messages.back().id, MessageId::OperatorWithoutParameters) << country << "/" << op;
+                EXPECT_EQ(dialog.written().count, 0);
+                continue;
+            }
             ASSERT_EQ(outcome.messages.back().id, MessageId::MmsFileGenerated) << country << "/" << op;
-            EXPECT_EQ(dialog.written().settings.gateway, MmsParams(country, op).gateway);
+            EXPECT_EQ(dialog.written().settings.gateway, params.gateway);
         }
     }
+}
+
+// The first character of an international number is skipped whole, whatever its UTF-8 length: a full-width
+// plus passes the digit check as "+" does, and the code page then decides whether the file can hold it.
+TEST(MmsGenerateTest, InternationalNumberMayStartWithAFullWidthPlus)
+{
+    const std::string fullWidthPlus = "\xEF\xBC\x8B"
+                                      "8613812345678";
+    for (const int codePage : { 936, 850 }) {
+        TestDialog dialog(1, kEnglish, Status::success(), codePage);
+        dialog.run({ Choose(kPhoneScopeList, 1), Type(kPhone1Edit, fullWidthPlus) });
+        const DialogOutcome outcome = dialog.generate();
+        ASSERT_EQ(outcome.messages.size(), 1U);
+        EXPECT_EQ(
+            outcome.messages.front().id, codePage == 936 ? MessageId::MmsFileGenerated : MessageId::TextNotStorable)
+            << codePage;
+    }
+    TestDialog domestic(1);
+    domestic.run({ Type(kPhone1Edit,
+        "\xEF\xBC\x8B"
+        "8613812") });
+    EXPECT_EQ(domestic.generate().messages.front().id, MessageId::Phone1NotDigits);
 }
 
 // --- Edits: the sync's checks and the corrections ---
@@ -463,12 +504,29 @@ TEST(MmsListsTest, ModesRefillTheCountryOperatorAndLinkLists)
 
 TEST(MmsListsTest, ReturningToAutoListsTheOperatorsOfTheCountryShown)
 {
-    // Choosing Auto again while a country with one operator is shown puts the list back on China; the operators
-    // must then be China's, or the file would carry another operator than the one shown.
+    // Coming back from Manual puts the country list back on China; the operators must then be China's, or the
+    // file would carry another operator than the one shown.
     TestDialog dialog(1);
-    dialog.run({ Choose(kCountryList, 29), Choose(kModeList, 0) });
+    dialog.run({ Choose(kCountryList, 29), Choose(kModeList, 1), Choose(kModeList, 0) });
     EXPECT_EQ(dialog.model().selection(kCountryList), 0);
     EXPECT_EQ(dialog.model().listItems(kOperatorList), (std::vector<std::string> { "China Mobile", "China Unicom" }));
+}
+
+TEST(MmsListsTest, ChoosingTheModeShownKeepsWhatWasTyped)
+{
+    TestDialog dialog(1);
+    MmsSettingsModel& model = dialog.model();
+    dialog.run({ Choose(kCountryList, 29), Type(kPhone1Edit, kPhone), Type(kEmailEdit, "me@home.net"),
+        Type(kPhone2Edit, "13900139000"), Choose(kModeList, 0) });
+    EXPECT_EQ(model.selection(kCountryList), 29);
+    EXPECT_EQ(model.editText(kPhone1Edit), kPhone);
+    EXPECT_EQ(model.editText(kEmailEdit), "me@home.net");
+    EXPECT_EQ(model.editText(kPhone2Edit), "13900139000");
+    EXPECT_FALSE(model.isReadOnly(kPhone2Edit));
+
+    dialog.run({ Choose(kModeList, 1), Type(kUrlEdit, "http://mms"), Type(kPhone1Edit, kPhone), Choose(kModeList, 1) });
+    EXPECT_EQ(model.editText(kUrlEdit), "http://mms");
+    EXPECT_EQ(model.editText(kPhone1Edit), kPhone);
 }
 
 TEST(MmsListsTest, InternationalScopeWarnsThatTheCameraWillNotShowTheNumber)

@@ -66,8 +66,11 @@ class SetupFileRoundTripTest : public ::testing::TestWithParam<MmsRoundTrip>
 TEST_P(SetupFileRoundTripTest, LoadingThenGenerateWritesTheSameBytes)
 {
     CapturingDialog original(GetParam().model);
-    const auto refused = ApplyMmsAssignments(original.model(), GetParam().settings, kEnglish);
-    ASSERT_FALSE(refused) << refused->reason;
+    // One setting after the other, in the order given, as a user makes them.
+    for (const MmsAssignment& setting : GetParam().settings) {
+        const auto refused = ApplyMmsAssignments(original.model(), std::span { &setting, 1 }, kEnglish);
+        ASSERT_FALSE(refused) << setting.first << ": " << refused->reason;
+    }
     const auto written = original.generate();
     ASSERT_TRUE(written);
 
@@ -94,11 +97,42 @@ INSTANTIATE_TEST_SUITE_P(BothDialogs, SetupFileRoundTripTest,
         MmsRoundTrip { "Q400AutoInternational", 2,
             { { "country", "12" }, { "phoneScope", "1" }, { "phone1", "+447700900123" }, { "mmsStatus", "0" },
                 { "picturesPerDay", "99" } } },
+        MmsRoundTrip { "PhoneOrEmailModelWithoutTheScopeList", 17,
+            { { "phone1", "someone@example.com" }, { "phone2", "12345678901234567890123456789012345678" },
+                { "email", "12345" } } },
+        MmsRoundTrip { "ManualParametersAndEmailTypedBeforeSms", 1,
+            { { "mode", "manual" }, { "url", "http://mms.example" }, { "apn", "cmwap" }, { "phone1", "13800138000" },
+                { "email", "a@b.cn" }, { "phone2", "13900139000" }, { "mmsStatus", "3" } } },
+        MmsRoundTrip { "AddressWithoutAtTypedOverAnUnlockingOne", 2,
+            { { "email", "a@b.cn" }, { "phone2", "13900139000" }, { "email", "abcdefg" }, { "mmsStatus", "2" } } },
+        MmsRoundTrip { "ShortAddressUnderAnUnlockingPhone", 17,
+            { { "email", "a@b" }, { "phone1", "13800138000" }, { "phone2", "13900139000" } } },
         MmsRoundTrip { "Q400ManualWithAnAccentedAddress", 2,
             { { "mode", "manual" }, { "url", "http://mms.exämple.de" }, { "apn", "internet" },
                 { "gateway", "192.168.1.1" }, { "port", "8080" }, { "phone1", "13800138000" },
                 { "email", "jörg@exämple.de" }, { "remoteControlHour", "0" } } }),
     [](const auto& trip) { return trip.param.name; });
+
+// Whatever the user did before answering the offer, loading makes the whole file or nothing: it starts from the
+// fresh dialog the check was made on.
+TEST(SetupFileLoadTest, LoadingIntoADialogWithSmsChosenMakesTheWholeFile)
+{
+    CapturingDialog original(1);
+    ASSERT_FALSE(ApplyMmsAssignments(
+        original.model(), std::vector<MmsAssignment> { { "phone1", "13800138000" }, { "email", "a@b.cn" } }, kEnglish));
+    const auto written = original.generate();
+    ASSERT_TRUE(written);
+
+    CapturingDialog target(1);
+    ASSERT_FALSE(ApplyMmsAssignments(
+        target.model(), std::vector<MmsAssignment> { { "mmsStatus", "3" }, { "phone1", "13911112222" } }, kEnglish));
+    const Status status = LoadSetupFile(target.model(), *written);
+    ASSERT_TRUE(status.ok()) << status.reason();
+    EXPECT_EQ(target.model().selection(mms::kStatusList), 1);
+    EXPECT_EQ(target.model().editText(mms::kEmailEdit), "a@b.cn");
+    EXPECT_FALSE(target.model().isReadOnly(mms::kEmailEdit));
+    EXPECT_EQ(target.generate(), written);
+}
 
 TEST(SetupFileLoadTest, RefusesAFileOfTheOtherKindOrWithAWrongChecksumAndLeavesTheModelAsItWas)
 {

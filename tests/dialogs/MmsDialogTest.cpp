@@ -122,6 +122,11 @@ void MmsDialogTest::theQ230Mg1080pHasNoScopeAndAWideFirstRecipient()
     QCOMPARE(q230.controlRect(1006).left(), q230.controlRect(1007).left());
     Type(q230, 1006, QString(41, QLatin1Char('a')));
     QCOMPARE(q230.controlText(1006), std::string(40, 'a'));
+    // The further recipients take an address as long as the first one.
+    Type(q230, 1010, QString(41, QLatin1Char('b')));
+    QCOMPARE(q230.controlText(1010), std::string(40, 'b'));
+    Type(q230, 1011, QString(41, QLatin1Char('c')));
+    QCOMPARE(q230.controlText(1011), std::string(40, 'c'));
     QCOMPARE(q230.controlText(1050), std::string { "Phone or Email" });
     QCOMPARE(q230.controlText(1051), std::string { "Phone or Email" });
 
@@ -129,6 +134,9 @@ void MmsDialogTest::theQ230Mg1080pHasNoScopeAndAWideFirstRecipient()
     QVERIFY(q400.control(1060)->isVisible());
     QVERIFY(q400.controlRect(1006).width() < q400.controlRect(1007).width());
     QCOMPARE(q400.controlText(1050), std::string { "Phone No" });
+    Type(q400, 1006, QStringLiteral("13800138000"));
+    Type(q400, 1010, QString(33, QLatin1Char('b')));
+    QCOMPARE(q400.controlText(1010), std::string(32, 'b'));
 }
 
 void MmsDialogTest::enterGeneratesAndWritesTheFile()

@@ -71,6 +71,7 @@ private slots:
     void opensWithCaptionsListsAndAMaskedPassword();
     void addressesStopAtTheFamilysLimit();
     void aLongPasteKeepsWhatFitsTheEdit();
+    void q200HourListClosedWithoutAChoiceSyncs();
     void enterInAnEditKeepsTheDialogOpenAndWritesNothing();
     void generateWritesAndAModeChangeRefillsTheLists();
     void smtpSetupOfEveryModelOpensItsDialogUnderTheModelsTitle();
@@ -98,6 +99,29 @@ void SmtpDialogTest::opensWithCaptionsListsAndAMaskedPassword()
     QCOMPARE(q300.list(1093)->currentText(), QStringLiteral("中国移动"));
     QCOMPARE(q300.list(1115)->currentText(), QStringLiteral("关闭"));
     QCOMPARE(q300.edit(1008)->echoMode(), QLineEdit::Password);
+}
+
+// Only the Q200 dialog's hour list syncs when its opened list closes without a choice; an emptied picture edit
+// then shows its prompt again. The Q400 hour list has no handler.
+void SmtpDialogTest::q200HourListClosedWithoutAChoiceSyncs()
+{
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    const std::vector<std::pair<ModelId, int>> hourLists { { 3, 1135 }, { 4, 1115 } };
+    for (const auto& [model, hourList] : hourLists) {
+        TestSmtpDialog dialog(model, kEnglish);
+        QLineEdit* pictures = dialog.edit(kSmtpPicturesEditId);
+        pictures->setFocus();
+        pictures->selectAll();
+        QTest::keyClick(pictures, Qt::Key_Delete);
+        const std::size_t shown = services.messages.size();
+        QComboBox* hours = dialog.list(hourList);
+        hours->showPopup();
+        hours->hidePopup();
+        QCoreApplication::processEvents();
+        QCOMPARE(services.messages.size(), shown + (hourList == 1135 ? 1 : 0));
+    }
+    QCOMPARE(services.messages.back(), std::string { "Please enter an integer." });
 }
 
 void SmtpDialogTest::addressesStopAtTheFamilysLimit()

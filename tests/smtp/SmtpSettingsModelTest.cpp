@@ -177,6 +177,13 @@ INSTANTIATE_TEST_SUITE_P(Checks, SmtpGenerateTest,
             MessageId::SmsPhoneError },
         GenerateCase { "EmptiedPictureLimitIsNotWrittenStale", SmtpFamily::q200,
             Then(kFilled, Type(kSmtpPicturesEditId, "")), MessageId::PromptInteger },
+        GenerateCase { "AutoOperatorWithoutAnApnAsksForManual", SmtpFamily::q200,
+            Then(kFilled,
+                [](SmtpSettingsModel& model) {
+                    (void)model.selectionChanged(kSmtpCountryListId, 6);
+                    (void)model.selectionChanged(kSmtpOperatorListId, 2);
+                }),
+            MessageId::OperatorWithoutParameters },
         GenerateCase { "ACharacterTheCodePageLacks", SmtpFamily::q200,
             Then(kFilled, Type(kSmtpSenderPasswordEditId, "密码密码")), MessageId::SmtpTextNotStorable }),
     [](const auto& row) { return row.param.name; });
