@@ -177,7 +177,10 @@ private slots:
         const QByteArray path = qgetenv("TAMB_PREPARE_CARDS_PICTURE");
         if (path.isEmpty())
             QSKIP("TAMB_PREPARE_CARDS_PICTURE is not set");
-        CardBench bench;
+        // TAMB_PICTURE_LANGUAGE picks the interface language (1..15; English when unset).
+        const int number = qEnvironmentVariableIntValue("TAMB_PICTURE_LANGUAGE");
+        const LanguageId language = number >= kFirstLanguage && number <= kLastLanguage ? number : kEnglish;
+        CardBench bench(language);
         RecordingUiServices ui;
         ScopedUiServices scoped(ui);
         PrepareCardsWindow window(bench.environment, bench.profiles, bench.services);
@@ -195,7 +198,7 @@ private slots:
                 window.pollVolumes();
             }
         }
-        QCOMPARE(window.status().toStdString(), std::string { PrepareCardsWord(PrepareCardsEntry::AllDone, kEnglish) });
+        QCOMPARE(window.status().toStdString(), std::string { PrepareCardsWord(PrepareCardsEntry::AllDone, language) });
         QTest::qWait(200);
         QVERIFY(window.grab().save(QString::fromUtf8(path)));
         const int pause = qEnvironmentVariableIntValue("TAMB_PICTURE_PAUSE_MS");
