@@ -82,8 +82,8 @@ int runFleet(const ParsedArguments& arguments, std::ostream& out, std::ostream& 
     if (!problems.empty()) {
         for (const SheetProblem& problem : problems)
             err << *arguments.sheet << ": " << DescribeProblem(problem) << '\n';
-        err << kProgramName << ' ' << kFleetCommandName << ": " << problems.size()
-            << " bad cell(s) in the sheet; nothing was written\n";
+        err << kProgramName << ' ' << kFleetCommandName << ": the sheet is not sound (" << problems.size()
+            << " problem(s)); nothing was written\n";
         return kExitFailure;
     }
     if (arguments.check) {

@@ -186,6 +186,9 @@ bool isEmptyRow(const std::vector<std::string>& row)
 
 std::string DescribeProblem(const SheetProblem& problem)
 {
+    // Row 0 stands for the whole file (it cannot be read, or a quote is never closed).
+    if (problem.row == 0)
+        return problem.reason;
     std::string text = "row " + std::to_string(problem.row);
     if (!problem.column.empty())
         text += ", column " + problem.column;

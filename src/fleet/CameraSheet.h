@@ -54,7 +54,7 @@ struct SheetProblem
     std::string reason;
 };
 
-// "row 3, column latitude: ..." for one problem.
+// "row 3, column latitude: ..." for one problem; a problem of the whole file (row 0) is its reason alone.
 [[nodiscard]] std::string DescribeProblem(const SheetProblem& problem);
 
 struct CameraSheet
