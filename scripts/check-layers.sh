@@ -12,10 +12,11 @@ declare -A allowed=(
     [camera]="common i18n model"
     [cellular]="common i18n model"
     [smtp]="common i18n model cellular"
+    [fleet]="common i18n model camera cellular smtp"
     [ui]="common i18n model"
-    [dialogs]="common i18n model camera cellular smtp ui"
-    [app]="common i18n startup model camera cellular smtp ui dialogs"
-    [cli]="common i18n startup model camera cellular smtp"
+    [dialogs]="common i18n model camera cellular smtp fleet ui"
+    [app]="common i18n startup model camera cellular smtp fleet ui dialogs"
+    [cli]="common i18n startup model camera cellular smtp fleet"
 )
 qt_folders=" ui dialogs app "
 

@@ -14,7 +14,7 @@ packages=(
     clang-format
     clang libfuzzer-14-dev
     libcurl4-openssl-dev
-    python3-aiosmtpd openssl
+    python3-aiosmtpd openssl python3-dbusmock dbus-daemon
 )
 [ $# -eq 0 ] || packages=("$@")
 

@@ -2,11 +2,15 @@
 
 #include "app/AboutBox.h"
 #include "app/ProgramVersion.h"
+#include "camera/Clock.h"
+#include "cellular/OemCodePage.h"
 #include "common/ModelCatalogue.h"
+#include "dialogs/PrepareCardsWindow.h"
 #include "i18n/LanguageList.h"
 #include "i18n/LocalisedText.h"
 #include "i18n/MainWindowTexts.h"
 #include "i18n/Messages.h"
+#include "i18n/PrepareCardsTexts.h"
 #include "startup/PreferenceStore.h"
 #include "startup/Startup.h"
 #include "ui/QtTranslations.h"
@@ -71,6 +75,7 @@ MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* p
             ShowMessage(FormattedMessage(MessageId::DownloadPageNotOpened, m_state.language, kHomePageUrl));
     });
     on(kAboutCommandId, Notification::SystemMenuCommand, [this] { showAbout(); });
+    on(kPrepareCardsCommandId, Notification::SystemMenuCommand, [this] { showPrepareCards(); });
 }
 
 void MainWindow::initialise()
@@ -78,6 +83,8 @@ void MainWindow::initialise()
     setTitle(ModelTitles[0]);
     showControl(kUpdateButtonId, true);
     addSystemMenuCommand(kAboutCommandId, kAboutItemLabel);
+    addSystemMenuCommand(
+        kPrepareCardsCommandId, std::string { PrepareCardsWord(PrepareCardsEntry::Title, m_state.language) } + "…");
     recaption();
     fillLanguageList();
     selectListItem(kLanguageListId, LanguageListEntryToSelect(m_state));
@@ -137,6 +144,16 @@ void MainWindow::setupPressed(SetupButton button)
 {
     m_chosenSetup = button;
     endRun(DialogResult::Ok);
+}
+
+void MainWindow::showPrepareCards()
+{
+    FleetEnvironment environment {
+        .app = m_state, .localTime = [] { return ReadLocalClock(); }, .codePage = OemCodePage::forSystem()
+    };
+    PrepareCardsWindow window(
+        std::move(environment), ProfileStore(ProfileStore::DefaultRoot()), SystemCardServices(), this);
+    window.exec();
 }
 
 void MainWindow::showAbout()

@@ -21,6 +21,8 @@ inline constexpr int kUpdateButtonId = 1076;
 inline constexpr int kVersionLabelId = 1077;
 // The About item of the window menu (F1 where the platform gives dialogs no window menu).
 inline constexpr int kAboutCommandId = 16;
+// The window menu's item that opens the window preparing card after card from a sheet of cameras.
+inline constexpr int kPrepareCardsCommandId = 17;
 
 enum class SetupButton
 {
@@ -51,6 +53,7 @@ private:
     void modelPicked();
     void setupPressed(SetupButton button);
     void showAbout();
+    void showPrepareCards();
 
     AppState& m_state;
     PreferenceStore& m_preferences;

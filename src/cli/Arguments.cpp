@@ -29,6 +29,10 @@ constexpr std::array kOptionNames {
     OptionName { Option::Kind, "--kind", true },
     OptionName { Option::Messages, "--messages", false },
     OptionName { Option::From, "--from", true },
+    OptionName { Option::Sheet, "--sheet", true },
+    OptionName { Option::Camera, "--camera", true },
+    OptionName { Option::Check, "--check", false },
+    OptionName { Option::Export, "--export", true },
 };
 
 bool has(unsigned set, Option option)
@@ -119,6 +123,22 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             return rejected("a file");
         }
         parsed.from = std::string { value };
+        return Status::success();
+    case Option::Sheet:
+    case Option::Export:
+        if (value.empty()) {
+            return rejected("a file");
+        }
+        (option == Option::Sheet ? parsed.sheet : parsed.exportTo) = std::string { value };
+        return Status::success();
+    case Option::Camera:
+        if (value.empty()) {
+            return rejected("a serial number");
+        }
+        parsed.camera = std::string { value };
+        return Status::success();
+    case Option::Check:
+        parsed.check = true;
         return Status::success();
     case Option::Model:
         if (const auto model = wholeNumber(value, 1, kModelCount)) {

@@ -27,6 +27,10 @@ enum class Option : unsigned
     Kind = 1u << 7, // --kind menu|setup|smtp
     Messages = 1u << 8, // --messages
     From = 1u << 9, // --from FILE
+    Sheet = 1u << 10, // --sheet FILE
+    Camera = 1u << 11, // --camera SERIAL
+    Check = 1u << 12, // --check
+    Export = 1u << 13, // --export FILE
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -59,6 +63,10 @@ struct ParsedArguments
     std::optional<std::string> kind;
     bool messages = false;
     std::optional<std::string> from;
+    std::optional<std::string> sheet;
+    std::optional<std::string> camera;
+    bool check = false;
+    std::optional<std::string> exportTo;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

@@ -70,5 +70,7 @@ extern const CliCommand kStringsCommand;
 extern const CliCommand kMmsCommand;
 extern const CliCommand kSmtpCommand;
 extern const CliCommand kSmtpTestCommand;
+extern const CliCommand kProfileCommand;
+extern const CliCommand kFleetCommand;
 
 } // namespace tamb

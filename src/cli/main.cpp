@@ -21,6 +21,8 @@ const std::array kCommands {
     &kStringsCommand,
     &kMmsCommand,
     &kSmtpCommand,
+    &kProfileCommand,
+    &kFleetCommand,
 #ifdef TAMB_HAS_SMTP_LOGIN_CHECK
     &kSmtpTestCommand,
 #endif

@@ -6,6 +6,7 @@
 #include "i18n/CountryTexts.h"
 #include "i18n/MainWindowTexts.h"
 #include "i18n/MmsTexts.h"
+#include "i18n/PrepareCardsTexts.h"
 #include "i18n/SmtpTexts.h"
 
 #include <algorithm>
@@ -117,6 +118,7 @@ constexpr std::array kTables {
     ViewOf(SmtpStatusText),
     ViewOf(SmtpStatusOptions),
     ViewOf(TestAccountText),
+    ViewOf(PrepareCardsText),
     TableView { "ChinaOperatorNamesZh", ChinaOperatorNamesZh.size(), kChinese, ChinaOperatorNamesZh },
 };
 

@@ -315,8 +315,10 @@ void MainWindowTest::aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress()
     m_services->browserMissing = true;
     RunWhile(window, [&] {
         QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(window.actions().size(), 1);
+        // About, then Prepare cards.
+        QCOMPARE(window.actions().size(), 2);
         QCOMPARE(window.actions().front()->text(), QStringLiteral("About Setup..."));
+        QCOMPARE(window.actions().back()->text(), QStringLiteral("Prepare cards…"));
         window.actions().front()->trigger();
         window.button(kUpdateButtonId)->click();
     });

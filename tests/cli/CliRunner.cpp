@@ -135,7 +135,8 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
 {
     const auto folder = m_folder.text();
     std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
-        + " XDG_CONFIG_HOME=" + shellQuoted(folder + "/config") + " " + shellQuoted(TAMB_CLI_PATH);
+        + " XDG_CONFIG_HOME=" + shellQuoted(folder + "/config") + " XDG_DATA_HOME=" + shellQuoted(folder + "/data")
+        + " " + shellQuoted(TAMB_CLI_PATH);
     for (const auto& argument : arguments) {
         command += " " + shellQuoted(expanded(argument, folder));
     }

@@ -15,8 +15,8 @@ struct CliRun
     std::string output; // stdout and stderr together
 };
 
-// A temporary working folder that also serves as HOME and XDG_CONFIG_HOME of the program, so that a run never
-// sees the real user's preferences (on Windows they live in the registry, which the Windows tests keep in a Wine
+// A temporary working folder that also serves as HOME, XDG_CONFIG_HOME and XDG_DATA_HOME of the program, so that a run
+// never sees the real user's preferences (on Windows they live in the registry, which the Windows tests keep in a Wine
 // prefix of their own). Removed on destruction.
 class CliSandbox
 {

@@ -1,0 +1,141 @@
+#include "fleet/SheetRecord.h"
+
+#include "common/OwnedFile.h"
+#include "common/Paths.h"
+#include "common/SmallFile.h"
+
+#include <algorithm>
+#include <array>
+#include <thread>
+
+namespace tamb {
+namespace {
+
+// Larger than any sheet of cameras a survey keeps, small enough to hold in memory.
+constexpr std::size_t kLargestSheet = 8 * 1024 * 1024;
+constexpr auto kLockWait = std::chrono::seconds(10);
+constexpr auto kLockRetry = std::chrono::milliseconds(20);
+
+std::string_view cellText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view {}
+                                           : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::size_t columnOf(CsvTable& table, std::string_view name)
+{
+    auto& header = table.rows.front();
+    const auto found = std::ranges::find_if(header, [name](const std::string& cell) { return cellText(cell) == name; });
+    if (found != header.end())
+        return static_cast<std::size_t>(found - header.begin());
+    header.emplace_back(name);
+    return header.size() - 1;
+}
+
+// The lock beside the sheet, held while it is read and replaced.
+class SheetLock
+{
+public:
+    [[nodiscard]] Status take(const std::filesystem::path& sheet)
+    {
+        auto path = sheet;
+        path += PathFromUtf8(".lock");
+        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+        while (true) {
+            std::error_code error;
+            m_file = OwnedFile::create(path, FileAccess::OwnerOnly, error);
+            if (m_file.isOpen())
+                return Status::success();
+            if (error != std::errc::file_exists)
+                return Status::failure("cannot lock the sheet (" + Utf8FromPath(path) + "): " + error.message());
+            // A lock left by a run that was killed is removed; one held by a running program is waited for.
+            if (RemoveAbandonedFile(path, error) == Removal::Removed)
+                continue;
+            if (std::chrono::steady_clock::now() > deadline)
+                return Status::failure("another program keeps the sheet locked (" + Utf8FromPath(path) + ")");
+            std::this_thread::sleep_for(kLockRetry);
+        }
+    }
+    ~SheetLock()
+    {
+        if (m_file.isOpen()) {
+            (void)m_file.remove();
+            (void)m_file.close();
+        }
+    }
+
+private:
+    OwnedFile m_file;
+};
+
+} // namespace
+
+std::string IsoLocalTime(std::time_t moment)
+{
+    std::tm local {};
+#ifdef _WIN32
+    localtime_s(&local, &moment);
+    long offsetSeconds = 0;
+    _get_timezone(&offsetSeconds);
+    long offset = -offsetSeconds / 60 + (local.tm_isdst > 0 ? 60 : 0);
+#else
+    localtime_r(&moment, &local);
+    long offset = local.tm_gmtoff / 60;
+#endif
+    std::array<char, 32> text {};
+    (void)std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%M:%S", &local);
+    const char sign = offset < 0 ? '-' : '+';
+    offset = offset < 0 ? -offset : offset;
+    std::array<char, 8> zone {};
+    (void)std::snprintf(zone.data(), zone.size(), "%c%02ld:%02ld", sign, offset / 60, offset % 60);
+    return std::string { text.data() } + zone.data();
+}
+
+std::vector<SheetProblem> LoadCameraSheet(const std::filesystem::path& path, const ProfileLookup& profiles,
+    const FleetEnvironment& environment, CameraSheet& sheet)
+{
+    const auto text = ReadSmallRegularFile(path, kLargestSheet);
+    if (!text)
+        return { SheetProblem { 0, {}, "cannot read the sheet " + Utf8FromPath(path) } };
+    return ReadCameraSheet(*text, profiles, environment, sheet);
+}
+
+Status RecordCardWritten(const std::filesystem::path& path, std::string_view serial, std::string_view written,
+    std::string_view card, const WriteFaults& faults)
+{
+    SheetLock lock;
+    if (Status locked = lock.take(path); !locked.ok())
+        return locked;
+    const auto text = ReadSmallRegularFile(path, kLargestSheet);
+    CsvTable table;
+    if (!text)
+        return Status::failure("cannot read the sheet " + Utf8FromPath(path));
+    if (Status parsed = ParseCsv(*text, table); !parsed.ok() || table.rows.empty())
+        return Status::failure("the sheet " + Utf8FromPath(path) + " no longer reads as a sheet of cameras");
+    const auto& header = table.rows.front();
+    const auto cameraColumn
+        = std::ranges::find_if(header, [](const std::string& cell) { return cellText(cell) == SheetColumn::Camera; });
+    if (cameraColumn == header.end())
+        return Status::failure("the sheet " + Utf8FromPath(path) + " no longer has the column camera");
+    const auto serialAt = static_cast<std::size_t>(cameraColumn - header.begin());
+    const std::size_t writtenAt = columnOf(table, SheetColumn::Written);
+    const std::size_t cardAt = columnOf(table, SheetColumn::Card);
+    bool found = false;
+    for (auto row = table.rows.begin() + 1; row != table.rows.end(); ++row) {
+        if (serialAt >= row->size() || cellText(row->at(serialAt)) != serial)
+            continue;
+        row->resize(std::max(row->size(), std::max(writtenAt, cardAt) + 1));
+        (*row)[writtenAt] = std::string { written };
+        (*row)[cardAt] = std::string { card };
+        found = true;
+    }
+    if (!found)
+        return Status::failure(
+            "the sheet " + Utf8FromPath(path) + " no longer lists the camera " + std::string { serial });
+    const std::string formatted = FormatCsv(table);
+    const std::vector<std::uint8_t> bytes(formatted.begin(), formatted.end());
+    return WriteFileAtomically(path, bytes, FileAccess::Everyone, faults);
+}
+
+} // namespace tamb
