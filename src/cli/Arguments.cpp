@@ -29,6 +29,8 @@ constexpr std::array kOptionNames {
     OptionName { Option::Kind, "--kind", true },
     OptionName { Option::Messages, "--messages", false },
     OptionName { Option::From, "--from", true },
+    OptionName { Option::CaFile, "--ca-file", true },
+    OptionName { Option::AllowPlainLogin, "--allow-plain-login", false },
 };
 
 bool has(unsigned set, Option option)
@@ -120,6 +122,12 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         }
         parsed.from = std::string { value };
         return Status::success();
+    case Option::CaFile:
+        if (value.empty()) {
+            return rejected("a file");
+        }
+        parsed.caFile = std::string { value };
+        return Status::success();
     case Option::Model:
         if (const auto model = wholeNumber(value, 1, kModelCount)) {
             parsed.model = static_cast<ModelId>(*model);
@@ -164,6 +172,9 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         return Status::success();
     case Option::Messages:
         parsed.messages = true;
+        return Status::success();
+    case Option::AllowPlainLogin:
+        parsed.allowPlainLogin = true;
         return Status::success();
     }
     return Status::failure("unknown option " + quoted(name));
