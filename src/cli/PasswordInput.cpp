@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
-#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -76,7 +75,9 @@ LineRead readTerminalLine(std::string& line)
     }
     const int size = static_cast<int>(wide.size());
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    line.assign(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    if (length <= 0)
+        return LineRead::read; // an empty line
+    line.assign(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, line.data(), length, nullptr, nullptr);
     return LineRead::read;
 }
