@@ -33,6 +33,8 @@ constexpr std::array kOptionNames {
     OptionName { Option::Camera, "--camera", true },
     OptionName { Option::Check, "--check", false },
     OptionName { Option::Export, "--export", true },
+    OptionName { Option::CaFile, "--ca-file", true },
+    OptionName { Option::AllowPlainLogin, "--allow-plain-login", false },
 };
 
 bool has(unsigned set, Option option)
@@ -140,6 +142,12 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
     case Option::Check:
         parsed.check = true;
         return Status::success();
+    case Option::CaFile:
+        if (value.empty()) {
+            return rejected("a file");
+        }
+        parsed.caFile = std::string { value };
+        return Status::success();
     case Option::Model:
         if (const auto model = wholeNumber(value, 1, kModelCount)) {
             parsed.model = static_cast<ModelId>(*model);
@@ -184,6 +192,9 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         return Status::success();
     case Option::Messages:
         parsed.messages = true;
+        return Status::success();
+    case Option::AllowPlainLogin:
+        parsed.allowPlainLogin = true;
         return Status::success();
     }
     return Status::failure("unknown option " + quoted(name));

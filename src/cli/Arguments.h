@@ -31,6 +31,8 @@ enum class Option : unsigned
     Camera = 1u << 11, // --camera SERIAL
     Check = 1u << 12, // --check
     Export = 1u << 13, // --export FILE
+    CaFile = 1u << 14, // --ca-file FILE
+    AllowPlainLogin = 1u << 15, // --allow-plain-login
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -67,6 +69,8 @@ struct ParsedArguments
     std::optional<std::string> camera;
     bool check = false;
     std::optional<std::string> exportTo;
+    std::optional<std::string> caFile;
+    bool allowPlainLogin = false;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

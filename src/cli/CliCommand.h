@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,8 @@ struct CliCommand
     int (*run)(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
     // Prints what "--help" adds for the options given with it (camera: the keys of --model N); may be empty.
     void (*moreHelp)(const ParsedArguments& arguments, std::ostream& out) = nullptr;
+    // The keys whose value is a password: given as "-", it is read from standard input before `run`.
+    std::span<const std::string_view> passwordKeys = {};
 };
 
 // The whole of a settings file given on the command line; a failure says why it cannot be read.

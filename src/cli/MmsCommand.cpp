@@ -3,6 +3,7 @@
 #include "cellular/SetupFile.h"
 #include "cellular/SetupFileLoad.h"
 #include "cli/CliCommand.h"
+#include "cli/PasswordInput.h"
 #include "cli/SettingsKeys.h"
 #include "common/ModelCatalogue.h"
 #include "common/Paths.h"
@@ -110,6 +111,10 @@ Keys:
 Texts are stored in the OEM code page of the system's locale; a text the code page
 cannot hold is refused.
 
+A password given as an argument is visible to every user of this machine (ps,
+/proc/PID/cmdline). password=- reads it from standard input instead: one line, asked for
+and not shown when standard input is a terminal.
+
 Options:
   --model N            the model, 1..17 (its MMS Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
@@ -124,6 +129,8 @@ Options:
         Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::From,
         Option::Out | Option::Model, true, false },
     &runMms,
+    nullptr,
+    kMmsPasswordKeys,
 };
 
 } // namespace tamb

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/PasswordInput.h"
 #include "cli/SettingsKeys.h"
 #include "common/Paths.h"
 #include "model/FileWriteMessage.h"
@@ -86,6 +87,11 @@ Keys:
 Texts are stored in the OEM code page of the system's locale; a text the code page
 cannot hold, or too long for its field, is refused.
 
+A password given as an argument is visible to every user of this machine (ps,
+/proc/PID/cmdline). senderPassword=- and password=- read it from standard input instead:
+one line each, in the order given, asked for and not shown when standard input is a
+terminal.
+
 Options:
   --model N            the model, 1..17 (its SMTP Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
@@ -97,6 +103,8 @@ Options:
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::From,
         Option::Out | Option::Model, true, false },
     &runSmtp,
+    nullptr,
+    kSmtpPasswordKeys,
 };
 
 } // namespace tamb

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/Console.h"
+#include "cli/PasswordInput.h"
 
 #include <algorithm>
 #include <array>
@@ -70,6 +71,10 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
     }
     if (const auto refused = OutFolderRefusal(arguments)) {
         return ReportUsageError(command.name, *refused, std::cerr);
+    }
+    // Passwords given as "-" are read now, so that every command finds them among its keys.
+    if (const Status read = ReadPasswordsFromInput(arguments.assignments, command.passwordKeys); !read.ok()) {
+        return ReportUsageError(command.name, read.reason(), std::cerr);
     }
     const int exitCode = command.run(arguments, std::cout, std::cerr);
     return finishOutput(exitCode);

@@ -23,8 +23,10 @@ SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)
     environment.codePage = OemCodePage::forSystem();
     environment.offerToLoad = true;
 #ifdef TAMB_HAS_SMTP_LOGIN_CHECK
-    environment.checkLogin = [](const SmtpAccount& account, const std::atomic<bool>& cancel) {
-        return CheckSmtpLogin(account, SmtpLoginOptions {}, cancel);
+    environment.checkLogin = [](const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>& cancel) {
+        SmtpLoginOptions options;
+        options.allowPlainLogin = allowPlainLogin;
+        return CheckSmtpLogin(account, options, cancel);
     };
 #endif
     return environment;

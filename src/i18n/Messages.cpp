@@ -91,6 +91,8 @@ constexpr std::array kMessages {
     Message { MessageId::SmtpNoAnswer, SmtpNoAnswerText },
     Message { MessageId::SmtpConversationFailed, SmtpConversationFailedText },
     Message { MessageId::SmtpCheckCancelled, SmtpCheckCancelledText },
+    Message { MessageId::SmtpPlainLoginNotAllowed, SmtpPlainLoginNotAllowedText },
+    Message { MessageId::SmtpPlainLoginQuestion, SmtpPlainLoginQuestionText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -101,7 +103,7 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::SmtpCheckCancelled) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::SmtpPlainLoginQuestion) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
 

@@ -101,6 +101,9 @@ enum class MessageId
     SmtpNoAnswer,
     SmtpConversationFailed,
     SmtpCheckCancelled,
+    // The server (%1) offers no encryption on its port (%2): no login was attempted, or may it go ahead readable?
+    SmtpPlainLoginNotAllowed,
+    SmtpPlainLoginQuestion,
 };
 
 // A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;

@@ -237,6 +237,83 @@ inline constexpr auto SmtpCheckCancelledText = MakeLocalisedTable<1>("SmtpCheckC
     /* 14 */ "Перевірку облікового запису електронної пошти скасовано.",
     /* 15 */ "Проверка учётной записи электронной почты отменена.",
 });
+inline constexpr auto SmtpPlainLoginNotAllowedText = MakeLocalisedTable<1>("SmtpPlainLoginNotAllowed", {
+    /*  1 */ "%1 的端口 %2 不提供加密（TLS），因此未尝试登录：密码将以明文在网络上传输，相机每次发送邮件时也会以明文发送密码。%3",
+    /*  2 */ "%1 offers no encryption (TLS) on port %2, so no login was attempted: the password would cross the "
+             "network readable, and the camera would send it just as readable whenever it sends mail.%3",
+    /*  3 */ "%1 bietet auf Port %2 keine Verschlüsselung (TLS) an, daher wurde keine Anmeldung versucht: Das "
+             "Passwort ginge lesbar über das Netz, und die Kamera sendet es bei jeder E-Mail ebenso lesbar.%3",
+    /*  4 */ "%1 ei tarjoa salausta (TLS) portissa %2, joten kirjautumista ei yritetty: salasana kulkisi verkossa "
+             "luettavassa muodossa, ja kamera lähettää sen yhtä luettavana aina, kun se lähettää sähköpostia.%3",
+    /*  5 */ "%1 non offre cifratura (TLS) sulla porta %2, quindi non è stato tentato alcun accesso: la password "
+             "attraverserebbe la rete in chiaro, e la fotocamera la invia in chiaro ogni volta che spedisce posta.%3",
+    /*  6 */ "%1 ne propose pas de chiffrement (TLS) sur le port %2 ; aucune connexion n'a donc été tentée : le mot "
+             "de passe circulerait en clair sur le réseau, et l'appareil photo l'envoie aussi en clair à chaque "
+             "courriel.%3",
+    /*  7 */ "A(z) %1 a(z) %2 porton nem kínál titkosítást (TLS), ezért nem történt bejelentkezési kísérlet: a "
+             "jelszó olvasható formában haladna át a hálózaton, és a kamera is olvashatóan küldi el minden "
+             "levélküldéskor.%3",
+    /*  8 */ "%1 na vratih %2 ne ponuja šifriranja (TLS), zato prijava ni bila izvedena: geslo bi po omrežju "
+             "potovalo berljivo, in kamera ga prav tako berljivo pošlje ob vsakem pošiljanju pošte.%3",
+    /*  9 */ "%1 na portu %2 nenabízí šifrování (TLS), proto se přihlášení nezkoušelo: heslo by prošlo sítí čitelně "
+             "a fotoaparát ho čitelně posílá i při každém odeslání pošty.%3",
+    /* 10 */ "%1 はポート %2 で暗号化（TLS）を提供していないため、ログインは試みませんでした。パスワードは読み取れる状態でネットワークを通り、カメラもメールを送信するたびに読み取れる状態で送信します。%3",
+    /* 11 */ "%1 prievade %2 nesiūlo šifravimo (TLS), todėl prisijungti nebandyta: slaptažodis tinklu būtų "
+             "perduotas neužšifruotas, o fotoaparatas jį taip pat siunčia neužšifruotą kaskart siųsdamas laišką.%3",
+    /* 12 */ "%1 nie oferuje szyfrowania (TLS) na porcie %2, więc nie próbowano logowania: hasło przeszłoby przez "
+             "sieć jawnym tekstem, a aparat również wysyła je jawnie przy każdym wysłaniu poczty.%3",
+    /* 13 */ "%1, %2 numaralı bağlantı noktasında şifreleme (TLS) sunmuyor, bu yüzden oturum açılmaya çalışılmadı: "
+             "parola ağda okunabilir biçimde iletilirdi ve kamera da her posta gönderişinde onu okunabilir biçimde "
+             "gönderir.%3",
+    /* 14 */ "%1 не пропонує шифрування (TLS) на порту %2, тому вхід не виконувався: пароль пройшов би мережею у "
+             "відкритому вигляді, і камера так само надсилає його відкрито щоразу, коли надсилає пошту.%3",
+    /* 15 */ "%1 не предлагает шифрование (TLS) на порту %2, поэтому вход не выполнялся: пароль прошёл бы по сети "
+             "в открытом виде, и камера так же отправляет его открыто при каждой отправке почты.%3",
+});
+
+// The question the Test button asks when the server offers no encryption: %1 the server, %2 the port.
+inline constexpr auto SmtpPlainLoginQuestionText = MakeLocalisedTable<1>("SmtpPlainLoginQuestion", {
+    /*  1 */ "%1 的端口 %2 不提供加密（TLS）。测试会以明文在网络上发送密码，相机每次通过此服务器发送邮件时也会以明文发送密码。\n\n仍要在不加密的情况下测试吗？",
+    /*  2 */ "%1 offers no encryption (TLS) on port %2. A test would send the password across the network readable, "
+             "and the camera sends it readable too whenever it sends mail through this server.\n\nTest anyway, "
+             "without encryption?",
+    /*  3 */ "%1 bietet auf Port %2 keine Verschlüsselung (TLS) an. Ein Test würde das Passwort lesbar über das Netz "
+             "senden, und die Kamera sendet es ebenso lesbar, wann immer sie über diesen Server E-Mails "
+             "verschickt.\n\nTrotzdem ohne Verschlüsselung testen?",
+    /*  4 */ "%1 ei tarjoa salausta (TLS) portissa %2. Testi lähettäisi salasanan verkon yli luettavassa muodossa, "
+             "ja kamera lähettää sen myös luettavana aina, kun se lähettää sähköpostia tämän palvelimen "
+             "kautta.\n\nTestataanko silti ilman salausta?",
+    /*  5 */ "%1 non offre cifratura (TLS) sulla porta %2. Una prova invierebbe la password in chiaro attraverso la "
+             "rete, e anche la fotocamera la invia in chiaro ogni volta che spedisce posta tramite questo "
+             "server.\n\nProvare comunque senza cifratura?",
+    /*  6 */ "%1 ne propose pas de chiffrement (TLS) sur le port %2. Un test enverrait le mot de passe en clair sur "
+             "le réseau, et l'appareil photo l'envoie aussi en clair chaque fois qu'il envoie un courriel par ce "
+             "serveur.\n\nTester quand même, sans chiffrement ?",
+    /*  7 */ "A(z) %1 a(z) %2 porton nem kínál titkosítást (TLS). A teszt olvasható formában küldené el a jelszót a "
+             "hálózaton, és a kamera is olvashatóan küldi el, valahányszor ezen a kiszolgálón keresztül levelet "
+             "küld.\n\nMégis elvégzi a tesztet titkosítás nélkül?",
+    /*  8 */ "%1 na vratih %2 ne ponuja šifriranja (TLS). Preizkus bi geslo poslal po omrežju berljivo, in tudi "
+             "kamera ga pošlje berljivo vsakič, ko prek tega strežnika pošilja pošto.\n\nŽelite vseeno preizkusiti "
+             "brez šifriranja?",
+    /*  9 */ "%1 na portu %2 nenabízí šifrování (TLS). Test by poslal heslo sítí čitelně a fotoaparát ho čitelně "
+             "posílá také pokaždé, když přes tento server odesílá poštu.\n\nPřesto testovat bez šifrování?",
+    /* 10 */ "%1 はポート %2 で暗号化（TLS）を提供していません。テストするとパスワードが読み取れる状態でネットワークを通り、カメラもこのサーバー経由でメールを送信するたびに読み取れる状態で送信します。\n\n暗号化なしでテストしますか？",
+    /* 11 */ "%1 prievade %2 nesiūlo šifravimo (TLS). Patikrinimas perduotų slaptažodį tinklu neužšifruotą, o "
+             "fotoaparatas jį taip pat siunčia neužšifruotą kaskart siųsdamas laišką per šį serverį.\n\nVis tiek "
+             "tikrinti be šifravimo?",
+    /* 12 */ "%1 nie oferuje szyfrowania (TLS) na porcie %2. Test wysłałby hasło przez sieć jawnym tekstem, a "
+             "aparat również wysyła je jawnie za każdym razem, gdy wysyła pocztę przez ten serwer.\n\nCzy mimo to "
+             "przeprowadzić test bez szyfrowania?",
+    /* 13 */ "%1, %2 numaralı bağlantı noktasında şifreleme (TLS) sunmuyor. Test, parolayı ağ üzerinden okunabilir "
+             "biçimde gönderir; kamera da bu sunucu üzerinden her posta gönderdiğinde onu okunabilir biçimde "
+             "gönderir.\n\nYine de şifrelemeden test edilsin mi?",
+    /* 14 */ "%1 не пропонує шифрування (TLS) на порту %2. Перевірка надіслала б пароль мережею у відкритому "
+             "вигляді, і камера так само надсилає його відкрито щоразу, коли надсилає пошту через цей "
+             "сервер.\n\nУсе одно перевірити без шифрування?",
+    /* 15 */ "%1 не предлагает шифрование (TLS) на порту %2. Проверка отправила бы пароль по сети в открытом виде, "
+             "и камера так же отправляет его открыто каждый раз, когда отправляет почту через этот "
+             "сервер.\n\nВсё равно проверить без шифрования?",
+});
 // clang-format on
 
 } // namespace tamb

@@ -34,6 +34,14 @@ struct DialogMessage
 
 struct DialogOutcome;
 
+// The answer of a Yes/No question that Enter chooses: Yes where it is harmless, No where Yes would give something
+// away.
+enum class DefaultAnswer
+{
+    yes,
+    no,
+};
+
 // Work an event asks its dialog to run off the GUI thread (a check over the network, say), started by the button
 // `controlId`. While it runs the dialog stays usable, shows that the work runs and lets that button cancel it;
 // closing the dialog cancels it too. `run` gets a flag that becomes true on a cancel and should then return soon;
@@ -49,8 +57,8 @@ struct BackgroundWork
 // to `focusControl` and, when `selectFocusedText`, select the whole text of that edit (where a failed sync
 // stopped, so that the user can type over it). `chooseFolderFrom`: the event asks for the folder chooser, opened
 // on that folder, whose answer goes back to the model's folderChosen(). `question`: the event asks the user a
-// question with Yes and No, whose answer goes back to the model's answered(). `background`: work to start once
-// the rest is done.
+// question with Yes and No (`questionDefault` the one Enter chooses), whose answer goes back to the model's
+// answered(). `background`: work to start once the rest is done.
 struct DialogOutcome
 {
     std::vector<DialogMessage> messages;
@@ -58,9 +66,15 @@ struct DialogOutcome
     bool selectFocusedText = false;
     std::optional<std::string> chooseFolderFrom;
     std::optional<DialogMessage> question;
+    DefaultAnswer questionDefault = DefaultAnswer::yes;
     std::optional<BackgroundWork> background;
 
     void add(DialogMessage message) { messages.push_back(std::move(message)); }
+    void ask(DialogMessage text, DefaultAnswer preferred)
+    {
+        question = std::move(text);
+        questionDefault = preferred;
+    }
     // Appends what `later` asks for after what this outcome asks for.
     void append(DialogOutcome later);
 };
@@ -76,7 +90,7 @@ inline void DialogOutcome::append(DialogOutcome later)
     if (later.chooseFolderFrom)
         chooseFolderFrom = std::move(later.chooseFolderFrom);
     if (later.question)
-        question = std::move(later.question);
+        ask(std::move(*later.question), later.questionDefault);
     if (later.background)
         background = std::move(later.background);
 }

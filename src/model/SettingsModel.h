@@ -49,6 +49,9 @@ public:
     virtual DialogOutcome opened() { return {}; }
     // The answer to the question an outcome asked.
     virtual DialogOutcome answered([[maybe_unused]] bool yes) { return {}; }
+    // The answer to `question`, for a model that asks more than one kind of question: one that background work
+    // asks can come while another is still open. By default the answer above.
+    virtual DialogOutcome answeredTo([[maybe_unused]] const DialogMessage& question, bool yes) { return answered(yes); }
 };
 
 } // namespace tamb

@@ -18,8 +18,9 @@ bool tooShort(std::string_view text)
     return CodePointsFromUtf8(text).size() < kShortestText;
 }
 
-// What Generate says first about the server, port and sender, or nothing when they pass.
-std::optional<DialogMessage> generateRefusal(std::string_view server, std::string_view port, std::string_view sender)
+// What Generate says first about the server, port, sender and password, or nothing when they pass.
+std::optional<DialogMessage> generateRefusal(
+    std::string_view server, std::string_view port, std::string_view sender, std::string_view password)
 {
     if (tooShort(server))
         return DialogMessage::of(MessageId::SmtpServerMissing);
@@ -31,6 +32,8 @@ std::optional<DialogMessage> generateRefusal(std::string_view server, std::strin
         return DialogMessage::of(MessageId::EmailWithoutAt);
     if (sender.find('.') == std::string_view::npos)
         return DialogMessage::of(MessageId::EmailWithoutDot);
+    if (tooShort(password))
+        return DialogMessage::of(MessageId::SenderPasswordMissing);
     return std::nullopt;
 }
 
@@ -71,7 +74,7 @@ bool isHostName(std::string_view server)
 std::variant<SmtpAccount, DialogMessage> SmtpAccountFromTexts(
     std::string_view server, std::string_view port, std::string_view sender, std::string_view password)
 {
-    if (auto refusal = generateRefusal(server, port, sender))
+    if (auto refusal = generateRefusal(server, port, sender, password))
         return *refusal;
     const auto number = portNumber(port);
     if (!number)

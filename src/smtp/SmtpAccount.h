@@ -19,9 +19,10 @@ struct SmtpAccount
     std::string password;
 };
 
-// The account from the texts of the dialog's edits. Server, port and sender are checked as Generate checks them
-// (the same messages, in the same order), then the port must be a number 1..65535 and the server a host name, an
-// IPv4 address or an IPv6 address in brackets. The password is taken as it is; the server decides on it.
+// The account from the texts of the dialog's edits. Server, port, sender and password are checked as Generate
+// checks them (the same messages, in the same order: a password of fewer than 2 characters is refused), then the
+// port must be a number 1..65535 and the server a host name, an IPv4 address or an IPv6 address in brackets.
+// Otherwise the password is taken as it is; the server decides on it.
 [[nodiscard]] std::variant<SmtpAccount, DialogMessage> SmtpAccountFromTexts(
     std::string_view server, std::string_view port, std::string_view sender, std::string_view password);
 

@@ -1,5 +1,8 @@
 #include "smtp/SmtpLoginCheck.h"
 
+#include "common/Paths.h"
+#include "common/SmallFile.h"
+
 #include <algorithm>
 #include <curl/curl.h>
 #include <memory>
@@ -18,9 +21,8 @@ constexpr int kReadyForTls = 220;
 constexpr int kEncryptionRequired = 538;
 // A reply line is cut here; servers put their explanation first.
 constexpr std::size_t kLongestReply = 200;
-// Passwords shorter than this are not blanked out of reply lines: they cannot be told from ordinary words
-// there, and no server repeats a password anyway.
-constexpr std::size_t kShortestBlankedPassword = 4;
+// Far more than a system's trust store file holds (about 200 kB with every public certificate authority).
+constexpr std::size_t kLargestTrustStore = 16 * 1024 * 1024;
 
 // libcurl's process-wide set-up is not safe to run on two threads at once; the first check runs it.
 void initialiseCurlOnce()
@@ -53,8 +55,10 @@ int replyCode(std::string_view line)
 struct Conversation
 {
     bool offeredStartTls = false;
+    bool offeredLogin = false;
     bool sentStartTls = false;
     bool startTlsAccepted = false;
+    bool answeredOverTls = false; // a reply came after STARTTLS's "220", so its handshake succeeded
     bool sentLogin = false;
     int loginReplyCode = 0;
     std::string loginReply;
@@ -75,6 +79,12 @@ struct Conversation
         const int code = replyCode(line);
         if (code == 250 && line.size() > 4 && startsWithWord(line.substr(4), "STARTTLS"))
             offeredStartTls = true;
+        // "AUTH PLAIN LOGIN", or the older "AUTH=PLAIN"
+        if (code == 250 && line.size() > 8 && startsWithWord(line.substr(4, 4), "AUTH")
+            && (line[8] == ' ' || line[8] == '='))
+            offeredLogin = true;
+        if (startTlsAccepted)
+            answeredOverTls = true;
         if (sentStartTls && !startTlsAccepted && code == kReadyForTls)
             startTlsAccepted = true;
         if (code == kSaslChallenge)
@@ -109,6 +119,21 @@ std::size_t discardBody(char*, std::size_t size, std::size_t count, void*)
     return size * count;
 }
 
+// The certificates of the system's trust store file, then the additional ones.
+std::string trustedCertificates(CURL* curl, const SmtpLoginOptions& options)
+{
+    std::string systemFile = options.systemCertificates;
+    char* builtIn = nullptr;
+    if (systemFile.empty() && curl_easy_getinfo(curl, CURLINFO_CAINFO, &builtIn) == CURLE_OK && builtIn != nullptr)
+        systemFile = builtIn;
+    std::string certificates;
+    if (!systemFile.empty())
+        certificates = ReadSmallRegularFile(PathFromUtf8(systemFile), kLargestTrustStore).value_or(std::string {});
+    if (!certificates.empty() && certificates.back() != '\n')
+        certificates += '\n';
+    return certificates + options.additionalCertificates;
+}
+
 struct Attempt
 {
     CURLcode code = CURLE_OK;
@@ -141,8 +166,13 @@ Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, cur
     // With no sender or recipient set, the transfer is one command after the login; NOOP sends nothing.
     curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardBody);
-    if (!options.trustedCertificates.empty())
-        curl_easy_setopt(curl, CURLOPT_CAINFO, options.trustedCertificates.c_str());
+    if (!options.systemCertificates.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, options.systemCertificates.c_str());
+    // A blob of certificates takes the place of the system's file, so it carries that file's certificates too.
+    std::string trusted = options.additionalCertificates.empty() ? std::string {} : trustedCertificates(curl, options);
+    curl_blob blob { .data = trusted.data(), .len = trusted.size(), .flags = CURL_BLOB_COPY };
+    if (!trusted.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
     const auto limit = static_cast<long>(std::max<std::chrono::milliseconds::rep>(timeLeft.count(), 1));
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limit);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limit);
@@ -159,15 +189,19 @@ Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, cur
     return result;
 }
 
+// The reply cut to its first characters, printable ASCII only, with every occurrence of the password blanked,
+// however short it is: a server that repeats what it was sent must not get it shown. The password is blanked
+// in the whole line before the cut, so that no part of it is left at the end of what is shown.
 std::string printable(std::string_view line, const std::string& password)
 {
     std::string text;
-    for (const char c : line.substr(0, kLongestReply))
+    for (const char c : line)
         text += c >= ' ' && c <= '~' ? c : '?';
-    if (password.size() >= kShortestBlankedPassword) {
-        for (auto at = text.find(password); at != std::string::npos; at = text.find(password, at))
+    if (!password.empty()) {
+        for (auto at = text.find(password); at != std::string::npos; at = text.find(password, at + password.size()))
             text.replace(at, password.size(), std::string(password.size(), '*'));
     }
+    text.resize(std::min(text.size(), kLongestReply));
     return text;
 }
 
@@ -214,7 +248,10 @@ SmtpLoginOutcome outcomeOf(const Attempt& done, bool tls)
     case CURLE_ABORTED_BY_CALLBACK:
         return SmtpLoginOutcome::cancelled;
     default:
-        return isTlsFailure(done.code) ? SmtpLoginOutcome::tlsFailed : SmtpLoginOutcome::conversationFailed;
+        // A server that said yes to STARTTLS and then broke off before answering over TLS failed the handshake.
+        if (isTlsFailure(done.code) || (seen.startTlsAccepted && !seen.answeredOverTls))
+            return SmtpLoginOutcome::tlsFailed;
+        return SmtpLoginOutcome::conversationFailed;
     }
 }
 
@@ -231,11 +268,22 @@ SmtpLoginResult CheckSmtpLogin(
         return SmtpLoginResult { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} };
 
     const bool implicitTls = account.port == options.implicitTlsPort;
-    // STARTTLS is demanded first, so that a password never travels readable to a server that offers TLS.
+    // TLS is demanded first: libcurl then sends no login unless the connection is encrypted, and a STARTTLS that
+    // is refused or broken ends the check.
     Attempt done = attempt(account, options, CURLUSESSL_ALL, timeLeft(), cancel);
     bool tls = true;
+    // Only a server that did not offer STARTTLS at all is asked again without TLS, and only with consent.
     const bool offersNoTls = done.code == CURLE_USE_SSL_FAILED && !implicitTls && !done.conversation.sentStartTls
         && !done.conversation.offeredStartTls;
+    // Without a login on offer no password would be sent: there is nothing to ask about.
+    if (offersNoTls && !done.conversation.offeredLogin) {
+        return SmtpLoginResult {
+            .outcome = SmtpLoginOutcome::loginNotOffered,
+            .serverReply = printable(done.conversation.lastReply, account.password),
+        };
+    }
+    if (offersNoTls && !options.allowPlainLogin)
+        return SmtpLoginResult { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .serverReply = {} };
     if (offersNoTls && !cancel.load()) {
         if (timeLeft().count() <= 0)
             return SmtpLoginResult { .outcome = SmtpLoginOutcome::noAnswer, .serverReply = {} };

@@ -14,6 +14,7 @@ struct OutcomeWords
 constexpr std::array kOutcomeWords {
     OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithTls, .message = MessageId::SmtpLoginAcceptedWithTls },
     OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithoutTls, .message = MessageId::SmtpLoginAcceptedWithoutTls },
+    OutcomeWords { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .message = MessageId::SmtpPlainLoginNotAllowed },
     OutcomeWords { .outcome = SmtpLoginOutcome::credentialsRefused, .message = MessageId::SmtpLoginRefused },
     OutcomeWords { .outcome = SmtpLoginOutcome::loginNotOffered, .message = MessageId::SmtpLoginNotOffered },
     OutcomeWords { .outcome = SmtpLoginOutcome::unreachable, .message = MessageId::SmtpServerUnreachable },
@@ -47,6 +48,11 @@ DialogMessage SmtpLoginMessage(
     const std::string reply = result.serverReply.empty() ? std::string {} : "\n\n" + result.serverReply;
     return DialogMessage::of(kOutcomeWords[static_cast<std::size_t>(result.outcome)].message, account.server,
         account.port, reply, timeLimit.count());
+}
+
+DialogMessage SmtpPlainLoginQuestion(const SmtpAccount& account)
+{
+    return DialogMessage::of(MessageId::SmtpPlainLoginQuestion, account.server, account.port);
 }
 
 } // namespace tamb

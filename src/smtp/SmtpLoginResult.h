@@ -15,7 +15,8 @@ inline constexpr std::chrono::seconds kSmtpLoginTimeLimit { 15 };
 enum class SmtpLoginOutcome
 {
     acceptedWithTls,
-    acceptedWithoutTls, // the server offers no TLS, so the password went over the network readable
+    acceptedWithoutTls, // the server offers no TLS and the user allowed the password to go over the network readable
+    plainLoginNotAllowed, // the server offers no TLS, so no login was attempted
     credentialsRefused,
     loginNotOffered, // the server answers but offers no login the check can use
     unreachable, // the name was not found, or nothing listens on the port
@@ -41,5 +42,9 @@ struct SmtpLoginResult
 // The words for a result, with the server, its port, the time limit and the server's reply line.
 [[nodiscard]] DialogMessage SmtpLoginMessage(
     const SmtpLoginResult& result, const SmtpAccount& account, std::chrono::seconds timeLimit);
+
+// The question whether to log in to the account's server without encryption, which it does not offer: the
+// password would cross the network readable, as it does whenever the camera sends mail there.
+[[nodiscard]] DialogMessage SmtpPlainLoginQuestion(const SmtpAccount& account);
 
 } // namespace tamb

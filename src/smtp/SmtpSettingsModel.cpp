@@ -395,19 +395,39 @@ DialogOutcome SmtpSettingsModel::testAccount()
     }
     if (!m_environment.checkLogin) // the button is hidden then
         return outcome;
+    m_testedAccount = std::get<SmtpAccount>(std::move(account));
+    outcome.background = loginCheck(*m_testedAccount, false);
+    return outcome;
+}
+
+BackgroundWork SmtpSettingsModel::loginCheck(SmtpAccount account, bool allowPlainLogin) const
+{
     // The work owns copies of the account and the check: it runs on another thread while the dialog goes on.
-    outcome.background = BackgroundWork {
+    return BackgroundWork {
         .controlId = kSmtpTestButtonId,
         .run =
-            [account = std::get<SmtpAccount>(std::move(account)), check = m_environment.checkLogin,
+            [account = std::move(account), allowPlainLogin, check = m_environment.checkLogin,
                 limit = m_environment.loginTimeLimit](const std::atomic<bool>& cancel) {
                 DialogOutcome done;
-                const SmtpLoginResult result = check(account, cancel);
-                if (result.outcome != SmtpLoginOutcome::cancelled)
+                const SmtpLoginResult result = check(account, allowPlainLogin, cancel);
+                if (result.outcome == SmtpLoginOutcome::plainLoginNotAllowed)
+                    done.ask(SmtpPlainLoginQuestion(account), DefaultAnswer::no);
+                else if (result.outcome != SmtpLoginOutcome::cancelled)
                     done.add(SmtpLoginMessage(result, account, limit));
                 return done;
             },
     };
+}
+
+DialogOutcome SmtpSettingsModel::answeredTo(const DialogMessage& question, bool yes)
+{
+    if (question.id != MessageId::SmtpPlainLoginQuestion)
+        return answered(yes);
+    // Only a yes to this very question lets the password cross the network readable, and only for this check.
+    DialogOutcome outcome;
+    std::optional<SmtpAccount> account = std::exchange(m_testedAccount, std::nullopt);
+    if (yes && account)
+        outcome.background = loginCheck(std::move(*account), true);
     return outcome;
 }
 

@@ -23,8 +23,10 @@
 namespace tamb {
 
 // Logs in to an account without sending mail and says how it went; runs on a thread of its own and returns soon
-// once `cancel` becomes true.
-using SmtpLoginChecker = std::function<SmtpLoginResult(const SmtpAccount& account, const std::atomic<bool>& cancel)>;
+// once `cancel` becomes true. Over a connection without TLS it logs in only when `allowPlainLogin` is true (the
+// user's consent for this one check); otherwise such a server gives SmtpLoginOutcome::plainLoginNotAllowed.
+using SmtpLoginChecker
+    = std::function<SmtpLoginResult(const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>& cancel)>;
 
 // What an SMTP model needs from outside: the application state when the dialog opened, the folder offered at
 // the start (and after an empty folder choice), the code page of the texts in smtp.dat and, for tests, faults
@@ -53,8 +55,10 @@ struct SmtpEnvironment
 // mode empties every text but the SMS phone and the folder. Edits sync on every change; a picture limit of 100
 // or more becomes 0. Generate syncs, checks the texts one by one (the first failure only) and writes smtp.dat.
 // The OK action that Enter stands for does nothing: only Generate writes, only Exit leaves. Test checks the
-// server, port and sender as Generate does and then asks the dialog to run the login check in the background;
-// its outcome is a message in the language on screen, and a cancelled check says nothing.
+// server, port, sender and password as Generate does and then asks the dialog to run the login check in the
+// background; its outcome is a message in the language on screen, and a cancelled check says nothing. Where the
+// server offers no encryption, no login is attempted: the outcome asks whether to test anyway, and only a yes
+// runs the check again with a login over the plain connection.
 class SmtpSettingsModel : public SettingsModel
 {
 public:
@@ -76,6 +80,8 @@ public:
     DialogOutcome testAccount();
     // Puts every value and list back as a freshly opened dialog shows them; the folder stays.
     void startAfresh();
+    // The check of `account` as background work; `allowPlainLogin` is the user's consent to a login without TLS.
+    [[nodiscard]] BackgroundWork loginCheck(SmtpAccount account, bool allowPlainLogin) const;
 
     // SettingsModel, by template identifier.
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
@@ -95,7 +101,10 @@ public:
     DialogOutcome listClosedWithoutChoice(int controlId) override;
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
     DialogOutcome opened() override;
+    // The answer to whether to load the folder's smtp.dat.
     DialogOutcome answered(bool yes) override;
+    // The answer to whether to test the account without encryption, or else the one above.
+    DialogOutcome answeredTo(const DialogMessage& question, bool yes) override;
 
 private:
     [[nodiscard]] DialogOutcome offerToLoad();
@@ -133,6 +142,9 @@ private:
     EditTexts m_edits;
     DataExchange m_exchange;
     LoadOffer m_loadOffer;
+    // The account the last Test checks, for the question whether to log in to it without encryption, which
+    // comes back from the background work.
+    std::optional<SmtpAccount> m_testedAccount;
 };
 
 } // namespace tamb

@@ -166,7 +166,9 @@ void SettingsDialog::apply(DialogOutcome outcome)
             outcome = m_settings.folderChosen(CurrentUiServices().chooseFolder(*outcome.chooseFolderFrom));
         } else if (outcome.question) {
             mirrorModel();
-            outcome = m_settings.answered(AskYesNo(outcome.question->text(m_settings.app().language)));
+            const DialogMessage question = std::move(*outcome.question);
+            const bool yes = AskYesNo(question.text(m_settings.app().language), outcome.questionDefault);
+            outcome = m_settings.answeredTo(question, yes);
         } else {
             break;
         }

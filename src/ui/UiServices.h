@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/DialogOutcome.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +20,9 @@ public:
     // sound. Returns when it is closed.
     virtual void showMessage(std::string_view text) = 0;
 
-    // A modal question box like the message box, with Yes (the default) and No. Returns true for Yes; closing
-    // the box counts as No.
-    virtual bool askYesNo(std::string_view text) = 0;
+    // A modal question box like the message box, with Yes and No, `preferred` the default button. Returns true
+    // for Yes; closing the box counts as No.
+    virtual bool askYesNo(std::string_view text, DefaultAnswer preferred) = 0;
 
     // The system's folder chooser, starting at `current`. Returns the chosen folder (UTF-8, with the platform's
     // separators), or nothing when the user cancelled.
@@ -48,7 +50,7 @@ private:
 
 // Shorthands for the current services.
 void ShowMessage(std::string_view text);
-[[nodiscard]] bool AskYesNo(std::string_view text);
+[[nodiscard]] bool AskYesNo(std::string_view text, DefaultAnswer preferred = DefaultAnswer::yes);
 [[nodiscard]] bool OpenUrl(std::string_view url);
 // The folder the user chose, or `current` unchanged when the chooser was cancelled or gave an empty path.
 [[nodiscard]] std::string ChooseFolder(std::string_view current);

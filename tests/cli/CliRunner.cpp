@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -119,7 +120,8 @@ CliSandbox::CliSandbox()
 
 #ifdef _WIN32
 
-CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/) const
+CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/,
+    const std::string& /*standardInput*/) const
 {
     const auto folder = m_folder.text();
     std::wstring commandLine = quotedWord(wideFromUtf8(TAMB_CLI_PATH));
@@ -131,7 +133,8 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
 
 #else
 
-CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput) const
+CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput,
+    const std::string& standardInput) const
 {
     const auto folder = m_folder.text();
     std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
@@ -140,7 +143,10 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
     for (const auto& argument : arguments) {
         command += " " + shellQuoted(expanded(argument, folder));
     }
-    command += " 2>&1";
+    // The input comes from a file, never from the terminal of whoever runs the tests.
+    const auto input = m_folder.file("standard-input");
+    std::ofstream(input, std::ios::binary | std::ios::trunc) << standardInput;
+    command += " <" + shellQuoted(input.string()) + " 2>&1";
     if (!standardOutput.empty()) {
         command += " >" + shellQuoted(standardOutput);
     }

@@ -25,7 +25,10 @@ public:
 
     // Runs tamb-setup-cli with `arguments`; "{dir}" in an argument is replaced by the sandbox folder. With
     // `standardOutput`, the program's standard output goes to that file and `output` holds standard error alone.
-    [[nodiscard]] CliRun run(const std::vector<std::string>& arguments, const std::string& standardOutput = {}) const;
+    // The program reads `standardInput` from its standard input (elsewhere than on Windows, where it inherits the
+    // test's).
+    [[nodiscard]] CliRun run(const std::vector<std::string>& arguments, const std::string& standardOutput = {},
+        const std::string& standardInput = {}) const;
 
     [[nodiscard]] const std::filesystem::path& folder() const { return m_folder.path(); }
     [[nodiscard]] std::filesystem::path outFolder() const { return m_folder.file("out"); }

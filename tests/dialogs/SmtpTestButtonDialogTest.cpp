@@ -44,10 +44,13 @@ private:
         environment.loginTimeLimit = timeLimit;
         SmtpLoginOptions options;
         options.timeLimit = timeLimit;
-        options.trustedCertificates = test::LoopbackSmtpServer::certificate(folder.path()).string();
-        environment.checkLogin = [options](const SmtpAccount& account, const std::atomic<bool>& cancel) {
-            return CheckSmtpLogin(account, options, cancel);
-        };
+        options.systemCertificates = test::LoopbackSmtpServer::certificate(folder.path()).string();
+        environment.checkLogin
+            = [options](const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>& cancel) {
+                  SmtpLoginOptions consented = options;
+                  consented.allowPlainLogin = allowPlainLogin;
+                  return CheckSmtpLogin(account, consented, cancel);
+              };
         return environment;
     }
 };
@@ -95,6 +98,8 @@ private slots:
     void theDialogStaysUsableWhileATestRunsAndItsEndIsShown();
     void pressingTestAgainOrClosingCancelsTheTest();
     void wrongFieldsStopWithGeneratesWords();
+    void aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes_data();
+    void aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes();
 };
 
 void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScreen_data()
@@ -190,6 +195,62 @@ void SmtpTestButtonDialogTest::wrongFieldsStopWithGeneratesWords()
     QCOMPARE(services.messages,
         std::vector<std::string> { std::string { MessageText(MessageId::EmailWithoutAt, kEnglish) } });
     QCOMPARE(dialog.controlText(kSmtpTestButtonId), TestCaption(kEnglish));
+}
+
+void SmtpTestButtonDialogTest::aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("questionStart");
+    QTest::addColumn<QString>("questionEnd");
+    QTest::addColumn<QString>("resultStart");
+    const QString english = QStringLiteral("127.0.0.1 offers no encryption (TLS) on port ");
+    const QString englishEnd = QStringLiteral("\n\nTest anyway, without encryption?");
+    const QString chinese = QStringLiteral("127.0.0.1 的端口 ");
+    const QString chineseEnd = QStringLiteral("\n\n仍要在不加密的情况下测试吗？");
+    QTest::newRow("EnglishNo") << kEnglish << false << english << englishEnd << QString();
+    QTest::newRow("EnglishYes") << kEnglish << true << english << englishEnd
+                                << QStringLiteral("Login accepted, but 127.0.0.1 offers no encryption");
+    QTest::newRow("ChineseNo") << kChinese << false << chinese << chineseEnd << QString();
+    QTest::newRow("ChineseYes") << kChinese << true << chinese << chineseEnd
+                                << QStringLiteral("登录成功，但 127.0.0.1");
+}
+
+void SmtpTestButtonDialogTest::aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes()
+{
+    QFETCH(int, language);
+    QFETCH(bool, yes);
+    QFETCH(QString, questionStart);
+    QFETCH(QString, questionEnd);
+    QFETCH(QString, resultStart);
+    const test::TempFolder folder;
+    const test::LoopbackSmtpServer server(Kind::plain, folder.path(), kUser, kPassword);
+    QVERIFY2(server.port() != 0, "the loopback mail server did not start");
+    RecordingUiServices services;
+    services.yesNoAnswers.push_back(yes);
+    ScopedUiServices scoped(services);
+    LoopbackSmtpDialog dialog(language, folder, std::chrono::seconds(10));
+    FillAccount(dialog, server.port(), QString::fromStdString(kPassword));
+
+    ClickTest(dialog);
+    QTRY_COMPARE_WITH_TIMEOUT(services.questions.size(), std::size_t { 1 }, 10000);
+    const QString question = QString::fromStdString(services.questions[0]);
+    QVERIFY2(question.startsWith(questionStart + QString::number(server.port())), qPrintable(question));
+    QVERIFY2(question.endsWith(questionEnd), qPrintable(question));
+    QVERIFY(!question.contains(QString::fromStdString(kPassword)));
+    QCOMPARE(services.questionDefaults, std::vector<DefaultAnswer> { DefaultAnswer::no });
+
+    if (yes) {
+        QTRY_COMPARE_WITH_TIMEOUT(services.messages.size(), std::size_t { 1 }, 10000);
+        QVERIFY2(QString::fromStdString(services.messages[0]).startsWith(resultStart), services.messages[0].c_str());
+        QCOMPARE(test::LoopbackSmtpServer::logins(folder.path()), std::vector<std::string> { "AUTH PLAIN tls=False" });
+    } else {
+        // No sends nothing: no message, no login, and Test is ready again.
+        QTest::qWait(300);
+        QVERIFY(services.messages.empty());
+        QVERIFY(test::LoopbackSmtpServer::logins(folder.path()).empty());
+    }
+    QCOMPARE(dialog.controlText(kSmtpTestButtonId), TestCaption(static_cast<LanguageId>(language)));
 }
 
 } // namespace tamb

@@ -15,6 +15,7 @@ struct AccountCase
     std::string port;
     std::string sender;
     std::optional<MessageId> refusal; // nothing: the texts make an account
+    std::string password = "secret";
 };
 
 void PrintTo(const AccountCase& row, std::ostream* out)
@@ -29,7 +30,7 @@ class SmtpAccountTest : public ::testing::TestWithParam<AccountCase>
 TEST_P(SmtpAccountTest, RefusesAsGenerateDoesThenNeedsANumberAndAHostName)
 {
     const AccountCase& row = GetParam();
-    const auto account = SmtpAccountFromTexts(row.server, row.port, row.sender, "secret");
+    const auto account = SmtpAccountFromTexts(row.server, row.port, row.sender, row.password);
     if (row.refusal) {
         ASSERT_TRUE(std::holds_alternative<DialogMessage>(account));
         EXPECT_EQ(std::get<DialogMessage>(account).id, *row.refusal);
@@ -38,7 +39,7 @@ TEST_P(SmtpAccountTest, RefusesAsGenerateDoesThenNeedsANumberAndAHostName)
     ASSERT_TRUE(std::holds_alternative<SmtpAccount>(account)) << std::get<DialogMessage>(account).text(kEnglish);
     EXPECT_EQ(std::get<SmtpAccount>(account).server, row.server);
     EXPECT_EQ(std::to_string(std::get<SmtpAccount>(account).port), row.port);
-    EXPECT_EQ(std::get<SmtpAccount>(account).password, "secret");
+    EXPECT_EQ(std::get<SmtpAccount>(account).password, row.password);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SmtpAccountTest,
@@ -53,6 +54,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, SmtpAccountTest,
         AccountCase { "NoSender", "smtp.example.com", "25", "c", MessageId::EmailMissing },
         AccountCase { "SenderWithoutAt", "smtp.example.com", "25", "cam.example.com", MessageId::EmailWithoutAt },
         AccountCase { "SenderWithoutDot", "smtp.example.com", "25", "cam@example", MessageId::EmailWithoutDot },
+        // The password after the sender, as Generate checks them; the port's number after both.
+        AccountCase { "NoPassword", "smtp.example.com", "25", "cam@example.com", MessageId::SenderPasswordMissing, "" },
+        AccountCase { "OneCharacterPassword", "smtp.example.com", "25", "cam@example.com",
+            MessageId::SenderPasswordMissing, "x" },
+        AccountCase { "NoPasswordAndAPortWithLetters", "smtp.example.com", "25a", "cam@example.com",
+            MessageId::SenderPasswordMissing, "" },
+        AccountCase { "TwoCharacterPassword", "smtp.example.com", "25", "cam@example.com", {}, "xy" },
         // Texts Generate lets through but no connection can use.
         AccountCase { "PortWithLetters", "smtp.example.com", "25a", "cam@example.com", MessageId::SmtpPortNotNumber },
         AccountCase { "PortZero", "smtp.example.com", "00", "cam@example.com", MessageId::SmtpPortNotNumber },

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <atomic>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
@@ -24,17 +25,35 @@ enum class Target
     closedPort,
 };
 
+// Certificates trusted in addition to the system's trust store.
+enum class Additional
+{
+    none,
+    serverCertificate, // the loopback server's own, as one's private certificate authority
+    unrelatedCertificate, // one the server does not show
+};
+
+std::string CertificateText(const std::filesystem::path& folder)
+{
+    std::ifstream in(test::LoopbackSmtpServer::certificate(folder));
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
 struct LoginCase
 {
     std::string name;
     Target target = Target::server;
     Kind kind = Kind::plain;
     std::string password = kPassword;
-    bool trustServer = true; // the server's self-signed certificate is trusted
+    bool trustServer = true; // the server's self-signed certificate stands for the system's trust store
+    Additional additional = Additional::none;
     bool portIsImplicitTls = false; // the check speaks TLS from the first byte
+    bool allowPlainLogin = false;
     std::chrono::milliseconds timeLimit = kSmtpLoginTimeLimit;
     SmtpLoginOutcome expected = SmtpLoginOutcome::acceptedWithTls;
     std::string replyStart; // how the server's reply line must begin; empty: no reply line
+    // The AUTH commands the server must have received: none where the password would have gone out readable.
+    std::vector<std::string> logins {};
 };
 
 void PrintTo(const LoginCase& row, std::ostream* out)
@@ -62,9 +81,19 @@ TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
     SmtpLoginOptions options;
     options.timeLimit = row.timeLimit;
     if (row.trustServer)
-        options.trustedCertificates = test::LoopbackSmtpServer::certificate(m_folder.path()).string();
+        options.systemCertificates = test::LoopbackSmtpServer::certificate(m_folder.path()).string();
     if (row.portIsImplicitTls)
         options.implicitTlsPort = port;
+    options.allowPlainLogin = row.allowPlainLogin;
+    if (row.additional == Additional::serverCertificate)
+        options.additionalCertificates = CertificateText(m_folder.path());
+    // Another server of the fixture makes another self-signed certificate.
+    const test::TempFolder otherFolder;
+    if (row.additional == Additional::unrelatedCertificate) {
+        const test::LoopbackSmtpServer other(Kind::silent, otherFolder.path(), kUser, kPassword);
+        options.additionalCertificates = CertificateText(otherFolder.path());
+        ASSERT_NE(options.additionalCertificates.find("BEGIN CERTIFICATE"), std::string::npos);
+    }
     const std::atomic<bool> cancel { false };
 
     ::testing::internal::CaptureStdout();
@@ -79,6 +108,7 @@ TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
         EXPECT_EQ(result.serverReply.rfind(row.replyStart, 0), 0u) << result.serverReply;
     EXPECT_EQ(result.serverReply.find(row.password), std::string::npos);
     EXPECT_EQ(printed.find(row.password), std::string::npos) << printed;
+    EXPECT_EQ(test::LoopbackSmtpServer::logins(m_folder.path()), row.logins);
 }
 
 const std::string kWrongPassword = "Wrong-Badger-1234";
@@ -88,25 +118,57 @@ INSTANTIATE_TEST_SUITE_P(Servers, SmtpLoginCheckTest,
                           .kind = Kind::implicitTls,
                           .portIsImplicitTls = true,
                           .expected = SmtpLoginOutcome::acceptedWithTls,
-                          .replyStart = "235" },
+                          .replyStart = "235",
+                          .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "StartTlsRightPassword",
             .kind = Kind::startTls,
             .expected = SmtpLoginOutcome::acceptedWithTls,
-            .replyStart = "235" },
+            .replyStart = "235",
+            .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "StartTlsWrongPassword",
             .kind = Kind::startTls,
             .password = kWrongPassword,
             .expected = SmtpLoginOutcome::credentialsRefused,
-            .replyStart = "535" },
-        LoginCase { .name = "PlainServerRightPassword",
+            .replyStart = "535",
+            .logins = { "AUTH PLAIN tls=True" } },
+        LoginCase { .name = "PlainServerWithoutConsent",
             .kind = Kind::plain,
+            .expected = SmtpLoginOutcome::plainLoginNotAllowed,
+            .replyStart = {},
+            .logins = {} },
+        LoginCase { .name = "PlainServerWithConsentRightPassword",
+            .kind = Kind::plain,
+            .allowPlainLogin = true,
             .expected = SmtpLoginOutcome::acceptedWithoutTls,
-            .replyStart = "235" },
-        LoginCase { .name = "PlainServerWrongPassword",
+            .replyStart = "235",
+            .logins = { "AUTH PLAIN tls=False" } },
+        LoginCase { .name = "PlainServerWithConsentWrongPassword",
             .kind = Kind::plain,
             .password = kWrongPassword,
+            .allowPlainLogin = true,
             .expected = SmtpLoginOutcome::credentialsRefused,
-            .replyStart = "535" },
+            .replyStart = "535",
+            .logins = { "AUTH PLAIN tls=False" } },
+        // STARTTLS offered and then failing is never a reason to go on without it, consent or not.
+        LoginCase { .name = "StartTlsRefusedEvenWithConsent",
+            .kind = Kind::startTlsRefused,
+            .allowPlainLogin = true,
+            .expected = SmtpLoginOutcome::tlsFailed,
+            .replyStart = "454",
+            .logins = {} },
+        LoginCase { .name = "StartTlsBrokenEvenWithConsent",
+            .kind = Kind::startTlsBroken,
+            .allowPlainLogin = true,
+            .expected = SmtpLoginOutcome::tlsFailed,
+            .replyStart = "220",
+            .logins = {} },
+        // A two-character password that the server repeats is blanked, however short.
+        LoginCase { .name = "ShortPasswordRepeatedByTheServer",
+            .kind = Kind::startTlsEcho,
+            .password = "Qx",
+            .expected = SmtpLoginOutcome::credentialsRefused,
+            .replyStart = "535 5.7.8 Wrong password **, try again",
+            .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "ServerWithoutLogin",
             .kind = Kind::noLogin,
             .expected = SmtpLoginOutcome::loginNotOffered,
@@ -116,6 +178,35 @@ INSTANTIATE_TEST_SUITE_P(Servers, SmtpLoginCheckTest,
             .trustServer = false,
             .expected = SmtpLoginOutcome::tlsFailed,
             .replyStart = "220" },
+        LoginCase { .name = "StartTlsCertificateAmongTheAdditionalOnes",
+            .kind = Kind::startTls,
+            .trustServer = false,
+            .additional = Additional::serverCertificate,
+            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .replyStart = "235",
+            .logins = { "AUTH PLAIN tls=True" } },
+        LoginCase { .name = "ImplicitTlsCertificateAmongTheAdditionalOnes",
+            .kind = Kind::implicitTls,
+            .trustServer = false,
+            .additional = Additional::serverCertificate,
+            .portIsImplicitTls = true,
+            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .replyStart = "235",
+            .logins = { "AUTH PLAIN tls=True" } },
+        // Certificates of one's own join the system's trust store and do not replace it.
+        LoginCase { .name = "SystemStoreStillCountsBesideAdditionalOnes",
+            .kind = Kind::startTls,
+            .additional = Additional::unrelatedCertificate,
+            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .replyStart = "235",
+            .logins = { "AUTH PLAIN tls=True" } },
+        LoginCase { .name = "UnrelatedAdditionalCertificate",
+            .kind = Kind::startTls,
+            .trustServer = false,
+            .additional = Additional::unrelatedCertificate,
+            .expected = SmtpLoginOutcome::tlsFailed,
+            .replyStart = "220",
+            .logins = {} },
         LoginCase { .name = "ImplicitTlsCertificateRefused",
             .kind = Kind::implicitTls,
             .trustServer = false,

@@ -5,17 +5,21 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tamb {
 namespace {
 
 const std::string kPassword = "Pine-Marten-7731";
 
-// A login check that answers `result` at once and remembers the account it was given.
+// A login check that answers `result` at once and remembers the account it was given and whether a login
+// without TLS was allowed; a server without TLS answers plainLoginNotAllowed unless it was.
 struct FakeCheck
 {
     SmtpLoginResult result;
     std::optional<SmtpAccount> checked;
+    bool serverOffersTls = true;
+    std::vector<bool> plainLoginAllowed {}; // one entry per check
 };
 
 SmtpEnvironment EnvironmentWith(FakeCheck& fake, LanguageId language)
@@ -24,8 +28,11 @@ SmtpEnvironment EnvironmentWith(FakeCheck& fake, LanguageId language)
     environment.app.language = language;
     environment.app.model = 3;
     environment.startFolder = "/";
-    environment.checkLogin = [&fake](const SmtpAccount& account, const std::atomic<bool>&) {
+    environment.checkLogin = [&fake](const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>&) {
         fake.checked = account;
+        fake.plainLoginAllowed.push_back(allowPlainLogin);
+        if (!fake.serverOffersTls && !allowPlainLogin)
+            return SmtpLoginResult { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .serverReply = {} };
         return fake.result;
     };
     return environment;
@@ -124,6 +131,47 @@ TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLan
     const std::string shown = done.messages[0].text(kChinese);
     EXPECT_EQ(shown, "服务器 smtp.example.com 拒绝了发送人邮箱或密码。\n\n535 5.7.8 no");
     EXPECT_EQ(shown.find(kPassword), std::string::npos);
+}
+
+// A server without TLS gets no login until the user says yes to the question, whose default is No; the yes
+// checks the account of the Test that asked, not what was typed since.
+TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
+{
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::acceptedWithoutTls, .serverReply = "235 ok" },
+        .checked = {},
+        .serverOffersTls = false,
+        .plainLoginAllowed = {} };
+    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kChinese));
+    Type(model, "mail.example.com", "25", "cam@example.com");
+    const std::atomic<bool> notCancelled { false };
+
+    for (const bool yes : { false, true }) {
+        SCOPED_TRACE(yes ? "yes" : "no");
+        fake.plainLoginAllowed.clear();
+        const DialogOutcome started = model.clicked(kSmtpTestButtonId);
+        ASSERT_TRUE(started.background.has_value());
+        (void)model.editChanged(kSmtpServerEditId, "other.example.com");
+        const DialogOutcome asked = started.background->run(notCancelled);
+        EXPECT_TRUE(asked.messages.empty());
+        ASSERT_TRUE(asked.question.has_value());
+        EXPECT_EQ(asked.questionDefault, DefaultAnswer::no);
+        EXPECT_EQ(asked.question->text(kChinese),
+            "mail.example.com 的端口 25 "
+            "不提供加密（TLS）。测试会以明文在网络上发送密码，相机每次通过此服务器发送邮件时也"
+            "会以明文发送密码。\n\n仍要在不加密的情况下测试吗？");
+
+        const DialogOutcome answered = model.answeredTo(*asked.question, yes);
+        EXPECT_EQ(answered.background.has_value(), yes);
+        if (yes) {
+            const DialogOutcome done = answered.background->run(notCancelled);
+            ASSERT_EQ(done.messages.size(), 1u);
+            EXPECT_EQ(done.messages[0].id, MessageId::SmtpLoginAcceptedWithoutTls);
+            EXPECT_EQ(fake.checked->server, "mail.example.com");
+        }
+        const std::vector<bool> expected = yes ? std::vector<bool> { false, true } : std::vector<bool> { false };
+        EXPECT_EQ(fake.plainLoginAllowed, expected);
+        (void)model.editChanged(kSmtpServerEditId, "mail.example.com");
+    }
 }
 
 TEST(SmtpTestButtonTest, ACancelledCheckSaysNothing)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <fstream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <spawn.h>
@@ -28,6 +29,12 @@ const char* kindName(LoopbackSmtpServer::Kind kind)
         return "implicit-tls";
     case LoopbackSmtpServer::Kind::startTls:
         return "starttls";
+    case LoopbackSmtpServer::Kind::startTlsRefused:
+        return "starttls-refused";
+    case LoopbackSmtpServer::Kind::startTlsBroken:
+        return "starttls-broken";
+    case LoopbackSmtpServer::Kind::startTlsEcho:
+        return "starttls-echo";
     case LoopbackSmtpServer::Kind::plain:
         return "plain";
     case LoopbackSmtpServer::Kind::noLogin:
@@ -62,8 +69,8 @@ std::uint16_t readPort(int output)
 
 } // namespace
 
-LoopbackSmtpServer::LoopbackSmtpServer(
-    Kind kind, const std::filesystem::path& folder, const std::string& user, const std::string& password)
+LoopbackSmtpServer::LoopbackSmtpServer(Kind kind, const std::filesystem::path& folder, const std::string& user,
+    const std::string& password, std::uint16_t port)
 {
     std::array<int, 2> input {};
     std::array<int, 2> output {};
@@ -82,7 +89,8 @@ LoopbackSmtpServer::LoopbackSmtpServer(
     posix_spawn_file_actions_addclose(&actions, output[0]);
     const std::string script = TAMB_LOOPBACK_SMTP_SERVER;
     const std::string folderText = folder.string();
-    std::vector<std::string> words { "/usr/bin/python3", script, kindName(kind), folderText, user, password };
+    std::vector<std::string> words { "/usr/bin/python3", script, kindName(kind), folderText, user, password,
+        std::to_string(port) };
     std::vector<char*> argv;
     for (auto& word : words)
         argv.push_back(word.data());
@@ -117,6 +125,15 @@ LoopbackSmtpServer::~LoopbackSmtpServer()
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+}
+
+std::vector<std::string> LoopbackSmtpServer::logins(const std::filesystem::path& folder)
+{
+    std::vector<std::string> lines;
+    std::ifstream log(folder / "auth.log");
+    for (std::string line; std::getline(log, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 std::uint16_t LoopbackSmtpServer::closedPort()

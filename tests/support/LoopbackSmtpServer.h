@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace tamb::test {
 
@@ -16,14 +17,17 @@ public:
     {
         implicitTls, // TLS from the first byte, login offered
         startTls, // STARTTLS offered and demanded before the login
+        startTlsRefused, // STARTTLS and a login offered, STARTTLS answered with a refusal
+        startTlsBroken, // STARTTLS and a login offered, no TLS handshake after STARTTLS's "220"
+        startTlsEcho, // as startTls, and a refused login's reply repeats the password it was given
         plain, // no TLS, login offered over the plain connection
         noLogin, // no TLS and no login
         silent, // accepts connections and never answers
     };
 
-    // Starts the server and waits until it listens; port() is 0 when it could not start.
-    LoopbackSmtpServer(
-        Kind kind, const std::filesystem::path& folder, const std::string& user, const std::string& password);
+    // Starts the server on `port` (0: a free one) and waits until it listens; port() is 0 when it could not start.
+    LoopbackSmtpServer(Kind kind, const std::filesystem::path& folder, const std::string& user,
+        const std::string& password, std::uint16_t port = 0);
     ~LoopbackSmtpServer();
     LoopbackSmtpServer(const LoopbackSmtpServer&) = delete;
     LoopbackSmtpServer& operator=(const LoopbackSmtpServer&) = delete;
@@ -34,6 +38,8 @@ public:
     {
         return folder / "cert.pem";
     }
+    // The AUTH commands that the servers of `folder` received so far, one line each ("AUTH PLAIN tls=True").
+    [[nodiscard]] static std::vector<std::string> logins(const std::filesystem::path& folder);
     // A port on 127.0.0.1 on which nothing listens.
     [[nodiscard]] static std::uint16_t closedPort();
 
