@@ -10,7 +10,7 @@
 namespace tamb {
 namespace {
 
-const std::string kPassword = "Pine-Marten-7731";
+const std::string kAccountPassword = "Pine-Marten-7731";
 
 // A login check that answers `result` at once and remembers the account it was given and whether a login
 // without TLS was allowed; a server without TLS answers plainLoginNotAllowed unless it was.
@@ -43,7 +43,7 @@ void Type(SmtpSettingsModel& model, const std::string& server, const std::string
     (void)model.editChanged(kSmtpServerEditId, server);
     (void)model.editChanged(kSmtpPortEditId, port);
     (void)model.editChanged(kSmtpSenderEmailEditId, sender);
-    (void)model.editChanged(kSmtpSenderPasswordEditId, kPassword);
+    (void)model.editChanged(kSmtpSenderPasswordEditId, kAccountPassword);
 }
 
 struct FieldCase
@@ -126,11 +126,11 @@ TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLan
     EXPECT_EQ(fake.checked->server, "smtp.example.com");
     EXPECT_EQ(fake.checked->port, 587);
     EXPECT_EQ(fake.checked->sender, "cam@example.com");
-    EXPECT_EQ(fake.checked->password, kPassword);
+    EXPECT_EQ(fake.checked->password, kAccountPassword);
     ASSERT_EQ(done.messages.size(), 1u);
     const std::string shown = done.messages[0].text(kChinese);
     EXPECT_EQ(shown, "服务器 smtp.example.com 拒绝了发送人邮箱或密码。\n\n535 5.7.8 no");
-    EXPECT_EQ(shown.find(kPassword), std::string::npos);
+    EXPECT_EQ(shown.find(kAccountPassword), std::string::npos);
 }
 
 // A server without TLS gets no login until the user says yes to the question, whose default is No; the yes
