@@ -43,6 +43,14 @@ bool IsContainer(const QWidget* widget)
     return qobject_cast<const QFrame*>(widget) != nullptr && qobject_cast<const QLabel*>(widget) == nullptr;
 }
 
+// The width a one-line text needs: its advance, and more where a glyph reaches beyond it (an "f" at the end,
+// an accent leaning out).
+int TextWidth(const QFontMetrics& metrics, const QString& text)
+{
+    const QRect ink = metrics.boundingRect(text);
+    return std::max(metrics.horizontalAdvance(text), ink.right() + 1) + std::max(0, -ink.left());
+}
+
 // Whether a wrapping label shows all of `text` within `width` and `height` in `metrics`.
 bool WrapsWithin(const QFontMetrics& metrics, const QString& text, int width, int height)
 {
@@ -69,7 +77,7 @@ std::optional<Measure> LabelMeasure(const QLabel* label)
     const QRect content = label->contentsRect();
     const int height = std::max(content.height(), metrics.height());
     if (!label->wordWrap())
-        return Measure { text, metrics.horizontalAdvance(text), content.width() };
+        return Measure { text, TextWidth(metrics, text), content.width() };
     if (WrapsWithin(metrics, text, content.width(), height)) {
         const QRect used = metrics.boundingRect(QRect(0, 0, content.width(), height), Qt::TextWordWrap, text);
         return Measure { text, used.width(), content.width() };
@@ -103,7 +111,7 @@ std::optional<Measure> ButtonMeasure(const QPushButton* button)
         && metrics.horizontalAdvance(text) > available) {
         return Measure { text, available, available };
     }
-    return Measure { text, metrics.horizontalAdvance(text), available };
+    return Measure { text, TextWidth(metrics, text), available };
 }
 
 std::optional<Measure> ListMeasure(const QComboBox* list)
@@ -114,7 +122,7 @@ std::optional<Measure> ListMeasure(const QComboBox* list)
     Measure widest;
     for (int i = 0; i < list->count(); ++i) {
         const QString item = list->itemText(i);
-        const int advance = metrics.horizontalAdvance(item);
+        const int advance = TextWidth(metrics, item);
         if (advance > widest.needed || widest.text.isEmpty()) {
             widest.text = item;
             widest.needed = advance;
@@ -140,7 +148,7 @@ std::optional<Measure> GroupMeasure(const QGroupBox* group)
     option.subControls = QStyle::SC_GroupBoxLabel;
     const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
     const QFontMetrics metrics(group->font());
-    return Measure { title, metrics.horizontalAdvance(title), group->width() - 2 * std::max(label.left(), kGap) };
+    return Measure { title, TextWidth(metrics, title), group->width() - 2 * std::max(label.left(), kGap) };
 }
 
 std::optional<Measure> MeasureOf(const QWidget* widget)
@@ -334,15 +342,17 @@ void PlaceAsRemembered(QWidget& dialog, const std::vector<QWidget*>& children)
 }
 
 // Makes `missing` pixels of room at the right edge of `widget`, as if a column were added to the dialog there:
-// every control right of that edge moves right, every control across it (the widget itself, the frames around
-// it, a long edit of another row) widens, and so does the dialog. Hidden controls move alike, so they are in
-// place when they show.
+// every control right of that edge (or starting beside the widget and overlapping it) moves right, every control across
+// it (the widget itself, the frames around it, a long edit of another row) widens, and so does the dialog. Hidden
+// controls move alike, so they are in place when they show.
 void InsertColumn(QWidget& dialog, const std::vector<QWidget*>& children, const QWidget* widget, int missing)
 {
+    const int left = widget->geometry().left();
     const int edge = widget->geometry().right();
     for (QWidget* child : children) {
         QRect rect = child->geometry();
-        if (rect.left() > edge)
+        // What starts beside the widget moves with the column, even where the template lets it overlap the widget.
+        if (child != widget && (rect.left() > edge || (rect.left() > left && !IsContainer(child))))
             rect.translate(missing, 0);
         else if (rect.right() >= edge)
             rect.setRight(rect.right() + missing);
@@ -418,6 +428,18 @@ void CentreLabelsOnTheirRows(const RowPartners& partners)
     }
 }
 
+// A label that the template lets run under the control beside it ends before that control, so that its text
+// is measured against the part of it that shows.
+void EndBeforeNeighbour(const QWidget& dialog, QLabel* label, const std::vector<QWidget*>& controls)
+{
+    const Room room = FreeRoom(dialog, label, controls);
+    QRect rect = label->geometry();
+    if (rect.right() > room.right && room.right > rect.left()) {
+        rect.setRight(room.right);
+        label->setGeometry(rect);
+    }
+}
+
 // Lets every control whose text is too wide grow into free room, left to right, and makes room beside those for
 // which there is none.
 void GrowIntoFreeRoom(QWidget& dialog, const std::vector<QWidget*>& children)
@@ -428,6 +450,8 @@ void GrowIntoFreeRoom(QWidget& dialog, const std::vector<QWidget*>& children)
     for (QWidget* widget : controls) {
         if (auto* list = qobject_cast<QComboBox*>(widget))
             WidenOpenList(list);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            EndBeforeNeighbour(dialog, label, controls);
         int missing = Overflow(widget);
         if (missing <= 0)
             continue;

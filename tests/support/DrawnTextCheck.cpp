@@ -3,7 +3,6 @@
 #include "ui/DialogTemplate.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -94,9 +93,8 @@ public:
     void restore() override { m_label->setText(m_text); }
     Sides growable(int) const override
     {
-        const bool oneLine
-            = !m_label->wordWrap() || FitsOneLine(m_label->fontMetrics(), m_text, m_label->contentsRect().width());
-        return GrowableSides(m_label->alignment(), oneLine);
+        // A wider wrapping label could wrap otherwise, even a text that nearly fills one line.
+        return GrowableSides(m_label->alignment(), !m_label->wordWrap());
     }
 
 private:
@@ -247,8 +245,8 @@ TextDrawing Draw(QWidget* widget, TextStates& states, int index, const QColor& b
     widget->setGeometry(placed);
     const QRect inside(QPoint(0, 0), with.size());
     for (const QPoint& pixel : drawing.whole) {
-        const bool traced = inside.contains(pixel)
-            && Difference(with.pixel(pixel), without.pixel(pixel)) >= kTraceThreshold;
+        const bool traced
+            = inside.contains(pixel) && Difference(with.pixel(pixel), without.pixel(pixel)) >= kTraceThreshold;
         drawing.lostInPlace += traced ? 0 : 1;
     }
     return drawing;
@@ -275,10 +273,10 @@ QHash<QString, TextDrawing>& DrawingCache()
     return cache;
 }
 
-bool IsFrame(const QWidget* widget)
+// Frames and labels paint nothing but their lines and texts, so what lies under them shows.
+bool IsSeeThrough(const QWidget* widget)
 {
-    return qobject_cast<const QGroupBox*>(widget) != nullptr
-        || (qobject_cast<const QFrame*>(widget) != nullptr && qobject_cast<const QLabel*>(widget) == nullptr);
+    return qobject_cast<const QFrame*>(widget) != nullptr || qobject_cast<const QGroupBox*>(widget) != nullptr;
 }
 
 } // namespace
@@ -321,13 +319,10 @@ std::vector<CutPixels> FindCutPixels(QWidget& dialog)
                 const bool covered = !QRectF(dialog.rect()).contains(point)
                     || std::any_of(controls.begin() + static_cast<std::ptrdiff_t>(i) + 1, controls.end(),
                         [&](const QWidget* above) {
-                            return !IsFrame(above) && QRectF(above->geometry()).contains(point);
+                            return !IsSeeThrough(above) && QRectF(above->geometry()).contains(point);
                         });
                 lost += covered ? 1 : 0;
             }
-            if (lost > 0 && qEnvironmentVariableIsSet("TAMB_DRAWN_DEBUG"))
-                qWarning() << "debug" << widget->objectName() << states->text(index) << "whole" << drawing.whole.size()
-                           << "lost in place" << drawing.lostInPlace << "geometry" << widget->geometry();
             if (lost > 0) {
                 const QString name = widget->objectName().isEmpty()
                     ? QString::fromLatin1(widget->metaObject()->className())
