@@ -153,8 +153,10 @@ void GenericCameraDialogTest::typingTriggersMessagesAndCorrections()
 
     services.messages.clear();
     Type(dialog, 1022, QString {});
-    // The dialog's own messages stay English in German; the prompts this program adds are German.
-    QCOMPARE(services.messages, (std::vector<std::string> { "Bitte geben Sie eine ganze Zahl ein." }));
+    // Every message reads German in German, with what to do under it.
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "Bitte geben Sie eine ganze Zahl ein.\nGeben Sie im markierten Feld eine ganze Zahl ein (nur Ziffern)." }));
     QCOMPARE(dialog.focusWidget(), dialog.control(1022));
 }
 
