@@ -131,9 +131,10 @@ std::optional<Measure> ListMeasure(const QComboBox* list)
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = list->isEditable();
-    // The style draws the current text a pixel inside its field on either side.
+    // The style draws the current text a pixel inside its field on either side, and at a fractional scale the
+    // field's edges fall between device pixels: one more pixel keeps the last glyph whole.
     widest.available
-        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 3;
     return widest;
 }
 
