@@ -8,10 +8,15 @@ namespace tamb {
 
 namespace {
 
+constexpr int kProgramNameId = 1102;
+constexpr int kVersionId = 1103;
+
 constexpr std::array kAboutControls {
     Icon(152, { 11, 17, 21, 20 }),
-    StaticText(1100, { 40, 10, 150, 8 }, "Tamb Vorrel Electronics Co., Ltd"),
-    StaticText(1101, { 40, 25, 150, 8 }, kHomePageUrl),
+    StaticText(kProgramNameId, { 40, 6, 134, 8 }, "Tamb Vorrel Setup"),
+    StaticText(kVersionId, { 40, 16, 134, 8 }, "Version"),
+    StaticText(1100, { 40, 29, 134, 8 }, "Tamb Vorrel Electronics Co., Ltd"),
+    StaticText(1101, { 40, 40, 134, 8 }, kHomePageUrl),
     PushButton(kOkId, { 178, 7, 50, 14 }, "OK", ControlStyle::DefaultButton),
 };
 
@@ -19,9 +24,10 @@ constexpr DialogTemplate kAboutTemplate { 100, "About Setup", 235, 55, 9, kAbout
 
 } // namespace
 
-AboutBox::AboutBox(QWidget* parent)
+AboutBox::AboutBox(LanguageId language, QWidget* parent)
     : Dialog(kAboutTemplate, parent)
 {
+    setControlText(kVersionId, VersionLabel(language));
 }
 
 } // namespace tamb

@@ -17,6 +17,7 @@
 #include "ui/TextFit.h"
 #include "ui/UiServices.h"
 
+#include <QAbstractButton>
 #include <array>
 
 namespace tamb {
@@ -33,6 +34,7 @@ constexpr std::array kMainWindowControls {
     PushButton(kSmtpSetupButtonId, { 228, 93, 84, 39 }, "Smtp Setup", ControlStyle::MultiLine),
     PushButton(kUpdateButtonId, { 69, 146, 201, 14 }, "Click here to get the latest updates"),
     StaticText(kVersionLabelId, { 72, 3, 192, 8 }, "Version", ControlStyle::Centred),
+    PushButton(kAboutButtonId, { 334, 3, 14, 12 }, "?"),
     SunkenFrame({ 26, 19, 298, 45 }),
     SunkenFrame({ 25, 80, 299, 63 }),
 };
@@ -55,9 +57,6 @@ constexpr std::array kMainWindowCaptions {
     ControlCaption { kUpdateButtonId, &UpdateLinkText },
 };
 
-// The label of the About item.
-constexpr std::string_view kAboutItemLabel = "About Setup...";
-
 } // namespace
 
 MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* parent)
@@ -76,13 +75,14 @@ MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* p
     });
     on(kAboutCommandId, Notification::SystemMenuCommand, [this] { showAbout(); });
     on(kPrepareCardsCommandId, Notification::SystemMenuCommand, [this] { showPrepareCards(); });
+    on(kAboutButtonId, Notification::Clicked, [this] { showAbout(); });
 }
 
 void MainWindow::initialise()
 {
     setTitle(ModelTitles[0]);
     showControl(kUpdateButtonId, true);
-    addSystemMenuCommand(kAboutCommandId, kAboutItemLabel);
+    addSystemMenuCommand(kAboutCommandId, LocalisedText(AboutItemText, 0, m_state));
     addSystemMenuCommand(
         kPrepareCardsCommandId, std::string { PrepareCardsWord(PrepareCardsEntry::Title, m_state.language) } + "…");
     recaption();
@@ -104,6 +104,10 @@ void MainWindow::recaption()
         setControlText(caption.controlId, LocalisedText(*caption.table, 0, m_state));
     }
     setControlText(kVersionLabelId, VersionLabel(m_state.language));
+    const std::string_view about = LocalisedText(AboutItemText, 0, m_state);
+    setSystemMenuCommandLabel(kAboutCommandId, about);
+    button(kAboutButtonId)->setToolTip(QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size())));
+    button(kAboutButtonId)->setAccessibleName(button(kAboutButtonId)->toolTip());
 }
 
 void MainWindow::fillLanguageList()
@@ -158,7 +162,7 @@ void MainWindow::showPrepareCards()
 
 void MainWindow::showAbout()
 {
-    AboutBox about(this);
+    AboutBox about(m_state.language, this);
     (void)about.run();
 }
 

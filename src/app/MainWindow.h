@@ -19,6 +19,8 @@ inline constexpr int kMmsSetupButtonId = 1001;
 inline constexpr int kSmtpSetupButtonId = 1002;
 inline constexpr int kUpdateButtonId = 1076;
 inline constexpr int kVersionLabelId = 1077;
+// The "?" button in the top right corner that opens the About box.
+inline constexpr int kAboutButtonId = 1082;
 // The About item of the window menu (F1 where the platform gives dialogs no window menu).
 inline constexpr int kAboutCommandId = 16;
 // The window menu's item that opens the window preparing card after card from a sheet of cameras.
@@ -33,14 +35,18 @@ enum class SetupButton
 
 // The main window: the user picks the language and the camera model, which change `state` and are stored as
 // preferences at once, and opens a setup dialog. A setup button ends the run (result OK) and leaves its choice
-// in chosenSetup(); the caller opens the dialog and afterwards shows a new main window. Enter, Escape and the
-// close box end the run without a choice.
+// in chosenSetup(); the caller opens the dialog and afterwards shows a new main window. Escape and the close box
+// end the run without a choice; Enter presses the focused button and otherwise does nothing, so that a stray
+// Enter never ends the program.
 class MainWindow : public Dialog
 {
 public:
     MainWindow(AppState& state, PreferenceStore& preferences, QWidget* parent = nullptr);
 
     [[nodiscard]] std::optional<SetupButton> chosenSetup() const { return m_chosenSetup; }
+
+    // The window has no OK button, and Enter without a focused button leaves it open.
+    void okPressed() override { }
 
 protected:
     void initialise() override;

@@ -423,7 +423,9 @@ CameraSettings CameraSettingsModel::collect() const
 void CameraSettingsModel::writeRecord(
     std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const
 {
-    outcome.add(FileWriteMessage(folder, kMenuFileName, m_environment.writeMenuFile(folder, record), success));
+    const Status written = m_environment.writeMenuFile(folder, record);
+    outcome.add(FileWriteMessage(folder, kMenuFileName, written, success));
+    outcome.settingsStored = written.ok();
 }
 
 DialogOutcome CameraSettingsModel::generate()

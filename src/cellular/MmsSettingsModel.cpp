@@ -644,6 +644,7 @@ DialogOutcome MmsSettingsModel::generate()
         return outcome;
     const Status written = m_environment.writeSetupFile(m_folder, *settings);
     outcome.add(FileWriteMessage(m_folder, kSetupFileName, written, MessageId::MmsFileGenerated));
+    outcome.settingsStored = written.ok();
     return outcome;
 }
 

@@ -133,6 +133,25 @@ inline constexpr auto VersionText = MakeLocalisedTable<1>("VersionText", {
     /* 14 */ "Версія",
     /* 15 */ "Версия",
 });
+
+// The main window's entry to the About box: its context-menu item and the tip of its "?" button.
+inline constexpr auto AboutItemText = MakeLocalisedTable<1>("AboutItemText", {
+    /*  1 */ "关于本程序...",
+    /*  2 */ "About Setup...",
+    /*  3 */ "Über das Programm...",
+    /*  4 */ "Tietoja ohjelmasta...",
+    /*  5 */ "Informazioni sul programma...",
+    /*  6 */ "À propos du programme...",
+    /*  7 */ "A programról...",
+    /*  8 */ "O programu...",
+    /*  9 */ "O programu...",
+    /* 10 */ "このプログラムについて...",
+    /* 11 */ "Apie programą...",
+    /* 12 */ "O programie...",
+    /* 13 */ "Program hakkında...",
+    /* 14 */ "Про програму...",
+    /* 15 */ "О программе...",
+});
 // clang-format on
 
 } // namespace tamb

@@ -1,11 +1,15 @@
 #include "i18n/Messages.h"
 
+#include "i18n/CheckMessageTexts.h"
+#include "i18n/CloseQuestionTexts.h"
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
 #include "i18n/OperatorMessageTexts.h"
+#include "i18n/MessageHintTexts.h"
 #include "i18n/OwnMessageTexts.h"
 #include "i18n/SmtpLoginTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -13,15 +17,10 @@ namespace tamb {
 namespace {
 
 constexpr std::array kMessages {
-    Message { MessageId::MenuFileGenerated, "MenuFileGenerated", "相机菜单设置文件已经生成",
-        "Camera menu configuration file is generated" },
-    Message { MessageId::Q400MenuFileGenerated, "Q400MenuFileGenerated", "相机菜单设置文件已经生成",
-        "Configuration file is generated" },
-    // The leading blank of the Chinese text belongs to it.
-    Message { MessageId::FactoryFileGenerated, "FactoryFileGenerated", " 相机菜单出厂设置文件已经生成",
-        "Camera menu factory settings file has been generated" },
-    Message { MessageId::Q400FactoryFileGenerated, "Q400FactoryFileGenerated", "相机菜单出厂设置文件已经生成",
-        "Camera menu factory settings file has been generated" },
+    Message { MessageId::MenuFileGenerated, MenuFileGeneratedText },
+    Message { MessageId::Q400MenuFileGenerated, Q400MenuFileGeneratedText },
+    Message { MessageId::FactoryFileGenerated, FactoryFileGeneratedText },
+    Message { MessageId::Q400FactoryFileGenerated, Q400FactoryFileGeneratedText },
     Message { MessageId::FileNotWritten, FileNotWrittenText },
     Message { MessageId::CardWriteProtected, CardWriteProtectedText },
     Message { MessageId::CardFull, CardFullText },
@@ -33,50 +32,39 @@ constexpr std::array kMessages {
     Message { MessageId::WorkingFileLeft, WorkingFileLeftText },
     Message { MessageId::FileWrittenOwnerOnly, FileWrittenOwnerOnlyText },
     Message { MessageId::SmtpTextNotStorable, SmtpTextNotStorableText },
-    Message { MessageId::IntegerOutOfRange, "IntegerOutOfRange", "请输入一个介于%1和%2之间的值!",
-        "Please enter an integer between %1 and %2!" },
+    Message { MessageId::IntegerOutOfRange, IntegerOutOfRangeText },
     Message { MessageId::PromptInteger, PromptIntegerText },
     Message { MessageId::PromptTextTooLong, PromptTextTooLongText },
     Message { MessageId::PromptIntegerRange, PromptIntegerRangeText },
     Message { MessageId::ClockNotTime, ClockNotTimeText },
-    Message { MessageId::PhoneTooManyDigits, "PhoneTooManyDigits", "最大允许手机号码位数 %1!",
-        "The max allowable number of digits phone %1!" },
-    Message { MessageId::PhoneNotShownInCamera, "PhoneNotShownInCamera", "手机号码将不能在相机设置菜单显示",
-        "Phone number will not be displayed in the camera setup menu" },
-    Message { MessageId::Phone1TooShort, "Phone1TooShort", "手机号码错误(01)", "Phone No. Error(01)" },
-    Message { MessageId::Phone2TooShort, "Phone2TooShort", "手机号码错误(02)", "Phone No. Error(02)" },
-    Message { MessageId::Phone3TooShort, "Phone3TooShort", "手机号码错误(03)", "Phone No. Error(03)" },
-    Message { MessageId::Phone1NotDigits, "Phone1NotDigits", "手机号码只允许数字(+)",
-        "Only numbers(+) are allowed phone number" },
-    Message { MessageId::PhoneRecheck, "PhoneRecheck", "请重新检查手机号码是否输入正确",
-        "Please re-check the phone number is entered correctly" },
-    Message { MessageId::PhoneAndEmailEmpty, "PhoneAndEmailEmpty", "手机号码和Email错误(0)", "Phone & Email Error(0)" },
-    Message { MessageId::PhoneOrEmailRecheck, "PhoneOrEmailRecheck", "请重新检查手机号码或者email地址是否输入正确",
-        "Please re-check the phone number or email address is entered correctly" },
-    Message { MessageId::EmailWithoutAt, "EmailWithoutAt", "Email 错误(@)", "Email Error(@)" },
-    Message { MessageId::EmailWithoutDot, "EmailWithoutDot", "Email 错误(.)", "Email Error(.)" },
-    Message { MessageId::UrlEmpty, "UrlEmpty", "彩信网址错误(0)", "URL Error(0)" },
-    Message { MessageId::ApnEmpty, "ApnEmpty", "APN 错误(0)", "APN Error(0)" },
-    Message { MessageId::GatewayEmpty, "GatewayEmpty", "彩信网关错误(0)", "GateWay Error(0)" },
-    Message { MessageId::PortEmpty, "PortEmpty", "彩信端口错误(0)", "Port Error(0)" },
-    Message { MessageId::GatewayWithoutDot, "GatewayWithoutDot", "彩信网关错误(.)", "GateWay Error(.)" },
-    Message { MessageId::Q400GatewayWithoutDot, "Q400GatewayWithoutDot", "网关错误(.)", "GateWay Error(.)" },
-    // Same English text as Phone1TooShort, but the Chinese one asks for the first number.
-    Message {
-        MessageId::RemoteControlWithoutPhone, "RemoteControlWithoutPhone", "请设置手机号码1", "Phone No. Error(01)" },
+    Message { MessageId::PhoneTooManyDigits, PhoneTooManyDigitsText },
+    Message { MessageId::PhoneNotShownInCamera, PhoneNotShownInCameraText },
+    Message { MessageId::Phone1TooShort, Phone1TooShortText },
+    Message { MessageId::Phone2TooShort, Phone2TooShortText },
+    Message { MessageId::Phone3TooShort, Phone3TooShortText },
+    Message { MessageId::Phone1NotDigits, Phone1NotDigitsText },
+    Message { MessageId::PhoneRecheck, PhoneRecheckText },
+    Message { MessageId::PhoneAndEmailEmpty, PhoneAndEmailEmptyText },
+    Message { MessageId::PhoneOrEmailRecheck, PhoneOrEmailRecheckText },
+    Message { MessageId::EmailWithoutAt, EmailWithoutAtText },
+    Message { MessageId::EmailWithoutDot, EmailWithoutDotText },
+    Message { MessageId::UrlEmpty, UrlEmptyText },
+    Message { MessageId::ApnEmpty, ApnEmptyText },
+    Message { MessageId::GatewayEmpty, GatewayEmptyText },
+    Message { MessageId::PortEmpty, PortEmptyText },
+    Message { MessageId::GatewayWithoutDot, GatewayWithoutDotText },
+    Message { MessageId::Q400GatewayWithoutDot, Q400GatewayWithoutDotText },
+    Message { MessageId::RemoteControlWithoutPhone, RemoteControlWithoutPhoneText },
     Message { MessageId::OperatorWithoutParameters, OperatorWithoutParametersText },
-    Message { MessageId::MmsFileGenerated, "MmsFileGenerated", "MMS配置文件已生成",
-        "MMS configuration file (URL|APN|Gateway|Port ...) has been generated" },
+    Message { MessageId::MmsFileGenerated, MmsFileGeneratedText },
     Message { MessageId::TextNotStorable, TextNotStorableText },
-    Message { MessageId::GprsApnMissing, "GprsApnMissing", "请输入GPRS APN", "GPRS APN" },
-    Message { MessageId::SmtpServerMissing, "SmtpServerMissing", "请输入Smtp Server地址", "Smtp Server" },
-    Message { MessageId::SmtpPortMissing, "SmtpPortMissing", "请设置端口", "Port" },
-    Message { MessageId::EmailMissing, "EmailMissing", "请输入Email", "Please Input Email" },
-    Message {
-        MessageId::SenderPasswordMissing, "SenderPasswordMissing", "请输入发送者邮箱密码", "Sender Email Password" },
-    Message { MessageId::SmsPhoneError, "SmsPhoneError", "手机号码错误", "Phone No. Error" },
-    Message { MessageId::SmtpFileGenerated, "SmtpFileGenerated", "SMTP配置文件已生成",
-        "SMTP configuration file has been generated" },
+    Message { MessageId::GprsApnMissing, GprsApnMissingText },
+    Message { MessageId::SmtpServerMissing, SmtpServerMissingText },
+    Message { MessageId::SmtpPortMissing, SmtpPortMissingText },
+    Message { MessageId::EmailMissing, EmailMissingText },
+    Message { MessageId::SenderPasswordMissing, SenderPasswordMissingText },
+    Message { MessageId::SmsPhoneError, SmsPhoneErrorText },
+    Message { MessageId::SmtpFileGenerated, SmtpFileGeneratedText },
     Message { MessageId::LoadExistingFile, LoadExistingFileText },
     Message { MessageId::FileNotLoaded, FileNotLoadedText },
     Message { MessageId::DownloadPageNotOpened, DownloadPageNotOpenedText },
@@ -93,6 +81,7 @@ constexpr std::array kMessages {
     Message { MessageId::SmtpCheckCancelled, SmtpCheckCancelledText },
     Message { MessageId::SmtpPlainLoginNotAllowed, SmtpPlainLoginNotAllowedText },
     Message { MessageId::SmtpPlainLoginQuestion, SmtpPlainLoginQuestionText },
+    Message { MessageId::CloseWithoutWriting, CloseWithoutWritingText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -103,9 +92,49 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::SmtpPlainLoginQuestion) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::CloseWithoutWriting) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
+
+// The checks that say what to do about them, with the sentence that says it.
+struct MessageHintRow
+{
+    MessageId id;
+    const LocalisedTable<1>* hint;
+};
+
+constexpr auto kMessageHints = std::to_array<MessageHintRow>({
+    { MessageId::IntegerOutOfRange, &RangeHint },
+    { MessageId::PromptIntegerRange, &RangeHint },
+    { MessageId::PromptInteger, &IntegerHint },
+    { MessageId::PromptTextTooLong, &TooLongHint },
+    { MessageId::PhoneTooManyDigits, &PhoneLongHint },
+    { MessageId::Phone1TooShort, &PhoneShortHint },
+    { MessageId::Phone2TooShort, &PhoneShortHint },
+    { MessageId::Phone3TooShort, &PhoneShortHint },
+    { MessageId::Phone1NotDigits, &PhoneDigitsHint },
+    { MessageId::PhoneRecheck, &PhoneFixHint },
+    { MessageId::SmsPhoneError, &PhoneFixHint },
+    { MessageId::PhoneAndEmailEmpty, &NoRecipientHint },
+    { MessageId::PhoneOrEmailRecheck, &RecipientFixHint },
+    { MessageId::EmailWithoutAt, &EmailHint },
+    { MessageId::EmailWithoutDot, &EmailHint },
+    { MessageId::UrlEmpty, &UrlHint },
+    { MessageId::ApnEmpty, &ApnHint },
+    { MessageId::GprsApnMissing, &ApnHint },
+    { MessageId::GatewayEmpty, &GatewayHint },
+    { MessageId::GatewayWithoutDot, &GatewayHint },
+    { MessageId::Q400GatewayWithoutDot, &GatewayHint },
+    { MessageId::PortEmpty, &PortHint },
+    { MessageId::RemoteControlWithoutPhone, &RemoteHint },
+    { MessageId::SmtpServerMissing, &SmtpServerHint },
+    { MessageId::SmtpPortMissing, &SmtpPortHint },
+    { MessageId::SmtpPortNotNumber, &SmtpPortHint },
+    { MessageId::EmailMissing, &EmailMissingHint },
+    { MessageId::SenderPasswordMissing, &PasswordHint },
+    { MessageId::TextNotStorable, &StorableHint },
+    { MessageId::SmtpTextNotStorable, &StorableHint },
+});
 
 } // namespace
 
@@ -126,6 +155,12 @@ std::string_view MessageText(MessageId id, LanguageId language)
         return message.translations->text(language, 0);
     }
     return UiText(message.chinese, message.english, language);
+}
+
+std::string_view MessageHint(MessageId id, LanguageId language)
+{
+    const auto found = std::ranges::find(kMessageHints, id, &MessageHintRow::id);
+    return found != kMessageHints.end() ? found->hint->text(language, 0) : std::string_view {};
 }
 
 std::string FillPlaceholders(std::string_view pattern, std::span<const std::string> args)

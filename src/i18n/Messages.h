@@ -104,6 +104,8 @@ enum class MessageId
     // The server (%1) offers no encryption on its port (%2): no login was attempted, or may it go ahead readable?
     SmtpPlainLoginNotAllowed,
     SmtpPlainLoginQuestion,
+    // A setup dialog is closed while its settings differ from what was last written or loaded.
+    CloseWithoutWriting,
 };
 
 // A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;
@@ -152,6 +154,10 @@ struct Message
 {
     return MessageText(id, state.language);
 }
+
+// For a message of a failed check, the sentence in `language` that says what to do about it; empty for any other
+// message. A dialog shows it on a line of its own under the message.
+[[nodiscard]] std::string_view MessageHint(MessageId id, LanguageId language);
 
 // Replaces %1..%9 in `pattern` by the matching argument; a placeholder without an argument and any other "%"
 // stay as they are.

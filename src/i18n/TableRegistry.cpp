@@ -33,6 +33,7 @@ constexpr std::array kTables {
     ViewOf(SmtpSetupText),
     ViewOf(UpdateLinkText),
     ViewOf(VersionText),
+    ViewOf(AboutItemText),
     ViewOf(ModeText),
     ViewOf(ImageSizeText),
     ViewOf(VideoSizeText),

@@ -29,6 +29,17 @@ struct DialogMessage
         return FillPlaceholders(MessageText(id, language), arguments);
     }
 
+    // What a dialog shows: the text, and under it, for a failed check, what to do about it.
+    [[nodiscard]] std::string shownText(LanguageId language) const
+    {
+        std::string shown = text(language);
+        if (const std::string_view hint = MessageHint(id, language); !hint.empty()) {
+            shown += '\n';
+            shown += hint;
+        }
+        return shown;
+    }
+
     friend bool operator==(const DialogMessage&, const DialogMessage&) = default;
 };
 
@@ -58,7 +69,8 @@ struct BackgroundWork
 // stopped, so that the user can type over it). `chooseFolderFrom`: the event asks for the folder chooser, opened
 // on that folder, whose answer goes back to the model's folderChosen(). `question`: the event asks the user a
 // question with Yes and No (`questionDefault` the one Enter chooses), whose answer goes back to the model's
-// answered(). `background`: work to start once the rest is done.
+// answered(). `background`: work to start once the rest is done. `settingsStored`: the settings on screen are now
+// those of a file, written or loaded, so the dialog may be closed without losing them.
 struct DialogOutcome
 {
     std::vector<DialogMessage> messages;
@@ -68,6 +80,7 @@ struct DialogOutcome
     std::optional<DialogMessage> question;
     DefaultAnswer questionDefault = DefaultAnswer::yes;
     std::optional<BackgroundWork> background;
+    bool settingsStored = false;
 
     void add(DialogMessage message) { messages.push_back(std::move(message)); }
     void ask(DialogMessage text, DefaultAnswer preferred)
@@ -93,6 +106,7 @@ inline void DialogOutcome::append(DialogOutcome later)
         ask(std::move(*later.question), later.questionDefault);
     if (later.background)
         background = std::move(later.background);
+    settingsStored = settingsStored || later.settingsStored;
 }
 
 } // namespace tamb

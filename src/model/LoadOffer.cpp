@@ -40,6 +40,8 @@ DialogOutcome LoadOffer::answer(bool yes, const Reader& load)
     DialogOutcome outcome;
     if (const Status loaded = load(*offered); !loaded.ok())
         outcome.add(DialogMessage::of(MessageId::FileNotLoaded, m_path, loaded.reason()));
+    else
+        outcome.settingsStored = true;
     return outcome;
 }
 

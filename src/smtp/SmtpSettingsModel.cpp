@@ -375,6 +375,7 @@ DialogOutcome SmtpSettingsModel::generate()
     const Status written
         = WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage, m_environment.faults);
     outcome.add(FileWriteMessage(m_folder, kSmtpFileName, written, MessageId::SmtpFileGenerated));
+    outcome.settingsStored = written.ok();
     return outcome;
 }
 

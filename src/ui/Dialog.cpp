@@ -1,6 +1,7 @@
 #include "ui/Dialog.h"
 
 #include "ui/AppIcon.h"
+#include "ui/DialogFont.h"
 #include "ui/UiServices.h"
 
 #include <QAction>
@@ -176,8 +177,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     setWindowTitle(FromUtf8(dialogTemplate.caption));
     setWindowIcon(ApplicationIcon());
 
-    QFont dialogFont = QApplication::font();
-    dialogFont.setPointSize(dialogTemplate.fontPointSize);
+    const QFont dialogFont = DialogFont(dialogTemplate.fontPointSize);
     setFont(dialogFont);
     const QFontMetrics metrics(dialogFont);
     m_baseUnits = BaseUnitsFromFont(
@@ -204,7 +204,7 @@ void Dialog::createControl(const ControlTemplate& control)
     case ControlKind::StaticText: {
         auto* label = new QLabel(FromUtf8(control.caption), this);
         label->setWordWrap(true);
-        label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         widget = label;
         break;
     }
@@ -342,6 +342,12 @@ void Dialog::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), ToQColor(kDialogBackground));
 }
 
+void Dialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    KeepOnAvailableScreen(*this);
+}
+
 void Dialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Cancel)) {
@@ -401,7 +407,19 @@ void Dialog::addSystemMenuCommand(int commandId, std::string_view label)
     connect(
         action, &QAction::triggered, this, [this, commandId] { notify(commandId, Notification::SystemMenuCommand); });
     addAction(action);
+    m_systemCommands[commandId] = action;
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Dialog::setSystemMenuCommandLabel(int commandId, std::string_view label)
+{
+    const auto found = m_systemCommands.find(commandId);
+    Q_ASSERT_X(found != m_systemCommands.end(), "Dialog", "no window menu command with this identifier");
+    if (found == m_systemCommands.end())
+        return;
+    found->second->setText(FromUtf8(label));
+    if (m_firstSystemCommand == commandId)
+        setAccessibleDescription(FromUtf8(label) + QStringLiteral(" (F1)"));
 }
 
 void Dialog::setTitle(std::string_view title)

@@ -14,6 +14,7 @@
 #include <utility>
 
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QLineEdit;
 
@@ -70,6 +71,8 @@ public:
     // Adds a command to the window's context menu (a right click on the window); F1 sends the first command added.
     // The command arrives as Notification::SystemMenuCommand with the command as identifier.
     void addSystemMenuCommand(int commandId, std::string_view label);
+    // Changes the label of a command added before (when the language changes).
+    void setSystemMenuCommandLabel(int commandId, std::string_view label);
 
     // Window.
     void setTitle(std::string_view title);
@@ -120,6 +123,8 @@ protected:
     void accept() override;
     void reject() override;
     void paintEvent(QPaintEvent* event) override;
+    // Keeps the window inside the screen's available area.
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -133,6 +138,7 @@ private:
     std::optional<int> m_defaultButtonId;
     std::map<std::pair<int, Notification>, Handler> m_handlers;
     std::optional<int> m_firstSystemCommand;
+    std::map<int, QAction*> m_systemCommands;
     bool m_initialised = false;
 };
 

@@ -28,6 +28,7 @@ void SettingsDialog::initialise()
     setCaptions(m_layout.captions);
     applyHiddenControlChanges();
     mirrorModel();
+    m_storedSettings = settingsOnScreen();
     FitTexts(*this);
     m_listsRefilled = false;
     connectHandlers();
@@ -104,6 +105,27 @@ void SettingsDialog::okPressed()
     apply(m_settings.clicked(kGenerateButtonId));
 }
 
+void SettingsDialog::cancelPressed()
+{
+    if (settingsOnScreen() != m_storedSettings
+        && !AskYesNo(MessageText(MessageId::CloseWithoutWriting, m_settings.app().language), DefaultAnswer::no))
+        return;
+    Dialog::cancelPressed();
+}
+
+std::vector<std::string> SettingsDialog::settingsOnScreen() const
+{
+    std::vector<std::string> settings;
+    for (const ControlTemplate& control : m_layout.dialogTemplate.controls) {
+        // The clock counts as well: it changes only when the user asks for the time afresh.
+        if (control.kind == ControlKind::Edit)
+            settings.push_back(m_settings.editText(control.id));
+        else if (control.kind == ControlKind::DropDownList)
+            settings.push_back(std::to_string(m_settings.selection(control.id)));
+    }
+    return settings;
+}
+
 void SettingsDialog::buttonClicked(int controlId)
 {
     if (controlId == m_workButton && m_worker.isRunning()) {
@@ -153,10 +175,12 @@ void SettingsDialog::apply(DialogOutcome outcome)
 {
     std::optional<int> focus;
     bool selectText = false;
+    bool stored = false;
     // An answer to the folder chooser or to a question is a further event, whose outcome is applied in turn.
     for (;;) {
         for (const DialogMessage& message : outcome.messages)
-            ShowMessage(message.text(m_settings.app().language));
+            ShowMessage(message.shownText(m_settings.app().language));
+        stored = stored || outcome.settingsStored;
         if (outcome.focusControl) {
             focus = outcome.focusControl;
             selectText = outcome.selectFocusedText;
@@ -174,6 +198,8 @@ void SettingsDialog::apply(DialogOutcome outcome)
         }
     }
     mirrorModel();
+    if (stored)
+        m_storedSettings = settingsOnScreen();
     if (std::exchange(m_listsRefilled, false))
         FitTexts(*this);
     if (outcome.background)

@@ -20,7 +20,9 @@ namespace tamb {
 // every control (edit texts, list contents and selections, read-only, enabled and shown states) and puts the
 // focus where the event says. Work an event asks to run in the background runs on a thread of its own: its
 // button reads Cancel and cancels it, the dialog shows a busy cursor and stays usable, closing the dialog cancels
-// the work and waits for its thread, and the work's outcome is applied like an event's when it ends.
+// the work and waits for its thread, and the work's outcome is applied like an event's when it ends. Closing the
+// dialog (Exit, Escape, the close box) while its settings differ from those it opened with or last wrote or
+// loaded asks first whether to close without writing them; No, the default, keeps the dialog open.
 //
 // The model must outlive the dialog; a family's dialog class owns both and passes the model here.
 class SettingsDialog : public Dialog
@@ -29,6 +31,7 @@ public:
     SettingsDialog(const DialogLayout& layout, SettingsModel& model, QWidget* parent = nullptr);
 
     void okPressed() override;
+    void cancelPressed() override;
     void done(int result) override;
 
 protected:
@@ -47,6 +50,8 @@ private:
     void mirrorModel();
     void mirrorList(int controlId);
     void setTextIfChanged(int controlId, const std::string& text);
+    // What the user has set: the text of every edit and the selection of every list.
+    [[nodiscard]] std::vector<std::string> settingsOnScreen() const;
 
     const DialogLayout& m_layout;
     SettingsModel& m_settings;
@@ -55,6 +60,7 @@ private:
     BackgroundWorker m_worker;
     int m_workButton = kNoControl; // the button whose work runs, kNoControl when none runs
     std::string m_workButtonCaption; // its caption before it read Cancel
+    std::vector<std::string> m_storedSettings; // settingsOnScreen() when the dialog opened or last wrote or loaded
 };
 
 } // namespace tamb

@@ -11,6 +11,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QVariant>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -21,7 +22,8 @@ namespace {
 // Room left between a grown control and the group around it or the window's edge; between two texts a space of
 // the dialog's font is kept as well, so that neighbouring captions never read as one word.
 constexpr int kGap = 2;
-constexpr double kFontStep = 0.5;
+const char* const kPlacedGeometry = "tambPlacedGeometry";
+const char* const kPlacedWidth = "tambPlacedWidth";
 
 QString Displayed(const QString& caption)
 {
@@ -39,6 +41,14 @@ bool IsContainer(const QWidget* widget)
         return true;
     // Labels are frames too, but hold text rather than other controls.
     return qobject_cast<const QFrame*>(widget) != nullptr && qobject_cast<const QLabel*>(widget) == nullptr;
+}
+
+// The width a one-line text needs: its advance, and more where a glyph reaches beyond it (an "f" at the end,
+// an accent leaning out).
+int TextWidth(const QFontMetrics& metrics, const QString& text)
+{
+    const QRect ink = metrics.boundingRect(text);
+    return std::max(metrics.horizontalAdvance(text), ink.right() + 1) + std::max(0, -ink.left());
 }
 
 // Whether a wrapping label shows all of `text` within `width` and `height` in `metrics`.
@@ -67,7 +77,7 @@ std::optional<Measure> LabelMeasure(const QLabel* label)
     const QRect content = label->contentsRect();
     const int height = std::max(content.height(), metrics.height());
     if (!label->wordWrap())
-        return Measure { text, metrics.horizontalAdvance(text), content.width() };
+        return Measure { text, TextWidth(metrics, text), content.width() };
     if (WrapsWithin(metrics, text, content.width(), height)) {
         const QRect used = metrics.boundingRect(QRect(0, 0, content.width(), height), Qt::TextWordWrap, text);
         return Measure { text, used.width(), content.width() };
@@ -101,7 +111,7 @@ std::optional<Measure> ButtonMeasure(const QPushButton* button)
         && metrics.horizontalAdvance(text) > available) {
         return Measure { text, available, available };
     }
-    return Measure { text, metrics.horizontalAdvance(text), available };
+    return Measure { text, TextWidth(metrics, text), available };
 }
 
 std::optional<Measure> ListMeasure(const QComboBox* list)
@@ -112,7 +122,7 @@ std::optional<Measure> ListMeasure(const QComboBox* list)
     Measure widest;
     for (int i = 0; i < list->count(); ++i) {
         const QString item = list->itemText(i);
-        const int advance = metrics.horizontalAdvance(item);
+        const int advance = TextWidth(metrics, item);
         if (advance > widest.needed || widest.text.isEmpty()) {
             widest.text = item;
             widest.needed = advance;
@@ -121,9 +131,10 @@ std::optional<Measure> ListMeasure(const QComboBox* list)
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = list->isEditable();
-    // The style draws the current text a pixel inside its field on either side.
+    // The style draws the current text a pixel inside its field on either side, and at a fractional scale the
+    // field's edges fall between device pixels: one more pixel keeps the last glyph whole.
     widest.available
-        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 2;
+        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width() - 3;
     return widest;
 }
 
@@ -138,7 +149,7 @@ std::optional<Measure> GroupMeasure(const QGroupBox* group)
     option.subControls = QStyle::SC_GroupBoxLabel;
     const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
     const QFontMetrics metrics(group->font());
-    return Measure { title, metrics.horizontalAdvance(title), group->width() - 2 * std::max(label.left(), kGap) };
+    return Measure { title, TextWidth(metrics, title), group->width() - 2 * std::max(label.left(), kGap) };
 }
 
 std::optional<Measure> MeasureOf(const QWidget* widget)
@@ -293,15 +304,6 @@ void GrowDown(const QWidget& dialog, QLabel* label, const std::vector<QWidget*>&
     label->setGeometry(rect);
 }
 
-void Shrink(QWidget* widget)
-{
-    QFont font = widget->font();
-    while (Overflow(widget) > 0 && font.pointSizeF() - kFontStep >= kSmallestFontPoints) {
-        font.setPointSizeF(font.pointSizeF() - kFontStep);
-        widget->setFont(font);
-    }
-}
-
 void WidenOpenList(QComboBox* list)
 {
     const std::optional<Measure> measure = ListMeasure(list);
@@ -312,9 +314,136 @@ void WidenOpenList(QComboBox* list)
     view->setMinimumWidth(measure->needed + frame + 4 * kGap);
 }
 
-} // namespace
+// Every control's rectangle and the dialog's width as they were before the first fitting, so that a later
+// fitting (new captions, refilled lists) starts again from the template's placing.
+void RememberPlacing(QWidget& dialog, const std::vector<QWidget*>& children)
+{
+    if (!dialog.property(kPlacedWidth).isValid())
+        dialog.setProperty(kPlacedWidth, dialog.width());
+    for (QWidget* child : children) {
+        if (!child->property(kPlacedGeometry).isValid())
+            child->setProperty(kPlacedGeometry, child->geometry());
+    }
+}
 
-void FitTexts(QWidget& dialog)
+void SetDialogWidth(QWidget& dialog, int width)
+{
+    if (dialog.minimumWidth() == dialog.maximumWidth())
+        dialog.setFixedWidth(width);
+    else
+        dialog.resize(width, dialog.height());
+}
+
+// Places every control and sizes the dialog as remembered.
+void PlaceAsRemembered(QWidget& dialog, const std::vector<QWidget*>& children)
+{
+    SetDialogWidth(dialog, dialog.property(kPlacedWidth).toInt());
+    for (QWidget* child : children)
+        child->setGeometry(child->property(kPlacedGeometry).toRect());
+}
+
+// Makes `missing` pixels of room at the right edge of `widget`, as if a column were added to the dialog there:
+// every control right of that edge (or starting beside the widget and overlapping it) moves right, every control across
+// it (the widget itself, the frames around it, a long edit of another row) widens, and so does the dialog. Hidden
+// controls move alike, so they are in place when they show.
+void InsertColumn(QWidget& dialog, const std::vector<QWidget*>& children, const QWidget* widget, int missing)
+{
+    const int left = widget->geometry().left();
+    const int edge = widget->geometry().right();
+    for (QWidget* child : children) {
+        QRect rect = child->geometry();
+        // What starts beside the widget moves with the column, even where the template lets it overlap the widget.
+        if (child != widget && (rect.left() > edge || (rect.left() > left && !IsContainer(child))))
+            rect.translate(missing, 0);
+        else if (rect.right() >= edge)
+            rect.setRight(rect.right() + missing);
+        else
+            continue;
+        child->setGeometry(rect);
+    }
+    SetDialogWidth(dialog, dialog.width() + missing);
+}
+
+// The height the text of `label` takes at its width, in its font and the fonts that stand in for characters it
+// lacks, with room above and below for glyphs that reach beyond the line (accents on capitals).
+int TextHeight(const QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const int width = std::max(1, label->contentsRect().width());
+    const QRect needed
+        = metrics.boundingRect(QRect(0, 0, width, std::numeric_limits<int>::max() / 2), flags, label->text());
+    return needed.height() + 2 * kGap + 2 * label->margin() + 2 * label->frameWidth();
+}
+
+// The control a label captions: the nearest one beside it (not above or below) that shares its rows, if any.
+const QWidget* RowPartner(const QLabel* label, const std::vector<QWidget*>& controls)
+{
+    const QRect own = label->geometry();
+    const QWidget* partner = nullptr;
+    int nearest = std::numeric_limits<int>::max();
+    for (const QWidget* other : controls) {
+        if (other == label || IsContainer(other) || qobject_cast<const QLabel*>(other) != nullptr)
+            continue;
+        const QRect theirs = other->geometry();
+        if (theirs.bottom() < own.top() || theirs.top() > own.bottom())
+            continue;
+        const int gap = theirs.left() > own.right() ? theirs.left() - own.right()
+            : own.left() > theirs.right()           ? own.left() - theirs.right()
+                                                    : -1;
+        if (gap >= 0 && gap < nearest) {
+            nearest = gap;
+            partner = other;
+        }
+    }
+    return partner;
+}
+
+using RowPartners = std::vector<std::pair<QLabel*, const QWidget*>>;
+
+// Every label with its row partner, found where the template places them (a label made higher later must not
+// take a control of the next row for its own).
+RowPartners FindRowPartners(QWidget& dialog)
+{
+    const std::vector<QWidget*> controls = VisibleControls(dialog);
+    RowPartners partners;
+    for (QWidget* widget : controls) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label != nullptr && !label->text().isEmpty() && label->pixmap().isNull())
+            partners.emplace_back(label, RowPartner(label, controls));
+    }
+    return partners;
+}
+
+// Centres every label's text on the control it captions (or on its own place when it captions none), in a
+// label as high as its lines need.
+void CentreLabelsOnTheirRows(const RowPartners& partners)
+{
+    for (const auto& [label, partner] : partners) {
+        const QRect rect = label->geometry();
+        const int needed = TextHeight(label);
+        const int height = partner != nullptr ? needed : std::max(needed, rect.height());
+        const int centre2
+            = partner != nullptr ? partner->geometry().top() * 2 + partner->height() : rect.top() * 2 + rect.height();
+        label->setGeometry(rect.left(), (centre2 - height) / 2, rect.width(), height);
+    }
+}
+
+// A label that the template lets run under the control beside it ends before that control, so that its text
+// is measured against the part of it that shows.
+void EndBeforeNeighbour(const QWidget& dialog, QLabel* label, const std::vector<QWidget*>& controls)
+{
+    const Room room = FreeRoom(dialog, label, controls);
+    QRect rect = label->geometry();
+    if (rect.right() > room.right && room.right > rect.left()) {
+        rect.setRight(room.right);
+        label->setGeometry(rect);
+    }
+}
+
+// Lets every control whose text is too wide grow into free room, left to right, and makes room beside those for
+// which there is none.
+void GrowIntoFreeRoom(QWidget& dialog, const std::vector<QWidget*>& children)
 {
     std::vector<QWidget*> controls = VisibleControls(dialog);
     // Left to right, so that a control grows into room that the one before it left.
@@ -322,15 +451,36 @@ void FitTexts(QWidget& dialog)
     for (QWidget* widget : controls) {
         if (auto* list = qobject_cast<QComboBox*>(widget))
             WidenOpenList(list);
-        const int missing = Overflow(widget);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            EndBeforeNeighbour(dialog, label, controls);
+        int missing = Overflow(widget);
         if (missing <= 0)
             continue;
         Grow(dialog, widget, missing, controls);
         if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->wordWrap() && Overflow(label) > 0)
             GrowDown(dialog, label, controls);
-        if (Overflow(widget) > 0)
-            Shrink(widget);
+        missing = Overflow(widget);
+        if (missing > 0)
+            InsertColumn(dialog, children, widget, missing);
     }
+}
+
+} // namespace
+
+void FitTexts(QWidget& dialog)
+{
+    std::vector<QWidget*> children;
+    for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            children.push_back(child);
+    }
+    RememberPlacing(dialog, children);
+    PlaceAsRemembered(dialog, children);
+    const RowPartners partners = FindRowPartners(dialog);
+    CentreLabelsOnTheirRows(partners);
+    GrowIntoFreeRoom(dialog, children);
+    // Growing may have changed the lines of wrapping labels.
+    CentreLabelsOnTheirRows(partners);
 }
 
 std::vector<CutText> FindCutTexts(const QWidget& dialog)

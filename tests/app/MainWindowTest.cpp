@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <vector>
 
 namespace tamb {
@@ -60,13 +62,14 @@ private slots:
     void setupButtonsFollowTheModel_data();
     void setupButtonsFollowTheModel();
     void chineseOnAnotherSystemShowsEnglishAndStoresChinese();
-    void enterClosesWithoutChoosingASetup();
+    void enterWithoutAFocusedButtonLeavesTheWindowOpen();
     void setupThenExitShowsANewMainWindowWithTheSameChoices();
     void eachButtonOpensTheDialogOfTheModel_data();
     void eachButtonOpensTheDialogOfTheModel();
     void aDialogNotBuiltYetShowsAPlaceholderMessage();
     void cameraSetupOfAGenericModelOpensTheRealCameraDialog();
     void updateButtonOpensTheHomePageAndF1TheAboutBox();
+    void theQuestionButtonOpensAboutWithNameAndVersion();
     void aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress();
 
 private:
@@ -163,12 +166,23 @@ void MainWindowTest::chineseOnAnotherSystemShowsEnglishAndStoresChinese()
     QCOMPARE(m_store->number("language"), std::optional<std::uint32_t>(kChinese));
 }
 
-void MainWindowTest::enterClosesWithoutChoosingASetup()
+void MainWindowTest::enterWithoutAFocusedButtonLeavesTheWindowOpen()
 {
     MainWindow window(m_state, *m_store);
-    const guitest::RunOutcome outcome = RunWhile(window, [&] { QTest::keyClick(&window, Qt::Key_Return); });
-    QVERIFY(!outcome.leftOpen);
+    const guitest::RunOutcome outcome = RunWhile(window, [&] {
+        window.list(kLanguageListId)->setFocus();
+        QTest::keyClick(&window, Qt::Key_Return);
+    });
+    QVERIFY(outcome.leftOpen);
     QVERIFY(!window.chosenSetup().has_value());
+
+    // On a focused setup button, Enter presses it.
+    const guitest::RunOutcome pressed = RunWhile(window, [&] {
+        window.button(kCameraSetupButtonId)->setFocus();
+        QTest::keyClick(&window, Qt::Key_Return);
+    });
+    QVERIFY(!pressed.leftOpen);
+    QCOMPARE(window.chosenSetup(), std::optional<SetupButton>(SetupButton::Camera));
 }
 
 void MainWindowTest::setupThenExitShowsANewMainWindowWithTheSameChoices()
@@ -325,6 +339,35 @@ void MainWindowTest::aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress()
     QVERIFY(aboutShown);
     QCOMPARE(m_services->messages.size(), std::size_t { 1 });
     QVERIFY(m_services->messages.front().find(std::string { kHomePageUrl }) != std::string::npos);
+}
+
+void MainWindowTest::theQuestionButtonOpensAboutWithNameAndVersion()
+{
+    m_state.language = 3; // Deutsch
+    MainWindow window(m_state, *m_store);
+    std::vector<std::string> aboutTexts;
+    QTimer aboutCloser;
+    QObject::connect(&aboutCloser, &QTimer::timeout, [&] {
+        auto* about = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (about != nullptr && about != &window) {
+            for (const QLabel* label : about->findChildren<QLabel*>())
+                aboutTexts.push_back(label->text().toStdString());
+            QTest::keyClick(about, Qt::Key_Return);
+        }
+    });
+    aboutCloser.start(5);
+    QString tip;
+    QString menuItem;
+    RunWhile(window, [&] {
+        tip = window.button(kAboutButtonId)->toolTip();
+        menuItem = window.actions().front()->text();
+        QVERIFY(window.button(kAboutButtonId)->isVisible());
+        QTest::mouseClick(window.button(kAboutButtonId), Qt::LeftButton);
+    });
+    QCOMPARE(tip, QStringLiteral("Über das Programm..."));
+    QCOMPARE(menuItem, tip);
+    QVERIFY(std::ranges::find(aboutTexts, "Tamb Vorrel Setup") != aboutTexts.end());
+    QVERIFY(std::ranges::find(aboutTexts, VersionLabel(3)) != aboutTexts.end());
 }
 
 } // namespace tamb

@@ -1,6 +1,7 @@
 #include "camera/MenuFile.h"
 #include "common/Paths.h"
 #include "dialogs/CameraDialog.h"
+#include "i18n/Messages.h"
 #include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
@@ -87,6 +88,8 @@ private slots:
     void aFolderThatCannotBeWrittenIsReported();
     void generateWritesWhatTheScreenShows();
     void aFileFromAnEarlierGenerateIsOfferedAndYesShowsItsChoices();
+    void closingWithUnwrittenSettingsAsksAndNoKeepsThem();
+    void closingUnchangedSettingsOrAfterYesCloses();
 };
 
 void GenericCameraDialogTest::opensWithTheModelsTitleListsAndRows()
@@ -129,7 +132,9 @@ void GenericCameraDialogTest::typingTriggersMessagesAndCorrections()
     ScopedUiServices scoped(services);
     OpenCameraDialog dialog(1, 3);
     Type(dialog, 1002, QStringLiteral("75"));
-    QCOMPARE(services.messages, (std::vector<std::string> { "Please enter an integer between 1 and 60!" }));
+    QCOMPARE(services.messages,
+        (std::vector<std::string> { "Bitte geben Sie eine ganze Zahl zwischen 1 und 60 ein!\nGeben Sie im markierten "
+                                    "Feld eine Zahl in diesen Grenzen ein." }));
     QCOMPARE(dialog.controlText(1002), std::string { "10" });
 
     services.messages.clear();
@@ -141,13 +146,17 @@ void GenericCameraDialogTest::typingTriggersMessagesAndCorrections()
     QCOMPARE(dialog.controlText(1017), std::string { "0" });
     Choose(dialog, 1025, 1);
     Type(dialog, 1017, QStringLiteral("24"));
-    QCOMPARE(services.messages.back(), std::string { "Please enter an integer between 0 and 23!" });
+    QCOMPARE(services.messages.back(),
+        std::string { "Bitte geben Sie eine ganze Zahl zwischen 0 und 23 ein!\nGeben Sie im markierten Feld eine Zahl "
+                      "in diesen Grenzen ein." });
     QCOMPARE(dialog.controlText(1017), std::string { "0" });
 
     services.messages.clear();
     Type(dialog, 1022, QString {});
-    // The dialog's own messages stay English in German; the prompts this program adds are German.
-    QCOMPARE(services.messages, (std::vector<std::string> { "Bitte geben Sie eine ganze Zahl ein." }));
+    // Every message reads German in German, with what to do under it.
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "Bitte geben Sie eine ganze Zahl ein.\nGeben Sie im markierten Feld eine ganze Zahl ein (nur Ziffern)." }));
     QCOMPARE(dialog.focusWidget(), dialog.control(1022));
 }
 
@@ -255,7 +264,9 @@ void GenericCameraDialogTest::generateWritesWhatTheScreenShows()
     // The emptied edit stops Generate with its prompt, takes the focus and writes nothing.
     dialog.button(kCancelId)->setFocus();
     QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
-    QCOMPARE(services.messages, (std::vector<std::string> { "Please enter an integer." }));
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "Please enter an integer.\nType a whole number (digits only) into the highlighted field." }));
     QCOMPARE(QApplication::focusWidget(), dialog.control(1002));
     QVERIFY(typed.names().empty());
 
@@ -296,6 +307,55 @@ void GenericCameraDialogTest::aFileFromAnEarlierGenerateIsOfferedAndYesShowsItsC
     QCOMPARE(services.questions.size(), std::size_t { 2 });
     QCOMPARE(declined.controlText(1003), OpenCameraDialog(5, kEnglish).controlText(1003));
     QVERIFY(declined.list(1034)->currentIndex() != 10);
+}
+
+void GenericCameraDialogTest::closingWithUnwrittenSettingsAsksAndNoKeepsThem()
+{
+    const test::TempFolder card;
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    constexpr LanguageId kGerman = 3;
+    OpenCameraDialog dialog(1, kGerman, card.text());
+    Type(dialog, 1002, QStringLiteral("25"));
+
+    // Escape asks, No being the default; the answer No keeps the dialog with what was typed.
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(services.questions,
+        (std::vector<std::string> { std::string(MessageText(MessageId::CloseWithoutWriting, kGerman)) }));
+    QCOMPARE(services.questionDefaults, (std::vector<DefaultAnswer> { DefaultAnswer::no }));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.controlText(1002), std::string { "25" });
+
+    // The close box and Exit ask as well.
+    QVERIFY(!dialog.close());
+    QTest::mouseClick(dialog.button(kCancelId), Qt::LeftButton);
+    QCOMPARE(services.questions.size(), std::size_t { 3 });
+    QVERIFY(dialog.isVisible());
+
+    // Once the settings are written, Exit closes without a question.
+    QTest::mouseClick(dialog.button(kOkId), Qt::LeftButton);
+    QCOMPARE(card.read("menu.dat").size(), kCameraRecordSize);
+    QTest::mouseClick(dialog.button(kCancelId), Qt::LeftButton);
+    QCOMPARE(services.questions.size(), std::size_t { 3 });
+    QVERIFY(!dialog.isVisible());
+}
+
+void GenericCameraDialogTest::closingUnchangedSettingsOrAfterYesCloses()
+{
+    RecordingUiServices services;
+    ScopedUiServices scoped(services);
+    {
+        OpenCameraDialog unchanged(1, kEnglish);
+        QTest::keyClick(&unchanged, Qt::Key_Escape);
+        QVERIFY(!unchanged.isVisible());
+        QVERIFY(services.questions.empty());
+    }
+    OpenCameraDialog changed(1, kEnglish);
+    Choose(changed, 1025, 1);
+    services.yesNoAnswers.push_back(true);
+    QVERIFY(changed.close());
+    QCOMPARE(services.questions.size(), std::size_t { 1 });
+    QVERIFY(!changed.isVisible());
 }
 
 } // namespace tamb

@@ -90,7 +90,9 @@ void MmsDialogTest::readOnlyStatesFollowTheTyping()
     QVERIFY(!dialog.isReadOnly(1011));
     // A twelfth digit: the message, then the number is gone and the further recipients with it.
     Type(dialog, 1006, QStringLiteral("138001380001"));
-    QCOMPARE(services.messages, (std::vector<std::string> { "The max allowable number of digits phone 11!" }));
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "The max allowable number of digits phone 11!\nShorten the phone number in the highlighted field." }));
     QCOMPARE(dialog.controlText(1006), std::string {});
     QCOMPARE(dialog.controlText(1010), std::string {});
     QVERIFY(dialog.isReadOnly(1010));
@@ -150,7 +152,9 @@ void MmsDialogTest::enterGeneratesAndWritesTheFile()
     QCOMPARE(dialog.controlText(1012), folder.text());
     dialog.edit(1074)->setFocus();
     QTest::keyClick(dialog.edit(1074), Qt::Key_Return);
-    QCOMPARE(services.messages, (std::vector<std::string> { "Phone & Email Error(0)" }));
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "Phone & Email Error(0)\nEnter at least one phone number or e-mail address to send the pictures to." }));
     QVERIFY(folder.names().empty());
 
     Type(dialog, 1006, QStringLiteral("13800138000"));

@@ -177,7 +177,9 @@ void SmtpDialogTest::generateWritesAndAModeChangeRefillsTheLists()
     ScopedUiServices scoped(services);
     TestSmtpDialog dialog(16, kEnglish, QString::fromStdString(folder.text()));
     QTest::mouseClick(dialog.button(kSmtpGenerateButtonId), Qt::LeftButton);
-    QCOMPARE(services.messages, (std::vector<std::string> { "Smtp Server" }));
+    QCOMPARE(services.messages,
+        (std::vector<std::string> {
+            "Smtp Server\nEnter your e-mail provider's SMTP server, for example smtp.example.com." }));
 
     FillSender(dialog);
     services.messages.clear();

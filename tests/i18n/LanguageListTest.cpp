@@ -62,6 +62,7 @@ TEST_P(LanguagePick, SettlesLanguageListCaptionsMessagesAndFiles)
 
 constexpr std::string_view kEnglishMessage = "Camera menu configuration file is generated";
 constexpr std::string_view kChineseMessage = "相机菜单设置文件已经生成";
+constexpr std::string_view kGermanMessage = "Die Konfigurationsdatei des Kameramenüs wurde erstellt";
 
 INSTANTIATE_TEST_SUITE_P(Picks, LanguagePick,
     testing::Values(PickCase { "ChineseOnOtherSystem", State(false, kEnglish), 0, kEnglish, true, kChinese, "Chinese",
@@ -70,14 +71,14 @@ INSTANTIATE_TEST_SUITE_P(Picks, LanguagePick,
             "Camera Setup", kEnglishMessage },
         PickCase { "ChineseOnChineseSystem", State(true, kEnglish), 0, kChinese, true, kChinese, "中文", 0, "相机设置",
             kChineseMessage },
-        PickCase { "GermanKeepsEnglishMessages", State(false, kEnglish), 2, 3, false, 3, "Chinese", 2,
-            "Kamera Installation", kEnglishMessage },
+        PickCase { "GermanReadsGermanMessages", State(false, kEnglish), 2, 3, false, 3, "Chinese", 2,
+            "Kamera Installation", kGermanMessage },
         PickCase { "JapaneseAfterRequestedChinese", State(false, kEnglish, true), 9, 10, false, 10, "Chinese", 9,
-            "本体設定", kEnglishMessage },
+            "本体設定", "カメラメニューの設定ファイルを作成しました" },
         PickCase { "RussianLastEntry", State(false, kEnglish), 14, 15, false, 15, "Chinese", 14, "Настройки",
-            kEnglishMessage },
+            "Файл настроек меню камеры создан" },
         PickCase { "EntryPastTheListIgnored", State(false, 3), 15, 3, false, 3, "Chinese", 2, "Kamera Installation",
-            kEnglishMessage },
+            kGermanMessage },
         PickCase { "NegativeEntryIgnored", State(true, kChinese), -1, kChinese, false, kChinese, "中文", 0, "相机设置",
             kChineseMessage }),
     [](const testing::TestParamInfo<PickCase>& row) { return row.param.name; });

@@ -191,9 +191,13 @@ TEST(DataExchangeTest, MessagesReadInTheLanguageOnScreen)
 {
     EXPECT_EQ(DialogMessage::of(MessageId::PromptInteger).text(kChinese), "请输入一个整数。");
     EXPECT_EQ(DialogMessage::of(MessageId::PromptTextTooLong, 80).text(kChinese), "输入的字符请不要多于 80 个。");
-    // Every other language reads English, German included.
     EXPECT_EQ(DialogMessage::of(MessageId::IntegerOutOfRange, 0, 23).text(3),
-        FormattedMessage(MessageId::IntegerOutOfRange, kEnglish, 0, 23));
+        "Bitte geben Sie eine ganze Zahl zwischen 0 und 23 ein!");
+    // What a dialog shows: the check's own text, then what to do.
+    EXPECT_EQ(DialogMessage::of(MessageId::IntegerOutOfRange, 0, 23).shownText(kEnglish),
+        "Please enter an integer between 0 and 23!\nType a number within these limits into the highlighted field.");
+    EXPECT_EQ(DialogMessage::of(MessageId::MenuFileGenerated).shownText(kEnglish),
+        "Camera menu configuration file is generated");
 }
 
 } // namespace
