@@ -27,6 +27,8 @@ enum class Option : unsigned
     Kind = 1u << 7, // --kind menu|setup|smtp
     Messages = 1u << 8, // --messages
     From = 1u << 9, // --from FILE
+    EvenIfEnded = 1u << 10, // --even-if-ended
+    Country = 1u << 11, // --country C (0..43)
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -59,6 +61,8 @@ struct ParsedArguments
     std::optional<std::string> kind;
     bool messages = false;
     std::optional<std::string> from;
+    bool evenIfEnded = false;
+    std::optional<std::size_t> country;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

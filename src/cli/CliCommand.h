@@ -62,5 +62,6 @@ extern const CliCommand kStringsCommand;
 extern const CliCommand kMmsCommand;
 extern const CliCommand kSmtpCommand;
 extern const CliCommand kSmtpTestCommand;
+extern const CliCommand kOperatorsCommand;
 
 } // namespace tamb

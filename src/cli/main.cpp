@@ -21,6 +21,7 @@ const std::array kCommands {
     &kStringsCommand,
     &kMmsCommand,
     &kSmtpCommand,
+    &kOperatorsCommand,
 #ifdef TAMB_HAS_SMTP_LOGIN_CHECK
     &kSmtpTestCommand,
 #endif

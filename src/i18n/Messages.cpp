@@ -2,6 +2,7 @@
 
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
+#include "i18n/OperatorDataTexts.h"
 #include "i18n/OwnMessageTexts.h"
 #include "i18n/SmtpLoginTexts.h"
 
@@ -83,6 +84,11 @@ constexpr std::array kMessages {
     Message { MessageId::SmtpNoAnswer, SmtpNoAnswerText },
     Message { MessageId::SmtpConversationFailed, SmtpConversationFailedText },
     Message { MessageId::SmtpCheckCancelled, SmtpCheckCancelledText },
+    Message { MessageId::ParameterSourceDatabase, ParameterSourceDatabaseText },
+    Message { MessageId::ParameterSourceBuiltIn, ParameterSourceBuiltInText },
+    Message { MessageId::ParameterSourceNone, ParameterSourceNoneText },
+    Message { MessageId::MmsEnded, MmsEndedText },
+    Message { MessageId::MmsEndedWriteAnyway, MmsEndedWriteAnywayText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -93,7 +99,7 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::SmtpCheckCancelled) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::MmsEndedWriteAnyway) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
 

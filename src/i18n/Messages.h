@@ -86,6 +86,14 @@ enum class MessageId
     SmtpNoAnswer,
     SmtpConversationFailed,
     SmtpCheckCancelled,
+    // Where the operator's parameters come from in Auto mode: the provider database or the built-in table (%1 the
+    // date of its data), or nowhere.
+    ParameterSourceDatabase,
+    ParameterSourceBuiltIn,
+    ParameterSourceNone,
+    // The chosen operator (%1) ended MMS on %2; the question asks whether to write setup.dat anyway.
+    MmsEnded,
+    MmsEndedWriteAnyway,
 };
 
 // A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;

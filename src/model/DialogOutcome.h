@@ -49,8 +49,8 @@ struct BackgroundWork
 // to `focusControl` and, when `selectFocusedText`, select the whole text of that edit (where a failed sync
 // stopped, so that the user can type over it). `chooseFolderFrom`: the event asks for the folder chooser, opened
 // on that folder, whose answer goes back to the model's folderChosen(). `question`: the event asks the user a
-// question with Yes and No, whose answer goes back to the model's answered(). `background`: work to start once
-// the rest is done.
+// question with Yes and No, whose answer goes back to the model's answered(); Yes is the default button unless
+// `questionDefaultsToNo`. `background`: work to start once the rest is done.
 struct DialogOutcome
 {
     std::vector<DialogMessage> messages;
@@ -58,6 +58,7 @@ struct DialogOutcome
     bool selectFocusedText = false;
     std::optional<std::string> chooseFolderFrom;
     std::optional<DialogMessage> question;
+    bool questionDefaultsToNo = false;
     std::optional<BackgroundWork> background;
 
     void add(DialogMessage message) { messages.push_back(std::move(message)); }
@@ -75,8 +76,10 @@ inline void DialogOutcome::append(DialogOutcome later)
     }
     if (later.chooseFolderFrom)
         chooseFolderFrom = std::move(later.chooseFolderFrom);
-    if (later.question)
+    if (later.question) {
         question = std::move(later.question);
+        questionDefaultsToNo = later.questionDefaultsToNo;
+    }
     if (later.background)
         background = std::move(later.background);
 }

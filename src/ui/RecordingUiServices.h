@@ -17,9 +17,10 @@ class RecordingUiServices : public UiServices
 public:
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
 
-    bool askYesNo(std::string_view text) override
+    bool askYesNo(std::string_view text, DefaultAnswer defaultAnswer) override
     {
         questions.emplace_back(text);
+        questionDefaults.push_back(defaultAnswer);
         if (yesNoAnswers.empty())
             return false;
         const bool answer = yesNoAnswers.front();
@@ -46,6 +47,7 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<DefaultAnswer> questionDefaults;
     std::deque<bool> yesNoAnswers;
     std::vector<std::string> openedUrls;
     // Addresses cannot be opened, as on a system without a browser.

@@ -164,7 +164,9 @@ void SettingsDialog::apply(DialogOutcome outcome)
             outcome = m_settings.folderChosen(CurrentUiServices().chooseFolder(*outcome.chooseFolderFrom));
         } else if (outcome.question) {
             mirrorModel();
-            outcome = m_settings.answered(AskYesNo(outcome.question->text(m_settings.app().language)));
+            const bool yes = AskYesNo(outcome.question->text(m_settings.app().language),
+                outcome.questionDefaultsToNo ? DefaultAnswer::No : DefaultAnswer::Yes);
+            outcome = m_settings.answered(yes);
         } else {
             break;
         }
@@ -219,6 +221,10 @@ void SettingsDialog::mirrorModel()
             break;
         case ControlKind::DropDownList:
             mirrorList(id);
+            break;
+        case ControlKind::StaticText:
+            if (HasStyle(control.styles, ControlStyle::ModelText))
+                setTextIfChanged(id, m_settings.editText(id));
             break;
         default:
             break;

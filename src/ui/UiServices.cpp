@@ -26,11 +26,11 @@ public:
         box.exec();
     }
 
-    bool askYesNo(std::string_view text) override
+    bool askYesNo(std::string_view text, DefaultAnswer defaultAnswer) override
     {
         QMessageBox box(
             QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"), FromUtf8(text), QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         prepare(box);
         return box.exec() == QMessageBox::Yes;
@@ -115,9 +115,9 @@ void ShowMessage(std::string_view text)
     CurrentUiServices().showMessage(text);
 }
 
-bool AskYesNo(std::string_view text)
+bool AskYesNo(std::string_view text, DefaultAnswer defaultAnswer)
 {
-    return CurrentUiServices().askYesNo(text);
+    return CurrentUiServices().askYesNo(text, defaultAnswer);
 }
 
 bool OpenUrl(std::string_view url)

@@ -9,6 +9,13 @@ namespace tamb {
 // The platform services a dialog calls beyond its own window: the message box, the folder chooser and the
 // system's URL handler. They go through this seam so that tests observe every message and answer every folder
 // question without a person (see RecordingUiServices).
+// The button of a question that Enter presses.
+enum class DefaultAnswer
+{
+    Yes,
+    No,
+};
+
 class UiServices
 {
 public:
@@ -18,9 +25,9 @@ public:
     // sound. Returns when it is closed.
     virtual void showMessage(std::string_view text) = 0;
 
-    // A modal question box like the message box, with Yes (the default) and No. Returns true for Yes; closing
-    // the box counts as No.
-    virtual bool askYesNo(std::string_view text) = 0;
+    // A modal question box like the message box, with Yes and No, `defaultAnswer` the default button. Returns
+    // true for Yes; closing the box counts as No.
+    virtual bool askYesNo(std::string_view text, DefaultAnswer defaultAnswer) = 0;
 
     // The system's folder chooser, starting at `current`. Returns the chosen folder (UTF-8, with the platform's
     // separators), or nothing when the user cancelled.
@@ -48,7 +55,7 @@ private:
 
 // Shorthands for the current services.
 void ShowMessage(std::string_view text);
-[[nodiscard]] bool AskYesNo(std::string_view text);
+[[nodiscard]] bool AskYesNo(std::string_view text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes);
 [[nodiscard]] bool OpenUrl(std::string_view url);
 // The folder the user chose, or `current` unchanged when the chooser was cancelled or gave an empty path.
 [[nodiscard]] std::string ChooseFolder(std::string_view current);
