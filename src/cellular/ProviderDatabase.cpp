@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 
-#if TAMB_HAS_PROVIDER_XML
+#ifdef TAMB_HAS_PROVIDER_XML
 #include <pugixml.hpp>
 #endif
 
@@ -26,7 +26,7 @@ constexpr std::size_t kLargestDatabase = 16 * 1024 * 1024;
     return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
 }
 
-#if TAMB_HAS_PROVIDER_XML
+#ifdef TAMB_HAS_PROVIDER_XML
 // The text of a child element without the blanks and line breaks around it.
 [[nodiscard]] std::string Text(const pugi::xml_node& node, const char* child)
 {
@@ -115,6 +115,15 @@ std::optional<ProviderDatabase> ReadProviderDatabase(const std::filesystem::path
     if (database)
         database->fileTime = *fileTime;
     return database;
+}
+
+bool ReadsProviderDatabases()
+{
+#ifdef TAMB_HAS_PROVIDER_XML
+    return true;
+#else
+    return false;
+#endif
 }
 
 std::optional<std::filesystem::path> SystemProviderDatabasePath()

@@ -46,6 +46,9 @@ struct ProviderDatabase
 // database can be, or not a well-formed provider database; nothing either in a build without the XML reader.
 [[nodiscard]] std::optional<ProviderDatabase> ReadProviderDatabase(const std::filesystem::path& path);
 
+// False in a build without the XML reader (the Windows cross build), which takes every file as absent.
+[[nodiscard]] bool ReadsProviderDatabases();
+
 // Where the system keeps the database, where it has one (Linux: the mobile-broadband-provider-info package).
 [[nodiscard]] std::optional<std::filesystem::path> SystemProviderDatabasePath();
 

@@ -45,21 +45,23 @@ private:
 std::filesystem::file_time_type At(int year)
 {
     using namespace std::chrono;
-    return clock_cast<file_clock>(sys_days(std::chrono::year { year } / January / 1));
+    return file_clock::from_sys(time_point_cast<seconds>(sys_days(std::chrono::year { year } / January / 1)));
 }
 
 TEST(ProviderDatabaseTest, ReadsProvidersCodesAndEveryAccessPoint)
 {
+    if (!ReadsProviderDatabases())
+        GTEST_SKIP() << "this build has no XML reader";
     const std::optional<ProviderDatabase> database = ReadProviderDatabase(kFixture);
     ASSERT_TRUE(database);
     ASSERT_EQ(database->providers.size(), 3U);
     const Provider& swisscom = database->providers[0];
     EXPECT_EQ(swisscom.name, "Swisscom");
     EXPECT_EQ(swisscom.networkCodes, std::vector<std::string> { "228-01" });
-    ASSERT_EQ(swisscom.accessPoints.size(), 2U);
+    ASSERT_EQ(swisscom.accessPoints.size(), 3U);
     EXPECT_EQ(swisscom.accessPoints[0].usage, "internet");
     EXPECT_EQ(swisscom.accessPoints[0].mmsc, "");
-    const ProviderAccessPoint& mms = swisscom.accessPoints[1];
+    const ProviderAccessPoint& mms = swisscom.accessPoints[2];
     EXPECT_EQ(mms.apn, "event.swisscom.ch");
     EXPECT_EQ(mms.usage, "mms");
     EXPECT_EQ(mms.username, "mmsuser");
@@ -74,6 +76,8 @@ TEST(ProviderDatabaseTest, ReadsProvidersCodesAndEveryAccessPoint)
 
 TEST(ProviderDatabaseTest, FindsAnEntryByItsKeyAndOrdinal)
 {
+    if (!ReadsProviderDatabases())
+        GTEST_SKIP() << "this build has no XML reader";
     const std::optional<ProviderDatabase> database = ReadProviderDatabase(kFixture);
     ASSERT_TRUE(database);
     const ProviderAccessPoint* second = database->find({ "248-02", "Elisa", "mms", "Elisa MMS", 2 });
@@ -124,6 +128,8 @@ TEST(OperatorParametersTest, MappedOperatorsTakeTheSnapshotAndOthersTheBuiltInTa
 
 TEST(OperatorParametersTest, ANewerSystemFileServesWhereItHoldsTheEntry)
 {
+    if (!ReadsProviderDatabases())
+        GTEST_SKIP() << "this build has no XML reader";
     const DatabaseFile file;
     const OperatorParameters parameters(ReadProviderDatabase(file.path()));
     ASSERT_TRUE(parameters.usesSystemFile());

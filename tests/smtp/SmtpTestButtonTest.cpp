@@ -9,7 +9,7 @@
 namespace tamb {
 namespace {
 
-const std::string kPassword = "Pine-Marten-7731";
+const std::string kButtonPassword = "Pine-Marten-7731";
 
 // A login check that answers `result` at once and remembers the account it was given.
 struct FakeCheck
@@ -36,7 +36,7 @@ void Type(SmtpSettingsModel& model, const std::string& server, const std::string
     (void)model.editChanged(kSmtpServerEditId, server);
     (void)model.editChanged(kSmtpPortEditId, port);
     (void)model.editChanged(kSmtpSenderEmailEditId, sender);
-    (void)model.editChanged(kSmtpSenderPasswordEditId, kPassword);
+    (void)model.editChanged(kSmtpSenderPasswordEditId, kButtonPassword);
 }
 
 struct FieldCase
@@ -119,11 +119,11 @@ TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLan
     EXPECT_EQ(fake.checked->server, "smtp.example.com");
     EXPECT_EQ(fake.checked->port, 587);
     EXPECT_EQ(fake.checked->sender, "cam@example.com");
-    EXPECT_EQ(fake.checked->password, kPassword);
+    EXPECT_EQ(fake.checked->password, kButtonPassword);
     ASSERT_EQ(done.messages.size(), 1u);
     const std::string shown = done.messages[0].text(kChinese);
     EXPECT_EQ(shown, "服务器 smtp.example.com 拒绝了发送人邮箱或密码。\n\n535 5.7.8 no");
-    EXPECT_EQ(shown.find(kPassword), std::string::npos);
+    EXPECT_EQ(shown.find(kButtonPassword), std::string::npos);
 }
 
 TEST(SmtpTestButtonTest, ACancelledCheckSaysNothing)
