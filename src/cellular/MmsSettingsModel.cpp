@@ -134,6 +134,37 @@ std::vector<std::string> MmsSettingsModel::operatorNames(std::size_t country) co
     return Strings(MmsOperators(country));
 }
 
+std::string MmsSettingsModel::editText(int controlId) const
+{
+    if (controlId != kParameterSourceText)
+        return m_edits.controlText(controlId);
+    if (mode() != MmsMode::Auto)
+        return {};
+    const MmsParameters parameters = chosenOperatorParameters();
+    return ParameterSourceLine(parameters.origin, parameters.empty(), app().language);
+}
+
+MmsParameters MmsSettingsModel::chosenOperatorParameters() const
+{
+    return m_environment.operators->mms(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+}
+
+std::optional<std::string_view> MmsSettingsModel::chosenOperatorMmsEnded() const
+{
+    if (mode() != MmsMode::Auto)
+        return std::nullopt;
+    return MmsEndedDate(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+}
+
+// That the chosen operator ended MMS, and when: the warning on choosing it, or the question of Generate.
+std::optional<DialogMessage> MmsSettingsModel::mmsEndedMessage(MessageId id) const
+{
+    const std::optional<std::string_view> ended = chosenOperatorMmsEnded();
+    if (!ended)
+        return std::nullopt;
+    return DialogMessage::of(id, m_operatorItems[static_cast<std::size_t>(m_operator)], *ended);
+}
+
 bool MmsSettingsModel::smsChosen() const
 {
     return m_rules.smsPosition != kNoSmsPosition && m_status == m_rules.smsPosition;
@@ -203,6 +234,8 @@ int MmsSettingsModel::selection(int controlId) const
 
 bool MmsSettingsModel::isShown(int controlId) const
 {
+    if (controlId == kParameterSourceText)
+        return mode() == MmsMode::Auto;
     return controlId != kPhoneScopeList || m_rules.phoneScopeShown();
 }
 
@@ -267,9 +300,13 @@ DialogOutcome MmsSettingsModel::selectionChanged(int controlId, int index)
     case kCountryList:
         m_country = index;
         return changeCountry();
-    case kOperatorList:
+    case kOperatorList: {
         m_operator = index;
-        return sync();
+        DialogOutcome outcome = sync();
+        if (std::optional<DialogMessage> ended = mmsEndedMessage(MessageId::MmsEnded))
+            outcome.add(std::move(*ended));
+        return outcome;
+    }
     case kLinkTypeList:
         m_linkType = index;
         return {};
@@ -320,6 +357,8 @@ DialogOutcome MmsSettingsModel::opened()
 
 DialogOutcome MmsSettingsModel::answered(bool yes)
 {
+    if (std::exchange(m_askedToWriteEnded, false))
+        return yes ? write() : DialogOutcome {};
     DialogOutcome outcome
         = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadSetupFile(*this, bytes); });
     writeBack();
@@ -383,7 +422,10 @@ DialogOutcome MmsSettingsModel::changeCountry()
         m_operator = 0;
     }
     writeBack();
-    return {};
+    DialogOutcome outcome;
+    if (std::optional<DialogMessage> ended = mmsEndedMessage(MessageId::MmsEnded))
+        outcome.add(std::move(*ended));
+    return outcome;
 }
 
 DialogOutcome MmsSettingsModel::changeScope()
@@ -535,8 +577,7 @@ std::optional<DialogMessage> MmsSettingsModel::manualParameterCheck() const
 // which Manual mode refuses: the user is sent there to type them.
 std::optional<DialogMessage> MmsSettingsModel::operatorParameterCheck() const
 {
-    const MmsParameterSet& params
-        = MmsParams(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+    const MmsParameters params = chosenOperatorParameters();
     if (!params.url.empty() && !params.apn.empty())
         return std::nullopt;
     return DialogMessage::of(MessageId::OperatorWithoutParameters,
@@ -615,8 +656,7 @@ std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outc
     if (autoMode) {
         m_countryIndex = m_country;
         m_operatorIndex = m_operator;
-        const MmsParameterSet& params
-            = MmsParams(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+        const MmsParameters params = chosenOperatorParameters();
         m_url = params.url;
         m_apn = params.apn;
         m_gateway = params.gateway;
@@ -637,6 +677,20 @@ std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outc
 }
 
 DialogOutcome MmsSettingsModel::generate()
+{
+    DialogOutcome outcome;
+    if (!checkedSettings(outcome))
+        return outcome;
+    // An operator that ended MMS cannot carry the pictures: the user decides, No being the default.
+    if (std::optional<DialogMessage> ended = mmsEndedMessage(MessageId::MmsEndedWriteAnyway)) {
+        m_askedToWriteEnded = true;
+        outcome.ask(std::move(*ended), DefaultAnswer::no);
+        return outcome;
+    }
+    return write();
+}
+
+DialogOutcome MmsSettingsModel::write()
 {
     DialogOutcome outcome;
     const std::optional<MmsSettings> settings = checkedSettings(outcome);

@@ -3,6 +3,7 @@
 #include "cellular/MmsDialogRules.h"
 #include "cellular/MmsSettings.h"
 #include "cellular/OemCodePage.h"
+#include "cellular/OperatorParameters.h"
 #include "common/AppState.h"
 #include "common/Paths.h"
 #include "common/Status.h"
@@ -42,6 +43,8 @@ inline constexpr int kOperatorList = 1046;
 inline constexpr int kLinkTypeList = 1056;
 inline constexpr int kPhoneScopeList = 1060;
 inline constexpr int kSelectFolderButton = 1057;
+// The line under the buttons that says where the chosen operator's parameters come from (Auto mode only).
+inline constexpr int kParameterSourceText = 1190;
 } // namespace mms
 
 // The positions of the MMS mode list.
@@ -64,6 +67,8 @@ struct MmsEnvironment
     // A setup.dat that the dialog could have written, found in the folder at opening or after a folder choice,
     // is offered for loading.
     bool offerToLoad = false;
+    // Where Auto mode takes the operators' parameters from.
+    const OperatorParameters* operators = &SystemOperatorParameters();
 };
 
 // The settings model of the MMS dialogs, usable without a window. It keeps what every control shows (edit
@@ -93,7 +98,7 @@ public:
     [[nodiscard]] bool smsChosen() const;
 
     // SettingsModel, by template identifier.
-    [[nodiscard]] std::string editText(int controlId) const override { return m_edits.controlText(controlId); }
+    [[nodiscard]] std::string editText(int controlId) const override;
     [[nodiscard]] std::vector<std::string> listItems(int controlId) const override;
     [[nodiscard]] int selection(int controlId) const override;
     [[nodiscard]] bool isShown(int controlId) const override;
@@ -110,6 +115,10 @@ public:
     // Generate up to the write: syncs and checks, and gives the settings to write; nothing when a sync or check
     // fails, whose message and focus are then in `outcome`.
     [[nodiscard]] std::optional<MmsSettings> checkedSettings(DialogOutcome& outcome);
+    // In Auto mode, the parameters of the chosen operator and where they come from.
+    [[nodiscard]] MmsParameters chosenOperatorParameters() const;
+    // In Auto mode, the date on which the chosen operator ended MMS, if it did.
+    [[nodiscard]] std::optional<std::string_view> chosenOperatorMmsEnded() const;
 
 private:
     [[nodiscard]] DialogOutcome offerToLoad();
@@ -130,6 +139,8 @@ private:
     DialogOutcome changePhone2();
     DialogOutcome changePicturesPerDay();
     DialogOutcome generate();
+    DialogOutcome write();
+    [[nodiscard]] std::optional<DialogMessage> mmsEndedMessage(MessageId id) const;
 
     [[nodiscard]] std::optional<DialogMessage> shortRecipientCheck() const;
     [[nodiscard]] std::optional<DialogMessage> smsCheck() const;
@@ -174,6 +185,8 @@ private:
     EditTexts m_edits;
     DataExchange m_exchange;
     LoadOffer m_loadOffer;
+    // Generate asked whether to write for an operator that ended MMS; the answer goes to answered().
+    bool m_askedToWriteEnded = false;
 };
 
 } // namespace tamb

@@ -8,9 +8,9 @@
 namespace tamb {
 namespace {
 
-// A JSON string of `text`. JSON must be UTF-8, but a file name is any bytes: a byte that does not belong to a
-// well-formed UTF-8 sequence becomes U+FFFD.
-std::string jsonString(const std::string& text)
+} // namespace
+
+std::string JsonString(const std::string& text)
 {
     std::string out = "\"";
     for (const char32_t c : CodePointsFromUtf8(text)) {
@@ -28,26 +28,28 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
+namespace {
+
 struct JsonValue
 {
     std::string operator()(std::int64_t number) const { return std::to_string(number); }
     std::string operator()(bool flag) const { return flag ? "true" : "false"; }
-    std::string operator()(const std::string& text) const { return jsonString(text); }
+    std::string operator()(const std::string& text) const { return JsonString(text); }
 };
 
 } // namespace
 
 std::string FormatReportJson(const SettingsFileReport& report, const std::string& file)
 {
-    std::string out = "{\"file\": " + jsonString(file) + ", \"kind\": " + jsonString(report.kind)
+    std::string out = "{\"file\": " + JsonString(file) + ", \"kind\": " + JsonString(report.kind)
         + ", \"valid\": " + (report.valid() ? "true" : "false") + ", \"problems\": [";
     for (std::size_t i = 0; i < report.problems.size(); ++i) {
-        out += (i == 0 ? "" : ", ") + jsonString(report.problems[i]);
+        out += (i == 0 ? "" : ", ") + JsonString(report.problems[i]);
     }
     out += "], \"fields\": {";
     for (std::size_t i = 0; i < report.fields.size(); ++i) {
         const auto& field = report.fields[i];
-        out += (i == 0 ? "" : ", ") + jsonString(field.name) + ": " + std::visit(JsonValue {}, field.value);
+        out += (i == 0 ? "" : ", ") + JsonString(field.name) + ": " + std::visit(JsonValue {}, field.value);
     }
     return out + "}}";
 }

@@ -30,6 +30,10 @@ struct SettingsFileReport
 
 // One JSON object (no line end): "file", "kind", "valid", "problems" (array of texts) and "fields" (every
 // field by its name).
+// A JSON string of `text`. JSON must be UTF-8, but a file name is any bytes: a byte that does not belong to a
+// well-formed UTF-8 sequence becomes U+FFFD.
+[[nodiscard]] std::string JsonString(const std::string& text);
+
 [[nodiscard]] std::string FormatReportJson(const SettingsFileReport& report, const std::string& file);
 
 } // namespace tamb

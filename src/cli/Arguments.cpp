@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "camera/CameraRecord.h"
+#include "cellular/OperatorDatabase.h"
 
 #include <array>
 #include <charconv>
@@ -35,6 +36,8 @@ constexpr std::array kOptionNames {
     OptionName { Option::Export, "--export", true },
     OptionName { Option::CaFile, "--ca-file", true },
     OptionName { Option::AllowPlainLogin, "--allow-plain-login", false },
+    OptionName { Option::EvenIfEnded, "--even-if-ended", false },
+    OptionName { Option::Country, "--country", true },
 };
 
 bool has(unsigned set, Option option)
@@ -196,6 +199,15 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
     case Option::AllowPlainLogin:
         parsed.allowPlainLogin = true;
         return Status::success();
+    case Option::EvenIfEnded:
+        parsed.evenIfEnded = true;
+        return Status::success();
+    case Option::Country:
+        if (const auto country = wholeNumber(value, 0, kCountryCount - 1)) {
+            parsed.country = static_cast<std::size_t>(*country);
+            return Status::success();
+        }
+        return rejected("a country index from 0 to 43 (the position in the MMS country list)");
     }
     return Status::failure("unknown option " + quoted(name));
 }

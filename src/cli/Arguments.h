@@ -33,6 +33,8 @@ enum class Option : unsigned
     Export = 1u << 13, // --export FILE
     CaFile = 1u << 14, // --ca-file FILE
     AllowPlainLogin = 1u << 15, // --allow-plain-login
+    EvenIfEnded = 1u << 16, // --even-if-ended
+    Country = 1u << 17, // --country C (0..43)
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -71,6 +73,8 @@ struct ParsedArguments
     std::optional<std::string> exportTo;
     std::optional<std::string> caFile;
     bool allowPlainLogin = false;
+    bool evenIfEnded = false;
+    std::optional<std::size_t> country;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

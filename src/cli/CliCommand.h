@@ -75,5 +75,6 @@ extern const CliCommand kSmtpCommand;
 extern const CliCommand kSmtpTestCommand;
 extern const CliCommand kProfileCommand;
 extern const CliCommand kFleetCommand;
+extern const CliCommand kOperatorsCommand;
 
 } // namespace tamb

@@ -61,7 +61,16 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
         return kExitUsage;
     }
     (void)dialog.folderChosen(*arguments.out);
-    const DialogOutcome outcome = dialog.clicked(kGenerateButtonId);
+    DialogOutcome outcome = dialog.clicked(kGenerateButtonId);
+    // The question for an operator that ended MMS: --even-if-ended answers yes, else its warning refuses.
+    if (outcome.question && outcome.question->id == MessageId::MmsEndedWriteAnyway) {
+        if (!arguments.evenIfEnded) {
+            err << DialogMessage { MessageId::MmsEnded, outcome.question->arguments }.text(language) << '\n'
+                << "(--even-if-ended writes the file anyway)\n";
+            return kExitUsage;
+        }
+        outcome = dialog.answered(true);
+    }
     const DialogMessage& result = outcome.messages.back();
     if (IsFileWriteFailure(result.id)) {
         err << kProgramName << ' ' << kMmsCommandName << ": " << result.text(kEnglish) << '\n';
@@ -82,7 +91,7 @@ const CliCommand kMmsCommand {
     kMmsCommandName,
     "write setup.dat, the MMS settings of a cellular model",
     R"(Usage: tamb-setup-cli mms --model N --out DIR [--language L] [--chinese-requested]
-                          [--tv-mode T] [--from FILE] [KEY=VALUE ...]
+                          [--tv-mode T] [--from FILE] [--even-if-ended] [KEY=VALUE ...]
 
 Writes DIR/setup.dat as the MMS dialog of model N writes it on Generate, starting from
 the dialog's start values, or with --from from the settings of an existing setup.dat
@@ -95,7 +104,9 @@ the working file mms.dat never stays.
 
 When the dialog would refuse the input, its message (in Chinese with --language 1,
 otherwise in English) is printed on a line of its own, nothing is written and the exit
-code is 2; a wrong key or value gives 2 as well.
+code is 2; a wrong key or value gives 2 as well. In auto mode an operator that ended
+its MMS service (see the operators command) is refused the same way with the date it
+ended, unless --even-if-ended is given.
 
 Keys:
   mode=auto|manual         operator parameters from the database (auto, the start) or typed
@@ -123,10 +134,11 @@ Options:
   --chinese-requested  the camera language is Chinese while the screen shows English
   --tv-mode T          the TV-out mode (default: the stored one, else 0)
   --from FILE          start from the settings of FILE, a setup.dat of this model
+  --even-if-ended      write even for an operator that ended MMS
   --help               show this text
 )",
-    ArgumentRules {
-        Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::From,
+    ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode
+            | Option::From | Option::EvenIfEnded,
         Option::Out | Option::Model, true, false },
     &runMms,
     nullptr,

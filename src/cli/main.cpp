@@ -24,6 +24,7 @@ const std::array kCommands {
     &kSmtpCommand,
     &kProfileCommand,
     &kFleetCommand,
+    &kOperatorsCommand,
 #ifdef TAMB_HAS_SMTP_LOGIN_CHECK
     &kSmtpTestCommand,
 #endif

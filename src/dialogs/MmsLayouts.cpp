@@ -25,7 +25,7 @@ constexpr ControlTemplate ColumnEdit(int id, int y, int typingLimit)
 
 // Template 130, rectangles in dialog units.
 constexpr auto kMmsControls = std::to_array<ControlTemplate>({
-    GroupBox(1058, { 3, 2, 285, 353 }, "MMS"),
+    GroupBox(1058, { 3, 2, 285, 365 }, "MMS"),
     StaticText(1039, { 20, 14, 47, 8 }, "MMS Mode"),
     DropDownList(1041, List(70, 12, 60)),
     StaticText(1040, { 148, 14, 56, 8 }, "MMS Status"),
@@ -69,11 +69,12 @@ constexpr auto kMmsControls = std::to_array<ControlTemplate>({
     Edit(1012, { 81, 314, 186, 14 }, ControlStyle::ReadOnly),
     PushButton(kOkId, { 71, 335, 50, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(kCancelId, { 174, 334, 50, 14 }, "Exit"),
+    StaticText(mms::kParameterSourceText, { 12, 352, 268, 10 }, {}, ControlStyle::ModelText),
 });
 
 // Template 142: the same controls a little tighter, with the remote-control row in a frame of its own.
 constexpr auto kQ400MmsControls = std::to_array<ControlTemplate>({
-    GroupBox(1058, { 3, 3, 285, 340 }, "MMS"),
+    GroupBox(1058, { 3, 3, 285, 352 }, "MMS"),
     StaticText(1039, { 20, 14, 47, 8 }, "MMS Mode"),
     DropDownList(1041, List(70, 12, 60)),
     StaticText(1040, { 148, 14, 56, 8 }, "MMS Status"),
@@ -117,10 +118,11 @@ constexpr auto kQ400MmsControls = std::to_array<ControlTemplate>({
     Edit(1012, { 81, 307, 186, 14 }, ControlStyle::ReadOnly),
     PushButton(kOkId, { 71, 326, 50, 14 }, "Generate", ControlStyle::DefaultButton),
     PushButton(kCancelId, { 174, 325, 50, 14 }, "Exit"),
+    StaticText(mms::kParameterSourceText, { 12, 343, 268, 10 }, {}, ControlStyle::ModelText),
 });
 
-constexpr DialogTemplate kMmsTemplate { 130, "Tamb Vorrel", 292, 358, 9, kMmsControls };
-constexpr DialogTemplate kQ400MmsTemplate { 142, "Tamb Vorrel Q400", 292, 346, 9, kQ400MmsControls };
+constexpr DialogTemplate kMmsTemplate { 130, "Tamb Vorrel", 292, 370, 9, kMmsControls };
+constexpr DialogTemplate kQ400MmsTemplate { 142, "Tamb Vorrel Q400", 292, 358, 9, kQ400MmsControls };
 
 // One list for both templates: each captions the remote-control label it has (1129 or 1084).
 constexpr auto kCaptions = std::to_array<CaptionSource>({

@@ -52,9 +52,10 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     PushButton(1112, { 55, 332, 50, 14 }, "Generate"),
     PushButton(kSmtpTestButtonId, { 116, 332, 50, 14 }, "Test"),
     PushButton(kCancelId, { 176, 332, 50, 14 }, "Exit"),
+    StaticText(kSmtpParameterSourceId, { 16, 349, 255, 10 }, {}, ControlStyle::ModelText),
 });
 
-constexpr DialogTemplate kTemplate { 147, "Tamb Vorrel Q200SMTP", 286, 357, 9, kControls };
+constexpr DialogTemplate kTemplate { 147, "Tamb Vorrel Q200SMTP", 286, 362, 9, kControls };
 
 constexpr auto kCaptions = WithSharedSmtpCaptions(std::to_array<CaptionSource>({
     { 1132, &SmsRemoteControlText },

@@ -54,9 +54,10 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     PushButton(1112, { 55, 322, 50, 14 }, "Generate"),
     PushButton(kSmtpTestButtonId, { 116, 322, 50, 14 }, "Test"),
     PushButton(kCancelId, { 176, 322, 50, 14 }, "Exit"),
+    StaticText(kSmtpParameterSourceId, { 16, 339, 256, 10 }, {}, ControlStyle::ModelText),
 });
 
-constexpr DialogTemplate kTemplate { 143, "Tamb Vorrel SMTP", 292, 346, 9, kControls };
+constexpr DialogTemplate kTemplate { 143, "Tamb Vorrel SMTP", 292, 352, 9, kControls };
 
 constexpr auto kCaptions = WithSharedSmtpCaptions(std::to_array<CaptionSource>({
     { 1113, &SmtpStatusText },

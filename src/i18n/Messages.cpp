@@ -6,6 +6,7 @@
 #include "i18n/LocalisedText.h"
 #include "i18n/OperatorMessageTexts.h"
 #include "i18n/MessageHintTexts.h"
+#include "i18n/OperatorDataTexts.h"
 #include "i18n/OwnMessageTexts.h"
 #include "i18n/SmtpLoginTexts.h"
 
@@ -82,6 +83,11 @@ constexpr std::array kMessages {
     Message { MessageId::SmtpPlainLoginNotAllowed, SmtpPlainLoginNotAllowedText },
     Message { MessageId::SmtpPlainLoginQuestion, SmtpPlainLoginQuestionText },
     Message { MessageId::CloseWithoutWriting, CloseWithoutWritingText },
+    Message { MessageId::ParameterSourceDatabase, ParameterSourceDatabaseText },
+    Message { MessageId::ParameterSourceBuiltIn, ParameterSourceBuiltInText },
+    Message { MessageId::ParameterSourceNone, ParameterSourceNoneText },
+    Message { MessageId::MmsEnded, MmsEndedText },
+    Message { MessageId::MmsEndedWriteAnyway, MmsEndedWriteAnywayText },
 };
 
 // CatalogueEntry indexes the catalogue by MessageId, so the rows must follow the enumeration without a gap.
@@ -92,7 +98,7 @@ constexpr bool InMessageIdOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(MessageId::CloseWithoutWriting) + 1 == kMessages.size();
+    return static_cast<std::size_t>(MessageId::MmsEndedWriteAnyway) + 1 == kMessages.size();
 }
 static_assert(InMessageIdOrder(), "the message catalogue lists every MessageId once, in order");
 

@@ -106,6 +106,14 @@ enum class MessageId
     SmtpPlainLoginQuestion,
     // A setup dialog is closed while its settings differ from what was last written or loaded.
     CloseWithoutWriting,
+    // Where the operator's parameters come from in Auto mode: the provider database or the built-in table (%1 the
+    // date of its data), or nowhere.
+    ParameterSourceDatabase,
+    ParameterSourceBuiltIn,
+    ParameterSourceNone,
+    // The chosen operator (%1) ended MMS on %2; the question asks whether to write setup.dat anyway.
+    MmsEnded,
+    MmsEndedWriteAnyway,
 };
 
 // A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;

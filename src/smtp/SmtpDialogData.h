@@ -22,6 +22,8 @@ inline constexpr int kSmtpSenderPasswordEditId = 1008;
 inline constexpr int kSmtpSenderEmailEditId = 1009;
 inline constexpr int kSmtpRecipientEmailEditId = 1012;
 inline constexpr int kSmtpFolderEditId = 1017;
+// The line under the buttons that says where the chosen operator's parameters come from (Auto mode only).
+inline constexpr int kSmtpParameterSourceId = 1190;
 inline constexpr int kSmtpSelectFolderButtonId = 1111;
 inline constexpr int kSmtpGenerateButtonId = 1112;
 inline constexpr int kSmtpTestButtonId = 1150;

@@ -24,7 +24,7 @@ constexpr std::size_t kServerLimit = 40;
 constexpr std::size_t kPortLimit = 10;
 constexpr std::size_t kPhoneLimit = 30;
 // A text shorter than this counts as not entered.
-constexpr std::size_t kShortestText = 2;
+constexpr std::size_t kShortestEntry = 2;
 // An SMS phone number needs at least this many characters.
 constexpr std::size_t kShortestPhone = 5;
 // A picture limit typed at or above this is replaced by 0 (no limit).
@@ -51,7 +51,7 @@ std::size_t Length(const std::string& text)
 // The checks of an e-mail address at Generate: entered, with "@", with ".".
 std::optional<DialogMessage> EmailFault(const std::string& address)
 {
-    if (Length(address) < kShortestText)
+    if (Length(address) < kShortestEntry)
         return DialogMessage::of(MessageId::EmailMissing);
     if (address.find('@') == std::string::npos)
         return DialogMessage::of(MessageId::EmailWithoutAt);
@@ -268,22 +268,21 @@ DialogOutcome SmtpSettingsModel::answered(bool yes)
 
 std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
 {
-    if (!isAuto() && Length(m_apn) < kShortestText)
+    if (!isAuto() && Length(m_apn) < kShortestEntry)
         return DialogMessage::of(MessageId::GprsApnMissing);
     // An operator without an access point in the database would be written without one, which Manual mode
     // refuses: the user is sent there to type it.
-    if (isAuto()
-        && GprsParamsFor(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator)).apn.empty()) {
+    if (isAuto() && chosenOperatorParameters().apn.empty()) {
         return DialogMessage::of(MessageId::OperatorWithoutParameters,
             SmtpModeOptions.text(app().language, static_cast<std::size_t>(SmtpMode::Manual)));
     }
-    if (Length(m_smtpServer) < kShortestText)
+    if (Length(m_smtpServer) < kShortestEntry)
         return DialogMessage::of(MessageId::SmtpServerMissing);
-    if (Length(m_smtpPort) < kShortestText)
+    if (Length(m_smtpPort) < kShortestEntry)
         return DialogMessage::of(MessageId::SmtpPortMissing);
     if (std::optional<DialogMessage> sender = EmailFault(m_senderEmail))
         return sender;
-    if (Length(m_senderPassword) < kShortestText)
+    if (Length(m_senderPassword) < kShortestEntry)
         return DialogMessage::of(MessageId::SenderPasswordMissing);
     if (std::optional<DialogMessage> recipient = EmailFault(m_recipientEmail))
         return recipient;
@@ -293,6 +292,21 @@ std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
     if (m_hour != kRemoteControlOff && phone < kShortestPhone)
         return DialogMessage::of(MessageId::SmsPhoneError);
     return std::nullopt;
+}
+
+std::string SmtpSettingsModel::editText(int controlId) const
+{
+    if (controlId != kSmtpParameterSourceId)
+        return m_edits.controlText(controlId);
+    if (!isAuto())
+        return {};
+    const GprsParameters parameters = chosenOperatorParameters();
+    return ParameterSourceLine(parameters.origin, parameters.empty(), app().language);
+}
+
+GprsParameters SmtpSettingsModel::chosenOperatorParameters() const
+{
+    return m_environment.operators->gprs(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
 }
 
 SmtpSettings SmtpSettingsModel::collect() const
@@ -306,8 +320,7 @@ SmtpSettings SmtpSettingsModel::collect() const
     settings.remoteControlHour = static_cast<std::uint8_t>(m_hour);
     if (isAuto()) {
         // Not shown: the edits of Auto mode stay empty.
-        const GprsParameterSet& gprs
-            = GprsParamsFor(static_cast<std::size_t>(m_country), static_cast<std::size_t>(m_operator));
+        const GprsParameters gprs = chosenOperatorParameters();
         settings.apn = gprs.apn;
         settings.account = gprs.account;
         settings.password = gprs.password;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cellular/OemCodePage.h"
+#include "cellular/OperatorParameters.h"
 #include "cellular/ScrambledSettingsFile.h"
 #include "common/AppState.h"
 #include "model/DataExchange.h"
@@ -44,6 +45,8 @@ struct SmtpEnvironment
     // check the button is hidden.
     SmtpLoginChecker checkLogin;
     std::chrono::seconds loginTimeLimit = kSmtpLoginTimeLimit;
+    // Where Auto mode takes the operators' parameters from.
+    const OperatorParameters* operators = &SystemOperatorParameters();
 };
 
 // The settings model of the two SMTP dialogs, usable without any window. It holds what each control shows
@@ -85,12 +88,15 @@ public:
 
     // SettingsModel, by template identifier.
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
-    [[nodiscard]] std::string editText(int controlId) const override { return m_edits.controlText(controlId); }
+    [[nodiscard]] std::string editText(int controlId) const override;
     [[nodiscard]] std::vector<std::string> listItems(int controlId) const override;
     [[nodiscard]] int selection(int controlId) const override;
     // Test shows only where there is a login check to run.
+    // The source line only in Auto mode.
     [[nodiscard]] bool isShown(int controlId) const override
     {
+        if (controlId == kSmtpParameterSourceId)
+            return isAuto();
         return controlId != kSmtpTestButtonId || static_cast<bool>(m_environment.checkLogin);
     }
     [[nodiscard]] bool isEnabled(int /*controlId*/) const override { return true; }

@@ -33,6 +33,7 @@ enum class ControlStyle : std::uint32_t
     Masked = 1U << 3, // edit: password characters hidden
     DefaultButton = 1U << 4, // push button: Enter presses it
     MultiLine = 1U << 5, // push button: the caption wraps onto several lines
+    ModelText = 1U << 6, // static text: shows the settings model's text for it (editText), not a caption
 };
 
 [[nodiscard]] constexpr ControlStyle operator|(ControlStyle a, ControlStyle b)

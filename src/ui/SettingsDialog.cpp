@@ -250,6 +250,10 @@ void SettingsDialog::mirrorModel()
         case ControlKind::DropDownList:
             mirrorList(id);
             break;
+        case ControlKind::StaticText:
+            if (HasStyle(control.styles, ControlStyle::ModelText))
+                setTextIfChanged(id, m_settings.editText(id));
+            break;
         default:
             break;
         }

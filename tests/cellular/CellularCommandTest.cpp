@@ -182,10 +182,50 @@ TEST(MmsCommandTest, AutoModeTakesTheOperatorParametersFromTheDatabase)
     const auto result = sandbox.run(mms({ "--model", "2", "country=0", "operator=1", "email=a@b.cn" }));
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const auto file = sandbox.outFolder() / "setup.dat";
-    EXPECT_EQ(textOf(recordOf(file, 2)), "uniwap");
+    // The provider database names China Unicom's MMS access point 3gwap.
+    EXPECT_EQ(textOf(recordOf(file, 2)), "3gwap");
     EXPECT_EQ(textOf(recordOf(file, 4)), "80");
     EXPECT_EQ(textOf(recordOf(file, 6)), "a@b.cn");
     EXPECT_EQ(sandbox.outFiles(), std::vector<std::string> { "setup.dat" });
+}
+
+// Swisscom ended MMS: refused with the date, unless --even-if-ended.
+TEST(MmsCommandTest, AnOperatorThatEndedMmsIsRefusedUnlessEvenIfEnded)
+{
+    const CliSandbox sandbox;
+    const std::vector<std::string> swisscom
+        = mms({ "--model", "3", "mode=auto", "country=9", "operator=2", "phone1=0791234567" });
+    const auto refused = sandbox.run(swisscom);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.output.find("Swisscom ended its MMS service on 2023-01-10"), std::string::npos) << refused.output;
+    EXPECT_TRUE(sandbox.outFiles().empty());
+    std::vector<std::string> anyway = swisscom;
+    anyway.emplace_back("--even-if-ended");
+    const auto written = sandbox.run(anyway);
+    EXPECT_EQ(written.exitCode, 0) << written.output;
+    EXPECT_EQ(sandbox.outFiles(), std::vector<std::string> { "setup.dat" });
+}
+
+TEST(OperatorsCommandTest, ListsEveryOperatorWithItsSourceDateAndMmsEnd)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run({ "operators", "--json" });
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto count = [&](const std::string& text) {
+        std::size_t found = 0;
+        for (auto at = result.output.find(text); at != std::string::npos; at = result.output.find(text, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("\"table\": \"mms\""), 139U);
+    EXPECT_EQ(count("\"table\": \"smtp\""), 119U);
+    EXPECT_EQ(count("\"source\": "), 139U + 119U);
+    EXPECT_EQ(count("\"mmsEnded\": \"20"), 3U);
+    EXPECT_NE(result.output.find("\"name\": \"Swisscom\", \"parameters\": {\"url\": \"http://mms.natel.ch:8079\""),
+        std::string::npos);
+    const auto swiss = sandbox.run({ "operators", "--country", "9" });
+    ASSERT_EQ(swiss.exitCode, 0) << swiss.output;
+    EXPECT_NE(swiss.output.find("database 2023-04-16\tMMS ended 2023-01-10"), std::string::npos) << swiss.output;
 }
 
 class SmtpCommandWriteTest : public ::testing::TestWithParam<HeaderCase>

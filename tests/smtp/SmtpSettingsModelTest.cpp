@@ -396,8 +396,9 @@ TEST(SmtpSettingsModelTest, EveryOfferedOperatorGivesItsDatabaseParameters)
             const SmtpSettings settings = model->collect();
             EXPECT_EQ(settings.countryIndex, position);
             EXPECT_EQ(settings.operatorIndex, op);
-            EXPECT_EQ(settings.apn, GprsParamsFor(position, op).apn) << position << "/" << op;
-            EXPECT_EQ(settings.account, GprsParamsFor(position, op).account) << position << "/" << op;
+            const GprsParameters expected = SystemOperatorParameters().gprs(position, op);
+            EXPECT_EQ(settings.apn, expected.apn) << position << "/" << op;
+            EXPECT_EQ(settings.account, expected.account) << position << "/" << op;
             EXPECT_TRUE(TextFitsRecord(settings.apn, OemCodePage { 437 })) << position << "/" << op;
         }
     }
