@@ -111,6 +111,8 @@ public:
     DialogOutcome answered(bool yes) override;
     // The answer to whether to test the account without encryption, or else the one above.
     DialogOutcome answeredTo(const DialogMessage& question, bool yes) override;
+    // In Auto mode, the parameters of the chosen operator and where they come from.
+    [[nodiscard]] GprsParameters chosenOperatorParameters() const;
 
 private:
     [[nodiscard]] DialogOutcome offerToLoad();
