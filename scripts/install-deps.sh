@@ -15,6 +15,7 @@ packages=(
     clang libfuzzer-14-dev
     libcurl4-openssl-dev
     python3-aiosmtpd openssl python3-dbusmock dbus-daemon
+    libx11-dev
 )
 [ $# -eq 0 ] || packages=("$@")
 

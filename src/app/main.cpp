@@ -12,30 +12,54 @@
 #include <windows.h>
 #endif
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTimer>
 
 namespace {
 
 // For the start-up benchmark only: closes the first main window as soon as it has been painted, which ends the
-// program the way a user's close would.
+// program the way a user's close would. With `openCameraSetup`, first opens the camera setup dialog from it,
+// leaves that with Escape once painted and closes the main window that follows: the peak memory after one dialog.
 class CloseFirstMainWindowWhenPainted : public QObject
 {
 public:
+    explicit CloseFirstMainWindowWhenPainted(bool openCameraSetup)
+        : m_dialogsLeft(openCameraSetup ? 1 : 0)
+    {
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!m_done && event->type() == QEvent::Paint) {
-            if (auto* window = dynamic_cast<tamb::MainWindow*>(watched)) {
+        if (m_done || event->type() != QEvent::Paint || !watched->isWidgetType()) {
+            return false;
+        }
+        if (auto* window = dynamic_cast<tamb::MainWindow*>(watched); window != nullptr && !m_inDialog) {
+            if (m_dialogsLeft > 0) {
+                --m_dialogsLeft;
+                m_inDialog = true;
+                QTimer::singleShot(0, window, [window] { window->button(tamb::kCameraSetupButtonId)->click(); });
+            } else {
                 m_done = true;
                 QTimer::singleShot(0, window, [window] { window->close(); });
             }
+        } else if (auto* dialog = dynamic_cast<tamb::Dialog*>(watched);
+                   m_inDialog && dialog != nullptr && dialog->isWindow() && window == nullptr) {
+            m_inDialog = false;
+            QTimer::singleShot(0, dialog, [dialog] {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(dialog, &escape);
+            });
         }
         return false;
     }
 
 private:
+    int m_dialogsLeft;
+    bool m_inDialog = false;
     bool m_done = false;
 };
 
@@ -64,7 +88,8 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("tamb-setup"));
     QApplication::setWindowIcon(tamb::ApplicationIcon());
 
-    CloseFirstMainWindowWhenPainted closer;
+    CloseFirstMainWindowWhenPainted closer(
+        qEnvironmentVariable("TAMB_QUIT_WHEN_SHOWN") == QLatin1String("after-camera-setup"));
     if (QuitWhenShownRequested()) {
         application.installEventFilter(&closer);
     }
