@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -63,6 +64,38 @@ private:
     bool m_done = false;
 };
 
+// Runs `work` once, right after the first main window's first paint has been delivered: what a start can leave
+// until the window is on screen.
+class AfterFirstPaint : public QObject
+{
+public:
+    explicit AfterFirstPaint(std::function<void()> work)
+        : m_work(std::move(work))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_work && event->type() == QEvent::Paint && dynamic_cast<tamb::MainWindow*>(watched) != nullptr) {
+            QTimer::singleShot(0, this, [this] { runNow(); });
+        }
+        return false;
+    }
+
+    // Runs the work now if it has not run yet.
+    void runNow()
+    {
+        if (m_work) {
+            const auto work = std::move(m_work);
+            m_work = nullptr;
+            work();
+        }
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
 // The system's default language as a Windows language identifier.
 std::uint16_t SystemLanguageId()
 {
@@ -99,9 +132,19 @@ int main(int argc, char** argv)
     tamb::RegistryPreferenceStore preferences(systemLanguage);
 #else
     tamb::FilePreferenceStore preferences(tamb::FilePreferenceStore::DefaultPath(), systemLanguage);
+    // Start-up reads the file once; what it stores on a first start is written in one go once the window shows.
+    preferences.deferWrites();
 #endif
     tamb::AppState state = tamb::RunStartup(preferences, systemLanguage);
-    tamb::UseQtTranslations(state.language);
+    // The main window shows no text of Qt's own, so Qt's translation waits until the window is on screen.
+    AfterFirstPaint afterFirstPaint([&state, &preferences] {
+#ifndef _WIN32
+        (void)preferences.writeDeferred();
+#endif
+        tamb::UseQtTranslations(state.language);
+    });
+    application.installEventFilter(&afterFirstPaint);
     tamb::RunSetupLoop(state, preferences);
+    afterFirstPaint.runNow();
     return 0;
 }
