@@ -79,6 +79,10 @@ bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
         }
         return true;
     }
+    // A value that is already stored is not written again: choosing what is chosen leaves the file alone.
+    if (valueText(name) == text) {
+        return true;
+    }
     // Read, changed and written under the file's lock: two programs storing a value each at the same moment
     // keep both values.
     const auto path = PathFromUtf8(m_path);
@@ -90,7 +94,6 @@ bool FilePreferenceStore::setValue(std::string_view name, std::string_view text)
     if (!lines) {
         return false;
     }
-    // A value that is already stored is not written again: a start that changes nothing leaves the file alone.
     if (lines->value(name) == text) {
         return true;
     }
