@@ -16,6 +16,7 @@ packages=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl python3-dbusmock dbus-daemon
     mobile-broadband-provider-info libpugixml-dev
+    libx11-dev
 )
 [ $# -eq 0 ] || packages=("$@")
 

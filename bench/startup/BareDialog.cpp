@@ -1,10 +1,14 @@
 // A bare Qt Widgets program that shows one dialog comparable to the main window (two labels, two lists, four
 // buttons, a version line) and quits as soon as it has been painted: the yardstick for the start-up benchmark.
+// With --second-dialog it then shows a second dialog of about a setup dialog's controls (labels, lists, edits)
+// and quits once that has been painted: the yardstick for the peak memory after one dialog.
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -25,6 +29,31 @@ public:
 private:
     bool m_quitting = false;
 };
+
+// A dialog of about the size and controls of a camera setup dialog.
+void ShowSecondDialog()
+{
+    QDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Camera Setup"));
+    auto* grid = new QGridLayout(&dialog);
+    for (int row = 0; row < 16; ++row) {
+        grid->addWidget(new QLabel(QStringLiteral("Setting %1").arg(row + 1), &dialog), row, 0);
+        auto* choices = new QComboBox(&dialog);
+        for (int choice = 0; choice < 8; ++choice) {
+            choices->addItem(QStringLiteral("Choice %1").arg(choice + 1));
+        }
+        grid->addWidget(choices, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Value %1").arg(row + 1), &dialog), row, 2);
+        grid->addWidget(new QLineEdit(QStringLiteral("0"), &dialog), row, 3);
+    }
+    int column = 0;
+    for (const char* caption : { "Default", "OK", "Exit" }) {
+        grid->addWidget(new QPushButton(QString::fromUtf8(caption), &dialog), 16, column++);
+    }
+    QuitWhenPainted quitWhenPainted;
+    dialog.installEventFilter(&quitWhenPainted);
+    dialog.exec();
+}
 
 } // namespace
 
@@ -62,5 +91,8 @@ int main(int argc, char** argv)
     QuitWhenPainted quitWhenPainted;
     dialog.installEventFilter(&quitWhenPainted);
     dialog.exec();
+    if (QApplication::arguments().contains(QStringLiteral("--second-dialog"))) {
+        ShowSecondDialog();
+    }
     return 0;
 }

@@ -1,5 +1,10 @@
 // Start-up and dialog-opening times against a bare Qt Widgets program, all in the same run so that they meet the
 // same machine load:
+//  - seen from outside, when $DISPLAY names an X server: the time from the process start until the X server maps
+//    the first top-level window (MapNotify on the root window), for `tamb-setup`'s first start (no preferences
+//    yet) and a later start, each right after a start of the bare program; and the peak resident memory (VmHWM
+//    at exit) of `tamb-setup` after it has opened and left the camera setup dialog, against the bare program
+//    after a second dialog;
 //  - `tamb-setup` until its first main window has been shown, and the bare program (BareDialog.cpp) until its one
 //    comparable dialog has been shown, each as a whole process, started alternately;
 //  - for every setup dialog that has been built (the rows of the setup dialog table with a runner), the time from
@@ -11,6 +16,7 @@
 // Usage: tamb_startup_bench [runs=15]. The windows go to $DISPLAY when it is set (for example an Xvfb), else to
 // the offscreen platform; QT_QPA_PLATFORM overrides either. tamb-setup keeps its preferences in a temporary folder.
 #include "../support/SetupRoute.h"
+#include "MappedWindowClock.h"
 
 #include <algorithm>
 #include <array>
@@ -115,6 +121,69 @@ void PrintRow(const Series& series, double bareMedian)
     std::printf("\n");
 }
 
+// The figures seen from outside: each program start timed to its window's MapNotify, paired with the bare
+// program's start just before it, and the peak memory after one dialog.
+struct OutsideSeries
+{
+    Series bareBeforeFirst { .name = "bare Qt program", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series firstStart { .name = "tamb-setup, first start", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series bareBeforeLater { .name = "bare Qt program", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series laterStart { .name = "tamb-setup, later start", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series bareMemory { .name = "bare Qt program, 2 dialogs", .milliseconds = {}, .cpuMilliseconds = {} };
+    Series setupMemory { .name = "tamb-setup, camera setup", .milliseconds = {}, .cpuMilliseconds = {} };
+};
+
+// One interleaved round of the outside figures; false when a program failed.
+bool MeasureFromOutside(tamb::bench::MappedWindowClock& clock, const std::filesystem::path& preferencesFolder,
+    const std::vector<std::string>& environment, int round, OutsideSeries& series)
+{
+    using tamb::bench::MappedStart;
+    std::vector<std::string> dialogEnvironment(environment);
+    dialogEnvironment.emplace_back("TAMB_QUIT_WHEN_SHOWN=after-camera-setup");
+    const auto addStart = [](Series& to, const std::optional<MappedStart>& start) {
+        if (start) {
+            to.milliseconds.push_back(start->millisecondsToMapped);
+        }
+        return start.has_value();
+    };
+    const auto addMemory = [](Series& to, const std::optional<MappedStart>& start) {
+        if (start) {
+            to.milliseconds.push_back(start->peakMebibytes);
+        }
+        return start.has_value();
+    };
+    // The first program of a round starts after the other benchmark programs and is slower for it; the two
+    // pairs take that place in turn.
+    const auto firstStartPair = [&] {
+        std::error_code ignored;
+        std::filesystem::remove_all(preferencesFolder, ignored);
+        const bool bareRan = addStart(series.bareBeforeFirst, clock.run(TAMB_BARE_DIALOG_PATH, {}, environment));
+        return addStart(series.firstStart, clock.run(TAMB_SETUP_PATH, {}, environment)) && bareRan;
+    };
+    const auto laterStartPair = [&] {
+        const bool bareRan = addStart(series.bareBeforeLater, clock.run(TAMB_BARE_DIALOG_PATH, {}, environment));
+        return addStart(series.laterStart, clock.run(TAMB_SETUP_PATH, {}, environment)) && bareRan;
+    };
+    bool ok = round % 2 == 0 ? firstStartPair() && laterStartPair() : laterStartPair() && firstStartPair();
+    ok = addMemory(series.bareMemory, clock.run(TAMB_BARE_DIALOG_PATH, { "--second-dialog" }, environment)) && ok;
+    return addMemory(series.setupMemory, clock.run(TAMB_SETUP_PATH, {}, dialogEnvironment)) && ok;
+}
+
+void PrintOutside(const OutsideSeries& series)
+{
+    std::printf("seen from outside: program start until the X server maps its window (MapNotify):\n");
+    PrintRow(series.bareBeforeFirst, Median(series.bareBeforeFirst.milliseconds));
+    PrintRow(series.firstStart, Median(series.bareBeforeFirst.milliseconds));
+    PrintRow(series.bareBeforeLater, Median(series.bareBeforeLater.milliseconds));
+    PrintRow(series.laterStart, Median(series.bareBeforeLater.milliseconds));
+    std::printf("peak resident memory (VmHWM) after one dialog:\n");
+    for (const Series* row : { &series.bareMemory, &series.setupMemory }) {
+        const double median = Median(row->milliseconds);
+        std::printf("  %-30s %8.1f MiB  ratio %.2f\n", row->name.c_str(), median,
+            median / Median(series.bareMemory.milliseconds));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -144,11 +213,16 @@ int main(int argc, char** argv)
             Series { .name = std::string(route.className), .milliseconds = {}, .cpuMilliseconds = {} });
     }
 
+    tamb::bench::MappedWindowClock clock;
+    const bool outside = platform == nullptr && clock.listening();
+    OutsideSeries outsideSeries;
+
     bool failed = false;
     for (int run = 0; run < runs && !failed; ++run) {
+        failed = outside && !MeasureFromOutside(clock, home / "config", environment, run, outsideSeries);
         const std::optional<ProcessRun> bareRun = RunProcess(TAMB_BARE_DIALOG_PATH, {}, environment);
         const std::optional<ProcessRun> setupRun = RunProcess(TAMB_SETUP_PATH, {}, environment);
-        failed = !bareRun || !setupRun;
+        failed = failed || !bareRun || !setupRun;
         if (!failed) {
             bare.milliseconds.push_back(bareRun->wallMilliseconds);
             setup.milliseconds.push_back(setupRun->wallMilliseconds);
@@ -173,7 +247,12 @@ int main(int argc, char** argv)
     const double bareMedian = Median(bare.milliseconds);
     std::printf("runs: %d, windows on %s; medians, ratios to the bare program's start\n", runs,
         platform != nullptr ? platform : (display != nullptr && *display != '\0' ? display : "offscreen"));
-    std::printf("program start until its first window is shown:\n");
+    if (outside) {
+        PrintOutside(outsideSeries);
+    } else {
+        std::printf("(no X server to listen to: the figures seen from outside are left out)\n");
+    }
+    std::printf("whole process: start until its first window has been painted and the program has ended:\n");
     PrintRow(bare, bareMedian);
     PrintRow(setup, bareMedian);
     std::printf("click on the setup button until the dialog is shown:\n");

@@ -76,9 +76,9 @@ std::string IsoLocalTime(std::time_t moment)
     std::tm local {};
 #ifdef _WIN32
     localtime_s(&local, &moment);
-    long offsetSeconds = 0;
-    _get_timezone(&offsetSeconds);
-    long offset = -offsetSeconds / 60 + (local.tm_isdst > 0 ? 60 : 0);
+    // The local time read back as if it were UTC differs from the moment by the offset, summer time included.
+    std::tm asUtc = local;
+    long offset = static_cast<long>((_mkgmtime(&asUtc) - moment) / 60);
 #else
     localtime_r(&moment, &local);
     long offset = local.tm_gmtoff / 60;

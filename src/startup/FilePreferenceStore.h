@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tamb {
 
@@ -26,6 +27,14 @@ public:
 
     [[nodiscard]] const std::string& path() const { return m_path; }
 
+    // From here on the values are read from one reading of the file and writes are kept in memory, so that a
+    // start does no file work beyond that reading until writeDeferred().
+    void deferWrites();
+    // Writes what changed since deferWrites() in one atomic write, merged under the file's lock with what another
+    // program stored meanwhile (a value that program changed stays its own); writes nothing, and flushes nothing,
+    // when nothing changed. Writes go straight to the file again afterwards. False when the write failed.
+    bool writeDeferred();
+
 protected:
     [[nodiscard]] bool keyExists() override;
     [[nodiscard]] bool createKey() override;
@@ -38,9 +47,19 @@ private:
     [[nodiscard]] std::optional<PreferenceLines> readLines() const;
     [[nodiscard]] std::optional<std::string> valueText(std::string_view name) const;
     [[nodiscard]] bool setValue(std::string_view name, std::string_view text);
+    [[nodiscard]] bool createFile() const;
+
+    // The file as read when writes were deferred, and as changed since.
+    struct Deferred
+    {
+        std::optional<PreferenceLines> read;
+        std::optional<PreferenceLines> lines;
+        std::vector<std::string> changedNames;
+    };
 
     std::string m_path;
     WriteFaults m_faults;
+    std::optional<Deferred> m_deferred;
 };
 
 } // namespace tamb

@@ -163,7 +163,6 @@ TEST_P(MenuFileHeldValuesTest, LoadsAndIsWrittenAgainAlike)
 constexpr int kVideoLengthEdit = 1002;
 constexpr int kIntervalEdit = 1003;
 constexpr int kIntervalUnitList = 1029;
-constexpr int kDateFormatList = 1044;
 constexpr int kLongitudeDegreesEdit = 1056;
 constexpr int kLongitudeMinutesEdit = 1058;
 
@@ -175,9 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Detours, MenuFileHeldValuesTest,
         HeldValues { "Q300LongitudeOf180WithMinutesTypedWhileASyncStopped", CameraFamily::Q300,
             { { kLongitudeMinutesEdit, "30", std::nullopt }, { kVideoLengthEdit, "", std::nullopt },
                 { kLongitudeDegreesEdit, "180", std::nullopt }, { kVideoLengthEdit, "10", std::nullopt } },
-            42, 30 },
-        HeldValues { "Q300ClockTextReadYearFirst", CameraFamily::Q300,
-            { { kDateFormatList, std::nullopt, 0 }, { kClockEditId, "06/30/2016 12:00:00", std::nullopt } }, 15, 30 }),
+            42, 30 }),
     [](const auto& row) { return row.param.name; });
 
 // A record the dialog of model 1 writes, then one change that makes it a file that dialog could not have written.

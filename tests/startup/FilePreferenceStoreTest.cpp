@@ -3,7 +3,9 @@
 #include "startup/Startup.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -136,6 +138,126 @@ TEST_F(FilePreferenceStoreTest, AFolderThatCannotBeCreatedStoresNothing)
     EXPECT_EQ(state.model, 1);
     EXPECT_FALSE(fs::exists(blocked));
 }
+
+// The steps of the writes a store made, by kind.
+long CountSteps(const std::vector<CompletedWriteStep>& steps, WriteStep kind)
+{
+    return std::count_if(steps.begin(), steps.end(), [kind](const auto& step) { return step.step == kind; });
+}
+
+// A start whose writes wait until the window is shown: the first start stores its four values in one flushed
+// write, a later start that changes nothing writes and flushes nothing, and a value set to what it already holds
+// is not written again.
+TEST_F(FilePreferenceStoreTest, DeferredStartWritesOnceOnTheFirstStartAndNothingLater)
+{
+    std::vector<CompletedWriteStep> steps;
+    const WriteFaults watch { .completedSteps = &steps };
+    {
+        FilePreferenceStore store { path(), kSystemLanguageChinesePrc, watch };
+        store.deferWrites();
+        EXPECT_EQ(RunStartup(store, kSystemLanguageChinesePrc).language, 1);
+        EXPECT_FALSE(fs::exists(fs::path(path()).parent_path())) << "nothing is written before the window shows";
+        EXPECT_TRUE(store.writeDeferred());
+    }
+    EXPECT_EQ(content(),
+        "# Tamb Vorrel setup preferences\nlanguage=1\nmodel=1\nTvMode=0\nCompany=Tamb Vorrel Electronics Co., "
+        "Ltd\n");
+    EXPECT_EQ(CountSteps(steps, WriteStep::FlushFile), 1);
+    EXPECT_EQ(CountSteps(steps, WriteStep::FlushFolder), 1);
+
+    steps.clear();
+    const auto written = fs::last_write_time(path());
+    FilePreferenceStore later { path(), kSystemLanguageChinesePrc, watch };
+    later.deferWrites();
+    EXPECT_EQ(RunStartup(later, kSystemLanguageChinesePrc).language, 1);
+    EXPECT_TRUE(later.WriteModel(1)) << "the model list reselecting the stored model";
+    EXPECT_TRUE(later.writeDeferred());
+    EXPECT_TRUE(later.WriteLanguage(1));
+    EXPECT_TRUE(steps.empty()) << steps.size() << " write steps on a start that changed nothing";
+    EXPECT_EQ(fs::last_write_time(path()), written);
+}
+
+// Another program stores values while this one's writes wait: each program's own change lands, and a value the
+// other program changed is not overwritten by this one's default.
+TEST_F(FilePreferenceStoreTest, DeferredWritesKeepWhatAnotherProgramStoredMeanwhile)
+{
+    FilePreferenceStore first { path(), 1033 };
+    first.deferWrites();
+    static_cast<void>(RunStartup(first, 1033));
+    {
+        FilePreferenceStore other { path(), 1033 };
+        static_cast<void>(RunStartup(other, 1033));
+        EXPECT_TRUE(other.WriteLanguage(5));
+    }
+    EXPECT_TRUE(first.writeDeferred());
+    EXPECT_NE(content().find("language=5\n"), std::string::npos) << content();
+
+    FilePreferenceStore later { path(), 1033 };
+    later.deferWrites();
+    static_cast<void>(RunStartup(later, 1033));
+    EXPECT_TRUE(later.WriteModel(7));
+    {
+        FilePreferenceStore other { path(), 1033 };
+        EXPECT_TRUE(other.WriteLanguage(9));
+    }
+    EXPECT_TRUE(later.writeDeferred());
+    EXPECT_EQ(content(),
+        "# Tamb Vorrel setup preferences\nlanguage=9\nmodel=7\nTvMode=0\nCompany=Tamb Vorrel Electronics Co., "
+        "Ltd\n");
+}
+
+// Two programs started together, each writing what it deferred: one file with all four values, nothing left over.
+TEST_F(FilePreferenceStoreTest, TwoDeferredFirstStartsTogetherMakeOneWholeFile)
+{
+    constexpr int kRounds = 8;
+    for (int round = 0; round < kRounds; ++round) {
+        fs::remove_all(m_folder / "config");
+        ASSERT_TRUE(InTwoProcesses([this](int) {
+            FilePreferenceStore store { path(), 1033 };
+            store.deferWrites();
+            return RunStartup(store, 1033).language == kEnglish && store.writeDeferred();
+        })) << "round "
+            << round;
+        EXPECT_EQ(content(),
+            "# Tamb Vorrel setup preferences\nlanguage=2\nmodel=1\nTvMode=0\nCompany=Tamb Vorrel Electronics Co., "
+            "Ltd\n")
+            << "round " << round;
+        ASSERT_EQ(std::distance(fs::directory_iterator(fs::path(path()).parent_path()), fs::directory_iterator {}), 1)
+            << "no lock or temporary file stays";
+    }
+}
+
+// A deferred write that the system refuses part-way keeps the previous file and says so. (A mode that cannot be
+// read or given does not stop a write; the atomic write's own tests cover that.)
+class DeferredWriteFaultTest : public FilePreferenceStoreTest, public ::testing::WithParamInterface<WriteStep>
+{
+};
+
+TEST_P(DeferredWriteFaultTest, KeepsThePreviousFile)
+{
+    writeContent("# Tamb Vorrel setup preferences\nlanguage=2\nmodel=3\nTvMode=0\nCompany=x\n");
+    const auto before = content();
+    FilePreferenceStore store { path(), 1033,
+        WriteFaults { .systemError = InjectedWriteError { GetParam(), std::make_error_code(std::errc::io_error) },
+            .lockWait = std::chrono::milliseconds(0) } };
+    store.deferWrites();
+    static_cast<void>(RunStartup(store, 1033));
+    EXPECT_TRUE(store.WriteModel(8));
+
+    const bool written = store.writeDeferred();
+
+    EXPECT_FALSE(written);
+    // After a refused folder flush the new file is in place; only its name may not have reached the medium yet.
+    if (GetParam() != WriteStep::FlushFolder) {
+        EXPECT_EQ(content(), before);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path()).parent_path()), fs::directory_iterator {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySystemCall, DeferredWriteFaultTest,
+    ::testing::Values(WriteStep::TakeLock, WriteStep::CreateFile, WriteStep::WriteBytes, WriteStep::FlushFile,
+        WriteStep::ReadBack, WriteStep::Rename, WriteStep::FlushFolder),
+    [](const auto& row) { return "Step" + std::to_string(static_cast<int>(row.param)); });
 
 // Something under the preferences' name that is not a small regular file: start-up must neither wait for it nor
 // read it without end, and must leave it as it is.
