@@ -19,6 +19,10 @@ using test::CameraModelFixture;
 using N = CameraNumber;
 using L = CameraList;
 
+// The template identifiers of the image-size and video-size lists.
+constexpr int kImageSizeListId = 1014;
+constexpr int kVideoSizeListId = 1015;
+
 // One edit typed by the user: which edit, the new text, and what the dialog must do about it.
 struct EditCase
 {
@@ -104,6 +108,15 @@ INSTANTIATE_TEST_SUITE_P(Edits, CameraEditTest,
             { { N::LongitudeMinutes, "30" }, { N::LongitudeSeconds, "15" } }, N::LongitudeDegrees, "200",
             kRange(0, 180), 1056,
             { { N::LongitudeDegrees, 180 }, { N::LongitudeMinutes, 0 }, { N::LongitudeSeconds, 0 } }, "180" },
+        EditCase { "Longitude180ClearsMinutesAndSeconds", 13, {},
+            { { N::LongitudeMinutes, "30" }, { N::LongitudeSeconds, "15" } }, N::LongitudeDegrees, "180", {}, {},
+            { { N::LongitudeDegrees, 180 }, { N::LongitudeMinutes, 0 }, { N::LongitudeSeconds, 0 } }, "180" },
+        EditCase { "Longitude179KeepsMinutesAndSeconds", 13, {},
+            { { N::LongitudeMinutes, "30" }, { N::LongitudeSeconds, "15" } }, N::LongitudeDegrees, "179", {}, {},
+            { { N::LongitudeDegrees, 179 }, { N::LongitudeMinutes, 30 }, { N::LongitudeSeconds, 15 } }, "179" },
+        EditCase { "Latitude90ClearsMinutesAndSeconds", 13, {},
+            { { N::LatitudeMinutes, "59" }, { N::LatitudeSeconds, "5" } }, N::LatitudeDegrees, "90", {}, {},
+            { { N::LatitudeDegrees, 90 }, { N::LatitudeMinutes, 0 }, { N::LatitudeSeconds, 0 } }, "90" },
         EditCase { "MinutesAtLongitude180Give0", 13, {}, { { N::LongitudeDegrees, "180" } }, N::LongitudeMinutes, "30",
             {}, {}, { { N::LongitudeMinutes, 0 } }, "0" },
         EditCase { "MinutesAbove59ClampTo59", 13, {}, { { N::LongitudeDegrees, "179" } }, N::LongitudeMinutes, "75",
@@ -448,6 +461,8 @@ struct StartCase
     bool sdCycleShown;
     std::uint8_t sidePirByte;
     std::uint8_t sidePirCopyByte;
+    std::vector<std::string> imageSizes; // the whole lists, in their order: the record stores the index
+    std::vector<std::string> videoSizes;
 };
 
 void PrintTo(const StartCase& row, std::ostream* stream)
@@ -468,6 +483,8 @@ TEST_P(CameraStartTest, OpensOnTheModelsStartValues)
     EXPECT_EQ(variant.imageSizes[static_cast<std::size_t>(model.selection(L::ImageSize))], start.imageSize);
     EXPECT_EQ(variant.videoSizes[static_cast<std::size_t>(model.selection(L::VideoSize))], start.videoSize);
     EXPECT_EQ(model.isListShown(L::SdCycle), start.sdCycleShown);
+    EXPECT_EQ(model.listItems(kImageSizeListId), start.imageSizes);
+    EXPECT_EQ(model.listItems(kVideoSizeListId), start.videoSizes);
 
     (void)model.generate();
     const std::vector<std::uint8_t> file = writtenFile();
@@ -480,19 +497,54 @@ TEST_P(CameraStartTest, OpensOnTheModelsStartValues)
     EXPECT_EQ(file[51], start.sidePirCopyByte);
 }
 
+// Every entry of every list can be chosen, and nothing beyond the ends: an index past the last entry would be
+// written into the record as a setting the camera does not have.
+TEST_P(CameraStartTest, EveryListTakesEachOfItsEntriesAndNothingBeyond)
+{
+    CameraSettingsModel model = makeModel(GetParam().model);
+    for (const ListBinding& binding : model.data().lists) {
+        const int count = model.optionCount(binding.list);
+        ASSERT_GT(count, 0) << KeyOf(binding.list);
+        for (int index = 0; index < count; ++index) {
+            (void)model.selectOption(binding.list, index);
+            EXPECT_EQ(model.selection(binding.list), index) << KeyOf(binding.list);
+        }
+        for (const int beyond : { count, -1 }) {
+            (void)model.selectOption(binding.list, beyond);
+            EXPECT_EQ(model.selection(binding.list), count - 1) << KeyOf(binding.list) << " " << beyond;
+        }
+    }
+}
+
+const std::vector<std::string> kGenericSizes { "5MP", "12MP", "1.3MP" };
+const std::vector<std::string> kQ400Sizes { "12MP", "5MP", "2MP" };
+const std::vector<std::string> kQ400Videos { "1440x1080", "1280x720", "640x480" };
+const std::vector<std::string> kSmallVideos { "640x480", "320x240" };
+const std::vector<std::string> kHdVideos { "1280x720", "640x480", "320x240" };
+const std::vector<std::string> kFullHdVideos { "1920x1080", "1280x720", "640x480", "320x240" };
+
 INSTANTIATE_TEST_SUITE_P(Models, CameraStartTest,
-    ::testing::Values(StartCase { "Q200M", 1, CameraFamily::Generic, "5MP", "640x480", false, 1, 1 },
-        StartCase { "Q210MG", 5, CameraFamily::Generic, "12MP", "1280x720", false, 1, 1 },
-        StartCase { "Q200MG1080P", 15, CameraFamily::Generic, "12MP", "1280x720", true, 1, 1 },
-        StartCase { "Q400M", 2, CameraFamily::Q400, "12MP", "1280x720", true, 1, 0 },
-        StartCase { "Q430MG", 10, CameraFamily::Q400, "12MP", "1280x720", true, 0, 0 },
-        StartCase { "Q220MG", 6, CameraFamily::Q220, "12MP", "1280x720", false, 1, 0 },
-        StartCase { "Q420MG", 8, CameraFamily::Q420, "12MP", "1280x720", true, 0, 0 },
-        StartCase { "Q300A", 11, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1 },
-        StartCase { "Q300MG", 13, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1 },
-        StartCase { "Q230MG1080P", 17, CameraFamily::Q300, "12MP", "1280x720", true, 0, 0 },
-        StartCase { "Q100", 14, CameraFamily::Q100, "5MP", "640x480", false, 0, 0 },
-        StartCase { "ModelZeroOpensGeneric", 0, CameraFamily::Generic, "5MP", "640x480", false, 1, 1 }),
+    ::testing::Values(
+        StartCase { "Q200M", 1, CameraFamily::Generic, "5MP", "640x480", false, 1, 1, kGenericSizes, kSmallVideos },
+        StartCase { "Q210MG", 5, CameraFamily::Generic, "12MP", "1280x720", false, 1, 1, { "12MP", "5MP", "1.3MP" },
+            kHdVideos },
+        StartCase {
+            "Q200MG1080P", 15, CameraFamily::Generic, "12MP", "1280x720", true, 1, 1, kGenericSizes, kFullHdVideos },
+        StartCase { "Q400M", 2, CameraFamily::Q400, "12MP", "1280x720", true, 1, 0, kQ400Sizes, kQ400Videos },
+        StartCase { "Q430MG", 10, CameraFamily::Q400, "12MP", "1280x720", true, 0, 0, kQ400Sizes, kQ400Videos },
+        StartCase {
+            "Q220MG", 6, CameraFamily::Q220, "12MP", "1280x720", false, 1, 0, { "12MP", "5MP", "1.3MP" }, kHdVideos },
+        StartCase { "Q420MG", 8, CameraFamily::Q420, "12MP", "1280x720", true, 0, 0, kQ400Sizes, kQ400Videos },
+        StartCase {
+            "Q300A", 11, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1, { "5MP", "12MP", "14MP" }, kFullHdVideos },
+        StartCase { "Q300MG", 13, CameraFamily::Q300, "14MP", "1280x720", true, 1, 1,
+            { "5MP", "12MP", "1.3MP", "14MP" }, kFullHdVideos },
+        StartCase {
+            "Q230MG1080P", 17, CameraFamily::Q300, "12MP", "1280x720", true, 0, 0, kGenericSizes, kFullHdVideos },
+        StartCase {
+            "Q100", 14, CameraFamily::Q100, "5MP", "640x480", false, 0, 0, { "3MP", "5MP", "1.3MP" }, kSmallVideos },
+        StartCase { "ModelZeroOpensGeneric", 0, CameraFamily::Generic, "5MP", "640x480", false, 1, 1, kGenericSizes,
+            kSmallVideos }),
     [](const ::testing::TestParamInfo<StartCase>& row) { return row.param.name; });
 
 // What Default leaves alone, family by family, after the user changed everything it could.
@@ -566,6 +618,7 @@ INSTANTIATE_TEST_SUITE_P(Families, CameraDefaultTest,
         DefaultCase { "Q300KeepsRecycle", 17, { { L::SdCycle, 1 }, { L::SidePir, 0 } }, {}, "1280x720" },
         DefaultCase {
             "Q400KeepsSdCycle", 10, { { L::SdCycle, 1 }, { L::BeepSound, 1 }, { L::SidePir, 0 } }, {}, "1280x720" },
+        DefaultCase { "Q400SidePirBackToTheModelsStart", 2, { { L::SdCycle, 1 }, { L::SidePir, 1 } }, {}, "1280x720" },
         DefaultCase { "Q420KeepsBeepSdIntervalAndTimer2Times", 8, { { L::SdCycle, 1 }, { L::BeepSound, 0 } },
             WithInterval(kTimer2Times), "1440x1080" }),
     [](const ::testing::TestParamInfo<DefaultCase>& row) { return row.param.name; });

@@ -224,7 +224,8 @@ TEST_P(MenuFileRefusalTest, IsNotLoadedAndLeavesTheModelAsItWas)
 INSTANTIATE_TEST_SUITE_P(Files, MenuFileRefusalTest,
     ::testing::Values(Refusal { "WrongCrc", 1, 3, std::nullopt, "CRC" },
         Refusal { "ImageSizeBeyondItsList", 1, 1, 40, "imageSize" }, Refusal { "UnusedByteSet", 1, 52, 1, "byte 52" },
-        Refusal { "MonthThirteen", 1, 15, 13, "clock" },
+        Refusal { "MonthThirteen", 1, 15, 13, "clock" }, Refusal { "HourTwentyFour", 1, 17, 24, "clock" },
+        Refusal { "MinuteSixty", 1, 18, 60, "clock" }, Refusal { "SecondSixty", 1, 19, 60, "clock" },
         Refusal { "AnotherFamilysRecord", 8, 0, 0, "not written for this camera model" }),
     [](const auto& refusal) { return refusal.param.name; });
 
