@@ -15,13 +15,13 @@ namespace {
 
 const std::filesystem::path kFixture = std::filesystem::path(TAMB_TEST_DATA_DIR) / "providers" / "serviceproviders.xml";
 
-constexpr std::size_t kSwitzerland = 9;
-constexpr std::size_t kSunrise = 1;
-constexpr std::size_t kSwisscom = 2;
-constexpr std::size_t kEstonia = 38;
-constexpr std::size_t kElisa = 1;
-constexpr std::size_t kUnitedStates = 1;
-constexpr std::size_t kTMobileUs = 0;
+constexpr std::size_t kProviderSwitzerland = 9;
+constexpr std::size_t kProviderSunrise = 1;
+constexpr std::size_t kProviderSwisscom = 2;
+constexpr std::size_t kProviderEstonia = 38;
+constexpr std::size_t kProviderElisa = 1;
+constexpr std::size_t kProviderUnitedStates = 1;
+constexpr std::size_t kProviderTMobileUs = 0;
 
 // A copy of the fixture (or of `content`) in a folder of its own, with the modification time `written`.
 class DatabaseFile
@@ -118,12 +118,12 @@ INSTANTIATE_TEST_SUITE_P(Files, ProviderDatabaseAbsentTest,
 TEST(OperatorParametersTest, MappedOperatorsTakeTheSnapshotAndOthersTheBuiltInTable)
 {
     const OperatorParameters snapshotOnly;
-    const MmsParameters swisscom = snapshotOnly.mms(kSwitzerland, kSwisscom);
+    const MmsParameters swisscom = snapshotOnly.mms(kProviderSwitzerland, kProviderSwisscom);
     EXPECT_EQ(swisscom.origin, (ParameterOrigin { ParameterSource::ProviderDatabase, "2023-04-16" }));
-    EXPECT_EQ(swisscom.url, ProviderMmsSnapshot[kSwitzerland][kSwisscom].values.url);
-    const MmsParameters tMobile = snapshotOnly.mms(kUnitedStates, kTMobileUs);
+    EXPECT_EQ(swisscom.url, ProviderMmsSnapshot[kProviderSwitzerland][kProviderSwisscom].values.url);
+    const MmsParameters tMobile = snapshotOnly.mms(kProviderUnitedStates, kProviderTMobileUs);
     EXPECT_EQ(tMobile.origin, (ParameterOrigin { ParameterSource::BuiltIn, "2016" }));
-    EXPECT_EQ(tMobile.url, MmsParams(kUnitedStates, kTMobileUs).url);
+    EXPECT_EQ(tMobile.url, MmsParams(kProviderUnitedStates, kProviderTMobileUs).url);
 }
 
 TEST(OperatorParametersTest, ANewerSystemFileServesWhereItHoldsTheEntry)
@@ -133,17 +133,17 @@ TEST(OperatorParametersTest, ANewerSystemFileServesWhereItHoldsTheEntry)
     const DatabaseFile file;
     const OperatorParameters parameters(ReadProviderDatabase(file.path()));
     ASSERT_TRUE(parameters.usesSystemFile());
-    const MmsParameters swisscom = parameters.mms(kSwitzerland, kSwisscom);
+    const MmsParameters swisscom = parameters.mms(kProviderSwitzerland, kProviderSwisscom);
     EXPECT_EQ(swisscom.url, "http://mms.example.ch:8079");
     EXPECT_EQ(swisscom.gateway, "192.0.2.2");
     EXPECT_EQ(swisscom.port, "8080");
     EXPECT_EQ(swisscom.account, "mmsuser");
     EXPECT_EQ(swisscom.origin.source, ParameterSource::ProviderDatabase);
     EXPECT_NE(swisscom.origin.date, "2023-04-16");
-    EXPECT_EQ(parameters.mms(kEstonia, kElisa).url, "http://second.example.ee");
+    EXPECT_EQ(parameters.mms(kProviderEstonia, kProviderElisa).url, "http://second.example.ee");
     // The newer file lacks Sunrise: the snapshot still serves, with its date.
-    const MmsParameters sunrise = parameters.mms(kSwitzerland, kSunrise);
-    EXPECT_EQ(sunrise.url, ProviderMmsSnapshot[kSwitzerland][kSunrise].values.url);
+    const MmsParameters sunrise = parameters.mms(kProviderSwitzerland, kProviderSunrise);
+    EXPECT_EQ(sunrise.url, ProviderMmsSnapshot[kProviderSwitzerland][kProviderSunrise].values.url);
     EXPECT_EQ(sunrise.origin.date, "2023-04-16");
 }
 
@@ -152,7 +152,7 @@ TEST(OperatorParametersTest, AnOlderOrUnusableFileLeavesTheSnapshot)
     const DatabaseFile older(At(2020));
     const OperatorParameters parameters(ReadProviderDatabase(older.path()));
     EXPECT_FALSE(parameters.usesSystemFile());
-    EXPECT_EQ(parameters.mms(kSwitzerland, kSwisscom).origin.date, "2023-04-16");
+    EXPECT_EQ(parameters.mms(kProviderSwitzerland, kProviderSwisscom).origin.date, "2023-04-16");
     // An entry without a proxy port cannot serve the camera.
     std::string content;
     std::getline(std::ifstream(kFixture), content, '\0');
@@ -160,7 +160,7 @@ TEST(OperatorParametersTest, AnOlderOrUnusableFileLeavesTheSnapshot)
     const DatabaseFile broken({}, content);
     std::filesystem::last_write_time(broken.path(), std::filesystem::file_time_type::clock::now());
     const OperatorParameters withBroken(ReadProviderDatabase(broken.path()));
-    EXPECT_EQ(withBroken.mms(kSwitzerland, kSwisscom).url, ProviderMmsSnapshot[kSwitzerland][kSwisscom].values.url);
+    EXPECT_EQ(withBroken.mms(kProviderSwitzerland, kProviderSwisscom).url, ProviderMmsSnapshot[kProviderSwitzerland][kProviderSwisscom].values.url);
 }
 
 // Every mapped operator's values are those of its entry in the system's database, when the system has the file the
@@ -192,9 +192,9 @@ TEST(ProviderSnapshotTest, EveryMappedOperatorCarriesItsEntrysValues)
 
 TEST(MmsEndedTest, NamesTheOperatorsThatEndedMms)
 {
-    EXPECT_EQ(MmsEndedDate(kSwitzerland, kSwisscom), "2023-01-10");
+    EXPECT_EQ(MmsEndedDate(kProviderSwitzerland, kProviderSwisscom), "2023-01-10");
     EXPECT_EQ(MmsEndedDate(2, 0), "2023-01-17");
-    EXPECT_FALSE(MmsEndedDate(kSwitzerland, kSunrise));
+    EXPECT_FALSE(MmsEndedDate(kProviderSwitzerland, kProviderSunrise));
 }
 
 } // namespace
