@@ -4,9 +4,9 @@
 #include "i18n/CloseQuestionTexts.h"
 #include "i18n/FileWriteTexts.h"
 #include "i18n/LocalisedText.h"
-#include "i18n/OperatorMessageTexts.h"
 #include "i18n/MessageHintTexts.h"
 #include "i18n/OperatorDataTexts.h"
+#include "i18n/OperatorMessageTexts.h"
 #include "i18n/OwnMessageTexts.h"
 #include "i18n/SmtpLoginTexts.h"
 

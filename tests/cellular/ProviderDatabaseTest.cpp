@@ -160,7 +160,8 @@ TEST(OperatorParametersTest, AnOlderOrUnusableFileLeavesTheSnapshot)
     const DatabaseFile broken({}, content);
     std::filesystem::last_write_time(broken.path(), std::filesystem::file_time_type::clock::now());
     const OperatorParameters withBroken(ReadProviderDatabase(broken.path()));
-    EXPECT_EQ(withBroken.mms(kProviderSwitzerland, kProviderSwisscom).url, ProviderMmsSnapshot[kProviderSwitzerland][kProviderSwisscom].values.url);
+    EXPECT_EQ(withBroken.mms(kProviderSwitzerland, kProviderSwisscom).url,
+        ProviderMmsSnapshot[kProviderSwitzerland][kProviderSwisscom].values.url);
 }
 
 // Every mapped operator's values are those of its entry in the system's database, when the system has the file the
