@@ -34,6 +34,9 @@ from concurrent.futures import ThreadPoolExecutor
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CLOCK = "2024-02-03T07:05:09"
 
+# The password the smtp command reads from its standard input (a password never stands on a command line).
+PASSWORD_LINE = b"secret\n"
+
 # Each command with the settings of the earlier file and of the new one, and the file it writes.
 COMMANDS = {
     "camera": {
@@ -51,7 +54,7 @@ COMMANDS = {
     "smtp": {
         "file": "smtp.dat",
         "base": ["smtp", "--model", "6", "smtpServer=smtp.example.com", "smtpPort=25",
-                 "senderEmail=cam@example.com", "senderPassword=secret"],
+                 "senderEmail=cam@example.com", "senderPassword=-"],
         "earlier": ["recipientEmail=me@example.org"],
         "new": ["recipientEmail=you@example.org"],
     },
@@ -90,7 +93,8 @@ class Runner:
     def run(self, words, strace=None, timeout=60):
         command = ([] if strace is None else ["strace"] + strace + ["--"]) + [self.program] + words
         try:
-            done = subprocess.run(command, env=self.environment, capture_output=True, timeout=timeout, check=False)
+            done = subprocess.run(command, env=self.environment, input=PASSWORD_LINE, capture_output=True,
+                                  timeout=timeout, check=False)
             return done.returncode, done.stdout.decode(errors="replace") + done.stderr.decode(errors="replace")
         except subprocess.TimeoutExpired:
             return None, "timed out"

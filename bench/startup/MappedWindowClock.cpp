@@ -1,4 +1,5 @@
 #include "MappedWindowClock.h"
+#include "SpawnArguments.h"
 
 #include <X11/Xlib.h>
 #include <chrono>
@@ -9,8 +10,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace tamb::bench {
 namespace {
@@ -75,22 +74,7 @@ std::optional<MappedStart> MappedWindowClock::run(const std::string& program, co
     if (m_display == nullptr) {
         return std::nullopt;
     }
-    std::vector<std::string> environment(extraEnvironment);
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment.emplace_back(*entry);
-    }
-    std::vector<char*> envp;
-    for (std::string& entry : environment) {
-        envp.push_back(entry.data());
-    }
-    envp.push_back(nullptr);
-    std::vector<std::string> argStorage { program };
-    argStorage.insert(argStorage.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : argStorage) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
+    SpawnArguments spawnArguments(program, arguments, extraEnvironment);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -99,7 +83,7 @@ std::optional<MappedStart> MappedWindowClock::run(const std::string& program, co
     DrainEvents(AsDisplay(m_display));
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         return std::nullopt;

@@ -17,6 +17,7 @@
 // the offscreen platform; QT_QPA_PLATFORM overrides either. tamb-setup keeps its preferences in a temporary folder.
 #include "../support/SetupRoute.h"
 #include "MappedWindowClock.h"
+#include "SpawnArguments.h"
 
 #include <algorithm>
 #include <array>
@@ -32,8 +33,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 struct ProcessRun
@@ -47,22 +46,7 @@ struct ProcessRun
 std::optional<ProcessRun> RunProcess(const std::string& program, const std::vector<std::string>& arguments,
     const std::vector<std::string>& extraEnvironment)
 {
-    std::vector<std::string> environment(extraEnvironment);
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment.emplace_back(*entry);
-    }
-    std::vector<char*> envp;
-    for (std::string& entry : environment) {
-        envp.push_back(entry.data());
-    }
-    envp.push_back(nullptr);
-    std::vector<std::string> argStorage { program };
-    argStorage.insert(argStorage.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : argStorage) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
+    tamb::bench::SpawnArguments spawnArguments(program, arguments, extraEnvironment);
 
     std::array<int, 2> pipeEnds {};
     if (pipe(pipeEnds.data()) != 0) {
@@ -76,7 +60,7 @@ std::optional<ProcessRun> RunProcess(const std::string& program, const std::vect
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     ProcessRun run;
