@@ -1,4 +1,5 @@
 #include "MappedWindowClock.h"
+
 #include "SpawnArguments.h"
 
 #include <X11/Xlib.h>
@@ -83,7 +84,8 @@ std::optional<MappedStart> MappedWindowClock::run(const std::string& program, co
     DrainEvents(AsDisplay(m_display));
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
+    const int spawned
+        = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         return std::nullopt;

@@ -60,7 +60,8 @@ std::optional<ProcessRun> RunProcess(const std::string& program, const std::vect
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
+    const int spawned
+        = posix_spawn(&child, program.c_str(), &actions, nullptr, spawnArguments.argv(), spawnArguments.envp());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     ProcessRun run;
