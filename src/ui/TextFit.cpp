@@ -475,9 +475,23 @@ void GrowIntoFreeRoom(QWidget& dialog, const std::vector<QWidget*>& children)
     }
 }
 
+// The innermost group or frame that holds `point`, if any.
+QWidget* InnermostFrameAt(const std::vector<QWidget*>& controls, const QPoint& point)
+{
+    QWidget* innermost = nullptr;
+    for (QWidget* frame : controls) {
+        const QRect rect = frame->geometry();
+        if (IsContainer(frame) && rect.contains(point)
+            && (innermost == nullptr || rect.width() * rect.height() < innermost->width() * innermost->height()))
+            innermost = frame;
+    }
+    return innermost;
+}
+
 // Every group or frame grows to hold, with a gap inside its line, the controls that start inside it: a list is
 // as high as its font needs, which the template's rows do not always leave, and a grown control may reach
-// beyond. Labels are left out: their boxes reach above and below their text, which stays clear of the lines.
+// beyond. A label centred on its row whose lines would cross the line of the frame around it moves inside,
+// and the frame grows where it is not high enough for them.
 void HoldInFrames(const QWidget& dialog)
 {
     const std::vector<QWidget*> controls = VisibleControls(dialog);
@@ -494,6 +508,24 @@ void HoldInFrames(const QWidget& dialog)
             held.setBottom(std::max(held.bottom(), own.bottom() + kGap));
         }
         frame->setGeometry(held);
+    }
+    for (QWidget* control : controls) {
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label == nullptr || label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        QRect rect = label->geometry();
+        QWidget* frame = InnermostFrameAt(controls, rect.center());
+        if (frame == nullptr)
+            continue;
+        // The label's box keeps a gap above and below its lines, so its box may reach the frame's line.
+        const QRect frameRect = frame->geometry();
+        if (rect.bottom() > frameRect.bottom())
+            rect.moveBottom(frameRect.bottom());
+        if (rect.top() < frameRect.top())
+            rect.moveTop(frameRect.top());
+        label->setGeometry(rect);
+        if (rect.bottom() > frameRect.bottom())
+            frame->setGeometry(frameRect.adjusted(0, 0, 0, rect.bottom() - frameRect.bottom()));
     }
 }
 
