@@ -98,12 +98,10 @@ QString Described(const QRect& place)
 }
 
 // The checks of one window, as lines of a report: cut texts, and controls out of place.
-QString CutTextsOf(
-    QWidget& window, const QString& name, LanguageId language, Checks checks = Checks::All)
+QString CutTextsOf(QWidget& window, const QString& name, LanguageId language, Checks checks = Checks::All)
 {
     QString text;
-    const std::vector<CutText> byMetrics
-        = checks == Checks::All ? FindCutTexts(window) : std::vector<CutText> {};
+    const std::vector<CutText> byMetrics = checks == Checks::All ? FindCutTexts(window) : std::vector<CutText> {};
     for (const CutText& one : byMetrics)
         text += QStringLiteral("\n  %1, language %2, control %3: \"%4\" lacks %5 px of width")
                     .arg(name)
@@ -117,8 +115,7 @@ QString CutTextsOf(
                     .arg(one.control, one.text)
                     .arg(one.pixels);
     const std::vector<test::MisplacedControl> misplaced
-        = checks == Checks::All ? test::FindMisplacedControls(window)
-                                                   : std::vector<test::MisplacedControl> {};
+        = checks == Checks::All ? test::FindMisplacedControls(window) : std::vector<test::MisplacedControl> {};
     for (const test::MisplacedControl& one : misplaced)
         text += QStringLiteral("\n  %1, language %2, control %3 %4 %5 by %6 px (%7 and %8)")
                     .arg(name)
@@ -291,8 +288,8 @@ void LayoutCheckTest::everyMessageFitsItsBox()
         for (const Message& message : AllMessages()) {
             const std::string text = FillPlaceholders(MessageText(message.id, language), arguments);
             ShownMessage box(QString::fromStdString(text));
-            failures += CutTextsOf(
-                box, QStringLiteral("message %1").arg(QLatin1StringView(message.name)), language, Checks::DrawnPixelsOnly);
+            failures += CutTextsOf(box, QStringLiteral("message %1").arg(QLatin1StringView(message.name)), language,
+                Checks::DrawnPixelsOnly);
         }
     }
     Report(failures);
@@ -366,8 +363,8 @@ void LayoutCheckTest::theCheckFindsControlsOutOfPlace_data()
     QTest::newRow("a list inside the frame") << true << QString() << QRect(190, 18, 40, 24) << false;
     QTest::newRow("a list sticking out of its frame") << true << QString() << QRect(190, 18, 60, 24) << true;
     QTest::newRow("a list out of the window") << true << QString() << QRect(250, 90, 80, 24) << true;
-    QTest::newRow("a row placed over SD Cycle") << false << QStringLiteral("Time Lapse") << QRect(16, 24, 80, 20)
-                                                << true;
+    QTest::newRow("a row placed over SD Cycle")
+        << false << QStringLiteral("Time Lapse") << QRect(16, 24, 80, 20) << true;
     QTest::newRow("a list over a caption") << true << QString() << QRect(40, 20, 30, 20) << true;
     QTest::newRow("a caption whose box runs under the list beside it")
         << false << QStringLiteral("Interval") << QRect(16, 62, 120, 20) << false;

@@ -32,8 +32,8 @@ QRect Painted(const QWidget* widget)
         return widget->geometry();
     if (label->text().isEmpty())
         return {};
-    const QRect contents = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-        -label->margin());
+    const QRect contents
+        = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QFontMetrics metrics(label->font());
     QRect text = metrics.boundingRect(contents, flags, label->text());

@@ -23,10 +23,9 @@ struct MisplacedControl
 
 // Every visible control of `dialog` that sticks out of its frame, and every two visible controls that cover the
 // same pixels. A control's frame is the smallest group or frame whose rectangle holds its top left corner (the
-// window where none does); the control must lie wholly inside it, off its line. A frame must lie inside the window; frames may
-// hold controls and share their edges with other frames, so they overlap nothing. A label covers only where its
-// text is drawn, so a caption whose box runs under the control beside it while its text stands clear is no
-// overlap.
+// window where none does); the control must lie wholly inside it, off its line. A frame must lie inside the window;
+// frames may hold controls and share their edges with other frames, so they overlap nothing. A label covers only where
+// its text is drawn, so a caption whose box runs under the control beside it while its text stands clear is no overlap.
 [[nodiscard]] std::vector<MisplacedControl> FindMisplacedControls(const QWidget& dialog);
 
 } // namespace tamb::test
