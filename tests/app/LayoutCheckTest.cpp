@@ -179,6 +179,56 @@ void LengthenCaptionIfAsked(SettingsDialog& dialog)
         label->setText(QStringList(3, label->text()).join(QLatin1Char(' ')));
 }
 
+// Whether the checks look at the dialog `name` ("camera", "mms", "smtp") of `model`.
+bool IsChecked(ModelId model, const QString& name)
+{
+    static const std::vector<std::pair<ModelId, QString>> checked = CheckedModels();
+    return std::ranges::any_of(checked, [&](const std::pair<ModelId, QString>& one) {
+        return one.first == model && (one.second.isEmpty() || one.second.startsWith(name));
+    });
+}
+
+struct Extreme
+{
+    int size = 0;
+    QString name;
+};
+
+// Every setup dialog of every model in the checked languages, made once for the slots that look at all of them
+// (making the dialogs takes most of their time): what the checks find in those that are checked, and the tallest
+// and the widest of all.
+struct DialogSurvey
+{
+    QString failures;
+    Extreme tallest;
+    Extreme widest;
+};
+
+const DialogSurvey& SurveyOfEveryDialog()
+{
+    static const DialogSurvey survey = [] {
+        DialogSurvey made;
+        for (const LanguageId language : CheckedLanguages()) {
+            for (ModelId model = 1; model <= kModelCount; ++model) {
+                for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
+                    const QString described = QStringLiteral("%1 dialog of model %2").arg(name).arg(model);
+                    const QString withLanguage = QStringLiteral("%1, language %2").arg(described).arg(language);
+                    if (dialog->height() > made.tallest.size)
+                        made.tallest = { dialog->height(), withLanguage };
+                    if (dialog->width() > made.widest.size)
+                        made.widest = { dialog->width(), withLanguage };
+                    if (!IsChecked(model, name))
+                        continue;
+                    LengthenCaptionIfAsked(*dialog);
+                    made.failures += CutTextsOfNew(*dialog, described, language);
+                }
+            }
+        }
+        return made;
+    }();
+    return survey;
+}
+
 void Report(const QString& failures)
 {
     if (!failures.isEmpty())
@@ -218,18 +268,7 @@ private slots:
 
 void LayoutCheckTest::everyTextFitsInEveryDialogOfEveryModel()
 {
-    QString failures;
-    for (const LanguageId language : CheckedLanguages()) {
-        for (const auto& [model, kind] : CheckedModels()) {
-            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
-                if (!kind.isEmpty() && !kind.startsWith(name))
-                    continue;
-                LengthenCaptionIfAsked(*dialog);
-                failures
-                    += CutTextsOfNew(*dialog, QStringLiteral("%1 dialog of model %2").arg(name).arg(model), language);
-            }
-        }
-    }
+    const QString& failures = SurveyOfEveryDialog().failures;
     Report(failures);
     QVERIFY2(failures.isEmpty(), "the layout has faults; the warning above lists them");
 }
@@ -301,20 +340,9 @@ void LayoutCheckTest::everyDialogFitsALaptopScreen()
     // A 1366 x 768 screen less a 40 px panel, less a title bar as tall as a tall desktop draws it.
     constexpr int kAvailableHeight = 728;
     constexpr int kTitleBar = 40;
-    int tallest = 0;
-    QString tallestName;
-    for (const LanguageId language : CheckedLanguages()) {
-        for (ModelId model = 1; model <= kModelCount; ++model) {
-            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
-                if (dialog->height() > tallest) {
-                    tallest = dialog->height();
-                    tallestName
-                        = QStringLiteral("%1 dialog of model %2, language %3").arg(name).arg(model).arg(language);
-                }
-                QVERIFY2(dialog->width() <= 1366, qPrintable(name));
-            }
-        }
-    }
+    const DialogSurvey& survey = SurveyOfEveryDialog();
+    QVERIFY2(survey.widest.size <= 1366, qPrintable(survey.widest.name));
+    const auto& [tallest, tallestName] = survey.tallest;
     qInfo().noquote() << "tallest dialog under" << Setting() << ":" << tallestName << tallest << "px";
     const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
     if (scale == 1.0)
