@@ -35,8 +35,10 @@ int VerticalPixels(int dialogUnits, const DialogBaseUnits& units)
 
 PixelRect ToPixels(const DialogRect& rect, const DialogBaseUnits& units)
 {
-    return PixelRect { HorizontalPixels(rect.x, units), VerticalPixels(rect.y, units),
-        HorizontalPixels(rect.width, units), VerticalPixels(rect.height, units) };
+    const int left = HorizontalPixels(rect.x, units);
+    const int top = VerticalPixels(rect.y, units);
+    return PixelRect { left, top, HorizontalPixels(rect.x + rect.width, units) - left,
+        VerticalPixels(rect.y + rect.height, units) - top };
 }
 
 } // namespace tamb

@@ -29,6 +29,8 @@ struct PixelRect
 // half away from zero.
 [[nodiscard]] int HorizontalPixels(int dialogUnits, const DialogBaseUnits& units);
 [[nodiscard]] int VerticalPixels(int dialogUnits, const DialogBaseUnits& units);
+// A rectangle by its edges: the right and bottom edges are mapped like the left and top ones and the size is what
+// lies between, so that controls the template sets side by side stay side by side, never a pixel over each other.
 [[nodiscard]] PixelRect ToPixels(const DialogRect& rect, const DialogBaseUnits& units);
 
 } // namespace tamb

@@ -43,6 +43,16 @@ bool IsContainer(const QWidget* widget)
     return qobject_cast<const QFrame*>(widget) != nullptr && qobject_cast<const QLabel*>(widget) == nullptr;
 }
 
+// Whether `frame` is the group or frame around `widget`: it holds the control's top left corner (a control that
+// starts in a frame belongs to it even where it reaches a pixel beyond), or, for a frame, all of it.
+bool Surrounds(const QWidget* frame, const QRect& frameRect, const QWidget* widget)
+{
+    if (!IsContainer(frame))
+        return false;
+    const QRect own = widget->geometry();
+    return IsContainer(widget) ? frameRect.contains(own) : frameRect.contains(own.topLeft());
+}
+
 // The width a one-line text needs: its advance, and more where a glyph reaches beyond it (an "f" at the end,
 // an accent leaning out).
 int TextWidth(const QFontMetrics& metrics, const QString& text)
@@ -213,7 +223,7 @@ Room FreeRoom(const QWidget& dialog, const QWidget* widget, const std::vector<QW
         if (other == widget)
             continue;
         const QRect theirs = UsedPart(other);
-        if (IsContainer(other) && theirs.contains(own)) {
+        if (Surrounds(other, theirs, widget)) {
             room.left = std::max(room.left, theirs.left() + kGap);
             room.right = std::min(room.right, theirs.right() - kGap);
             continue;
@@ -267,7 +277,7 @@ std::pair<int, int> FreeRows(const QWidget& dialog, const QWidget* widget, const
         if (other == widget)
             continue;
         const QRect theirs = UsedPart(other);
-        if (IsContainer(other) && theirs.contains(own)) {
+        if (Surrounds(other, theirs, widget)) {
             top = std::max(top, theirs.top() + kGap);
             bottom = std::min(bottom, theirs.bottom() - kGap);
             continue;
@@ -465,6 +475,60 @@ void GrowIntoFreeRoom(QWidget& dialog, const std::vector<QWidget*>& children)
     }
 }
 
+// The innermost group or frame that holds `point`, if any.
+QWidget* InnermostFrameAt(const std::vector<QWidget*>& controls, const QPoint& point)
+{
+    QWidget* innermost = nullptr;
+    for (QWidget* frame : controls) {
+        const QRect rect = frame->geometry();
+        if (IsContainer(frame) && rect.contains(point)
+            && (innermost == nullptr || rect.width() * rect.height() < innermost->width() * innermost->height()))
+            innermost = frame;
+    }
+    return innermost;
+}
+
+// Every group or frame grows to hold, with a gap inside its line, the controls that start inside it: a list is
+// as high as its font needs, which the template's rows do not always leave, and a grown control may reach
+// beyond. A label centred on its row whose lines would cross the line of the frame around it moves inside,
+// and the frame grows where it is not high enough for them.
+void HoldInFrames(const QWidget& dialog)
+{
+    const std::vector<QWidget*> controls = VisibleControls(dialog);
+    for (QWidget* frame : controls) {
+        if (!IsContainer(frame))
+            continue;
+        QRect held = frame->geometry();
+        for (const QWidget* control : controls) {
+            if (control == frame || IsContainer(control) || qobject_cast<const QLabel*>(control) != nullptr
+                || !Surrounds(frame, frame->geometry(), control))
+                continue;
+            const QRect own = control->geometry();
+            held.setRight(std::max(held.right(), own.right() + kGap));
+            held.setBottom(std::max(held.bottom(), own.bottom() + kGap));
+        }
+        frame->setGeometry(held);
+    }
+    for (QWidget* control : controls) {
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label == nullptr || label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        QRect rect = label->geometry();
+        QWidget* frame = InnermostFrameAt(controls, rect.center());
+        if (frame == nullptr)
+            continue;
+        // The label's box keeps a gap above and below its lines, so its box may reach the frame's line.
+        const QRect frameRect = frame->geometry();
+        if (rect.bottom() > frameRect.bottom())
+            rect.moveBottom(frameRect.bottom());
+        if (rect.top() < frameRect.top())
+            rect.moveTop(frameRect.top());
+        label->setGeometry(rect);
+        if (rect.bottom() > frameRect.bottom())
+            frame->setGeometry(frameRect.adjusted(0, 0, 0, rect.bottom() - frameRect.bottom()));
+    }
+}
+
 } // namespace
 
 void FitTexts(QWidget& dialog)
@@ -481,6 +545,7 @@ void FitTexts(QWidget& dialog)
     GrowIntoFreeRoom(dialog, children);
     // Growing may have changed the lines of wrapping labels.
     CentreLabelsOnTheirRows(partners);
+    HoldInFrames(dialog);
 }
 
 std::vector<CutText> FindCutTexts(const QWidget& dialog)

@@ -1,5 +1,6 @@
 // Every text of every window fits, measured twice: by the font's metrics (FindCutTexts) and by the pixels the
-// dialog paints (FindCutPixels). The locale and the scale come from the environment (LANG, QT_SCALE_FACTOR): CMake
+// dialog paints (FindCutPixels); every control lies inside its frame and none covers another
+// (FindMisplacedControls). The locale and the scale come from the environment (LANG, QT_SCALE_FACTOR): CMake
 // runs this program once per locale and scale. TAMB_LAYOUT_LANGUAGES (comma-separated LanguageIds) limits the
 // interface languages checked; all 15 by default.
 
@@ -7,6 +8,7 @@
 #include "app/AboutBox.h"
 #include "i18n/Messages.h"
 #include "startup/InMemoryPreferenceStore.h"
+#include "support/ControlPlacementCheck.h"
 #include "support/DrawnTextCheck.h"
 #include "ui/AppIcon.h"
 #include "ui/RecordingUiServices.h"
@@ -22,6 +24,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSet>
+#include <QStringList>
 #include <QTest>
 #include <algorithm>
 
@@ -82,20 +85,23 @@ QString Setting()
         .arg(QGuiApplication::primaryScreen()->devicePixelRatio());
 }
 
-enum class Measured
+enum class Checks
 {
-    ByMetricsAndPixels,
+    All,
     // For Qt's own windows, laid out by Qt rather than by our fitting, whose measure the metrics check shares.
-    ByPixels,
+    DrawnPixelsOnly,
 };
 
-// The checks of one window, as lines of a report.
-QString CutTextsOf(
-    QWidget& window, const QString& name, LanguageId language, Measured measured = Measured::ByMetricsAndPixels)
+QString Described(const QRect& place)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height());
+}
+
+// The checks of one window, as lines of a report: cut texts, and controls out of place.
+QString CutTextsOf(QWidget& window, const QString& name, LanguageId language, Checks checks = Checks::All)
 {
     QString text;
-    const std::vector<CutText> byMetrics
-        = measured == Measured::ByMetricsAndPixels ? FindCutTexts(window) : std::vector<CutText> {};
+    const std::vector<CutText> byMetrics = checks == Checks::All ? FindCutTexts(window) : std::vector<CutText> {};
     for (const CutText& one : byMetrics)
         text += QStringLiteral("\n  %1, language %2, control %3: \"%4\" lacks %5 px of width")
                     .arg(name)
@@ -108,6 +114,15 @@ QString CutTextsOf(
                     .arg(language)
                     .arg(one.control, one.text)
                     .arg(one.pixels);
+    const std::vector<test::MisplacedControl> misplaced
+        = checks == Checks::All ? test::FindMisplacedControls(window) : std::vector<test::MisplacedControl> {};
+    for (const test::MisplacedControl& one : misplaced)
+        text += QStringLiteral("\n  %1, language %2, control %3 %4 %5 by %6 px (%7 and %8)")
+                    .arg(name)
+                    .arg(language)
+                    .arg(one.control, one.fault, one.other)
+                    .arg(one.pixels)
+                    .arg(Described(one.place), Described(one.otherPlace));
     return text;
 }
 
@@ -152,10 +167,72 @@ QString CutTextsOfNew(QWidget& window, const QString& name, LanguageId language)
     return CutTextsOf(window, name, language);
 }
 
+// TAMB_LAYOUT_LENGTHEN_CAPTION=ID: the label ID of every checked setup dialog shows its caption three times after
+// the dialog placed it, as a faulty layout would leave a caption too long for its place, so that the check can be
+// seen failing on it.
+void LengthenCaptionIfAsked(SettingsDialog& dialog)
+{
+    bool number = false;
+    const int id = qEnvironmentVariableIntValue("TAMB_LAYOUT_LENGTHEN_CAPTION", &number);
+    auto* label = number && dialog.hasControl(id) ? qobject_cast<QLabel*>(dialog.control(id)) : nullptr;
+    if (label != nullptr)
+        label->setText(QStringList(3, label->text()).join(QLatin1Char(' ')));
+}
+
+// Whether the checks look at the dialog `name` ("camera", "mms", "smtp") of `model`.
+bool IsChecked(ModelId model, const QString& name)
+{
+    static const std::vector<std::pair<ModelId, QString>> checked = CheckedModels();
+    return std::ranges::any_of(checked, [&](const std::pair<ModelId, QString>& one) {
+        return one.first == model && (one.second.isEmpty() || one.second.startsWith(name));
+    });
+}
+
+struct Extreme
+{
+    int size = 0;
+    QString name;
+};
+
+// Every setup dialog of every model in the checked languages, made once for the slots that look at all of them
+// (making the dialogs takes most of their time): what the checks find in those that are checked, and the tallest
+// and the widest of all.
+struct DialogSurvey
+{
+    QString failures;
+    Extreme tallest;
+    Extreme widest;
+};
+
+const DialogSurvey& SurveyOfEveryDialog()
+{
+    static const DialogSurvey survey = [] {
+        DialogSurvey made;
+        for (const LanguageId language : CheckedLanguages()) {
+            for (ModelId model = 1; model <= kModelCount; ++model) {
+                for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
+                    const QString described = QStringLiteral("%1 dialog of model %2").arg(name).arg(model);
+                    const QString withLanguage = QStringLiteral("%1, language %2").arg(described).arg(language);
+                    if (dialog->height() > made.tallest.size)
+                        made.tallest = { dialog->height(), withLanguage };
+                    if (dialog->width() > made.widest.size)
+                        made.widest = { dialog->width(), withLanguage };
+                    if (!IsChecked(model, name))
+                        continue;
+                    LengthenCaptionIfAsked(*dialog);
+                    made.failures += CutTextsOfNew(*dialog, described, language);
+                }
+            }
+        }
+        return made;
+    }();
+    return survey;
+}
+
 void Report(const QString& failures)
 {
     if (!failures.isEmpty())
-        qWarning().noquote() << "texts cut off under" << Setting() << ":" << failures;
+        qWarning().noquote() << "layout faults under" << Setting() << ":" << failures;
 }
 
 // A message box as the program shows it, laid out.
@@ -184,24 +261,16 @@ private slots:
     void everyDialogFitsALaptopScreen();
     void theCheckFindsCutPixels_data();
     void theCheckFindsCutPixels();
+    void theCheckFindsControlsOutOfPlace_data();
+    void theCheckFindsControlsOutOfPlace();
     void aTextGrowsIntoFreeSpaceAndTheWindowWidensWhereThereIsNone();
 };
 
 void LayoutCheckTest::everyTextFitsInEveryDialogOfEveryModel()
 {
-    QString failures;
-    for (const LanguageId language : CheckedLanguages()) {
-        for (const auto& [model, kind] : CheckedModels()) {
-            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
-                if (!kind.isEmpty() && !kind.startsWith(name))
-                    continue;
-                failures
-                    += CutTextsOfNew(*dialog, QStringLiteral("%1 dialog of model %2").arg(name).arg(model), language);
-            }
-        }
-    }
+    const QString& failures = SurveyOfEveryDialog().failures;
     Report(failures);
-    QVERIFY2(failures.isEmpty(), "texts are cut off; the warning above lists them");
+    QVERIFY2(failures.isEmpty(), "the layout has faults; the warning above lists them");
 }
 
 void LayoutCheckTest::everyOperatorListFitsAfterEachCountry()
@@ -232,7 +301,7 @@ void LayoutCheckTest::everyOperatorListFitsAfterEachCountry()
         }
     }
     Report(failures);
-    QVERIFY2(failures.isEmpty(), "texts are cut off; the warning above lists them");
+    QVERIFY2(failures.isEmpty(), "the layout has faults; the warning above lists them");
 }
 
 void LayoutCheckTest::everyTextOfTheMainWindowAndAboutFits()
@@ -247,7 +316,7 @@ void LayoutCheckTest::everyTextOfTheMainWindowAndAboutFits()
         failures += CutTextsOf(about, QStringLiteral("About box"), language);
     }
     Report(failures);
-    QVERIFY2(failures.isEmpty(), "texts are cut off; the warning above lists them");
+    QVERIFY2(failures.isEmpty(), "the layout has faults; the warning above lists them");
 }
 
 void LayoutCheckTest::everyMessageFitsItsBox()
@@ -258,12 +327,12 @@ void LayoutCheckTest::everyMessageFitsItsBox()
         for (const Message& message : AllMessages()) {
             const std::string text = FillPlaceholders(MessageText(message.id, language), arguments);
             ShownMessage box(QString::fromStdString(text));
-            failures += CutTextsOf(
-                box, QStringLiteral("message %1").arg(QLatin1StringView(message.name)), language, Measured::ByPixels);
+            failures += CutTextsOf(box, QStringLiteral("message %1").arg(QLatin1StringView(message.name)), language,
+                Checks::DrawnPixelsOnly);
         }
     }
     Report(failures);
-    QVERIFY2(failures.isEmpty(), "texts are cut off; the warning above lists them");
+    QVERIFY2(failures.isEmpty(), "the layout has faults; the warning above lists them");
 }
 
 void LayoutCheckTest::everyDialogFitsALaptopScreen()
@@ -271,20 +340,9 @@ void LayoutCheckTest::everyDialogFitsALaptopScreen()
     // A 1366 x 768 screen less a 40 px panel, less a title bar as tall as a tall desktop draws it.
     constexpr int kAvailableHeight = 728;
     constexpr int kTitleBar = 40;
-    int tallest = 0;
-    QString tallestName;
-    for (const LanguageId language : CheckedLanguages()) {
-        for (ModelId model = 1; model <= kModelCount; ++model) {
-            for (const auto& [name, dialog] : test::SetupDialogsOf(model, language)) {
-                if (dialog->height() > tallest) {
-                    tallest = dialog->height();
-                    tallestName
-                        = QStringLiteral("%1 dialog of model %2, language %3").arg(name).arg(model).arg(language);
-                }
-                QVERIFY2(dialog->width() <= 1366, qPrintable(name));
-            }
-        }
-    }
+    const DialogSurvey& survey = SurveyOfEveryDialog();
+    QVERIFY2(survey.widest.size <= 1366, qPrintable(survey.widest.name));
+    const auto& [tallest, tallestName] = survey.tallest;
     qInfo().noquote() << "tallest dialog under" << Setting() << ":" << tallestName << tallest << "px";
     const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
     if (scale == 1.0)
@@ -322,6 +380,46 @@ void LayoutCheckTest::theCheckFindsCutPixels()
     const std::vector<test::CutPixels> found = test::FindCutPixels(window);
     const bool labelCut = std::ranges::any_of(found, [&](const test::CutPixels& one) { return one.text == caption; });
     QCOMPARE(labelCut, cut);
+}
+
+void LayoutCheckTest::theCheckFindsControlsOutOfPlace_data()
+{
+    QTest::addColumn<bool>("aList");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("a list inside the frame") << true << QString() << QRect(190, 18, 40, 24) << false;
+    QTest::newRow("a list sticking out of its frame") << true << QString() << QRect(190, 18, 60, 24) << true;
+    QTest::newRow("a list out of the window") << true << QString() << QRect(250, 90, 80, 24) << true;
+    QTest::newRow("a row placed over SD Cycle")
+        << false << QStringLiteral("Time Lapse") << QRect(16, 24, 80, 20) << true;
+    QTest::newRow("a list over a caption") << true << QString() << QRect(40, 20, 30, 20) << true;
+    QTest::newRow("a caption whose box runs under the list beside it")
+        << false << QStringLiteral("Interval") << QRect(16, 62, 120, 20) << false;
+}
+
+void LayoutCheckTest::theCheckFindsControlsOutOfPlace()
+{
+    QFETCH(bool, aList);
+    QFETCH(QString, caption);
+    QFETCH(QRect, place);
+    QFETCH(bool, found);
+    // A framed row ("SD Cycle" and its list), and a list of the next row without a frame.
+    QWidget window;
+    window.resize(300, 120);
+    (new QGroupBox(&window))->setGeometry(10, 10, 230, 40);
+    (new QLabel(QStringLiteral("SD Cycle"), &window))->setGeometry(16, 20, 60, 20);
+    (new QComboBox(&window))->setGeometry(80, 18, 100, 24);
+    (new QComboBox(&window))->setGeometry(80, 60, 100, 24);
+    QWidget* added = aList ? static_cast<QWidget*>(new QComboBox(&window)) : new QLabel(caption, &window);
+    added->setObjectName(QStringLiteral("added"));
+    added->setGeometry(place);
+    const std::vector<test::MisplacedControl> misplaced = test::FindMisplacedControls(window);
+    const bool addedFound = std::ranges::any_of(misplaced, [](const test::MisplacedControl& one) {
+        return one.control == QStringLiteral("added") || one.other == QStringLiteral("added");
+    });
+    QCOMPARE(addedFound, found);
+    QCOMPARE(misplaced.empty(), !found);
 }
 
 void LayoutCheckTest::aTextGrowsIntoFreeSpaceAndTheWindowWidensWhereThereIsNone()
