@@ -17,6 +17,7 @@ packages=(
     python3-aiosmtpd openssl python3-dbusmock dbus-daemon
     mobile-broadband-provider-info libpugixml-dev
     libx11-dev
+    strace
 )
 [ $# -eq 0 ] || packages=("$@")
 

@@ -98,6 +98,22 @@ for index in "${!commands[@]}"; do
         fi
     done
 done
+# A card written by fleet and then ejected: Wine's drives cannot be ejected, which must be said plainly (exit code 1)
+# after the files are written and the sheet is updated.
+eject=$out/eject
+rm -rf "$eject"
+mkdir -p "$eject/SD-A07Z"
+printf 'camera,model\nA07Z,1\n' >"$eject/cameras.csv"
+status=0
+timeout 120 "$wine" "$out/build/src/cli/tamb-setup-cli.exe" fleet --sheet "Z:$eject/cameras.csv" --camera A07Z \
+    --out "Z:$eject/SD-A07Z" --eject >"$eject/out.txt" 2>"$eject/err.txt" || status=$?
+if [ "$status" -eq 1 ] && grep -q "cannot be ejected: " "$eject/err.txt" && [ -f "$eject/SD-A07Z/menu.dat" ] \
+    && grep -q "^A07Z,1,.*,SD-A07Z" "$eject/cameras.csv"; then
+    echo "eject refused plainly: $(cat "$eject/err.txt")"
+else
+    echo "EJECT: exit code $status, $(cat "$eject/err.txt")"
+    failures=$((failures + 1))
+fi
 for name in menu.dat setup.dat smtp.dat; do
     compgen -G "$compare/*/native/$name" >/dev/null || { echo "no command wrote $name"; failures=$((failures + 1)); }
 done

@@ -11,6 +11,7 @@
 #include "i18n/MainWindowTexts.h"
 #include "i18n/Messages.h"
 #include "i18n/PrepareCardsTexts.h"
+#include "i18n/ProfileTexts.h"
 #include "startup/PreferenceStore.h"
 #include "startup/Startup.h"
 #include "ui/QtTranslations.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* p
     });
     on(kAboutCommandId, Notification::SystemMenuCommand, [this] { showAbout(); });
     on(kPrepareCardsCommandId, Notification::SystemMenuCommand, [this] { showPrepareCards(); });
+    on(kStartFromProfileMainCommandId, Notification::SystemMenuCommand, [this] { startFromProfile(); });
     on(kAboutButtonId, Notification::Clicked, [this] { showAbout(); });
 }
 
@@ -83,8 +85,8 @@ void MainWindow::initialise()
     setTitle(ModelTitles[0]);
     showControl(kUpdateButtonId, true);
     addSystemMenuCommand(kAboutCommandId, LocalisedText(AboutItemText, 0, m_state));
-    addSystemMenuCommand(
-        kPrepareCardsCommandId, std::string { PrepareCardsWord(PrepareCardsEntry::Title, m_state.language) } + "…");
+    addSystemMenuCommand(kPrepareCardsCommandId, "");
+    addSystemMenuCommand(kStartFromProfileMainCommandId, "");
     recaption();
     fillLanguageList();
     selectListItem(kLanguageListId, LanguageListEntryToSelect(m_state));
@@ -106,6 +108,10 @@ void MainWindow::recaption()
     setControlText(kVersionLabelId, VersionLabel(m_state.language));
     const std::string_view about = LocalisedText(AboutItemText, 0, m_state);
     setSystemMenuCommandLabel(kAboutCommandId, about);
+    setSystemMenuCommandLabel(
+        kPrepareCardsCommandId, std::string { PrepareCardsWord(PrepareCardsEntry::Title, m_state.language) } + "…");
+    setSystemMenuCommandLabel(
+        kStartFromProfileMainCommandId, ProfileWord(ProfileEntry::StartFromProfile, m_state.language));
     button(kAboutButtonId)->setToolTip(QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size())));
     button(kAboutButtonId)->setAccessibleName(button(kAboutButtonId)->toolTip());
 }
@@ -158,6 +164,27 @@ void MainWindow::showPrepareCards()
     PrepareCardsWindow window(
         std::move(environment), ProfileStore(ProfileStore::DefaultRoot()), SystemCardServices(), this);
     window.exec();
+}
+
+void MainWindow::startFromProfile()
+{
+    std::vector<Profile> profiles = ProfileStore(ProfileStore::DefaultRoot()).list();
+    if (profiles.empty()) {
+        ShowMessage(ProfileWord(ProfileEntry::NoneAtAll, m_state.language));
+        return;
+    }
+    std::vector<std::string> items;
+    for (const Profile& profile : profiles)
+        items.push_back(profile.name + " — " + std::string { ModelListTexts()[profile.model - 1] });
+    const std::optional<std::size_t> chosen
+        = ChooseItem(ProfileWord(ProfileEntry::ChoosePrompt, m_state.language), items);
+    if (!chosen || *chosen >= profiles.size())
+        return;
+    const Profile& profile = profiles[*chosen];
+    selectListItem(kModelListId, profile.model - 1);
+    modelPicked();
+    m_chosenProfile = profile.name;
+    setupPressed(profile.files.menu ? SetupButton::Camera : profile.files.setup ? SetupButton::Mms : SetupButton::Smtp);
 }
 
 void MainWindow::showAbout()

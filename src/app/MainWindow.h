@@ -4,6 +4,7 @@
 #include "ui/Dialog.h"
 
 #include <optional>
+#include <string>
 
 namespace tamb {
 
@@ -25,6 +26,8 @@ inline constexpr int kAboutButtonId = 1082;
 inline constexpr int kAboutCommandId = 16;
 // The window menu's item that opens the window preparing card after card from a sheet of cameras.
 inline constexpr int kPrepareCardsCommandId = 17;
+// The window menu's item that opens the setup dialog of a profile's model, started from the profile.
+inline constexpr int kStartFromProfileMainCommandId = 20;
 
 enum class SetupButton
 {
@@ -37,13 +40,16 @@ enum class SetupButton
 // preferences at once, and opens a setup dialog. A setup button ends the run (result OK) and leaves its choice
 // in chosenSetup(); the caller opens the dialog and afterwards shows a new main window. Escape and the close box
 // end the run without a choice; Enter presses the focused button and otherwise does nothing, so that a stray
-// Enter never ends the program.
+// Enter never ends the program. "Start from profile…" in the window menu offers every profile: the chosen one's
+// model becomes the model (as if picked in the list), and the run ends with the setup of the first file the
+// profile holds (camera, MMS, SMTP) chosen and the profile in chosenProfile(), for that dialog to start from.
 class MainWindow : public Dialog
 {
 public:
     MainWindow(AppState& state, PreferenceStore& preferences, QWidget* parent = nullptr);
 
     [[nodiscard]] std::optional<SetupButton> chosenSetup() const { return m_chosenSetup; }
+    [[nodiscard]] const std::optional<std::string>& chosenProfile() const { return m_chosenProfile; }
 
     // The window has no OK button, and Enter without a focused button leaves it open.
     void okPressed() override { }
@@ -60,10 +66,12 @@ private:
     void setupPressed(SetupButton button);
     void showAbout();
     void showPrepareCards();
+    void startFromProfile();
 
     AppState& m_state;
     PreferenceStore& m_preferences;
     std::optional<SetupButton> m_chosenSetup;
+    std::optional<std::string> m_chosenProfile;
 };
 
 } // namespace tamb

@@ -1,6 +1,7 @@
 #include "app/SetupLoop.h"
 
 #include "app/MainWindow.h"
+#include "dialogs/ProfileCommands.h"
 #include "i18n/LocalisedText.h"
 #include "ui/UiServices.h"
 
@@ -39,14 +40,17 @@ void RunSetupLoop(
 {
     for (;;) {
         std::optional<SetupButton> chosen;
+        std::optional<std::string> profile;
         {
             MainWindow window(state, preferences);
             (void)window.run();
             chosen = window.chosenSetup();
+            profile = window.chosenProfile();
         }
         if (!chosen) {
             return;
         }
+        const ScopedStartProfile start(std::move(profile));
         if (RunSetupDialog(DialogFor(*chosen, state.model), state, dialogs) == SetupOutcome::EndProgram) {
             return;
         }

@@ -428,11 +428,11 @@ void CameraSettingsModel::writeRecord(
     outcome.settingsStored = written.ok();
 }
 
-DialogOutcome CameraSettingsModel::generate()
+std::optional<CameraSettingsRecord> CameraSettingsModel::checkedRecord(DialogOutcome& outcome)
 {
-    DialogOutcome outcome = sync();
+    outcome = sync();
     if (!outcome.messages.empty())
-        return outcome;
+        return std::nullopt;
     if (m_data.generateParsesClock) {
         const std::optional<ClockReading> clock = readClockText();
         if (!clock) {
@@ -440,12 +440,34 @@ DialogOutcome CameraSettingsModel::generate()
                 MessageId::ClockNotTime, FormatClock(m_clockTextFormat, m_clock), kClockYearBase, kClockYearLast));
             outcome.focusControl = kClockEditId;
             outcome.selectFocusedText = true;
-            return outcome;
+            return std::nullopt;
         }
         m_clock = *clock;
     }
-    writeRecord(m_folderValue, BuildCameraRecord(m_data.family, collect()), m_data.generatedText, outcome);
+    return BuildCameraRecord(m_data.family, collect());
+}
+
+DialogOutcome CameraSettingsModel::generate()
+{
+    DialogOutcome outcome;
+    if (const std::optional<CameraSettingsRecord> record = checkedRecord(outcome))
+        writeRecord(m_folderValue, *record, m_data.generatedText, outcome);
     return outcome;
+}
+
+std::optional<SettingsFile> CameraSettingsModel::buildFile(DialogOutcome& outcome)
+{
+    const std::optional<CameraSettingsRecord> record = checkedRecord(outcome);
+    if (!record)
+        return std::nullopt;
+    return SettingsFile { .name = kMenuFileName, .bytes = { record->begin(), record->end() } };
+}
+
+Status CameraSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
+{
+    Status loaded = LoadMenuFile(*this, bytes);
+    writeBack();
+    return loaded;
 }
 
 DialogOutcome CameraSettingsModel::restoreDefaults()

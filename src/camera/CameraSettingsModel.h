@@ -112,8 +112,13 @@ public:
     DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
     DialogOutcome opened() override;
     DialogOutcome answered(bool yes) override;
+    [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
+    [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
 
 private:
+    // Generate up to the write: the record of what the edits show, or nothing when the sync or the clock text
+    // fails, whose message and focus are then in `outcome`.
+    [[nodiscard]] std::optional<CameraSettingsRecord> checkedRecord(DialogOutcome& outcome);
     [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] const LockRule* lockOf(int controlId) const;
     [[nodiscard]] bool isLocked(int controlId) const;

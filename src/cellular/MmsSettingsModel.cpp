@@ -365,6 +365,21 @@ DialogOutcome MmsSettingsModel::answered(bool yes)
     return outcome;
 }
 
+std::optional<SettingsFile> MmsSettingsModel::buildFile(DialogOutcome& outcome)
+{
+    const std::optional<MmsSettings> settings = checkedSettings(outcome);
+    if (!settings)
+        return std::nullopt;
+    return SettingsFile { .name = kSetupFileName, .bytes = SetupFileBytes(*settings, app(), m_environment.codePage) };
+}
+
+Status MmsSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
+{
+    Status loaded = LoadSetupFile(*this, bytes);
+    writeBack();
+    return loaded;
+}
+
 DialogOutcome MmsSettingsModel::changeMode()
 {
     for (std::string* value :

@@ -70,6 +70,12 @@ std::uint16_t SetupChecksumBias(PhoneScope scope)
     return scope == PhoneScope::international ? kInternationalChecksumBias : 0;
 }
 
+std::vector<std::uint8_t> SetupFileBytes(const MmsSettings& settings, const AppState& app, const OemCodePage& codePage)
+{
+    return BuildScrambledSettingsBytes(
+        BuildSetupRecords(settings, app, codePage), SetupChecksumBias(settings.phoneScope));
+}
+
 Status WriteSetupFile(std::string_view folder, const MmsSettings& settings, const AppState& app,
     const OemCodePage& codePage, const ScrambledFileFaults& faults)
 {

@@ -44,6 +44,10 @@ enum class MmsHeaderByte : std::size_t
 // header values, the country and operator names in Auto mode and the texts decoded from `codePage`.
 [[nodiscard]] SettingsFileReport InspectSetupFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage);
 
+// The bytes of setup.dat for `settings`, as WriteSetupFile writes them.
+[[nodiscard]] std::vector<std::uint8_t> SetupFileBytes(
+    const MmsSettings& settings, const AppState& app, const OemCodePage& codePage);
+
 // Writes setup.dat into `folder` through WriteScrambledSettingsFile; returns the reason of a failure.
 [[nodiscard]] Status WriteSetupFile(std::string_view folder, const MmsSettings& settings, const AppState& app,
     const OemCodePage& codePage, const ScrambledFileFaults& faults = {});

@@ -38,6 +38,7 @@ constexpr std::array kOptionNames {
     OptionName { Option::AllowPlainLogin, "--allow-plain-login", false },
     OptionName { Option::EvenIfEnded, "--even-if-ended", false },
     OptionName { Option::Country, "--country", true },
+    OptionName { Option::Eject, "--eject", false },
 };
 
 bool has(unsigned set, Option option)
@@ -144,6 +145,9 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         return Status::success();
     case Option::Check:
         parsed.check = true;
+        return Status::success();
+    case Option::Eject:
+        parsed.eject = true;
         return Status::success();
     case Option::CaFile:
         if (value.empty()) {

@@ -35,6 +35,7 @@ enum class Option : unsigned
     AllowPlainLogin = 1u << 15, // --allow-plain-login
     EvenIfEnded = 1u << 16, // --even-if-ended
     Country = 1u << 17, // --country C (0..43)
+    Eject = 1u << 18, // --eject
 };
 
 [[nodiscard]] constexpr unsigned operator|(Option left, Option right)
@@ -75,6 +76,7 @@ struct ParsedArguments
     bool allowPlainLogin = false;
     bool evenIfEnded = false;
     std::optional<std::size_t> country;
+    bool eject = false;
     // KEY=VALUE words in the order given; each key at most once.
     std::vector<std::pair<std::string, std::string>> assignments;
     std::vector<std::string> files;

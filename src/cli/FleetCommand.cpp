@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/FleetSupport.h"
 #include "common/AtomicFile.h"
+#include "common/DriveEject.h"
 #include "common/Paths.h"
 #include "fleet/DeploymentsExport.h"
 #include "fleet/SheetRecord.h"
@@ -50,6 +51,15 @@ int writeCamera(const ParsedArguments& arguments, const CameraSheet& sheet, cons
         !recorded.ok())
         return reportFailure("the files are written, but the sheet is not updated: " + recorded.reason(), err);
     out << "Recorded camera " << camera->serial << ": written " << when << ", card " << card << '\n';
+    if (!arguments.eject)
+        return kExitSuccess;
+    std::error_code error;
+    const std::filesystem::path drive = std::filesystem::absolute(PathFromUtf8(*arguments.out), error);
+    if (const Status ejected = EjectDrive(Utf8FromPath(error ? PathFromUtf8(*arguments.out) : drive)); !ejected.ok())
+        return reportFailure("card " + card + " cannot be ejected: " + ejected.reason()
+                + ". Close the programs that use it and try again, or eject it with the system.",
+            err);
+    out << "Card " << card << " can be taken out now.\n";
     return kExitSuccess;
 }
 
@@ -75,6 +85,8 @@ int runFleet(const ParsedArguments& arguments, std::ostream& out, std::ostream& 
             kFleetCommandName, "give one of --check, --camera SERIAL --out DIR, --export FILE", err);
     if (arguments.camera.has_value() != arguments.out.has_value())
         return ReportUsageError(kFleetCommandName, "--camera and --out go together", err);
+    if (arguments.eject && !arguments.camera)
+        return ReportUsageError(kFleetCommandName, "--eject goes with --camera SERIAL --out DIR", err);
     const FleetEnvironment environment = FleetEnvironmentFromArguments(arguments);
     const ProfileStore store = UserProfileStore();
     CameraSheet sheet;
@@ -101,7 +113,7 @@ const CliCommand kFleetCommand {
     kFleetCommandName,
     "prepare the cards of many cameras from a sheet of cameras",
     R"(Usage: tamb-setup-cli fleet --sheet FILE --check
-       tamb-setup-cli fleet --sheet FILE --camera SERIAL --out DIR [--clock TIME]
+       tamb-setup-cli fleet --sheet FILE --camera SERIAL --out DIR [--clock TIME] [--eject]
        tamb-setup-cli fleet --sheet FILE --export FILE
 
 The sheet is a CSV file (comma, semicolon or tab separated, as a spreadsheet saves
@@ -127,7 +139,8 @@ nothing is written until all are good (exit code 1).
                            smtp.dat) into DIR, reads them back, then records in the
                            sheet's columns written (ISO 8601 with the offset) and
                            card (the last part of DIR) when the card was written;
-                           the sheet is replaced whole, every other cell kept
+                           the sheet is replaced whole, every other cell kept;
+                           with --eject (Windows), the card's drive is then ejected
 --export FILE              writes the cameras as a deployments table with the
                            column names of Camtrap DP: deploymentID, locationName,
                            latitude, longitude, deploymentStart, deploymentEnd,
@@ -142,7 +155,7 @@ Options:
   --help                show this text
 )",
     ArgumentRules { Option::Sheet | Option::Camera | Option::Out | Option::Check | Option::Export | Option::Language
-            | Option::ChineseRequested | Option::TvMode | Option::Clock,
+            | Option::ChineseRequested | Option::TvMode | Option::Clock | Option::Eject,
         static_cast<unsigned>(Option::Sheet), false, false },
     &runFleet,
 };

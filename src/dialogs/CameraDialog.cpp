@@ -2,6 +2,7 @@
 
 #include "camera/MenuFile.h"
 #include "dialogs/CardFolder.h"
+#include "dialogs/ProfileCommands.h"
 
 namespace tamb {
 
@@ -10,6 +11,7 @@ CameraDialog::CameraDialog(
     : SettingsDialog(layout, m_model, parent)
     , m_model(family, std::move(environment))
 {
+    AddProfileCommands(*this, m_model, kMenuFileName);
 }
 
 CameraEnvironment DesktopCameraEnvironment(const AppState& state)

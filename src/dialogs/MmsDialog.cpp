@@ -3,6 +3,7 @@
 #include "cellular/SetupFile.h"
 #include "common/Paths.h"
 #include "dialogs/CardFolder.h"
+#include "dialogs/ProfileCommands.h"
 
 namespace tamb {
 
@@ -10,6 +11,7 @@ MmsDialog::MmsDialog(const DialogLayout& layout, MmsEnvironment environment, QWi
     : SettingsDialog(layout, m_model, parent)
     , m_model(std::move(environment))
 {
+    AddProfileCommands(*this, m_model, kSetupFileName);
 }
 
 MmsEnvironment DesktopMmsEnvironment(const AppState& state)

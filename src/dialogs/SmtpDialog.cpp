@@ -1,6 +1,8 @@
 #include "dialogs/SmtpDialog.h"
 
 #include "dialogs/CardFolder.h"
+#include "dialogs/ProfileCommands.h"
+#include "smtp/SmtpFile.h"
 #ifdef TAMB_HAS_SMTP_LOGIN_CHECK
 #include "smtp/SmtpLoginCheck.h"
 #endif
@@ -13,6 +15,7 @@ SmtpDialog::SmtpDialog(SmtpFamily family, const DialogLayout& layout, SmtpEnviro
     : SettingsDialog(layout, m_model, parent)
     , m_model(family, std::move(environment))
 {
+    AddProfileCommands(*this, m_model, kSmtpFileName);
 }
 
 SmtpEnvironment DesktopSmtpEnvironment(const AppState& state)

@@ -7,6 +7,7 @@
 #include "i18n/MainWindowTexts.h"
 #include "i18n/MmsTexts.h"
 #include "i18n/PrepareCardsTexts.h"
+#include "i18n/ProfileTexts.h"
 #include "i18n/SmtpTexts.h"
 
 #include <algorithm>
@@ -120,6 +121,7 @@ constexpr std::array kTables {
     ViewOf(SmtpStatusOptions),
     ViewOf(TestAccountText),
     ViewOf(PrepareCardsText),
+    ViewOf(ProfileText),
     TableView { "ChinaOperatorNamesZh", ChinaOperatorNamesZh.size(), kChinese, ChinaOperatorNamesZh },
 };
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "common/AppState.h"
+#include "common/Status.h"
 #include "model/DialogOutcome.h"
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,13 @@ namespace tamb {
 inline constexpr int kGenerateButtonId = 1;
 inline constexpr int kExitButtonId = 2;
 inline constexpr int kNoControl = -1;
+
+// A settings file as a dialog's Generate builds it.
+struct SettingsFile
+{
+    std::string_view name; // menu.dat, setup.dat or smtp.dat
+    std::vector<std::uint8_t> bytes;
+};
 
 // What a setup dialog's binder asks of a settings model, by the template identifiers of the controls. The
 // model owns the values, the lists, the checks and every state; the binder only copies what the model says
@@ -52,6 +62,13 @@ public:
     // The answer to `question`, for a model that asks more than one kind of question: one that background work
     // asks can come while another is still open. By default the answer above.
     virtual DialogOutcome answeredTo([[maybe_unused]] const DialogMessage& question, bool yes) { return answered(yes); }
+
+    // The file Generate would write now, after the same syncs and checks, built but written nowhere (a profile
+    // keeps it). Nothing when a sync or check fails; its message and focus are then in `outcome`.
+    [[nodiscard]] virtual std::optional<SettingsFile> buildFile(DialogOutcome& outcome) = 0;
+    // Takes the settings of a file of the kind Generate writes, through the path a yes to the offer to load takes;
+    // the failure says why this dialog could not have written it.
+    [[nodiscard]] virtual Status loadFile(std::span<const std::uint8_t> bytes) = 0;
 };
 
 } // namespace tamb

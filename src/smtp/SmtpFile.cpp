@@ -92,6 +92,12 @@ PlainRecords BuildSmtpRecords(
         text(settings.recipientEmail) };
 }
 
+std::vector<std::uint8_t> SmtpFileBytes(
+    const SmtpSettings& settings, SmtpFamily family, const AppState& app, const OemCodePage& codePage)
+{
+    return BuildScrambledSettingsBytes(BuildSmtpRecords(settings, family, app, codePage), kSmtpChecksumBias);
+}
+
 Status WriteSmtpFile(std::string_view folder, const SmtpSettings& settings, SmtpFamily family, const AppState& app,
     const OemCodePage& codePage, const ScrambledFileFaults& faults)
 {

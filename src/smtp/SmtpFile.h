@@ -51,6 +51,10 @@ struct SmtpFamilyLayout
 // texts decoded from `codePage`.
 [[nodiscard]] SettingsFileReport InspectSmtpFile(std::span<const std::uint8_t> bytes, const OemCodePage& codePage);
 
+// The bytes of smtp.dat for `settings`, as WriteSmtpFile writes them.
+[[nodiscard]] std::vector<std::uint8_t> SmtpFileBytes(
+    const SmtpSettings& settings, SmtpFamily family, const AppState& app, const OemCodePage& codePage);
+
 // Writes smtp.dat into `folder` through WriteScrambledSettingsFile; returns the reason of a failure.
 [[nodiscard]] Status WriteSmtpFile(std::string_view folder, const SmtpSettings& settings, SmtpFamily family,
     const AppState& app, const OemCodePage& codePage, const ScrambledFileFaults& faults = {});

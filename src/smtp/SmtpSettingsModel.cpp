@@ -266,6 +266,22 @@ DialogOutcome SmtpSettingsModel::answered(bool yes)
     return outcome;
 }
 
+std::optional<SettingsFile> SmtpSettingsModel::buildFile(DialogOutcome& outcome)
+{
+    const std::optional<SmtpSettings> settings = checkedSettings(outcome);
+    if (!settings)
+        return std::nullopt;
+    return SettingsFile { .name = kSmtpFileName,
+        .bytes = SmtpFileBytes(*settings, m_data.family, app(), m_environment.codePage) };
+}
+
+Status SmtpSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
+{
+    Status loaded = LoadSmtpFile(*this, bytes);
+    writeBack();
+    return loaded;
+}
+
 std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
 {
     if (!isAuto() && Length(m_apn) < kShortestEntry)

@@ -109,6 +109,8 @@ public:
     DialogOutcome opened() override;
     // The answer to whether to load the folder's smtp.dat.
     DialogOutcome answered(bool yes) override;
+    [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
+    [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
     // The answer to whether to test the account without encryption, or else the one above.
     DialogOutcome answeredTo(const DialogMessage& question, bool yes) override;
     // In Auto mode, the parameters of the chosen operator and where they come from.

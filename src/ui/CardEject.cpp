@@ -1,13 +1,7 @@
 #include "ui/CardEject.h"
 
 #ifdef _WIN32
-// The order matters: each needs the types of the one before.
-#include <cfgmgr32.h>
-#include <devpkey.h>
-#include <initguid.h>
-#include <ntddstor.h>
-#include <windows.h>
-#include <winioctl.h>
+#include "common/DriveEject.h"
 #else
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -19,68 +13,7 @@
 namespace tamb {
 namespace {
 
-#ifdef _WIN32
-// The device instance of the volume at a drive root such as "E:\", found through its disk number.
-Status ejectThroughConfigurationManager(std::string_view root)
-{
-    if (root.size() < 2 || root[1] != ':')
-        return Status::failure("not a drive letter");
-    const std::wstring volumePath = L"\\\\.\\" + std::wstring { static_cast<wchar_t>(root[0]), L':' };
-    HANDLE volume
-        = CreateFileW(volumePath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (volume == INVALID_HANDLE_VALUE)
-        return Status::failure("the volume cannot be opened");
-    STORAGE_DEVICE_NUMBER number {};
-    DWORD returned = 0;
-    const BOOL known = DeviceIoControl(
-        volume, IOCTL_STORAGE_GET_DEVICE_NUMBER, nullptr, 0, &number, sizeof number, &returned, nullptr);
-    CloseHandle(volume);
-    if (!known)
-        return Status::failure("the volume's disk is not known");
-    // Walk the disks the configuration manager lists and eject the one with that number.
-    ULONG size = 0;
-    if (CM_Get_Device_Interface_List_SizeW(
-            &size, const_cast<GUID*>(&GUID_DEVINTERFACE_DISK), nullptr, CM_GET_DEVICE_INTERFACE_LIST_PRESENT)
-        != CR_SUCCESS)
-        return Status::failure("the disks cannot be listed");
-    std::wstring list(size, L'\0');
-    if (CM_Get_Device_Interface_ListW(const_cast<GUID*>(&GUID_DEVINTERFACE_DISK), nullptr, list.data(), size,
-            CM_GET_DEVICE_INTERFACE_LIST_PRESENT)
-        != CR_SUCCESS)
-        return Status::failure("the disks cannot be listed");
-    for (const wchar_t* path = list.c_str(); *path != L'\0'; path += wcslen(path) + 1) {
-        HANDLE disk = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (disk == INVALID_HANDLE_VALUE)
-            continue;
-        STORAGE_DEVICE_NUMBER diskNumber {};
-        const BOOL same = DeviceIoControl(disk, IOCTL_STORAGE_GET_DEVICE_NUMBER, nullptr, 0, &diskNumber,
-                              sizeof diskNumber, &returned, nullptr)
-            && diskNumber.DeviceNumber == number.DeviceNumber;
-        CloseHandle(disk);
-        if (!same)
-            continue;
-        wchar_t instanceId[MAX_DEVICE_ID_LEN] {};
-        ULONG idSize = MAX_DEVICE_ID_LEN;
-        DEVPROPTYPE type = 0;
-        if (CM_Get_Device_Interface_PropertyW(
-                path, &DEVPKEY_Device_InstanceId, &type, reinterpret_cast<PBYTE>(instanceId), &idSize, 0)
-            != CR_SUCCESS)
-            return Status::failure("the disk's device is not known");
-        DEVINST instance = 0;
-        if (CM_Locate_DevNodeW(&instance, instanceId, CM_LOCATE_DEVNODE_NORMAL) != CR_SUCCESS)
-            return Status::failure("the disk's device is not known");
-        DEVINST parent = 0;
-        (void)CM_Get_Parent(&parent, instance, 0);
-        PNP_VETO_TYPE veto = PNP_VetoTypeUnknown;
-        wchar_t vetoName[MAX_PATH] {};
-        if (CM_Request_Device_EjectW(parent != 0 ? parent : instance, &veto, vetoName, MAX_PATH, 0) != CR_SUCCESS
-            || veto != PNP_VetoTypeUnknown)
-            return Status::failure("the system refused (a program still uses the card)");
-        return Status::success();
-    }
-    return Status::failure("the volume's disk is not listed");
-}
-#else
+#ifndef _WIN32
 constexpr auto kUdisksService = "org.freedesktop.UDisks2";
 constexpr auto kUdisksManager = "/org/freedesktop/UDisks2/Manager";
 
@@ -141,7 +74,7 @@ Status EjectThroughUdisks(const QDBusConnection& bus, std::string_view device)
 Status EjectVolume([[maybe_unused]] std::string_view root, [[maybe_unused]] std::string_view device)
 {
 #ifdef _WIN32
-    return ejectThroughConfigurationManager(root);
+    return EjectDrive(root);
 #else
     return EjectThroughUdisks(QDBusConnection::systemBus(), device);
 #endif

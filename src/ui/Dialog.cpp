@@ -396,14 +396,24 @@ void Dialog::addSystemMenuCommand(int commandId, std::string_view label)
     // Qt offers no way into the window manager's menu of a dialog, so the command is in the window's own context
     // menu (a right click on the window), where a desktop user looks for it, and on F1 (keyPressEvent) for the
     // first command; the label also describes it to assistive tools.
-    auto* action = new QAction(FromUtf8(label), this);
+    addMenuAction(commandId, label);
     if (!m_firstSystemCommand) {
         m_firstSystemCommand = commandId;
-        action->setShortcut(QKeySequence(Qt::Key_F1));
+        m_systemCommands[commandId]->setShortcut(QKeySequence(Qt::Key_F1));
         // F1 itself is handled by the window, so that it also works where the shortcut is not delivered.
-        action->setShortcutContext(Qt::WidgetShortcut);
+        m_systemCommands[commandId]->setShortcutContext(Qt::WidgetShortcut);
         setAccessibleDescription(FromUtf8(label) + QStringLiteral(" (F1)"));
     }
+}
+
+void Dialog::addContextMenuCommand(int commandId, std::string_view label)
+{
+    addMenuAction(commandId, label);
+}
+
+void Dialog::addMenuAction(int commandId, std::string_view label)
+{
+    auto* action = new QAction(FromUtf8(label), this);
     connect(
         action, &QAction::triggered, this, [this, commandId] { notify(commandId, Notification::SystemMenuCommand); });
     addAction(action);

@@ -71,6 +71,8 @@ public:
     // Adds a command to the window's context menu (a right click on the window); F1 sends the first command added.
     // The command arrives as Notification::SystemMenuCommand with the command as identifier.
     void addSystemMenuCommand(int commandId, std::string_view label);
+    // Adds a command to the context menu like addSystemMenuCommand, but never on F1.
+    void addContextMenuCommand(int commandId, std::string_view label);
     // Changes the label of a command added before (when the language changes).
     void setSystemMenuCommandLabel(int commandId, std::string_view label);
 
@@ -128,6 +130,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void addMenuAction(int commandId, std::string_view label);
     void createControl(const ControlTemplate& control);
     void notify(int controlId, Notification notification);
     [[nodiscard]] QWidget* requireControl(int controlId) const;

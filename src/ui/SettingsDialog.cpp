@@ -33,7 +33,17 @@ void SettingsDialog::initialise()
     m_listsRefilled = false;
     connectHandlers();
     // Once the dialog is on screen, the model may ask its first question.
-    QTimer::singleShot(0, this, [this] { apply(m_settings.opened()); });
+    QTimer::singleShot(0, this, [this] {
+        apply(m_settings.opened());
+        if (m_openingCommand)
+            apply(std::exchange(m_openingCommand, {})());
+    });
+}
+
+void SettingsDialog::addModelCommand(int commandId, std::string_view label, ModelCommand command)
+{
+    addContextMenuCommand(commandId, label);
+    on(commandId, Notification::SystemMenuCommand, [this, command = std::move(command)] { apply(command()); });
 }
 
 void SettingsDialog::hideRows()

@@ -5,6 +5,7 @@
 #include "ui/Dialog.h"
 #include "ui/DialogLayout.h"
 
+#include <functional>
 #include <map>
 #include <span>
 #include <string>
@@ -34,6 +35,13 @@ public:
     void cancelPressed() override;
     void done(int result) override;
 
+    // What a command of the context menu does to the model; its outcome is applied like an event's.
+    using ModelCommand = std::function<DialogOutcome()>;
+    // Adds a command to the context menu (a right click on the dialog).
+    void addModelCommand(int commandId, std::string_view label, ModelCommand command);
+    // Runs `command` once the dialog is on screen, after the model's own first question.
+    void runWhenOpened(ModelCommand command) { m_openingCommand = std::move(command); }
+
 protected:
     void initialise() override;
 
@@ -61,6 +69,7 @@ private:
     int m_workButton = kNoControl; // the button whose work runs, kNoControl when none runs
     std::string m_workButtonCaption; // its caption before it read Cancel
     std::vector<std::string> m_storedSettings; // settingsOnScreen() when the dialog opened or last wrote or loaded
+    ModelCommand m_openingCommand;
 };
 
 } // namespace tamb

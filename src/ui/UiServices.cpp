@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
@@ -51,6 +52,37 @@ public:
     bool openUrl(std::string_view url) override
     {
         return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
+    }
+
+    std::optional<std::string> askText(std::string_view prompt, std::string_view initial) override
+    {
+        QInputDialog box;
+        box.setWindowTitle(QStringLiteral("Tamb Vorrel"));
+        box.setLabelText(FromUtf8(prompt));
+        box.setTextValue(FromUtf8(initial));
+        box.setWindowIcon(ApplicationIcon());
+        if (box.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return box.textValue().toStdString();
+    }
+
+    std::optional<std::size_t> chooseItem(std::string_view prompt, std::span<const std::string> items) override
+    {
+        QStringList texts;
+        for (const std::string& item : items)
+            texts.append(FromUtf8(item));
+        QInputDialog box;
+        box.setWindowTitle(QStringLiteral("Tamb Vorrel"));
+        box.setLabelText(FromUtf8(prompt));
+        box.setComboBoxItems(texts);
+        box.setComboBoxEditable(false);
+        box.setWindowIcon(ApplicationIcon());
+        if (box.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const qsizetype chosen = texts.indexOf(box.textValue());
+        if (chosen < 0)
+            return std::nullopt;
+        return static_cast<std::size_t>(chosen);
     }
 
 private:
@@ -123,6 +155,16 @@ bool AskYesNo(std::string_view text, DefaultAnswer preferred)
 bool OpenUrl(std::string_view url)
 {
     return CurrentUiServices().openUrl(url);
+}
+
+std::optional<std::string> AskText(std::string_view prompt, std::string_view initial)
+{
+    return CurrentUiServices().askText(prompt, initial);
+}
+
+std::optional<std::size_t> ChooseItem(std::string_view prompt, std::span<const std::string> items)
+{
+    return CurrentUiServices().chooseItem(prompt, items);
 }
 
 std::string ChooseFolder(std::string_view current)

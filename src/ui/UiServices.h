@@ -3,6 +3,7 @@
 #include "model/DialogOutcome.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,14 @@ public:
 
     // Hands an address to the system's URL handler; false when it could not be opened (no browser).
     [[nodiscard]] virtual bool openUrl(std::string_view url) = 0;
+
+    // A modal box asking for one line of text under `prompt`, starting with `initial`. Returns the text (UTF-8),
+    // or nothing when the user cancelled.
+    virtual std::optional<std::string> askText(std::string_view prompt, std::string_view initial) = 0;
+
+    // A modal box offering `items` under `prompt`, the first one chosen at the start. Returns the index of the
+    // item chosen, or nothing when the user cancelled.
+    virtual std::optional<std::size_t> chooseItem(std::string_view prompt, std::span<const std::string> items) = 0;
 };
 
 // The services in use: the Qt ones unless a ScopedUiServices has put others in their place.
@@ -52,6 +61,8 @@ private:
 void ShowMessage(std::string_view text);
 [[nodiscard]] bool AskYesNo(std::string_view text, DefaultAnswer preferred = DefaultAnswer::yes);
 [[nodiscard]] bool OpenUrl(std::string_view url);
+[[nodiscard]] std::optional<std::string> AskText(std::string_view prompt, std::string_view initial = {});
+[[nodiscard]] std::optional<std::size_t> ChooseItem(std::string_view prompt, std::span<const std::string> items);
 // The folder the user chose, or `current` unchanged when the chooser was cancelled or gave an empty path.
 [[nodiscard]] std::string ChooseFolder(std::string_view current);
 

@@ -2,8 +2,11 @@
 
 #include "app/ProgramVersion.h"
 #include "app/SetupLoop.h"
+#include "common/Paths.h"
+#include "dialogs/ProfileCommands.h"
 #include "startup/InMemoryPreferenceStore.h"
 #include "support/ModalRun.h"
+#include "support/TempFolder.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -27,10 +30,13 @@ constexpr std::uint16_t kEnglishUnitedStates = 1033;
 
 // The setup dialogs of a test: each records the state it was opened with and returns to the main window.
 std::vector<std::pair<SetupDialog, AppState>> g_opened;
+// The profile each of them was to start from.
+std::vector<std::optional<std::string>> g_startProfiles;
 
 template <SetupDialog D> SetupOutcome RecordOpening(const AppState& state)
 {
     g_opened.emplace_back(D, state);
+    g_startProfiles.push_back(ScopedStartProfile::Current());
     return SetupOutcome::BackToMainWindow;
 }
 
@@ -71,6 +77,7 @@ private slots:
     void updateButtonOpensTheHomePageAndF1TheAboutBox();
     void theQuestionButtonOpensAboutWithNameAndVersion();
     void aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress();
+    void startFromProfileOpensTheDialogOfTheProfilesModel();
 
 private:
     std::unique_ptr<InMemoryPreferenceStore> m_store;
@@ -88,6 +95,7 @@ void MainWindowTest::init()
     m_services = std::make_unique<RecordingUiServices>();
     m_installed = std::make_unique<ScopedUiServices>(*m_services);
     g_opened.clear();
+    g_startProfiles.clear();
 }
 
 void MainWindowTest::germanRecaptionsTheWindowAndIsStored()
@@ -329,10 +337,11 @@ void MainWindowTest::aboutIsInTheContextMenuAndAMissingBrowserShowsTheAddress()
     m_services->browserMissing = true;
     RunWhile(window, [&] {
         QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
-        // About, then Prepare cards.
-        QCOMPARE(window.actions().size(), 2);
+        // About, then Prepare cards and Start from profile.
+        QCOMPARE(window.actions().size(), 3);
         QCOMPARE(window.actions().front()->text(), QStringLiteral("About Setup..."));
-        QCOMPARE(window.actions().back()->text(), QStringLiteral("Prepare cards…"));
+        QCOMPARE(window.actions().at(1)->text(), QStringLiteral("Prepare cards…"));
+        QCOMPARE(window.actions().back()->text(), QStringLiteral("Start from profile…"));
         window.actions().front()->trigger();
         window.button(kUpdateButtonId)->click();
     });
@@ -368,6 +377,52 @@ void MainWindowTest::theQuestionButtonOpensAboutWithNameAndVersion()
     QCOMPARE(menuItem, tip);
     QVERIFY(std::ranges::find(aboutTexts, "Tamb Vorrel Setup") != aboutTexts.end());
     QVERIFY(std::ranges::find(aboutTexts, VersionLabel(3)) != aboutTexts.end());
+}
+
+// The profile's model becomes the model, and the dialog of the first file it holds opens, started from it; with
+// no profile at all a message says how to make one, and the run goes on.
+void MainWindowTest::startFromProfileOpensTheDialogOfTheProfilesModel()
+{
+    const test::TempFolder data;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(Utf8FromPath(data.path())));
+    const std::vector<std::uint8_t> bytes(60, 0);
+    std::vector<std::string> offered;
+    const ModalDriver driver({
+        [&](Dialog& first) {
+            first.actions().back()->trigger();
+            const ProfileStore store(ProfileStore::DefaultRoot());
+            Profile ridge { .name = "Ridge", .model = 11, .files = {} };
+            ridge.files.menu = bytes;
+            Profile mail { .name = "Mail", .model = 4, .files = {} };
+            mail.files.smtp = bytes;
+            QVERIFY(store.save(ridge).ok());
+            QVERIFY(store.save(mail).ok());
+            m_services->itemAnswers = { 1, 0 };
+            first.actions().back()->trigger();
+        },
+        [&](Dialog& second) {
+            QCOMPARE(second.selectedListItem(kModelListId), 10);
+            second.actions().back()->trigger();
+        },
+        [](Dialog& third) { QTest::keyClick(&third, Qt::Key_Escape); },
+    });
+    RunSetupLoop(m_state, *m_store, RecordingDialogs());
+    qunsetenv("XDG_DATA_HOME");
+
+    QCOMPARE(m_services->messages,
+        (std::vector<std::string> {
+            "There is no profile yet. Save one with “Save as profile…” in a setup dialog (right click)." }));
+    QCOMPARE(m_services->offeredItems.front(),
+        (std::vector<std::string> {
+            "Mail — " + std::string { ModelListTexts()[3] }, "Ridge — " + std::string { ModelListTexts()[10] } }));
+    QCOMPARE(g_opened.size(), std::size_t { 2 });
+    QVERIFY(g_opened[0].first == SetupDialog::Q300Menu);
+    QCOMPARE(g_opened[0].second.model, 11);
+    QCOMPARE(g_startProfiles[0], std::optional<std::string> { "Ridge" });
+    QVERIFY(g_opened[1].first == SmtpDialogFor(4));
+    QCOMPARE(g_startProfiles[1], std::optional<std::string> { "Mail" });
+    QCOMPARE(m_store->ReadModel().value, 4);
+    QVERIFY(!ScopedStartProfile::Current());
 }
 
 } // namespace tamb

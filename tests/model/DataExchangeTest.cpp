@@ -77,25 +77,25 @@ INSTANTIATE_TEST_SUITE_P(Texts, IntegerSyncTest,
         IntegerCase { "HugeNegativeClamps", "-99999999999999999999", MessageId::IntegerOutOfRange, kInt32Min }),
     [](const testing::TestParamInfo<IntegerCase>& rowInfo) { return std::string(rowInfo.param.name); });
 
-struct TextCase
+struct ExchangeTextCase
 {
     const char* name;
     std::string text;
     bool fits;
 };
 
-void PrintTo(const TextCase& row, std::ostream* stream)
+void PrintTo(const ExchangeTextCase& row, std::ostream* stream)
 {
     *stream << row.name << " (" << row.text.size() << " characters)";
 }
 
-class TextLengthTest : public testing::TestWithParam<TextCase>
+class TextLengthTest : public testing::TestWithParam<ExchangeTextCase>
 {
 };
 
 TEST_P(TextLengthTest, CountsUtf16UnitsAgainstTheLimit)
 {
-    const TextCase& row = GetParam();
+    const ExchangeTextCase& row = GetParam();
     std::string folder = "C:\\";
     DataExchange exchange;
     exchange.bindText(1064, folder, 80);
@@ -121,14 +121,14 @@ std::string Repeated(std::string_view piece, int times)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextLengthTest,
-    testing::Values(TextCase { "EightyAscii", Repeated("a", 80), true },
-        TextCase { "EightyOneAscii", Repeated("a", 81), false },
+    testing::Values(ExchangeTextCase { "EightyAscii", Repeated("a", 80), true },
+        ExchangeTextCase { "EightyOneAscii", Repeated("a", 81), false },
         // Three UTF-8 bytes each, one unit each: 240 bytes still fit.
-        TextCase { "EightyChinese", Repeated("相", 80), true },
+        ExchangeTextCase { "EightyChinese", Repeated("相", 80), true },
         // Outside the basic plane a character takes two units.
-        TextCase { "FortyOneAstral", Repeated("\xF0\x9F\x93\xB7", 41), false },
-        TextCase { "FortyAstral", Repeated("\xF0\x9F\x93\xB7", 40), true }),
-    [](const testing::TestParamInfo<TextCase>& rowInfo) { return std::string(rowInfo.param.name); });
+        ExchangeTextCase { "FortyOneAstral", Repeated("\xF0\x9F\x93\xB7", 41), false },
+        ExchangeTextCase { "FortyAstral", Repeated("\xF0\x9F\x93\xB7", 40), true }),
+    [](const testing::TestParamInfo<ExchangeTextCase>& rowInfo) { return std::string(rowInfo.param.name); });
 
 TEST(DataExchangeTest, FirstFailureInBindingOrderEndsTheSyncAndLeavesLaterValues)
 {
