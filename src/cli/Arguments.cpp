@@ -153,7 +153,8 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             parsed.model = static_cast<ModelId>(*model);
             return Status::success();
         }
-        return rejected("a model number from 1 to " + std::to_string(kModelCount) + " (the position in the model list)");
+        return rejected(
+            "a model number from 1 to " + std::to_string(kModelCount) + " (the position in the model list)");
     case Option::Language:
         if (const auto language = wholeNumber(value, kFirstLanguage, kLastLanguage)) {
             parsed.language = static_cast<LanguageId>(*language);

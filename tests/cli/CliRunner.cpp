@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>

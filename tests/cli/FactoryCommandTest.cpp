@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <regex>
 #include <span>
 #include <sstream>
 
@@ -169,7 +170,8 @@ TEST(CommandLineTest, EveryListedCommandHasItsOwnHelp)
         const auto help = sandbox.run({ command, "--help" });
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_TRUE(help.output.starts_with("Usage: tamb-setup-cli " + command + " ")) << help.output;
-        EXPECT_EQ(help.output.find('{'), std::string::npos) << "a placeholder left in the help of " << command;
+        EXPECT_FALSE(std::regex_search(help.output, std::regex { R"(\{[a-z ]+\})" }))
+            << "a placeholder left in the help of " << command;
         if (help.output.find("--model N") != std::string::npos) {
             EXPECT_NE(help.output.find("1.." + std::to_string(kModelCount)), std::string::npos) << help.output;
         }
