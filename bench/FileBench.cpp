@@ -60,7 +60,7 @@ MmsSettings sampleMmsSettings()
     settings.password = "password";
     settings.phone1 = "+447700900123";
     settings.email = "owner@example.com";
-    settings.phoneScope = PhoneScope::international;
+    settings.phoneScope = PhoneScope::International;
     settings.picturesPerDay = 37;
     return settings;
 }

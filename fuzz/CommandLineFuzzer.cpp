@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ParseArguments(words, command.rules, parsed).ok() || parsed.help) {
         return 0;
     }
-    Check(!parsed.model || (*parsed.model >= 1 && *parsed.model <= 17), "a model is one of 1..17");
+    Check(!parsed.model || (*parsed.model >= 1 && *parsed.model <= kModelCount), "a model is one of 1..kModelCount");
     Check(!parsed.language || (*parsed.language >= 1 && *parsed.language <= 15), "a language is one of 1..15");
     Check(!parsed.clock || (parsed.clock->year >= 2011 && parsed.clock->year <= 2031),
         "a clock year is one of 2011..2031");

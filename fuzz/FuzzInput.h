@@ -14,7 +14,7 @@ namespace tamb::fuzz {
 // seed means what it was made for.
 
 // inspect: one byte for the kind (0 menu, 1 setup, 2 smtp, other: from the file's name), one for the model
-// (0: none, else 1..17), one for the length of the file's name, the name's bytes, then the file's bytes.
+// (0: none, else 1..kModelCount), one for the length of the file's name, the name's bytes, then the file's bytes.
 struct InspectInput
 {
     std::uint8_t kind = 3;

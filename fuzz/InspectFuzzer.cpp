@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.kind < kKinds.size()) {
         arguments.kind = kKinds[input.kind];
     }
-    if (input.model >= 1 && input.model <= 17) {
+    if (input.model >= 1 && input.model <= kModelCount) {
         arguments.model = input.model;
     }
     const auto text = runInspect(arguments, false);

@@ -53,7 +53,7 @@ void makeInspectSeeds(SeedFolder seeds)
     settings.sidePir = 1;
     settings.interval = IntervalField(30, 0);
     settings.serialNumber = { 10, 7, 0, 35 };
-    for (ModelId model = 1; model <= 17; ++model) {
+    for (ModelId model = 1; model <= kModelCount; ++model) {
         const auto record = asText(BuildCameraRecord(CameraFamilyFor(model), settings));
         seeds.add(EncodeInspectInput(
             { .kind = 0, .model = static_cast<std::uint8_t>(model), .name = "menu.dat", .content = record }));
@@ -68,7 +68,7 @@ void makeInspectSeeds(SeedFolder seeds)
     mms.phone1 = "0123456789";
     mms.email = "owner@example.com";
     mms.password = "secret";
-    mms.phoneScope = PhoneScope::international;
+    mms.phoneScope = PhoneScope::International;
     const auto setup = BuildScrambledSettingsBytes(BuildSetupRecords(mms, AppState {}, page), 18);
     seeds.add(EncodeInspectInput({ .kind = 1, .name = "setup.dat", .content = asText(setup) }));
     seeds.add(EncodeInspectInput({ .name = "setup.dat", .content = asText(setup) }));
@@ -79,7 +79,7 @@ void makeInspectSeeds(SeedFolder seeds)
     smtp.smtpPort = "25";
     smtp.senderEmail = "camera@example.org";
     smtp.recipientEmail = "owner@example.org";
-    for (const auto family : { SmtpFamily::q200, SmtpFamily::q400 }) {
+    for (const auto family : { SmtpFamily::Q200, SmtpFamily::Q400 }) {
         const auto bytes = BuildScrambledSettingsBytes(BuildSmtpRecords(smtp, family, AppState {}, page), 15);
         seeds.add(EncodeInspectInput({ .kind = 2, .name = "smtp.dat", .content = asText(bytes) }));
     }

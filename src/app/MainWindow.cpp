@@ -82,7 +82,7 @@ MainWindow::MainWindow(AppState& state, PreferenceStore& preferences, QWidget* p
 
 void MainWindow::initialise()
 {
-    setTitle(ModelTitles[0]);
+    setTitle(kBrandTitle);
     showControl(kUpdateButtonId, true);
     addSystemMenuCommand(kAboutCommandId, LocalisedText(AboutItemText, 0, m_state));
     addSystemMenuCommand(kPrepareCardsCommandId, "");

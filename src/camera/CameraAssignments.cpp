@@ -79,17 +79,16 @@ std::string NumberRange(const NumberBinding& binding)
 }
 
 // What a range alone does not say about a number: its unit, or the values the dialog would still correct.
-std::string_view NumberNote(CameraNumber number)
+std::string NumberNote(const NumberBinding& binding)
 {
-    switch (number) {
+    switch (binding.number) {
     case CameraNumber::VideoLength:
         return "seconds";
     case CameraNumber::Interval:
         return "0 only with intervalUnit=0, seconds";
     case CameraNumber::LongitudeDegrees:
-        return "minutes and seconds must be 0 at 180";
     case CameraNumber::LatitudeDegrees:
-        return "minutes and seconds must be 0 at 90";
+        return "minutes and seconds must be 0 at " + std::to_string(binding.maximum);
     default:
         return {};
     }
@@ -171,24 +170,14 @@ Status CheckCombinations(const CameraSettingsModel& model, const Pending& pendin
         return Status::failure("interval=0: an interval of 0 exists only in seconds; give intervalUnit=0, or an "
                                "interval from 1 to 60 minutes");
     }
-    struct Group
-    {
-        CameraNumber degrees;
-        int maximum;
-        std::array<CameraNumber, 2> parts;
-    };
-    constexpr std::array<Group, 2> kGroups { {
-        { CameraNumber::LongitudeDegrees, 180, { CameraNumber::LongitudeMinutes, CameraNumber::LongitudeSeconds } },
-        { CameraNumber::LatitudeDegrees, 90, { CameraNumber::LatitudeMinutes, CameraNumber::LatitudeSeconds } },
-    } };
-    for (const Group& group : kGroups) {
-        if (!model.hasNumber(group.degrees) || numberValue(group.degrees) != group.maximum)
+    for (const CoordinateGroup& group : model.data().coordinateGroups) {
+        if (!model.hasNumber(group.degrees) || numberValue(group.degrees) != group.maximumDegrees)
             continue;
-        for (const CameraNumber part : group.parts) {
+        for (const CameraNumber part : { group.minutes, group.seconds }) {
             if (numberValue(part) != 0) {
                 return Status::failure(std::string { KeyOf(part) } + "=" + std::to_string(numberValue(part))
                     + ": must be 0 when " + std::string { KeyOf(group.degrees) } + " is "
-                    + std::to_string(group.maximum));
+                    + std::to_string(group.maximumDegrees));
             }
         }
     }
@@ -215,8 +204,8 @@ std::vector<CameraKeyHelp> DescribeCameraKeys(const CameraSettingsModel& model)
     }
     for (const NumberBinding& binding : model.data().numbers) {
         std::string allowed = NumberRange(binding);
-        if (const std::string_view note = NumberNote(binding.number); !note.empty())
-            allowed += " (" + std::string { note } + ")";
+        if (const std::string note = NumberNote(binding); !note.empty())
+            allowed += " (" + note + ")";
         keys.push_back({ .key = std::string { KeyOf(binding.number) },
             .allowed = allowed + "; starts at " + std::to_string(model.value(binding.number)) });
     }

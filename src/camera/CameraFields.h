@@ -61,6 +61,10 @@ enum class CameraNumber : std::uint8_t
 };
 inline constexpr std::size_t kCameraNumberCount = 19;
 
+// The largest degree values of the coordinates; at these, minutes and seconds must be 0.
+inline constexpr int kLongitudeMaximumDegrees = 180;
+inline constexpr int kLatitudeMaximumDegrees = 90;
+
 // The free texts of a camera dialog.
 enum class CameraText : std::uint8_t
 {

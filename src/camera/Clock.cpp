@@ -12,11 +12,6 @@
 namespace tamb {
 namespace {
 
-constexpr std::int32_t kLatestYear = kClockYearLast;
-constexpr std::int32_t kEarliestYear = kClockYearBase;
-// A year before the earliest is read as this one, not as the earliest.
-constexpr std::int32_t kYearForEarlyClocks = 2011;
-
 std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
 {
     constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
@@ -89,10 +84,11 @@ private:
 ClockReading ClockFromLocalTime(const ClockReading& localTime)
 {
     ClockReading clock = localTime;
-    if (clock.year > kLatestYear) {
-        clock.year = kLatestYear;
-    } else if (clock.year < kEarliestYear) {
-        clock.year = kYearForEarlyClocks;
+    if (clock.year > kClockYearLast) {
+        clock.year = kClockYearLast;
+    } else if (clock.year < kClockYearBase) {
+        // A year before the record's first is read as the first year a reading keeps, not as the record's first.
+        clock.year = kFirstClockReadingYear;
     }
     return clock;
 }

@@ -6,10 +6,13 @@
 
 namespace tamb {
 
+// The first year a reading of the local time keeps unchanged; an earlier one is read as this year.
+inline constexpr std::int32_t kFirstClockReadingYear = 2011;
+
 // One reading of the camera clock, as six plain integers.
 struct ClockReading
 {
-    std::int32_t year = 2011;
+    std::int32_t year = kFirstClockReadingYear;
     std::int32_t month = 1;
     std::int32_t day = 1;
     std::int32_t hour = 0;

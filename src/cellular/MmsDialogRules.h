@@ -10,23 +10,6 @@
 
 namespace tamb {
 
-// Which MMS Status list a model shows and the status code each of its positions gives the camera.
-enum class MmsStatusList
-{
-    Full, // Off, VGA, QVGA, SMS: the position is the code
-    ShortSmsThree, // Off, VGA, SMS: SMS is sent as 3, like in the full list
-    Short, // Off, VGA, SMS: the position is the code
-};
-
-// Who may receive the pictures in the first recipient and e-mail edits.
-enum class MmsRecipients
-{
-    PhoneAndEmail, // a phone number in the first edit, an address in the e-mail edit
-    PhoneOrEmail, // either in both edits
-};
-
-inline constexpr int kNoSmsPosition = -1;
-
 // What an MMS dialog does differently for a model: the dialog it is, its status list, which status position
 // means SMS (handled apart: no e-mail, SMS-only checks), the limits of the recipient edits, the identifier of its
 // remote-control hour list and the message for a gateway without a dot.

@@ -8,15 +8,15 @@ namespace tamb {
 // Where the recipient phone numbers are dialled.
 enum class PhoneScope : std::uint8_t
 {
-    china = 0, // domestic numbers
-    international = 1,
+    China = 0, // domestic numbers
+    International = 1,
 };
 
 // The position in the link-type list.
 enum class LinkType : std::uint8_t
 {
-    apn = 0,
-    csd = 1,
+    Apn = 0,
+    Csd = 1,
 };
 
 // The header's country and operator when the parameters are typed in rather than taken from the database.
@@ -33,10 +33,10 @@ struct MmsSettings
     std::uint8_t mmsStatusCode = 1;
     // The position in the MMS status list, from 0.
     std::uint8_t mmsStatusIndex = 1;
-    LinkType linkType = LinkType::apn;
+    LinkType linkType = LinkType::Apn;
     // Daily picture limit 0..99; 0 means no limit.
     std::uint8_t picturesPerDay = 0;
-    PhoneScope phoneScope = PhoneScope::china;
+    PhoneScope phoneScope = PhoneScope::China;
     // Country index 0..43 and operator position in Auto mode; kManualCountryIndex and 0 in Manual mode.
     std::uint8_t countryIndex = 0;
     std::uint8_t operatorIndex = 0;

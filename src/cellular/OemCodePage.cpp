@@ -201,11 +201,6 @@ OemCodePage OemCodePage::forSystem()
     return OemCodePage { static_cast<int>(GetOEMCP()) };
 }
 
-bool OemCodePage::isSupported(int number)
-{
-    return number > 0 && IsValidCodePage(static_cast<UINT>(number)) != FALSE;
-}
-
 namespace {
 
 // The bytes of one character in the code page without best-fit look-alikes; empty when the page lacks it.
@@ -319,11 +314,6 @@ OemCodePage OemCodePage::forSystem()
         }
     }
     return OemCodePage { kFallbackCodePage };
-}
-
-bool OemCodePage::isSupported(int number)
-{
-    return number > 0 && Converter(iconvName(number), "UTF-8").valid();
 }
 
 OemCodePage::Encoded OemCodePage::encode(std::string_view text) const

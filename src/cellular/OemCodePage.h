@@ -19,9 +19,6 @@ public:
     // The OEM code page of this system (Windows), or of the locale in LC_ALL, LC_CTYPE or LANG (elsewhere).
     [[nodiscard]] static OemCodePage forSystem();
 
-    // True when texts can be converted to and from code page `number` on this platform.
-    [[nodiscard]] static bool isSupported(int number);
-
     [[nodiscard]] int number() const { return m_number; }
 
     struct Encoded

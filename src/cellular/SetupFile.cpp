@@ -42,17 +42,17 @@ constexpr std::array<TextRecordName, 10> kTextRecords { {
 Record BuildMmsHeader(const MmsSettings& settings, const AppState& app)
 {
     auto header = EmptyRecord();
-    put(header, MmsHeaderByte::statusCode, settings.mmsStatusCode);
-    put(header, MmsHeaderByte::statusPosition, static_cast<std::uint8_t>(settings.mmsStatusIndex + 1));
-    put(header, MmsHeaderByte::linkType, static_cast<std::uint8_t>(settings.linkType));
-    put(header, MmsHeaderByte::picturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
-    put(header, MmsHeaderByte::picturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
-    put(header, MmsHeaderByte::language, static_cast<std::uint8_t>(app.fileLanguage()));
-    put(header, MmsHeaderByte::tvMode, static_cast<std::uint8_t>(app.tvMode & 0xFF));
-    put(header, MmsHeaderByte::phoneScope, static_cast<std::uint8_t>(settings.phoneScope));
-    put(header, MmsHeaderByte::country, settings.countryIndex);
-    put(header, MmsHeaderByte::operatorPosition, settings.operatorIndex);
-    put(header, MmsHeaderByte::remoteControlHour, settings.remoteControlHour);
+    put(header, MmsHeaderByte::StatusCode, settings.mmsStatusCode);
+    put(header, MmsHeaderByte::StatusPosition, static_cast<std::uint8_t>(settings.mmsStatusIndex + 1));
+    put(header, MmsHeaderByte::LinkType, static_cast<std::uint8_t>(settings.linkType));
+    put(header, MmsHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
+    put(header, MmsHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
+    put(header, MmsHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
+    put(header, MmsHeaderByte::TvMode, static_cast<std::uint8_t>(app.tvMode & 0xFF));
+    put(header, MmsHeaderByte::PhoneScope, static_cast<std::uint8_t>(settings.phoneScope));
+    put(header, MmsHeaderByte::Country, settings.countryIndex);
+    put(header, MmsHeaderByte::OperatorPosition, settings.operatorIndex);
+    put(header, MmsHeaderByte::RemoteControlHour, settings.remoteControlHour);
     header[kAutoModeByte] = settings.autoMode ? 1 : 0;
     return header;
 }
@@ -67,7 +67,7 @@ PlainRecords BuildSetupRecords(const MmsSettings& settings, const AppState& app,
 
 std::uint16_t SetupChecksumBias(PhoneScope scope)
 {
-    return scope == PhoneScope::international ? kInternationalChecksumBias : 0;
+    return scope == PhoneScope::International ? kInternationalChecksumBias : 0;
 }
 
 std::vector<std::uint8_t> SetupFileBytes(const MmsSettings& settings, const AppState& app, const OemCodePage& codePage)
@@ -87,8 +87,8 @@ SettingsFileReport InspectSetupFile(std::span<const std::uint8_t> bytes, const O
 {
     auto reading = ReadScrambledSettingsFile(bytes);
     const auto& header = reading.records[0];
-    const auto scope = header[static_cast<std::size_t>(MmsHeaderByte::phoneScope)] == 1 ? PhoneScope::international
-                                                                                        : PhoneScope::china;
+    const auto scope = header[static_cast<std::size_t>(MmsHeaderByte::PhoneScope)] == 1 ? PhoneScope::International
+                                                                                        : PhoneScope::China;
     const auto bias = SetupChecksumBias(scope);
     CheckScrambledSum(reading, bias);
 
@@ -98,19 +98,19 @@ SettingsFileReport InspectSetupFile(std::span<const std::uint8_t> bytes, const O
     fields.push_back({ "checksum", static_cast<std::int64_t>(reading.storedSum.value_or(0)) });
     fields.push_back({ "crc", static_cast<std::int64_t>(reading.crc) });
     fields.push_back({ "bias", static_cast<std::int64_t>(bias) });
-    fields.push_back({ "mmsStatusCode", get(header, MmsHeaderByte::statusCode) });
-    fields.push_back({ "mmsStatusIndex", get(header, MmsHeaderByte::statusPosition) - 1 });
-    fields.push_back({ "linkType", get(header, MmsHeaderByte::linkType) });
+    fields.push_back({ "mmsStatusCode", get(header, MmsHeaderByte::StatusCode) });
+    fields.push_back({ "mmsStatusIndex", get(header, MmsHeaderByte::StatusPosition) - 1 });
+    fields.push_back({ "linkType", get(header, MmsHeaderByte::LinkType) });
     fields.push_back({ "picturesPerDay",
-        get(header, MmsHeaderByte::picturesTens) * 10 + get(header, MmsHeaderByte::picturesUnits) });
-    fields.push_back({ "language", get(header, MmsHeaderByte::language) });
-    fields.push_back({ "tvMode", get(header, MmsHeaderByte::tvMode) });
-    fields.push_back({ "phoneScope", get(header, MmsHeaderByte::phoneScope) });
-    const auto country = get(header, MmsHeaderByte::country);
-    const auto op = get(header, MmsHeaderByte::operatorPosition);
+        get(header, MmsHeaderByte::PicturesTens) * 10 + get(header, MmsHeaderByte::PicturesUnits) });
+    fields.push_back({ "language", get(header, MmsHeaderByte::Language) });
+    fields.push_back({ "tvMode", get(header, MmsHeaderByte::TvMode) });
+    fields.push_back({ "phoneScope", get(header, MmsHeaderByte::PhoneScope) });
+    const auto country = get(header, MmsHeaderByte::Country);
+    const auto op = get(header, MmsHeaderByte::OperatorPosition);
     fields.push_back({ "country", country });
     fields.push_back({ "operator", op });
-    fields.push_back({ "remoteControlHour", get(header, MmsHeaderByte::remoteControlHour) });
+    fields.push_back({ "remoteControlHour", get(header, MmsHeaderByte::RemoteControlHour) });
     const bool autoMode = header[kAutoModeByte] == 1;
     fields.push_back({ "autoMode", autoMode });
     const auto countryIndex = static_cast<std::size_t>(country);

@@ -16,17 +16,17 @@ inline constexpr std::uint16_t kInternationalChecksumBias = 18;
 // Header bytes of setup.dat (before scrambling).
 enum class MmsHeaderByte : std::size_t
 {
-    statusCode = 0,
-    statusPosition = 1, // the status list position + 1
-    linkType = 2,
-    picturesTens = 3,
-    picturesUnits = 4,
-    language = 5,
-    tvMode = 6,
-    phoneScope = 7,
-    country = 8,
-    operatorPosition = 9,
-    remoteControlHour = 10,
+    StatusCode = 0,
+    StatusPosition = 1, // the status list position + 1
+    LinkType = 2,
+    PicturesTens = 3,
+    PicturesUnits = 4,
+    Language = 5,
+    TvMode = 6,
+    PhoneScope = 7,
+    Country = 8,
+    OperatorPosition = 9,
+    RemoteControlHour = 10,
 };
 
 // Record 0 of setup.dat, plain. The language and TV-out mode come from `app`.

@@ -102,7 +102,7 @@ Status Checked(const MmsSettingsModel& model, std::span<const std::uint8_t> byte
 
     // Generate takes the language and the TV-out mode from the main window, not from the dialog.
     return HoldsRecords(bytes, BuildSetupRecords(*generated, environment.app, environment.codePage),
-        { static_cast<std::size_t>(MmsHeaderByte::language), static_cast<std::size_t>(MmsHeaderByte::tvMode) });
+        { static_cast<std::size_t>(MmsHeaderByte::Language), static_cast<std::size_t>(MmsHeaderByte::TvMode) });
 }
 
 } // namespace

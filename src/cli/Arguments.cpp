@@ -9,9 +9,6 @@
 namespace tamb {
 namespace {
 
-// The years --clock takes: those a camera dialog's clock reading can hold unchanged.
-constexpr std::int32_t kFirstClockYear = 2011;
-
 struct OptionName
 {
     Option option;
@@ -160,7 +157,8 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             parsed.model = static_cast<ModelId>(*model);
             return Status::success();
         }
-        return rejected("a model number from 1 to 17 (the position in the model list)");
+        return rejected(
+            "a model number from 1 to " + std::to_string(kModelCount) + " (the position in the model list)");
     case Option::Language:
         if (const auto language = wholeNumber(value, kFirstLanguage, kLastLanguage)) {
             parsed.language = static_cast<LanguageId>(*language);
@@ -179,8 +177,10 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             return rejected("a date and time YYYY-MM-DDTHH:MM:SS (for example 2024-02-03T07:05:09)");
         }
         // Outside these years the clock reading or the record would move the year to a bound without a word.
-        if (clock->year < kFirstClockYear || clock->year > kClockYearLast) {
-            return rejected("a year from " + std::to_string(kFirstClockYear) + " to " + std::to_string(kClockYearLast));
+        // The years a camera dialog's clock reading can hold unchanged.
+        if (clock->year < kFirstClockReadingYear || clock->year > kClockYearLast) {
+            return rejected(
+                "a year from " + std::to_string(kFirstClockReadingYear) + " to " + std::to_string(kClockYearLast));
         }
         parsed.clock = *clock;
         return Status::success();

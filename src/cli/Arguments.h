@@ -18,7 +18,7 @@ namespace tamb {
 enum class Option : unsigned
 {
     Out = 1u << 0, // --out DIR
-    Model = 1u << 1, // --model N (1..17)
+    Model = 1u << 1, // --model N (1..kModelCount)
     Language = 1u << 2, // --language L (1..15)
     ChineseRequested = 1u << 3, // --chinese-requested
     TvMode = 1u << 4, // --tv-mode T (0..65535)

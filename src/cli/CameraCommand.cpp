@@ -59,19 +59,19 @@ which "camera --model N --help" lists with the allowed values and start values:
   timeLapseHour timeLapseMinute timeLapseSecond
   timer1StartHour timer1StartMinute timer1StopHour timer1StopMinute
   timer2StartHour timer2StartMinute timer2StopHour timer2StopMinute
-  longitudeDegrees (0..180) latitudeDegrees (0..90) and their Minutes, Seconds (0..59)
+  longitudeDegrees (0..{longitude degrees}) latitudeDegrees (0..{latitude degrees}) and their Minutes, Seconds (0..59)
   serialNumber        four characters from 0-9 and A-Z, e.g. A70Z
   wirelessPassword    up to four digits
 A key the model's dialog does not show, or a value it would not keep, is refused
 (exit code 2) and nothing is written.
 
 Options:
-  --model N             the model, 1..17 (its position in the model list)
+  --model N             the model, 1..{last model} (its position in the model list)
   --out DIR             the folder to write into
   --language L          the interface language 1..15 (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
-  --clock TIME          the camera clock instead of the local time, years 2011..2031
+  --clock TIME          the camera clock instead of the local time, years {first clock year}..{last clock year}
   --from FILE           start from the settings of FILE, a menu.dat this model's
                         dialog could have written (else exit code 2 with the reason)
   --help                show this text

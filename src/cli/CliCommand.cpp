@@ -1,11 +1,35 @@
 #include "cli/CliCommand.h"
 
+#include "camera/CameraFields.h"
+#include "camera/CameraRecord.h"
 #include "common/Paths.h"
 #include "common/SmallFile.h"
 
+#include <array>
 #include <filesystem>
+#include <utility>
 
 namespace tamb {
+
+std::string UsageText(const CliCommand& command)
+{
+    const std::array<std::pair<std::string_view, int>, 5> placeholders { {
+        { "{last model}", kModelCount },
+        { "{first clock year}", kFirstClockReadingYear },
+        { "{last clock year}", kClockYearLast },
+        { "{longitude degrees}", kLongitudeMaximumDegrees },
+        { "{latitude degrees}", kLatitudeMaximumDegrees },
+    } };
+    std::string text { command.usage };
+    for (const auto& [placeholder, value] : placeholders) {
+        const std::string number = std::to_string(value);
+        for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at)) {
+            text.replace(at, placeholder.size(), number);
+            at += number.size();
+        }
+    }
+    return text;
+}
 
 int ReportUsageError(std::string_view command, std::string_view message, std::ostream& err)
 {

@@ -26,7 +26,8 @@ struct CliCommand
 {
     std::string_view name;
     std::string_view summary;
-    std::string_view usage; // The text of "--help", starting with the "Usage:" line.
+    // The text of "--help", starting with the "Usage:" line; UsageText fills in its placeholders.
+    std::string_view usage;
     ArgumentRules rules;
     int (*run)(const ParsedArguments& arguments, std::ostream& out, std::ostream& err);
     // Prints what "--help" adds for the options given with it (camera: the keys of --model N); may be empty.
@@ -34,6 +35,11 @@ struct CliCommand
     // The keys whose value is a password: given as "-", it is read from standard input before `run`.
     std::span<const std::string_view> passwordKeys = {};
 };
+
+// The help text of `command` with its placeholders filled in: "{last model}" (the number of the last model of
+// the model list), "{first clock year}" and "{last clock year}" (the years --clock takes), "{longitude degrees}"
+// and "{latitude degrees}" (the largest degree values).
+[[nodiscard]] std::string UsageText(const CliCommand& command);
 
 // The whole of a settings file given on the command line; a failure says why it cannot be read.
 [[nodiscard]] Status ReadSettingsFile(const std::string& path, std::vector<std::uint8_t>& bytes);

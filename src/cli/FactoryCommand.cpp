@@ -33,12 +33,12 @@ gets the fixed record that resets the camera's menu. An existing menu.dat is
 replaced only once the new file is complete.
 
 Options:
-  --model N             the model, 1..17 (its position in the model list)
+  --model N             the model, 1..{last model} (its position in the model list)
   --out DIR             the folder to write into, normally the root of the SD card
   --language L          the interface language 1..15 (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
-  --clock TIME          the camera clock instead of the local time, years 2011..2031
+  --clock TIME          the camera clock instead of the local time, years {first clock year}..{last clock year}
   --help                show this text
 )",
     ArgumentRules {

@@ -120,7 +120,7 @@ The sheet is a CSV file (comma, semicolon or tab separated, as a spreadsheet sav
 it) with a header row and one row per camera:
   camera      the serial number, four characters of 0-9 and A-Z (e.g. A07Z); it is
               written into the camera menu with the serial number switched on
-  model       the model, 1..17 (its position in the model list)
+  model       the model, 1..{last model} (its position in the model list)
   name        a name for the place or the camera (optional)
   profile     a stored profile of that model (see "profile --help"); empty for the
               start values of the model's dialogs
@@ -151,7 +151,7 @@ Options:
   --language L          the camera language 1..15 (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
-  --clock TIME          the camera clock instead of the local time, years 2011..2031
+  --clock TIME          the camera clock instead of the local time, years {first clock year}..{last clock year}
   --help                show this text
 )",
     ArgumentRules { Option::Sheet | Option::Camera | Option::Out | Option::Check | Option::Export | Option::Language

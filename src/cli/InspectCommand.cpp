@@ -228,7 +228,7 @@ field by name with its meaning. The kind of file comes from --kind, else from
 its name (menu.dat, setup.dat, smtp.dat), else a 60-byte file is read as menu.dat.
 
 Options:
-  --model N   the camera model (1..17) the file was made for: the family area
+  --model N   the camera model (1..{last model}) the file was made for: the family area
               of a menu.dat (bytes 31..47) is decoded, shown raw without it;
               "loadable" tells whether that model's dialog offers to load a
               sound file, and when not, why

@@ -127,7 +127,7 @@ A password given as an argument is visible to every user of this machine (ps,
 and not shown when standard input is a terminal.
 
 Options:
-  --model N            the model, 1..17 (its MMS Setup button must be enabled)
+  --model N            the model, 1..{last model} (its MMS Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
   --language L         the language 1..15 of the messages and of the camera (default: the
                        stored one, else 2)

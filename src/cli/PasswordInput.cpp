@@ -20,9 +20,9 @@ constexpr std::size_t kLongestLine = 1024;
 
 enum class LineRead
 {
-    read,
-    ended, // the input ended before a line began
-    tooLong,
+    Read,
+    Ended, // the input ended before a line began
+    TooLong,
 };
 
 #ifdef _WIN32
@@ -65,21 +65,21 @@ LineRead readTerminalLine(std::string& line)
         wchar_t character = 0;
         DWORD count = 0;
         if (!ReadConsoleW(GetStdHandle(STD_INPUT_HANDLE), &character, 1, &count, nullptr) || count == 0)
-            return wide.empty() ? LineRead::ended : LineRead::read;
+            return wide.empty() ? LineRead::Ended : LineRead::Read;
         if (character == L'\n')
             break;
         if (character != L'\r')
             wide += character;
         if (wide.size() > kLongestLine)
-            return LineRead::tooLong;
+            return LineRead::TooLong;
     }
     const int size = static_cast<int>(wide.size());
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0)
-        return LineRead::read; // an empty line
+        return LineRead::Read; // an empty line
     line.assign(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, line.data(), length, nullptr, nullptr);
-    return LineRead::read;
+    return LineRead::Read;
 }
 
 #else
@@ -160,13 +160,13 @@ LineRead readStreamLine(std::string& line)
             break;
         line += character;
         if (line.size() > kLongestLine)
-            return LineRead::tooLong;
+            return LineRead::TooLong;
     }
     if (!any)
-        return LineRead::ended;
+        return LineRead::Ended;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    return LineRead::read;
+    return LineRead::Read;
 }
 
 LineRead readPassword(std::string_view key, std::string& line)
@@ -175,7 +175,7 @@ LineRead readPassword(std::string_view key, std::string& line)
     if (!inputIsTerminal())
         return readStreamLine(line);
     std::cerr << key << ": " << std::flush;
-    LineRead result = LineRead::ended;
+    LineRead result = LineRead::Ended;
     {
         const EchoOff silent;
 #ifdef _WIN32
@@ -199,12 +199,12 @@ Status ReadPasswordsFromInput(
             continue;
         std::string line;
         switch (readPassword(key, line)) {
-        case LineRead::read:
+        case LineRead::Read:
             value = std::move(line);
             break;
-        case LineRead::ended:
+        case LineRead::Ended:
             return Status::failure(key + "=- found no line on standard input to read the password from");
-        case LineRead::tooLong:
+        case LineRead::TooLong:
             return Status::failure(key + "=- read a line of more than " + std::to_string(kLongestLine)
                 + " bytes from standard input, far too long for a password");
         }

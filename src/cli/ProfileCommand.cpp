@@ -163,7 +163,7 @@ Names have 1 to 40 characters, without / \ : * ? " < > | and control characters,
 and do not begin or end with a blank or a dot.
 
 Options:
-  --model N     save: the model, 1..17 (its position in the model list)
+  --model N     save: the model, 1..{last model} (its position in the model list)
   --from DIR    save: the folder holding the files, normally a card
   --help        show this text
 )",

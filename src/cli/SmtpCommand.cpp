@@ -93,7 +93,7 @@ one line each, in the order given, asked for and not shown when standard input i
 terminal.
 
 Options:
-  --model N            the model, 1..17 (its SMTP Setup button must be enabled)
+  --model N            the model, 1..{last model} (its SMTP Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
   --language L         the camera language 1..15 (default: the stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English

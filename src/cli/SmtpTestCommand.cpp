@@ -31,9 +31,9 @@ std::optional<SmtpFamily> familyOf(const ParsedArguments& arguments, const OemCo
     if (arguments.from && ReadSettingsFile(*arguments.from, bytes).ok()) {
         const SettingsFileReport report = InspectSmtpFile(bytes, codePage);
         if (ReportFieldText(report, "family") == "q200")
-            return SmtpFamily::q200;
+            return SmtpFamily::Q200;
     }
-    return SmtpFamily::q400;
+    return SmtpFamily::Q400;
 }
 
 // The certificates of --ca-file as PEM text; a failure says why the file cannot serve.
@@ -126,7 +126,7 @@ instead: one line, asked for and not shown when standard input is a terminal. --
 takes the password from the file.
 
 Options:
-  --model N            the model whose SMTP dialog makes the settings, 1..17
+  --model N            the model whose SMTP dialog makes the settings, 1..{last model}
   --from FILE          start from the settings of FILE, an smtp.dat
   --ca-file FILE       trust the certificates in FILE (PEM) in addition to the system's,
                        such as the private certificate authority of one's own mail

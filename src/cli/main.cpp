@@ -64,7 +64,7 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
         return ReportUsageError(command.name, parsed.reason(), std::cerr);
     }
     if (arguments.help) {
-        std::cout << command.usage;
+        std::cout << UsageText(command);
         if (command.moreHelp != nullptr) {
             command.moreHelp(arguments, std::cout);
         }

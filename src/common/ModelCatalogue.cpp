@@ -1,44 +1,194 @@
 #include "common/ModelCatalogue.h"
 
+#include <algorithm>
+
 namespace tamb {
 namespace {
 
+// Everything the program knows about one model. No field has a default, so a row that leaves one out does not
+// compile (see the diagnostic pragma around the table).
 struct ModelRow
 {
-    std::string_view listText;
+    std::string_view title; // the window caption of the model's setup dialogs
+    std::string_view listText; // the model's text in the main window's model list
     SetupDialog camera;
     SetupDialog mms;
     SetupDialog smtp;
     ButtonAvailability buttons;
+    ModelMmsRules mmsRules;
 };
 
 using D = SetupDialog;
-constexpr ButtonAvailability kBoth { true, true };
-constexpr ButtonAvailability kMmsOnly { true, false };
-constexpr ButtonAvailability kCameraOnly { false, false };
+constexpr ButtonAvailability kBoth { .mms = true, .smtp = true };
+constexpr ButtonAvailability kMmsOnly { .mms = true, .smtp = false };
+constexpr ButtonAvailability kCameraOnly { .mms = false, .smtp = false };
 
-// One row per ModelId 1..17. A disabled button still names the dialog it would route to.
-constexpr std::array<ModelRow, kModelCount> kModels { {
-    { "Tamb Q200M", D::CameraMenu, D::Mms, D::Q200Smtp, kMmsOnly },
-    { "Tamb Q400M", D::Q400Menu, D::Q400Mms, D::Q200Smtp, kMmsOnly },
-    { "Tamb Q200MG", D::CameraMenu, D::Mms, D::Q200Smtp, kBoth },
-    { "Tamb Q400MG", D::Q400Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q210MG", D::CameraMenu, D::Mms, D::Q200Smtp, kBoth },
-    { "Tamb Q220MG", D::Q220Menu, D::Mms, D::Q200Smtp, kBoth },
-    { "Tamb Q410MG", D::Q400Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q420MG", D::Q420Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q230MG", D::Q220Menu, D::Mms, D::Q200Smtp, kBoth },
-    { "Tamb Q430MG", D::Q400Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q300A", D::Q300Menu, D::Mms, D::Q200Smtp, kCameraOnly },
-    { "Tamb Q300WA", D::Q300Menu, D::Mms, D::Q200Smtp, kCameraOnly },
-    { "Tamb Q300MG", D::Q300Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q100", D::Q100Menu, D::Mms, D::Q200Smtp, kCameraOnly },
-    { "Tamb Q200MG-1080P", D::CameraMenu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q210MG-1080P", D::CameraMenu, D::Q400Mms, D::Q400Smtp, kBoth },
-    { "Tamb Q230MG-1080P", D::Q300Menu, D::Q400Mms, D::Q400Smtp, kBoth },
-} };
+constexpr ModelMmsRules kFullWithSms { MmsStatusList::Full, 3, MmsRecipients::PhoneAndEmail };
+constexpr ModelMmsRules kShortWithSms { MmsStatusList::Short, 2, MmsRecipients::PhoneAndEmail };
+constexpr ModelMmsRules kShortWithSmsAsThree { MmsStatusList::ShortSmsThree, 2, MmsRecipients::PhoneAndEmail };
+constexpr ModelMmsRules kFull { MmsStatusList::Full, kNoSmsPosition, MmsRecipients::PhoneAndEmail };
+constexpr ModelMmsRules kShort { MmsStatusList::Short, kNoSmsPosition, MmsRecipients::PhoneAndEmail };
+constexpr ModelMmsRules kShortPhoneOrEmail { MmsStatusList::Short, kNoSmsPosition, MmsRecipients::PhoneOrEmail };
+// A model without MMS Setup keeps the rules its dialog has for a model it does not list.
+constexpr ModelMmsRules kNoMmsSetup = kFull;
 
-constexpr ModelRow kUnlistedModel { "", D::CameraMenu, D::Mms, D::Q200Smtp, kBoth };
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wmissing-field-initializers"
+#endif
+
+// One row per ModelId, in the order of the main window's model list. A disabled button still names the dialog
+// it would route to.
+constexpr auto kModels = std::to_array<ModelRow>({
+    { .title = "Tamb Vorrel Q200",
+        .listText = "Tamb Q200M",
+        .camera = D::CameraMenu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kMmsOnly,
+        .mmsRules = kFullWithSms },
+    { .title = "Tamb Vorrel Q400",
+        .listText = "Tamb Q400M",
+        .camera = D::Q400Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kMmsOnly,
+        .mmsRules = kShortWithSms },
+    { .title = "Tamb Vorrel Q200",
+        .listText = "Tamb Q200MG",
+        .camera = D::CameraMenu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kBoth,
+        .mmsRules = kFullWithSms },
+    { .title = "Tamb Vorrel Q400",
+        .listText = "Tamb Q400MG",
+        .camera = D::Q400Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShortWithSms },
+    { .title = "Tamb Vorrel Q210",
+        .listText = "Tamb Q210MG",
+        .camera = D::CameraMenu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShortWithSmsAsThree },
+    { .title = "Tamb Vorrel Q220",
+        .listText = "Tamb Q220MG",
+        .camera = D::Q220Menu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShortWithSmsAsThree },
+    { .title = "Tamb Vorrel Q410",
+        .listText = "Tamb Q410MG",
+        .camera = D::Q400Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShortWithSms },
+    { .title = "Tamb Vorrel Q420",
+        .listText = "Tamb Q420MG",
+        .camera = D::Q420Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShort },
+    { .title = "Tamb Vorrel Q230",
+        .listText = "Tamb Q230MG",
+        .camera = D::Q220Menu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kBoth,
+        .mmsRules = kFull },
+    { .title = "Tamb Vorrel Q430",
+        .listText = "Tamb Q430MG",
+        .camera = D::Q400Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShort },
+    { .title = "Tamb Vorrel Q300",
+        .listText = "Tamb Q300A",
+        .camera = D::Q300Menu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kCameraOnly,
+        .mmsRules = kNoMmsSetup },
+    { .title = "Tamb Vorrel Q300",
+        .listText = "Tamb Q300WA",
+        .camera = D::Q300Menu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kCameraOnly,
+        .mmsRules = kNoMmsSetup },
+    { .title = "Tamb Vorrel Q300",
+        .listText = "Tamb Q300MG",
+        .camera = D::Q300Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShort },
+    { .title = "Tamb Vorrel Q100",
+        .listText = "Tamb Q100",
+        .camera = D::Q100Menu,
+        .mms = D::Mms,
+        .smtp = D::Q200Smtp,
+        .buttons = kCameraOnly,
+        .mmsRules = kNoMmsSetup },
+    { .title = "Tamb Vorrel Q200 1080P",
+        .listText = "Tamb Q200MG-1080P",
+        .camera = D::CameraMenu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShort },
+    { .title = "Tamb Vorrel Q210 1080P",
+        .listText = "Tamb Q210MG-1080P",
+        .camera = D::CameraMenu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShort },
+    { .title = "Tamb Vorrel Q230 1080P",
+        .listText = "Tamb Q230MG-1080P",
+        .camera = D::Q300Menu,
+        .mms = D::Q400Mms,
+        .smtp = D::Q400Smtp,
+        .buttons = kBoth,
+        .mmsRules = kShortPhoneOrEmail },
+});
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+constexpr ModelRow kUnlistedModel { .title = kBrandTitle,
+    .listText = "",
+    .camera = D::CameraMenu,
+    .mms = D::Mms,
+    .smtp = D::Q200Smtp,
+    .buttons = kBoth,
+    .mmsRules = kNoMmsSetup };
+
+static_assert(kModels.size() == static_cast<std::size_t>(kModelCount), "one row per model of the model list");
+
+constexpr std::size_t StatusPositions(MmsStatusList list)
+{
+    return list == MmsStatusList::Full ? 4 : 3;
+}
+
+// A row whose text or rules were left empty or out of range does not compile.
+constexpr bool IsComplete(const ModelRow& row)
+{
+    const int sms = row.mmsRules.smsPosition;
+    return row.title.starts_with(kBrandTitle) && row.title.size() > kBrandTitle.size() && !row.listText.empty()
+        && (sms == kNoSmsPosition
+            || (sms > 0 && static_cast<std::size_t>(sms) < StatusPositions(row.mmsRules.statusList)));
+}
+static_assert(std::ranges::all_of(kModels, IsComplete), "every model has a title, a list text and sound MMS rules");
 
 struct DialogRow
 {
@@ -59,28 +209,28 @@ constexpr std::array<DialogRow, kSetupDialogCount> kDialogs { {
     { "CTambVorrelQ400Smtp", 143 },
 } };
 
-constexpr std::array<std::string_view, kModelCount> makeListTexts()
+constexpr std::array<std::string_view, kModels.size()> MakeListTexts()
 {
-    std::array<std::string_view, kModelCount> texts {};
+    std::array<std::string_view, kModels.size()> texts {};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = kModels[i].listText;
     }
     return texts;
 }
 
-constexpr auto kListTexts = makeListTexts();
+constexpr auto kListTexts = MakeListTexts();
 
-bool isListed(ModelId model)
+bool IsListed(ModelId model)
 {
     return model >= 1 && model <= kModelCount;
 }
 
-const ModelRow& rowFor(ModelId model)
+const ModelRow& RowFor(ModelId model)
 {
-    return isListed(model) ? kModels[static_cast<std::size_t>(model - 1)] : kUnlistedModel;
+    return IsListed(model) ? kModels[static_cast<std::size_t>(model - 1)] : kUnlistedModel;
 }
 
-const DialogRow& dialogRow(SetupDialog dialog)
+const DialogRow& DialogRowOf(SetupDialog dialog)
 {
     const auto index = static_cast<std::size_t>(dialog);
     return kDialogs[index < kDialogs.size() ? index : 0];
@@ -95,27 +245,32 @@ std::span<const std::string_view> ModelListTexts()
 
 SetupDialog CameraDialogFor(ModelId model)
 {
-    return rowFor(model).camera;
+    return RowFor(model).camera;
 }
 
 SetupDialog MmsDialogFor(ModelId model)
 {
-    return rowFor(model).mms;
+    return RowFor(model).mms;
 }
 
 SetupDialog SmtpDialogFor(ModelId model)
 {
-    return rowFor(model).smtp;
+    return RowFor(model).smtp;
 }
 
 ButtonAvailability ButtonsFor(ModelId model)
 {
-    return rowFor(model).buttons;
+    return RowFor(model).buttons;
+}
+
+ModelMmsRules MmsRulesFor(ModelId model)
+{
+    return RowFor(model).mmsRules;
 }
 
 std::string_view ModelTitle(ModelId model)
 {
-    return isListed(model) ? ModelTitles[static_cast<std::size_t>(model)] : ModelTitles[0];
+    return RowFor(model).title;
 }
 
 CameraFamily CameraFamilyFor(ModelId model)
@@ -138,12 +293,12 @@ CameraFamily CameraFamilyFor(ModelId model)
 
 std::string_view DialogClassName(SetupDialog dialog)
 {
-    return dialogRow(dialog).className;
+    return DialogRowOf(dialog).className;
 }
 
 int DialogTemplateId(SetupDialog dialog)
 {
-    return dialogRow(dialog).templateId;
+    return DialogRowOf(dialog).templateId;
 }
 
 } // namespace tamb

@@ -16,12 +16,12 @@ SetupOutcome RunSmtpDialog(SmtpFamily family, const DialogLayout& layout, const 
 
 SetupOutcome RunQ200Smtp(const AppState& state)
 {
-    return RunSmtpDialog(SmtpFamily::q200, Q200SmtpLayout(), state);
+    return RunSmtpDialog(SmtpFamily::Q200, Q200SmtpLayout(), state);
 }
 
 SetupOutcome RunQ400Smtp(const AppState& state)
 {
-    return RunSmtpDialog(SmtpFamily::q400, Q400SmtpLayout(), state);
+    return RunSmtpDialog(SmtpFamily::Q400, Q400SmtpLayout(), state);
 }
 
 } // namespace tamb

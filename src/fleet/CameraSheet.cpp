@@ -161,10 +161,13 @@ void readRow(const std::vector<std::string>& row, std::size_t number, const Colu
         camera.model = *model;
     } else {
         problems.push_back({ number, std::string { SheetColumn::Model },
-            "'" + modelText + "' is not a model: a number from 1 to 17, the position in the model list" });
+            "'" + modelText + "' is not a model: a number from 1 to " + std::to_string(kModelCount)
+                + ", the position in the model list" });
     }
-    readCoordinate(camera, SheetColumn::Latitude, camera.latitudeText, 90, camera.latitude, problems);
-    readCoordinate(camera, SheetColumn::Longitude, camera.longitudeText, 180, camera.longitude, problems);
+    readCoordinate(
+        camera, SheetColumn::Latitude, camera.latitudeText, kLatitudeMaximumDegrees, camera.latitude, problems);
+    readCoordinate(
+        camera, SheetColumn::Longitude, camera.longitudeText, kLongitudeMaximumDegrees, camera.longitude, problems);
     if (camera.latitudeText.empty() != camera.longitudeText.empty()) {
         const auto missing = camera.latitudeText.empty() ? SheetColumn::Latitude : SheetColumn::Longitude;
         problems.push_back(

@@ -20,7 +20,7 @@ namespace tamb {
 namespace SheetColumn {
 inline constexpr std::string_view Camera = "camera"; // the serial number, four of 0-9 and A-Z
 inline constexpr std::string_view Name = "name";
-inline constexpr std::string_view Model = "model"; // 1..17, the position in the model list
+inline constexpr std::string_view Model = "model"; // 1..kModelCount, the position in the model list
 inline constexpr std::string_view Profile = "profile"; // a stored profile of that model, or empty
 inline constexpr std::string_view Latitude = "latitude"; // decimal degrees, Q300 models only
 inline constexpr std::string_view Longitude = "longitude";

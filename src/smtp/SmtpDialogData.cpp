@@ -7,7 +7,7 @@ namespace tamb {
 namespace {
 
 constexpr SmtpDialogData kQ200 {
-    .family = SmtpFamily::q200,
+    .family = SmtpFamily::Q200,
     .smsPhoneEditId = 1113,
     .hourListId = 1135,
     .statusListId = kNoControl,
@@ -17,7 +17,7 @@ constexpr SmtpDialogData kQ200 {
 };
 
 constexpr SmtpDialogData kQ400 {
-    .family = SmtpFamily::q400,
+    .family = SmtpFamily::Q400,
     .smsPhoneEditId = 1117,
     .hourListId = 1115,
     .statusListId = 1114,
@@ -30,14 +30,14 @@ constexpr SmtpDialogData kQ400 {
 
 const SmtpDialogData& SmtpDialogDataOf(SmtpFamily family)
 {
-    return family == SmtpFamily::q400 ? kQ400 : kQ200;
+    return family == SmtpFamily::Q400 ? kQ400 : kQ200;
 }
 
 std::optional<SmtpFamily> SmtpFamilyFor(ModelId model)
 {
     if (!ButtonsFor(model).smtp)
         return std::nullopt;
-    return SmtpDialogFor(model) == SetupDialog::Q400Smtp ? SmtpFamily::q400 : SmtpFamily::q200;
+    return SmtpDialogFor(model) == SetupDialog::Q400Smtp ? SmtpFamily::Q400 : SmtpFamily::Q200;
 }
 
 } // namespace tamb

@@ -51,18 +51,18 @@ std::string familyOf(const Record& header)
 
 const SmtpFamilyLayout& LayoutOf(SmtpFamily family)
 {
-    return family == SmtpFamily::q400 ? kQ400Layout : kQ200Layout;
+    return family == SmtpFamily::Q400 ? kQ400Layout : kQ200Layout;
 }
 
 Record BuildSmtpHeader(const SmtpSettings& settings, SmtpFamily family, const AppState& app)
 {
     const auto& layout = LayoutOf(family);
     auto header = EmptyRecord();
-    put(header, SmtpHeaderByte::operatorPosition, settings.operatorIndex);
-    put(header, SmtpHeaderByte::country, settings.countryIndex);
-    put(header, SmtpHeaderByte::picturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
-    put(header, SmtpHeaderByte::picturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
-    put(header, SmtpHeaderByte::language, static_cast<std::uint8_t>(app.fileLanguage()));
+    put(header, SmtpHeaderByte::OperatorPosition, settings.operatorIndex);
+    put(header, SmtpHeaderByte::Country, settings.countryIndex);
+    put(header, SmtpHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
+    put(header, SmtpHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
+    put(header, SmtpHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
     header[layout.statusByte] = layout.hasStatus ? settings.smtpStatus : 1;
     header[layout.hourByte] = settings.remoteControlHour;
     header[layout.constantByte] = 1;
@@ -119,14 +119,14 @@ SettingsFileReport InspectSmtpFile(std::span<const std::uint8_t> bytes, const Oe
     fields.push_back({ "bias", static_cast<std::int64_t>(kSmtpChecksumBias) });
     const auto family = familyOf(header);
     fields.push_back({ "family", family });
-    const auto position = get(header, SmtpHeaderByte::country);
-    const auto op = get(header, SmtpHeaderByte::operatorPosition);
+    const auto position = get(header, SmtpHeaderByte::Country);
+    const auto op = get(header, SmtpHeaderByte::OperatorPosition);
     fields.push_back({ "country", position });
     fields.push_back({ "operator", op });
     fields.push_back({ "picturesPerDay",
-        get(header, SmtpHeaderByte::picturesTens) * 10 + get(header, SmtpHeaderByte::picturesUnits) });
-    fields.push_back({ "language", get(header, SmtpHeaderByte::language) });
-    const auto& layout = LayoutOf(family == "q200" ? SmtpFamily::q200 : SmtpFamily::q400);
+        get(header, SmtpHeaderByte::PicturesTens) * 10 + get(header, SmtpHeaderByte::PicturesUnits) });
+    fields.push_back({ "language", get(header, SmtpHeaderByte::Language) });
+    const auto& layout = LayoutOf(family == "q200" ? SmtpFamily::Q200 : SmtpFamily::Q400);
     if (family != "q200") {
         fields.push_back({ "smtpStatus", static_cast<std::int64_t>(header[kQ400Layout.statusByte]) });
     }

@@ -16,11 +16,11 @@ inline constexpr std::uint16_t kSmtpChecksumBias = 15;
 // Header bytes of smtp.dat (before scrambling) that both families share.
 enum class SmtpHeaderByte : std::size_t
 {
-    operatorPosition = 1,
-    country = 2,
-    picturesTens = 3,
-    picturesUnits = 4,
-    language = 5,
+    OperatorPosition = 1,
+    Country = 2,
+    PicturesTens = 3,
+    PicturesUnits = 4,
+    Language = 5,
 };
 
 // Where the families differ: bytes 6, 7 and 8 of the header.

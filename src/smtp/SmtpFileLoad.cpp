@@ -31,7 +31,7 @@ Status Apply(SmtpSettingsModel& model, const SettingsFileReport& report)
             add(name);
     }
     add("remoteControlHour");
-    if (model.data().family == SmtpFamily::q400)
+    if (model.data().family == SmtpFamily::Q400)
         add("smtpStatus");
     for (const char* name : kAccountTexts)
         add(name);
@@ -58,7 +58,7 @@ Status Checked(const SmtpSettingsModel& model, std::span<const std::uint8_t> byt
 
     // Generate takes the language from the main window, not from the dialog.
     return HoldsRecords(bytes, BuildSmtpRecords(*generated, model.data().family, environment.app, environment.codePage),
-        { static_cast<std::size_t>(SmtpHeaderByte::language) });
+        { static_cast<std::size_t>(SmtpHeaderByte::Language) });
 }
 
 } // namespace

@@ -10,8 +10,8 @@ namespace tamb {
 // The two header layouts of smtp.dat.
 enum class SmtpFamily
 {
-    q200,
-    q400,
+    Q200,
+    Q400,
 };
 
 // What an SMTP dialog (or the command line) hands to WriteSmtpFile. Texts are UTF-8.

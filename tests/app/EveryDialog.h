@@ -52,7 +52,7 @@ inline std::vector<NamedDialog> SetupDialogsOf(ModelId model, LanguageId languag
     if (const std::optional<SmtpFamily> smtpFamily = SmtpFamilyFor(model)) {
         SmtpEnvironment smtp = DesktopSmtpEnvironment(state);
         smtp.offerToLoad = false;
-        const DialogLayout& layout = *smtpFamily == SmtpFamily::q400 ? Q400SmtpLayout() : Q200SmtpLayout();
+        const DialogLayout& layout = *smtpFamily == SmtpFamily::Q400 ? Q400SmtpLayout() : Q200SmtpLayout();
         dialogs.push_back(
             { QStringLiteral("smtp"), std::make_unique<Prepared<SmtpDialog>>(*smtpFamily, layout, std::move(smtp)) });
     }

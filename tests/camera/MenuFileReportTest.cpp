@@ -111,7 +111,7 @@ TEST(MenuFileReportTest, OutOfRangeBytesAreNamedNotLookedUp)
 
 ModelId modelOf(CameraFamily family)
 {
-    for (ModelId model = 1; model <= 17; ++model) {
+    for (ModelId model = 1; model <= kModelCount; ++model) {
         if (CameraFamilyFor(model) == family) {
             return model;
         }
@@ -128,7 +128,7 @@ CameraSettingsRecord recordWithSidePir(CameraFamily family)
 
 TEST(MenuFileReportTest, EveryRecordAFamilyWritesIsSoundWithAndWithoutItsModel)
 {
-    for (ModelId model = 1; model <= 17; ++model) {
+    for (ModelId model = 1; model <= kModelCount; ++model) {
         for (const auto& record : { recordWithSidePir(CameraFamilyFor(model)), FactoryResetRecord() }) {
             EXPECT_EQ(InspectMenuFile(record, model).problems, std::vector<std::string> {}) << "model " << model;
             EXPECT_EQ(InspectMenuFile(record, std::nullopt).problems, std::vector<std::string> {}) << "model " << model;

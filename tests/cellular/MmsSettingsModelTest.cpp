@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MmsGenerateTest,
             { Choose(kPhoneScopeList, 1), Type(kPhone1Edit, "+441234567890") }, MessageId::MmsFileGenerated,
             [](const MmsSettings& s) {
                 EXPECT_EQ(s.phone1, "+441234567890");
-                EXPECT_EQ(s.phoneScope, PhoneScope::international);
+                EXPECT_EQ(s.phoneScope, PhoneScope::International);
             } },
         GenerateCase { "PlusInADomesticNumber", 1, { Type(kPhone1Edit, "+86138001") }, MessageId::Phone1NotDigits,
             {}, kEnglish, "Only numbers(+) are allowed phone number" },
@@ -260,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MmsGenerateTest,
                 EXPECT_FALSE(s.autoMode);
                 EXPECT_EQ(s.countryIndex, kManualCountryIndex);
                 EXPECT_EQ(s.operatorIndex, kManualOperatorIndex);
-                EXPECT_EQ(s.linkType, LinkType::csd);
+                EXPECT_EQ(s.linkType, LinkType::Csd);
                 EXPECT_EQ(s.gateway, "10.0.0.1");
             } },
         GenerateCase { "AutoTakesTheOperatorsParameters", 3,
@@ -278,13 +278,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, MmsGenerateTest,
             MessageId::MmsFileGenerated,
             [](const MmsSettings& s) {
                 EXPECT_EQ(s.mmsStatusCode, 3);
-                EXPECT_EQ(BuildMmsHeader(s, AppState {})[static_cast<std::size_t>(MmsHeaderByte::statusPosition)], 3);
+                EXPECT_EQ(BuildMmsHeader(s, AppState {})[static_cast<std::size_t>(MmsHeaderByte::StatusPosition)], 3);
             } },
         GenerateCase { "Q200SmsIsCodeThree", 1, { Choose(kStatusList, 3), Type(kPhone1Edit, kPhone) },
             MessageId::MmsFileGenerated,
             [](const MmsSettings& s) {
                 EXPECT_EQ(s.mmsStatusCode, 3);
-                EXPECT_EQ(BuildMmsHeader(s, AppState {})[static_cast<std::size_t>(MmsHeaderByte::statusPosition)], 4);
+                EXPECT_EQ(BuildMmsHeader(s, AppState {})[static_cast<std::size_t>(MmsHeaderByte::StatusPosition)], 4);
             } },
         GenerateCase { "Q400SmsIsCodeTwo", 4, { Choose(kStatusList, 2), Type(kPhone1Edit, kPhone) },
             MessageId::MmsFileGenerated, [](const MmsSettings& s) { EXPECT_EQ(s.mmsStatusCode, 2); } },

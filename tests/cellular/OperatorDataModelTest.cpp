@@ -186,7 +186,7 @@ TEST(SmtpSourceLineTest, SaysWhereTheGprsParametersComeFrom)
     SmtpEnvironment environment;
     environment.app = AppState { .language = kChinese, .model = 4 };
     environment.operators = &operators;
-    SmtpSettingsModel model(SmtpFamily::q400, environment);
+    SmtpSettingsModel model(SmtpFamily::Q400, environment);
     EXPECT_EQ(model.editText(kSmtpParameterSourceId), "参数：运营商数据库，2023-04-16");
     (void)model.selectionChanged(kSmtpCountryListId, 3);
     (void)model.selectionChanged(kSmtpOperatorListId, 5);

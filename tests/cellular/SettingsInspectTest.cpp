@@ -44,29 +44,29 @@ std::vector<std::uint8_t> smtpBytes(SmtpFamily family)
 
 TEST(SettingsInspectTest, ReadsBackWhatTheWritersStore)
 {
-    for (const auto scope : { PhoneScope::china, PhoneScope::international }) {
+    for (const auto scope : { PhoneScope::China, PhoneScope::International }) {
         const auto report = InspectSetupFile(setupBytes(scope), kCyrillicPage);
         EXPECT_TRUE(report.valid()) << report.problems.front();
-        EXPECT_EQ(std::get<std::int64_t>(find(report, "bias")->value), scope == PhoneScope::international ? 18 : 0);
+        EXPECT_EQ(std::get<std::int64_t>(find(report, "bias")->value), scope == PhoneScope::International ? 18 : 0);
         EXPECT_EQ(std::get<std::string>(find(report, "countryName")->value), "Russia");
         EXPECT_EQ(std::get<std::string>(find(report, "operatorName")->value), "Мегафон");
         EXPECT_EQ(std::get<std::string>(find(report, "email")->value), "дача@example.ru");
     }
-    const auto q200 = InspectSmtpFile(smtpBytes(SmtpFamily::q200), kCyrillicPage);
+    const auto q200 = InspectSmtpFile(smtpBytes(SmtpFamily::Q200), kCyrillicPage);
     EXPECT_TRUE(q200.valid()) << q200.problems.front();
     EXPECT_EQ(std::get<std::string>(find(q200, "family")->value), "q200");
     EXPECT_EQ(std::get<std::int64_t>(find(q200, "remoteControlHour")->value), 7);
     EXPECT_EQ(std::get<std::string>(find(q200, "countryName")->value), "Israel");
     EXPECT_EQ(std::get<std::string>(find(q200, "senderUser")->value), "camera");
-    const auto q400 = InspectSmtpFile(smtpBytes(SmtpFamily::q400), kCyrillicPage);
+    const auto q400 = InspectSmtpFile(smtpBytes(SmtpFamily::Q400), kCyrillicPage);
     EXPECT_EQ(std::get<std::string>(find(q400, "family")->value), "q400");
     EXPECT_EQ(std::get<std::int64_t>(find(q400, "remoteControlHour")->value), 7);
 }
 
 TEST(SettingsInspectTest, EverySingleFlippedByteMakesTheFileInvalid)
 {
-    const auto setup = setupBytes(PhoneScope::international);
-    const auto smtp = smtpBytes(SmtpFamily::q400);
+    const auto setup = setupBytes(PhoneScope::International);
+    const auto smtp = smtpBytes(SmtpFamily::Q400);
     for (std::size_t at = 0; at < setup.size(); ++at) {
         auto damaged = setup;
         damaged[at] ^= 0x01;

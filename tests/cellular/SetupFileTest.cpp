@@ -40,9 +40,9 @@ TEST(MmsHeaderTest, PlacesEveryValueInItsByte)
     MmsSettings settings;
     settings.mmsStatusCode = 3;
     settings.mmsStatusIndex = 2;
-    settings.linkType = LinkType::csd;
+    settings.linkType = LinkType::Csd;
     settings.picturesPerDay = 37;
-    settings.phoneScope = PhoneScope::international;
+    settings.phoneScope = PhoneScope::International;
     settings.countryIndex = 42;
     settings.operatorIndex = 0;
     settings.remoteControlHour = 7;
@@ -115,7 +115,7 @@ TEST_P(SetupFileWriteTest, WritesTwelveRecordsWithTheBiasedChecksum)
 
 INSTANTIATE_TEST_SUITE_P(Scopes, SetupFileWriteTest,
     ::testing::Values(
-        ScopeCase { "China", PhoneScope::china, 0 }, ScopeCase { "International", PhoneScope::international, 18 }),
+        ScopeCase { "China", PhoneScope::China, 0 }, ScopeCase { "International", PhoneScope::International, 18 }),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SetupFileTest, AnEmptyTextIsStoredAsFfThenZerosThenCrLf)
@@ -208,7 +208,7 @@ class ScrambledFileReadTest : public ::testing::TestWithParam<DamageCase>
 TEST_P(ScrambledFileReadTest, ASoundFilePassesAndADamagedOneIsCaught)
 {
     auto settings = sampleMmsSettings();
-    settings.phoneScope = PhoneScope::international;
+    settings.phoneScope = PhoneScope::International;
     auto bytes = BuildScrambledSettingsBytes(BuildSetupRecords(settings, AppState {}, kUsPage), 18);
 
     auto sound = ReadScrambledSettingsFile(bytes);

@@ -1,10 +1,13 @@
 #include "CliRunner.h"
 
 #include "common/Paths.h"
+#include "support/TestedProgram.h"
 
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -14,6 +17,17 @@
 
 namespace tamb {
 namespace {
+
+// A run that did not start because the build's program is not where the tests look for it; the test fails
+// saying so rather than running some other program.
+std::optional<CliRun> missingProgram()
+{
+    const std::string missing = test::MissingTestedCli();
+    if (missing.empty())
+        return std::nullopt;
+    ADD_FAILURE() << missing;
+    return CliRun { .exitCode = -1, .output = missing };
+}
 
 std::string expanded(std::string word, const std::string& folder)
 {
@@ -123,8 +137,10 @@ CliSandbox::CliSandbox()
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/,
     const std::string& /*standardInput*/) const
 {
+    if (auto missing = missingProgram())
+        return *missing;
     const auto folder = m_folder.text();
-    std::wstring commandLine = quotedWord(wideFromUtf8(TAMB_CLI_PATH));
+    std::wstring commandLine = quotedWord(test::TestedCliPath().wstring());
     for (const auto& argument : arguments) {
         commandLine += L" " + quotedWord(wideFromUtf8(expanded(argument, folder)));
     }
@@ -136,10 +152,12 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput,
     const std::string& standardInput) const
 {
+    if (auto missing = missingProgram())
+        return *missing;
     const auto folder = m_folder.text();
     std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
         + " XDG_CONFIG_HOME=" + shellQuoted(folder + "/config") + " XDG_DATA_HOME=" + shellQuoted(folder + "/data")
-        + " " + shellQuoted(TAMB_CLI_PATH);
+        + " " + shellQuoted(Utf8FromPath(test::TestedCliPath()));
     for (const auto& argument : arguments) {
         command += " " + shellQuoted(expanded(argument, folder));
     }

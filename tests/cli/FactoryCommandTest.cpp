@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <regex>
 #include <span>
 #include <sstream>
 
@@ -58,8 +59,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, CliRejectionTest,
         RejectionCase { "ClockBeforeTheFirstYear",
             { "camera", "--model", "1", "--out", "{dir}/out", "--clock", "2010-12-31T23:59:59" },
             "--clock takes a year from 2011 to 2031" },
-        RejectionCase { "HelpOfAModelThatDoesNotExist", { "camera", "--model", "18", "--help" },
-            "--model takes a model number from 1 to 17" },
+        RejectionCase { "HelpOfAModelThatDoesNotExist",
+            { "camera", "--model", std::to_string(kModelCount + 1), "--help" },
+            "--model takes a model number from 1 to " + std::to_string(kModelCount) },
         RejectionCase {
             "FactoryStrayWord", { "factory", "--out", "{dir}/out", "extra" }, "unexpected argument 'extra'" },
         RejectionCase {
@@ -168,6 +170,11 @@ TEST(CommandLineTest, EveryListedCommandHasItsOwnHelp)
         const auto help = sandbox.run({ command, "--help" });
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_TRUE(help.output.starts_with("Usage: tamb-setup-cli " + command + " ")) << help.output;
+        EXPECT_FALSE(std::regex_search(help.output, std::regex { R"(\{[a-z ]+\})" }))
+            << "a placeholder left in the help of " << command;
+        if (help.output.find("--model N") != std::string::npos) {
+            EXPECT_NE(help.output.find("1.." + std::to_string(kModelCount)), std::string::npos) << help.output;
+        }
     }
 }
 

@@ -155,7 +155,8 @@ TEST_P(InspectUsageTest, IsAUsageError)
 INSTANTIATE_TEST_SUITE_P(CommandLine, InspectUsageTest,
     ::testing::Values(InspectUsageCase { "NoFile", { "inspect" }, "no file given" },
         InspectUsageCase { "ModelZero", { "inspect", "--model", "0", "menu.dat" }, "--model takes a model" },
-        InspectUsageCase { "ModelEighteen", { "inspect", "--model=18", "menu.dat" }, "not '18'" },
+        InspectUsageCase { "ModelPastTheLast", { "inspect", "--model=" + std::to_string(kModelCount + 1), "menu.dat" },
+            "not '" + std::to_string(kModelCount + 1) + "'" },
         InspectUsageCase { "ModelNotANumber", { "inspect", "--model", "Q400", "menu.dat" }, "not 'Q400'" },
         InspectUsageCase {
             "UnknownKind", { "inspect", "--kind", "mms", "menu.dat" }, "--kind takes menu, setup or smtp" },

@@ -55,7 +55,7 @@ TEST_P(ModelRoutingTest, RoutesAndEnablesByTheRules)
     EXPECT_EQ(ButtonsFor(model), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryModelId, ModelRoutingTest, ::testing::Range(-1, 19), [](const auto& row) {
+INSTANTIATE_TEST_SUITE_P(EveryModelId, ModelRoutingTest, ::testing::Range(-1, kModelCount + 2), [](const auto& row) {
     return row.param < 0 ? std::string { "ModelMinus" } + std::to_string(-row.param)
                          : "Model" + std::to_string(row.param);
 });
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(EveryModelId, ModelRoutingTest, ::testing::Range(-1, 19
 TEST(ModelCatalogueTest, TitlesOutsideTheListUseTheBrandCaption)
 {
     EXPECT_EQ(ModelTitle(0), "Tamb Vorrel");
-    EXPECT_EQ(ModelTitle(18), "Tamb Vorrel");
+    EXPECT_EQ(ModelTitle(kModelCount + 1), "Tamb Vorrel");
     EXPECT_EQ(ModelTitle(-5), "Tamb Vorrel");
     EXPECT_EQ(ModelTitle(15), "Tamb Vorrel Q200 1080P");
     EXPECT_EQ(ModelTitle(17), "Tamb Vorrel Q230 1080P");

@@ -3,6 +3,7 @@
 #include "common/Paths.h"
 #include "dialogs/CameraDialog.h"
 #include "support/TempFolder.h"
+#include "support/TestedProgram.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -142,8 +143,10 @@ void FamilyCameraDialogTest::generateWritesWhatTheCommandLineWrites()
     GenerateInto(dialog, services, QString::fromStdString(dialogFolder.text()));
     QCOMPARE(services.messages.size(), std::size_t { 1 });
 
+    const std::string missingCli = test::MissingTestedCli();
+    QVERIFY2(missingCli.empty(), missingCli.c_str());
     QProcess cli;
-    cli.start(QStringLiteral(TAMB_CLI_PATH),
+    cli.start(QString::fromStdString(Utf8FromPath(test::TestedCliPath())),
         QStringList { QStringLiteral("camera"), QStringLiteral("--model"), QString::number(model),
             QStringLiteral("--out"), QString::fromStdString(cliFolder.text()), QStringLiteral("--clock"),
             QStringLiteral("2024-02-03T07:05:09") }

@@ -3,6 +3,7 @@
 #include "dialogs/CameraDialog.h"
 #include "i18n/Messages.h"
 #include "support/TempFolder.h"
+#include "support/TestedProgram.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QAbstractButton>
@@ -197,8 +198,10 @@ void GenericCameraDialogTest::generateWritesWhatTheCommandLineWrites()
     QVERIFY(dialog.isVisible()); // Generate leaves the dialog open
     QCOMPARE(services.messages, (std::vector<std::string> { "Camera menu configuration file is generated" }));
 
+    const std::string missingCli = test::MissingTestedCli();
+    QVERIFY2(missingCli.empty(), missingCli.c_str());
     QProcess cli;
-    cli.start(QStringLiteral(TAMB_CLI_PATH),
+    cli.start(QString::fromStdString(Utf8FromPath(test::TestedCliPath())),
         { QStringLiteral("camera"), QStringLiteral("--model"), QStringLiteral("5"), QStringLiteral("--out"),
             QString::fromStdString(cliFolder.text()), QStringLiteral("--clock"), QStringLiteral("2024-02-03T07:05:09"),
             QStringLiteral("intervalUnit=0"), QStringLiteral("interval=30"), QStringLiteral("serialNumberEnabled=1"),

@@ -12,7 +12,7 @@ class ShownSmtpDialog : public SmtpDialog
 public:
     ShownSmtpDialog(SmtpFamily family, ModelId model, LanguageId language)
         : SmtpDialog(
-            family, family == SmtpFamily::q400 ? Q400SmtpLayout() : Q200SmtpLayout(), Environment(model, language))
+            family, family == SmtpFamily::Q400 ? Q400SmtpLayout() : Q200SmtpLayout(), Environment(model, language))
     {
         initialise();
         show();
@@ -51,10 +51,10 @@ private slots:
             LanguageId language;
             const char* name;
         } shots[] = {
-            { SmtpFamily::q200, 3, kEnglish, "smtp-dialog-q200-en.png" },
-            { SmtpFamily::q200, 3, kChinese, "smtp-dialog-q200-zh.png" },
-            { SmtpFamily::q400, 4, kEnglish, "smtp-dialog-q400-en.png" },
-            { SmtpFamily::q400, 4, kChinese, "smtp-dialog-q400-zh.png" },
+            { SmtpFamily::Q200, 3, kEnglish, "smtp-dialog-q200-en.png" },
+            { SmtpFamily::Q200, 3, kChinese, "smtp-dialog-q200-zh.png" },
+            { SmtpFamily::Q400, 4, kEnglish, "smtp-dialog-q400-en.png" },
+            { SmtpFamily::Q400, 4, kChinese, "smtp-dialog-q400-zh.png" },
         };
         for (const auto& shot : shots) {
             ShownSmtpDialog dialog(shot.family, shot.model, shot.language);

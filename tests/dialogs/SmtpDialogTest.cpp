@@ -34,7 +34,7 @@ class TestSmtpDialog : public SmtpDialog
 public:
     TestSmtpDialog(ModelId model, LanguageId language, const QString& folder = QStringLiteral("/"), bool open = true)
         : SmtpDialog(*SmtpFamilyFor(model),
-            SmtpFamilyFor(model) == SmtpFamily::q400 ? Q400SmtpLayout() : Q200SmtpLayout(),
+            SmtpFamilyFor(model) == SmtpFamily::Q400 ? Q400SmtpLayout() : Q200SmtpLayout(),
             TestEnvironment(model, language, folder))
     {
         if (open) {
@@ -216,7 +216,7 @@ void SmtpDialogTest::smtpSetupOfEveryModelOpensItsDialogUnderTheModelsTitle()
         } });
         QCOMPARE(run(state), SetupOutcome::BackToMainWindow);
         QCOMPARE(title, std::string { ModelTitle(model) });
-        QCOMPARE(templateId, std::string { SmtpFamilyFor(model) == SmtpFamily::q400 ? "143" : "147" });
+        QCOMPARE(templateId, std::string { SmtpFamilyFor(model) == SmtpFamily::Q400 ? "143" : "147" });
     }
 }
 

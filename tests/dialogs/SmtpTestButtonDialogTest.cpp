@@ -27,7 +27,7 @@ class LoopbackSmtpDialog : public SmtpDialog
 {
 public:
     LoopbackSmtpDialog(LanguageId language, const test::TempFolder& folder, std::chrono::seconds timeLimit)
-        : SmtpDialog(SmtpFamily::q200, Q200SmtpLayout(), environment(language, folder, timeLimit))
+        : SmtpDialog(SmtpFamily::Q200, Q200SmtpLayout(), environment(language, folder, timeLimit))
     {
         initialise();
         show();

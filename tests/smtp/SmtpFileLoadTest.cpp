@@ -29,7 +29,7 @@ std::unique_ptr<SmtpSettingsModel> Open(ModelId model)
     environment.app.model = model;
     environment.startFolder = "/card";
     environment.codePage = OemCodePage { 850 };
-    return std::make_unique<SmtpSettingsModel>(model == 4 ? SmtpFamily::q400 : SmtpFamily::q200, environment);
+    return std::make_unique<SmtpSettingsModel>(model == 4 ? SmtpFamily::Q400 : SmtpFamily::Q200, environment);
 }
 
 const std::vector<SmtpAssignment> kAccount { { "smtpServer", "smtp.exämple.de" }, { "smtpPort", "465" },

@@ -57,18 +57,18 @@ TEST_P(SmtpHeaderTest, PlacesTheHourAndStatusAsTheFamilyExpects)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, SmtpHeaderTest,
-    ::testing::Values(HeaderCase { "Q200Auto", SmtpFamily::q200, true, { 0, 0, 41, 3, 7, 12, 1, 1, 7 } },
-        HeaderCase { "Q400Auto", SmtpFamily::q400, true, { 0, 0, 41, 3, 7, 12, 1, 7, 1 } },
-        HeaderCase { "Q200Manual", SmtpFamily::q200, false, { 0, 0, 128, 3, 7, 12, 1, 1, 7 } },
-        HeaderCase { "Q400Manual", SmtpFamily::q400, false, { 0, 0, 128, 3, 7, 12, 1, 7, 1 } }),
+    ::testing::Values(HeaderCase { "Q200Auto", SmtpFamily::Q200, true, { 0, 0, 41, 3, 7, 12, 1, 1, 7 } },
+        HeaderCase { "Q400Auto", SmtpFamily::Q400, true, { 0, 0, 41, 3, 7, 12, 1, 7, 1 } },
+        HeaderCase { "Q200Manual", SmtpFamily::Q200, false, { 0, 0, 128, 3, 7, 12, 1, 1, 7 } },
+        HeaderCase { "Q400Manual", SmtpFamily::Q400, false, { 0, 0, 128, 3, 7, 12, 1, 7, 1 } }),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SmtpHeaderTest, Q200IgnoresTheStatusAndQ400StoresIt)
 {
     SmtpSettings settings;
     settings.smtpStatus = 2;
-    EXPECT_EQ(BuildSmtpHeader(settings, SmtpFamily::q200, AppState {})[6], 1);
-    EXPECT_EQ(BuildSmtpHeader(settings, SmtpFamily::q400, AppState {})[6], 2);
+    EXPECT_EQ(BuildSmtpHeader(settings, SmtpFamily::Q200, AppState {})[6], 1);
+    EXPECT_EQ(BuildSmtpHeader(settings, SmtpFamily::Q400, AppState {})[6], 2);
 }
 
 struct SenderCase
@@ -149,7 +149,7 @@ TEST_P(SmtpFileWriteTest, WritesTheRecordsInOrderWithTheChecksumPlusFifteen)
     folder.write("smtp.dat", std::vector<std::uint8_t>(5000, 0x42));
     const auto& settings = GetParam().settings;
 
-    const auto status = WriteSmtpFile(folder.text(), settings, SmtpFamily::q400, AppState {}, kUsPage);
+    const auto status = WriteSmtpFile(folder.text(), settings, SmtpFamily::Q400, AppState {}, kUsPage);
     ASSERT_TRUE(status.ok()) << status.reason();
 
     EXPECT_EQ(folder.names(), std::vector<std::string> { "smtp.dat" });

@@ -31,7 +31,7 @@ std::unique_ptr<SmtpSettingsModel> Open(SmtpFamily family, const std::string& fo
 {
     SmtpEnvironment environment;
     environment.app.language = language;
-    environment.app.model = family == SmtpFamily::q400 ? 4 : 3;
+    environment.app.model = family == SmtpFamily::Q400 ? 4 : 3;
     environment.startFolder = folder;
     environment.codePage = OemCodePage { 850 };
     return std::make_unique<SmtpSettingsModel>(family, environment);
@@ -142,55 +142,55 @@ const Setup kNothing = [](SmtpSettingsModel&) {};
 
 INSTANTIATE_TEST_SUITE_P(Checks, SmtpGenerateTest,
     ::testing::Values(
-        GenerateCase { "FreshDialogAsksForTheServer", SmtpFamily::q200, kNothing, MessageId::SmtpServerMissing },
-        GenerateCase { "ManualEmptyApnComesFirst", SmtpFamily::q200, kManual, MessageId::GprsApnMissing },
-        GenerateCase { "ManualApnOfOneCharacter", SmtpFamily::q400,
+        GenerateCase { "FreshDialogAsksForTheServer", SmtpFamily::Q200, kNothing, MessageId::SmtpServerMissing },
+        GenerateCase { "ManualEmptyApnComesFirst", SmtpFamily::Q200, kManual, MessageId::GprsApnMissing },
+        GenerateCase { "ManualApnOfOneCharacter", SmtpFamily::Q400,
             Then(Then(kManual, kFilled), Type(kSmtpApnEditId, "w")), MessageId::GprsApnMissing },
-        GenerateCase { "ManualApnOfTwoCharacters", SmtpFamily::q400,
+        GenerateCase { "ManualApnOfTwoCharacters", SmtpFamily::Q400,
             Then(Then(kManual, kFilled), Type(kSmtpApnEditId, "we")), MessageId::SmtpFileGenerated },
-        GenerateCase { "ServerOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpServerEditId, "s")),
+        GenerateCase { "ServerOfOneCharacter", SmtpFamily::Q200, Then(kFilled, Type(kSmtpServerEditId, "s")),
             MessageId::SmtpServerMissing },
-        GenerateCase { "PortOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpPortEditId, "2")),
+        GenerateCase { "PortOfOneCharacter", SmtpFamily::Q200, Then(kFilled, Type(kSmtpPortEditId, "2")),
             MessageId::SmtpPortMissing },
-        GenerateCase { "PortOfTwoCharacters", SmtpFamily::q200, Then(kFilled, Type(kSmtpPortEditId, "25")),
+        GenerateCase { "PortOfTwoCharacters", SmtpFamily::Q200, Then(kFilled, Type(kSmtpPortEditId, "25")),
             MessageId::SmtpFileGenerated },
-        GenerateCase { "SenderOfOneCharacter", SmtpFamily::q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "a")),
+        GenerateCase { "SenderOfOneCharacter", SmtpFamily::Q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "a")),
             MessageId::EmailMissing },
-        GenerateCase { "SenderWithoutAt", SmtpFamily::q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "cam.example")),
+        GenerateCase { "SenderWithoutAt", SmtpFamily::Q200, Then(kFilled, Type(kSmtpSenderEmailEditId, "cam.example")),
             MessageId::EmailWithoutAt },
-        GenerateCase { "SenderWithAtButWithoutDot", SmtpFamily::q200,
+        GenerateCase { "SenderWithAtButWithoutDot", SmtpFamily::Q200,
             Then(kFilled, Type(kSmtpSenderEmailEditId, "cam@example")), MessageId::EmailWithoutDot },
-        GenerateCase { "SenderPasswordOfOneCharacter", SmtpFamily::q400,
+        GenerateCase { "SenderPasswordOfOneCharacter", SmtpFamily::Q400,
             Then(kFilled, Type(kSmtpSenderPasswordEditId, "x")), MessageId::SenderPasswordMissing },
-        GenerateCase { "RecipientMissing", SmtpFamily::q200, Then(kFilled, Type(kSmtpRecipientEmailEditId, "")),
+        GenerateCase { "RecipientMissing", SmtpFamily::Q200, Then(kFilled, Type(kSmtpRecipientEmailEditId, "")),
             MessageId::EmailMissing },
-        GenerateCase { "RecipientWithoutDot", SmtpFamily::q400,
+        GenerateCase { "RecipientWithoutDot", SmtpFamily::Q400,
             Then(kFilled, Type(kSmtpRecipientEmailEditId, "me@example")), MessageId::EmailWithoutDot },
-        GenerateCase { "Hour8WithAFourCharacterPhone", SmtpFamily::q200,
+        GenerateCase { "Hour8WithAFourCharacterPhone", SmtpFamily::Q200,
             Then(Then(kFilled, ChooseHour(8)), TypePhone("1234")), MessageId::SmsPhoneError },
-        GenerateCase { "Hour8WithAFiveCharacterPhone", SmtpFamily::q200,
+        GenerateCase { "Hour8WithAFiveCharacterPhone", SmtpFamily::Q200,
             Then(Then(kFilled, ChooseHour(8)), TypePhone("12345")), MessageId::SmtpFileGenerated },
-        GenerateCase { "HourOffWithoutPhone", SmtpFamily::q400, kFilled, MessageId::SmtpFileGenerated },
-        GenerateCase { "Q200HourOffWithAThreeCharacterPhone", SmtpFamily::q200, Then(kFilled, TypePhone("123")),
+        GenerateCase { "HourOffWithoutPhone", SmtpFamily::Q400, kFilled, MessageId::SmtpFileGenerated },
+        GenerateCase { "Q200HourOffWithAThreeCharacterPhone", SmtpFamily::Q200, Then(kFilled, TypePhone("123")),
             MessageId::SmtpFileGenerated },
-        GenerateCase { "Q400HourOffWithAThreeCharacterPhone", SmtpFamily::q400, Then(kFilled, TypePhone("123")),
+        GenerateCase { "Q400HourOffWithAThreeCharacterPhone", SmtpFamily::Q400, Then(kFilled, TypePhone("123")),
             MessageId::SmsPhoneError },
-        GenerateCase { "Q400HourOffWithAOneCharacterPhone", SmtpFamily::q400, Then(kFilled, TypePhone("1")),
+        GenerateCase { "Q400HourOffWithAOneCharacterPhone", SmtpFamily::Q400, Then(kFilled, TypePhone("1")),
             MessageId::SmsPhoneError },
-        GenerateCase { "Q400HourOffWithAFourCharacterPhone", SmtpFamily::q400, Then(kFilled, TypePhone("1234")),
+        GenerateCase { "Q400HourOffWithAFourCharacterPhone", SmtpFamily::Q400, Then(kFilled, TypePhone("1234")),
             MessageId::SmsPhoneError },
-        GenerateCase { "Q400HourOffWithAFiveCharacterPhone", SmtpFamily::q400, Then(kFilled, TypePhone("12345")),
+        GenerateCase { "Q400HourOffWithAFiveCharacterPhone", SmtpFamily::Q400, Then(kFilled, TypePhone("12345")),
             MessageId::SmtpFileGenerated },
-        GenerateCase { "EmptiedPictureLimitIsNotWrittenStale", SmtpFamily::q200,
+        GenerateCase { "EmptiedPictureLimitIsNotWrittenStale", SmtpFamily::Q200,
             Then(kFilled, Type(kSmtpPicturesEditId, "")), MessageId::PromptInteger },
-        GenerateCase { "AutoOperatorWithoutAnApnAsksForManual", SmtpFamily::q200,
+        GenerateCase { "AutoOperatorWithoutAnApnAsksForManual", SmtpFamily::Q200,
             Then(kFilled,
                 [](SmtpSettingsModel& model) {
                     (void)model.selectionChanged(kSmtpCountryListId, 6);
                     (void)model.selectionChanged(kSmtpOperatorListId, 2);
                 }),
             MessageId::OperatorWithoutParameters },
-        GenerateCase { "ACharacterTheCodePageLacks", SmtpFamily::q200,
+        GenerateCase { "ACharacterTheCodePageLacks", SmtpFamily::Q200,
             Then(kFilled, Type(kSmtpSenderPasswordEditId, "密码密码")), MessageId::SmtpTextNotStorable }),
     [](const auto& row) { return row.param.name; });
 
@@ -231,23 +231,23 @@ TEST_P(SmtpFileContentTest, WritesWhatTheDialogShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SmtpFileContentTest,
-    ::testing::Values(ModelFileCase { "AutoChinaMobileFromTheDatabase", SmtpFamily::q200, kNothing,
+    ::testing::Values(ModelFileCase { "AutoChinaMobileFromTheDatabase", SmtpFamily::Q200, kNothing,
                           { { 1, 0 }, { 2, 0 }, { 55, 1 } }, { { 1, "cmnet" }, { 9, "camera.one" } } },
-        ModelFileCase { "IsraelIsPosition41", SmtpFamily::q200, Choose(kSmtpCountryListId, 41), { { 2, 41 } },
+        ModelFileCase { "IsraelIsPosition41", SmtpFamily::Q200, Choose(kSmtpCountryListId, 41), { { 2, 41 } },
             { { 1, std::string { GprsParamsFor(41, 0).apn } } } },
-        ModelFileCase { "SecondOperatorOfTheUnitedKingdom", SmtpFamily::q400,
+        ModelFileCase { "SecondOperatorOfTheUnitedKingdom", SmtpFamily::Q400,
             Then(Choose(kSmtpCountryListId, 3), Choose(kSmtpOperatorListId, 1)), { { 1, 1 }, { 2, 3 } },
             { { 1, std::string { GprsParamsFor(3, 1).apn } } } },
-        ModelFileCase { "ManualWritesCountry128AndTheTypedParameters", SmtpFamily::q400,
+        ModelFileCase { "ManualWritesCountry128AndTheTypedParameters", SmtpFamily::Q400,
             Then(Then(kManual, kFilled), Then(Type(kSmtpApnEditId, "web"), Type(kSmtpAccountEditId, "me"))),
             { { 1, 0 }, { 2, 128 }, { 55, 0 } }, { { 1, "web" }, { 2, "me" }, { 4, "smtp.example.com" } } },
-        ModelFileCase { "Q200HourSitsInByte8", SmtpFamily::q200, Then(ChooseHour(7), TypePhone("13800000000")),
+        ModelFileCase { "Q200HourSitsInByte8", SmtpFamily::Q200, Then(ChooseHour(7), TypePhone("13800000000")),
             { { 6, 1 }, { 7, 1 }, { 8, 7 } }, { { 8, "13800000000" } } },
-        ModelFileCase { "Q400StartsAtVga", SmtpFamily::q400, Then(ChooseHour(7), TypePhone("13800000000")),
+        ModelFileCase { "Q400StartsAtVga", SmtpFamily::Q400, Then(ChooseHour(7), TypePhone("13800000000")),
             { { 6, 1 }, { 7, 7 }, { 8, 1 } }, {} },
-        ModelFileCase { "Q400StatusSms", SmtpFamily::q400, Choose(kStatusList, 2), { { 6, 2 }, { 7, 25 } }, {} },
+        ModelFileCase { "Q400StatusSms", SmtpFamily::Q400, Choose(kStatusList, 2), { { 6, 2 }, { 7, 25 } }, {} },
         ModelFileCase {
-            "PictureLimit", SmtpFamily::q200, Type(kSmtpPicturesEditId, "37"), { { 3, 3 }, { 4, 7 } }, {} }),
+            "PictureLimit", SmtpFamily::Q200, Type(kSmtpPicturesEditId, "37"), { { 3, 3 }, { 4, 7 } }, {} }),
     [](const auto& row) { return row.param.name; });
 
 // --- Typing: limits and the picture correction ------------------------------------------------------------
@@ -288,26 +288,26 @@ TEST_P(SmtpTypingTest, SyncsAndCorrects)
 const std::string k35 = "a.sender.of.thirty.five@example.com";
 
 INSTANTIATE_TEST_SUITE_P(Edits, SmtpTypingTest,
-    ::testing::Values(TypingCase { "Pictures150ShowsTheRangePromptThen0", SmtpFamily::q200, kSmtpPicturesEditId, "150",
+    ::testing::Values(TypingCase { "Pictures150ShowsTheRangePromptThen0", SmtpFamily::Q200, kSmtpPicturesEditId, "150",
                           DialogMessage::of(MessageId::PromptIntegerRange, 0, 99), "0" },
-        TypingCase { "Pictures100ShowsTheRangePromptThen0", SmtpFamily::q200, kSmtpPicturesEditId, "100",
+        TypingCase { "Pictures100ShowsTheRangePromptThen0", SmtpFamily::Q200, kSmtpPicturesEditId, "100",
             DialogMessage::of(MessageId::PromptIntegerRange, 0, 99), "0" },
-        TypingCase { "Pictures99Stays", SmtpFamily::q200, kSmtpPicturesEditId, "99", std::nullopt, "99" },
-        TypingCase { "EmptyPicturesAsksForAnInteger", SmtpFamily::q400, kSmtpPicturesEditId, "",
+        TypingCase { "Pictures99Stays", SmtpFamily::Q200, kSmtpPicturesEditId, "99", std::nullopt, "99" },
+        TypingCase { "EmptyPicturesAsksForAnInteger", SmtpFamily::Q400, kSmtpPicturesEditId, "",
             DialogMessage::of(MessageId::PromptInteger), "" },
-        TypingCase { "Q400SenderOf35", SmtpFamily::q400, kSmtpSenderEmailEditId, k35, std::nullopt, k35 },
-        TypingCase { "Q200SenderOf35", SmtpFamily::q200, kSmtpSenderEmailEditId, k35,
+        TypingCase { "Q400SenderOf35", SmtpFamily::Q400, kSmtpSenderEmailEditId, k35, std::nullopt, k35 },
+        TypingCase { "Q200SenderOf35", SmtpFamily::Q200, kSmtpSenderEmailEditId, k35,
             DialogMessage::of(MessageId::PromptTextTooLong, 32), k35 },
-        TypingCase { "Q400RecipientOf41", SmtpFamily::q400, kSmtpRecipientEmailEditId, std::string(41, 'r'),
+        TypingCase { "Q400RecipientOf41", SmtpFamily::Q400, kSmtpRecipientEmailEditId, std::string(41, 'r'),
             DialogMessage::of(MessageId::PromptTextTooLong, 40), std::string(41, 'r') },
-        TypingCase { "ApnIsReadOnlyInAutoMode", SmtpFamily::q200, kSmtpApnEditId, "web", std::nullopt, "" }),
+        TypingCase { "ApnIsReadOnlyInAutoMode", SmtpFamily::Q200, kSmtpApnEditId, "web", std::nullopt, "" }),
     [](const auto& row) { return row.param.name; });
 
 // --- Lists and modes --------------------------------------------------------------------------------------
 
 TEST(SmtpSettingsModelTest, AFreshDialogStartsInAutoModeWithChina)
 {
-    for (const SmtpFamily family : { SmtpFamily::q200, SmtpFamily::q400 }) {
+    for (const SmtpFamily family : { SmtpFamily::Q200, SmtpFamily::Q400 }) {
         const auto model = Open(family, "C:\\");
         EXPECT_EQ(model->listItems(kSmtpModeListId), (std::vector<std::string> { "Auto", "Manual" }));
         EXPECT_EQ(model->selection(kSmtpModeListId), 0);
@@ -324,17 +324,17 @@ TEST(SmtpSettingsModelTest, AFreshDialogStartsInAutoModeWithChina)
             EXPECT_TRUE(model->isReadOnly(gprs));
             EXPECT_EQ(model->editText(gprs), "");
         }
-        EXPECT_EQ(model->selection(kStatusList), family == SmtpFamily::q400 ? 1 : -1);
+        EXPECT_EQ(model->selection(kStatusList), family == SmtpFamily::Q400 ? 1 : -1);
     }
-    EXPECT_EQ(PhoneOf(*Open(SmtpFamily::q200, "/")), kQ200Phone);
-    EXPECT_EQ(HourOf(*Open(SmtpFamily::q400, "/")), kQ400Hour);
-    EXPECT_EQ(HourOf(*Open(SmtpFamily::q200, "/")), kQ200Hour);
+    EXPECT_EQ(PhoneOf(*Open(SmtpFamily::Q200, "/")), kQ200Phone);
+    EXPECT_EQ(HourOf(*Open(SmtpFamily::Q400, "/")), kQ400Hour);
+    EXPECT_EQ(HourOf(*Open(SmtpFamily::Q200, "/")), kQ200Hour);
 }
 
 TEST(SmtpSettingsModelTest, ManualAndBackToAutoNamesChinasOperatorsFromTheSmtpList)
 {
     for (const LanguageId language : { kEnglish, kChinese }) {
-        const auto model = Open(SmtpFamily::q200, "/", language);
+        const auto model = Open(SmtpFamily::Q200, "/", language);
         const auto first = model->listItems(kSmtpOperatorListId);
         EXPECT_EQ(first[0], language == kChinese ? "中国移动" : "China Mobile");
 
@@ -353,7 +353,7 @@ TEST(SmtpSettingsModelTest, ManualAndBackToAutoNamesChinasOperatorsFromTheSmtpLi
 
 TEST(SmtpSettingsModelTest, AModeChangeEmptiesTheTextsButThePhonePicturesAndFolder)
 {
-    const auto model = Open(SmtpFamily::q400, "/cards/one");
+    const auto model = Open(SmtpFamily::Q400, "/cards/one");
     FillSender(*model);
     (void)model->editChanged(kQ400Phone, "13800000000");
     (void)model->editChanged(kSmtpPicturesEditId, "12");
@@ -368,7 +368,7 @@ TEST(SmtpSettingsModelTest, AModeChangeEmptiesTheTextsButThePhonePicturesAndFold
 
 TEST(SmtpSettingsModelTest, ChoosingTheModeShownAgainKeepsWhatWasTyped)
 {
-    const auto model = Open(SmtpFamily::q200, "/");
+    const auto model = Open(SmtpFamily::Q200, "/");
     (void)model->selectionChanged(kSmtpCountryListId, 3);
     FillSender(*model);
     EXPECT_TRUE(model->selectionChanged(kSmtpModeListId, 0).messages.empty());
@@ -379,7 +379,7 @@ TEST(SmtpSettingsModelTest, ChoosingTheModeShownAgainKeepsWhatWasTyped)
 
 TEST(SmtpSettingsModelTest, ACountryRefillsTheOperatorsInAutoModeOnly)
 {
-    const auto model = Open(SmtpFamily::q200, "/");
+    const auto model = Open(SmtpFamily::Q200, "/");
     (void)model->selectionChanged(kSmtpOperatorListId, 1);
     (void)model->selectionChanged(kSmtpCountryListId, 3);
     const auto uk = model->listItems(kSmtpOperatorListId);
@@ -396,7 +396,7 @@ TEST(SmtpSettingsModelTest, ACountryRefillsTheOperatorsInAutoModeOnly)
 
 TEST(SmtpSettingsModelTest, EveryOfferedOperatorGivesItsDatabaseParameters)
 {
-    const auto model = Open(SmtpFamily::q400, "/");
+    const auto model = Open(SmtpFamily::Q400, "/");
     for (std::size_t position = 0; position < kSmtpCountryCount; ++position) {
         (void)model->selectionChanged(kSmtpCountryListId, static_cast<int>(position));
         for (std::size_t op = 0; op < SmtpOperators(position).size(); ++op) {
@@ -415,7 +415,7 @@ TEST(SmtpSettingsModelTest, EveryOfferedOperatorGivesItsDatabaseParameters)
 TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFile)
 {
     const test::TempFolder folder;
-    const auto model = Open(SmtpFamily::q200, folder.text());
+    const auto model = Open(SmtpFamily::Q200, folder.text());
     FillSender(*model);
     const DialogOutcome ok = model->clicked(kOkAction);
     EXPECT_TRUE(ok.messages.empty());
@@ -425,7 +425,7 @@ TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFil
     SmtpEnvironment failing;
     failing.startFolder = folder.text();
     failing.faults.finalFile.failAfterBytes = 100;
-    SmtpSettingsModel broken(SmtpFamily::q200, failing);
+    SmtpSettingsModel broken(SmtpFamily::Q200, failing);
     FillSender(broken);
     const DialogOutcome outcome = broken.generate();
     ASSERT_EQ(outcome.messages.size(), 1U);
@@ -436,7 +436,7 @@ TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFil
 
 TEST(SmtpSettingsModelTest, TheFolderChooserAnswerIsShownAndACancelKeepsTheFolder)
 {
-    const auto model = Open(SmtpFamily::q200, "C:\\");
+    const auto model = Open(SmtpFamily::Q200, "C:\\");
     EXPECT_EQ(model->clicked(kSmtpSelectFolderButtonId).chooseFolderFrom, "C:\\");
     (void)model->folderChosen("/media/card");
     EXPECT_EQ(model->editText(kSmtpFolderEditId), "/media/card");
@@ -488,7 +488,7 @@ TEST_P(SmtpWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCardAndNoPlainSettin
     environment.startFolder = folder.text();
     environment.codePage = OemCodePage { 850 };
     environment.faults = GetParam().faults;
-    SmtpSettingsModel model(SmtpFamily::q200, environment);
+    SmtpSettingsModel model(SmtpFamily::Q200, environment);
     FillSender(model);
 
     const DialogOutcome outcome = model.generate();
@@ -538,10 +538,10 @@ INSTANTIATE_TEST_SUITE_P(CardFaults, SmtpWriteFailureTest,
 
 TEST(SmtpSettingsModelTest, FamiliesFollowTheModel)
 {
-    EXPECT_EQ(SmtpFamilyFor(3), SmtpFamily::q200);
-    EXPECT_EQ(SmtpFamilyFor(9), SmtpFamily::q200);
-    EXPECT_EQ(SmtpFamilyFor(13), SmtpFamily::q400);
-    EXPECT_EQ(SmtpFamilyFor(17), SmtpFamily::q400);
+    EXPECT_EQ(SmtpFamilyFor(3), SmtpFamily::Q200);
+    EXPECT_EQ(SmtpFamilyFor(9), SmtpFamily::Q200);
+    EXPECT_EQ(SmtpFamilyFor(13), SmtpFamily::Q400);
+    EXPECT_EQ(SmtpFamilyFor(17), SmtpFamily::Q400);
     EXPECT_EQ(SmtpFamilyFor(2), std::nullopt) << "MMS only";
     EXPECT_EQ(SmtpFamilyFor(14), std::nullopt);
 }

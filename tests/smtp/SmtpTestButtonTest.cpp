@@ -69,7 +69,7 @@ TEST_P(SmtpTestFieldsTest, RefusesWithGeneratesWordsAndChecksNothing)
 {
     const FieldCase& row = GetParam();
     FakeCheck fake;
-    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kEnglish));
+    SmtpSettingsModel model(SmtpFamily::Q200, EnvironmentWith(fake, kEnglish));
     Type(model, row.server, row.port, row.sender);
     const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
     ASSERT_EQ(outcome.messages.size(), 1u);
@@ -109,7 +109,7 @@ TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLan
 {
     FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::credentialsRefused, .serverReply = "535 5.7.8 no" },
         .checked = {} };
-    SmtpSettingsModel model(SmtpFamily::q400, EnvironmentWith(fake, kChinese));
+    SmtpSettingsModel model(SmtpFamily::Q400, EnvironmentWith(fake, kChinese));
     Type(model, "smtp.example.com", "587", "cam@example.com");
 
     const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
@@ -141,7 +141,7 @@ TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
         .checked = {},
         .serverOffersTls = false,
         .plainLoginAllowed = {} };
-    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kChinese));
+    SmtpSettingsModel model(SmtpFamily::Q200, EnvironmentWith(fake, kChinese));
     Type(model, "mail.example.com", "25", "cam@example.com");
     const std::atomic<bool> notCancelled { false };
 
@@ -177,7 +177,7 @@ TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
 TEST(SmtpTestButtonTest, ACancelledCheckSaysNothing)
 {
     FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} }, .checked = {} };
-    SmtpSettingsModel model(SmtpFamily::q200, EnvironmentWith(fake, kEnglish));
+    SmtpSettingsModel model(SmtpFamily::Q200, EnvironmentWith(fake, kEnglish));
     Type(model, "smtp.example.com", "465", "cam@example.com");
     const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);
     ASSERT_TRUE(outcome.background.has_value());

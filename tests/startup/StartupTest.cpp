@@ -112,10 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                         store.putNumber("language", 0);
                     },
                     state(1, 3, 0, true, false), {}},
-        StartupCase{"StoredModel25GivesOne", kEnglishUs,
+        StartupCase{"StoredModelPastTheLastGivesOne", kEnglishUs,
                     [](auto& store) {
                         completeKey(store);
-                        store.putNumber("model", 25);
+                        store.putNumber("model", kModelCount + 1);
                     },
                     state(2, 1, 0, false, false), {}},
         StartupCase{"StoredModelZeroGivesOne", kEnglishUs,
@@ -124,12 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                         store.putNumber("model", 0);
                     },
                     state(2, 1, 0, false, false), {}},
-        StartupCase{"StoredModel17Stays", kEnglishUs,
+        StartupCase{"StoredLastModelStays", kEnglishUs,
                     [](auto& store) {
                         completeKey(store);
-                        store.putNumber("model", 17);
+                        store.putNumber("model", kModelCount);
                     },
-                    state(2, 17, 0, false, false), {}},
+                    state(2, kModelCount, 0, false, false), {}},
         StartupCase{"StoredTvModeKeepsSixteenBits", kEnglishUs,
                     [](auto& store) {
                         completeKey(store);

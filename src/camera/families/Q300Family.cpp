@@ -31,7 +31,7 @@ constexpr auto kQ300Numbers = Joined(kNumbers,
         { .number = N::LongitudeDegrees,
             .controlId = 1056,
             .minimum = 0,
-            .maximum = 180,
+            .maximum = kLongitudeMaximumDegrees,
             .start = 0,
             .correction = C::CoordinatePart },
         { .number = N::LongitudeMinutes,
@@ -49,7 +49,7 @@ constexpr auto kQ300Numbers = Joined(kNumbers,
         { .number = N::LatitudeDegrees,
             .controlId = 1051,
             .minimum = 0,
-            .maximum = 90,
+            .maximum = kLatitudeMaximumDegrees,
             .start = 0,
             .correction = C::CoordinatePart },
         { .number = N::LatitudeMinutes,
@@ -91,16 +91,15 @@ constexpr auto kQ300SyncOrder = std::to_array<SyncStep>({
     Number(N::Timer2StartHour),
 });
 
-// Longitude up to 180 degrees, latitude up to 90.
 constexpr auto kCoordinateGroups = std::to_array<CoordinateGroup>({
     { .degrees = N::LongitudeDegrees,
         .minutes = N::LongitudeMinutes,
         .seconds = N::LongitudeSeconds,
-        .maximumDegrees = 180 },
+        .maximumDegrees = kLongitudeMaximumDegrees },
     { .degrees = N::LatitudeDegrees,
         .minutes = N::LatitudeMinutes,
         .seconds = N::LatitudeSeconds,
-        .maximumDegrees = 90 },
+        .maximumDegrees = kLatitudeMaximumDegrees },
 });
 
 // The same image-size index means a different resolution on different models.
