@@ -1,6 +1,6 @@
 #include "camera/CameraOptions.h"
 
-#include "i18n/CameraOptions.h"
+#include "i18n/CameraOptionTexts.h"
 #include "i18n/CoordinateTexts.h"
 
 namespace tamb {

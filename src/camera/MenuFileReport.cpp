@@ -3,8 +3,8 @@
 #include "camera/CameraFamilyData.h"
 #include "camera/CameraOptions.h"
 #include "common/ModelCatalogue.h"
-#include "i18n/CameraOptions.h"
-#include "i18n/LanguageList.h"
+#include "i18n/CameraOptionTexts.h"
+#include "i18n/Languages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +28,7 @@ std::string intervalMeaning(std::uint8_t value)
 std::string languageMeaning(std::uint8_t value)
 {
     if (value >= kFirstLanguage && value <= kLastLanguage) {
-        return std::string { kLanguageNames[static_cast<std::size_t>(value - kFirstLanguage)] };
+        return std::string { LanguageOf(value).name };
     }
     return "not a language";
 }

@@ -4,17 +4,16 @@
 
 namespace tamb {
 
-// 1 Chinese, 2 English, 3 Deutsch, 4 Suomi, 5 Italiano, 6 Francais, 7 Magyar, 8 Slovenian, 9 Cesky,
-// 10 Japanese, 11 Lithuanian, 12 Polish, 13 Turkiye, 14 Ukraine, 15 Russian.
+// 1 Chinese, 2 English, 3 Deutsch, ...: the position (from 1) in the language table of i18n/Languages.cpp.
 using LanguageId = std::int32_t;
 // Position (from 1) in the main window's model list.
 using ModelId = std::int32_t;
 
 inline constexpr LanguageId kFirstLanguage = 1;
-inline constexpr LanguageId kLastLanguage = 15;
 inline constexpr LanguageId kChinese = 1;
 inline constexpr LanguageId kEnglish = 2;
 inline constexpr int kLanguageCount = 15;
+inline constexpr LanguageId kLastLanguage = kFirstLanguage + kLanguageCount - 1;
 inline constexpr ModelId kModelCount = 17;
 
 // The one process-wide state that every dialog reads; only start-up and the main window write it.

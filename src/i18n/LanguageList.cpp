@@ -4,12 +4,15 @@ namespace tamb {
 
 std::string_view LanguageListFirstText(const AppState& state)
 {
-    return state.systemChinese && state.language == kChinese ? kChineseNameInChinese : kLanguageNames[0];
+    return state.systemChinese && state.language == kChinese ? kChineseNameInChinese : LanguageOf(kChinese).name;
 }
 
 std::array<std::string_view, kLanguageRows> LanguageListTexts(const AppState& state)
 {
-    std::array<std::string_view, kLanguageRows> texts = kLanguageNames;
+    std::array<std::string_view, kLanguageRows> texts;
+    for (const Language& language : AllLanguages()) {
+        texts[static_cast<std::size_t>(language.id - kFirstLanguage)] = language.name;
+    }
     texts[0] = LanguageListFirstText(state);
     return texts;
 }

@@ -1,38 +1,22 @@
 #pragma once
 
 #include "common/AppState.h"
-#include "i18n/LocalisedTable.h"
+#include "i18n/Languages.h"
 
 #include <array>
 #include <string_view>
 
 namespace tamb {
 
-// The main window's language list: entry k (from 0) stands for LanguageId k + 1. The names are the same in every
-// language; entry 0 reads "中文" or "Chinese" depending on the state (LanguageListFirstText).
-inline constexpr std::array<std::string_view, kLanguageRows> kLanguageNames {
-    "Chinese",
-    "English",
-    "Deutsch",
-    "Suomi",
-    "Italiano",
-    "Francais",
-    "Magyar",
-    "Slovenian",
-    "Cesky",
-    "Japanese",
-    "Lithuanian",
-    "Polish",
-    "Turkiye",
-    "Ukraine",
-    "Russian",
-};
+// The main window's language list: entry k (from 0) stands for LanguageId k + 1 and reads the language's name
+// from the language table, the same in every language; entry 0 reads "中文" or "Chinese" depending on the state
+// (LanguageListFirstText).
 inline constexpr std::string_view kChineseNameInChinese = "中文";
 
 // Text of entry 0, computed each time the list is filled: "中文" only while a Chinese system shows Chinese.
 [[nodiscard]] std::string_view LanguageListFirstText(const AppState& state);
 
-// All 15 entries as the list shows them for `state`.
+// All entries as the list shows them for `state`.
 [[nodiscard]] std::array<std::string_view, kLanguageRows> LanguageListTexts(const AppState& state);
 
 // The entry to select when the list is filled: Chinese (also when requested on a system that is not Chinese and

@@ -10,26 +10,24 @@ namespace tamb {
 
 // Entry `index` of `table` in `language` (captions: index 0).
 template <std::size_t W>
-[[nodiscard]] constexpr std::string_view LocalisedText(
-    const LocalisedTable<W>& table, std::size_t index, LanguageId language)
+[[nodiscard]] std::string_view LocalisedText(const LocalisedTable<W>& table, std::size_t index, LanguageId language)
 {
     return table.text(language, index);
 }
 
 // Entry `index` of `table` in the language on screen.
 template <std::size_t W>
-[[nodiscard]] constexpr std::string_view LocalisedText(
-    const LocalisedTable<W>& table, std::size_t index, const AppState& state)
+[[nodiscard]] std::string_view LocalisedText(const LocalisedTable<W>& table, std::size_t index, const AppState& state)
 {
     return table.text(state.language, index);
 }
 
-[[nodiscard]] constexpr std::string_view LocalisedText(const LanguageIndexedText& caption, LanguageId language)
+[[nodiscard]] inline std::string_view LocalisedText(const LanguageIndexedText& caption, LanguageId language)
 {
     return caption.text(language);
 }
 
-[[nodiscard]] constexpr std::string_view LocalisedText(const LanguageIndexedText& caption, const AppState& state)
+[[nodiscard]] inline std::string_view LocalisedText(const LanguageIndexedText& caption, const AppState& state)
 {
     return caption.text(state.language);
 }

@@ -3,7 +3,6 @@
 #include "i18n/CheckMessageTexts.h"
 #include "i18n/CloseQuestionTexts.h"
 #include "i18n/FileWriteTexts.h"
-#include "i18n/LocalisedText.h"
 #include "i18n/MessageHintTexts.h"
 #include "i18n/OperatorDataTexts.h"
 #include "i18n/OperatorMessageTexts.h"
@@ -156,11 +155,7 @@ const Message& CatalogueEntry(MessageId id)
 
 std::string_view MessageText(MessageId id, LanguageId language)
 {
-    const Message& message = CatalogueEntry(id);
-    if (message.translations != nullptr) {
-        return message.translations->text(language, 0);
-    }
-    return UiText(message.chinese, message.english, language);
+    return CatalogueEntry(id).translations->text(language, 0);
 }
 
 std::string_view MessageHint(MessageId id, LanguageId language)

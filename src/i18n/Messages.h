@@ -116,34 +116,22 @@ enum class MessageId
     MmsEndedWriteAnyway,
 };
 
-// A row of the catalogue: most messages have a Chinese text and an English one that every other language shows;
-// a message built from a table has a text of its own in each of the 15 languages.
+// A row of the catalogue: a message named and worded by its table, one text per language.
 struct Message
 {
-    constexpr Message(
-        MessageId messageId, std::string_view messageName, std::string_view chineseText, std::string_view englishText)
-        : id(messageId)
-        , name(messageName)
-        , chinese(chineseText)
-        , english(englishText)
-    {
-    }
-
-    // The message named and worded by `table`, one text per language.
     constexpr Message(MessageId messageId, const LocalisedTable<1>& table)
         : id(messageId)
         , name(table.name)
-        , chinese(table.text(kChinese, 0))
-        , english(table.text(kEnglish, 0))
         , translations(&table)
     {
     }
 
+    [[nodiscard]] std::string_view chinese() const { return translations->text(kChinese, 0); }
+    [[nodiscard]] std::string_view english() const { return translations->text(kEnglish, 0); }
+
     MessageId id;
     std::string_view name;
-    std::string_view chinese;
-    std::string_view english;
-    // The texts of every language, or nullptr for a message in Chinese and English only.
+    // The texts of every language.
     const LocalisedTable<1>* translations = nullptr;
 };
 
@@ -153,8 +141,7 @@ struct Message
 // The catalogue row of `id`.
 [[nodiscard]] const Message& CatalogueEntry(MessageId id);
 
-// The message's pattern for `language`: its own text in that language when it has one per language, otherwise
-// Chinese for Chinese and English for every other language.
+// The message's pattern for `language` (English for a language without a text of its own).
 [[nodiscard]] std::string_view MessageText(MessageId id, LanguageId language);
 
 // The message's pattern for the language on screen.

@@ -16,7 +16,7 @@ inline constexpr std::size_t kRemoteHourOff = 25;
 inline constexpr std::size_t kRemoteHourEntries = kRemoteHourOff + 1;
 
 // The list's entries in `language`: the hours are the same in every language, Off comes from HourOffText.
-[[nodiscard]] constexpr std::array<std::string_view, kRemoteHourEntries> RemoteHourListTexts(LanguageId language)
+[[nodiscard]] inline std::array<std::string_view, kRemoteHourEntries> RemoteHourListTexts(LanguageId language)
 {
     constexpr std::array<std::string_view, kRemoteHourOff> kHours { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
         "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22", "23", "24" };

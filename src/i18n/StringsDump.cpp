@@ -1,5 +1,6 @@
 #include "i18n/StringsDump.h"
 
+#include "i18n/Languages.h"
 #include "i18n/Messages.h"
 #include "i18n/TableRegistry.h"
 
@@ -36,10 +37,26 @@ void WriteTableDump(std::ostream& out, std::optional<LanguageId> language)
     }
 }
 
+std::size_t WriteUntranslatedTables(std::ostream& out, std::optional<LanguageId> language)
+{
+    std::size_t lines = 0;
+    for (const Language& shown : AllLanguages()) {
+        if (language && *language != shown.id) {
+            continue;
+        }
+        for (const std::string_view table : UntranslatedTables(shown.id)) {
+            out << table << '\t' << shown.id << '\n';
+            ++lines;
+        }
+    }
+    return lines;
+}
+
 void WriteMessageDump(std::ostream& out)
 {
     for (const Message& message : AllMessages()) {
-        out << message.name << '\t' << EscapeForDump(message.chinese) << '\t' << EscapeForDump(message.english) << '\n';
+        out << message.name << '\t' << EscapeForDump(message.chinese()) << '\t' << EscapeForDump(message.english())
+            << '\n';
     }
 }
 

@@ -1,6 +1,6 @@
 #include "i18n/TableRegistry.h"
 
-#include "i18n/CameraOptions.h"
+#include "i18n/CameraOptionTexts.h"
 #include "i18n/CameraTexts.h"
 #include "i18n/CoordinateTexts.h"
 #include "i18n/CountryTexts.h"
@@ -15,16 +15,6 @@
 
 namespace tamb {
 namespace {
-
-template <std::size_t W> constexpr TableView ViewOf(const LocalisedTable<W>& table)
-{
-    return TableView { table.name, W, kFirstLanguage, table.texts };
-}
-
-constexpr TableView ViewOf(const LanguageIndexedText& caption)
-{
-    return TableView { caption.name, 1, 0, caption.texts };
-}
 
 constexpr std::array kTables {
     ViewOf(CameraSetupText),
@@ -122,7 +112,11 @@ constexpr std::array kTables {
     ViewOf(TestAccountText),
     ViewOf(PrepareCardsText),
     ViewOf(ProfileText),
-    TableView { "ChinaOperatorNamesZh", ChinaOperatorNamesZh.size(), kChinese, ChinaOperatorNamesZh },
+    TableView { .name = "ChinaOperatorNamesZh",
+        .width = ChinaOperatorNamesZh.size(),
+        .firstLanguage = kChinese,
+        .table = std::nullopt,
+        .oneLanguageTexts = ChinaOperatorNamesZh },
 };
 
 } // namespace

@@ -1,25 +1,29 @@
 #pragma once
 
 #include "common/AppState.h"
+#include "i18n/LocalisedTable.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace tamb {
 
-// A read-only view of one text table, whatever its kind: a localised table (languages 1..15), a caption indexed
-// directly by LanguageId (0..15) or a list of one language only.
+// A read-only view of one text table, whatever its kind: a localised table (languages 1..kLastLanguage), a caption
+// indexed directly by LanguageId (0..kLastLanguage, 0 reading English) or a list of one language only.
 struct TableView
 {
     std::string_view name;
     std::size_t width = 1;
     LanguageId firstLanguage = kFirstLanguage;
-    std::span<const std::string_view> texts;
+    // The table's position in kTextTables; none for a list of one language only, whose texts are `oneLanguageTexts`.
+    std::optional<std::size_t> table;
+    std::span<const std::string_view> oneLanguageTexts;
 
     [[nodiscard]] LanguageId lastLanguage() const
     {
-        return firstLanguage + static_cast<LanguageId>(texts.size() / width) - 1;
+        return table ? kLastLanguage : firstLanguage + static_cast<LanguageId>(oneLanguageTexts.size() / width) - 1;
     }
     [[nodiscard]] bool hasLanguage(LanguageId language) const
     {
@@ -31,9 +35,26 @@ struct TableView
         if (!hasLanguage(language) || index >= width) {
             return {};
         }
-        return texts[static_cast<std::size_t>(language - firstLanguage) * width + index];
+        if (table) {
+            return LocalisedRow(*table, language)[index];
+        }
+        return oneLanguageTexts[static_cast<std::size_t>(language - firstLanguage) * width + index];
     }
 };
+
+template <std::size_t W> [[nodiscard]] constexpr TableView ViewOf(const LocalisedTable<W>& table)
+{
+    return TableView {
+        .name = table.name, .width = W, .firstLanguage = kFirstLanguage, .table = table.table, .oneLanguageTexts = {}
+    };
+}
+
+[[nodiscard]] constexpr TableView ViewOf(const LanguageIndexedText& caption)
+{
+    return TableView {
+        .name = caption.table.name, .width = 1, .firstLanguage = 0, .table = caption.table.table, .oneLanguageTexts = {}
+    };
+}
 
 // Every text table of the application, grouped by subject (main window, camera, coordinates, countries, MMS,
 // SMTP).

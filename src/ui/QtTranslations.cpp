@@ -1,23 +1,15 @@
 #include "ui/QtTranslations.h"
 
-#include "i18n/LocalisedTable.h"
+#include "i18n/Languages.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QString>
 #include <QTranslator>
-#include <array>
 #include <memory>
 #include <string_view>
 
 namespace tamb {
-namespace {
-
-// Qt's name of each interface language, in LanguageId order.
-constexpr std::array<std::string_view, kLanguageRows> kQtLanguageNames { "zh_CN", "en", "de", "fi", "it", "fr", "hu",
-    "sl", "cs", "ja", "lt", "pl", "tr", "uk", "ru" };
-
-} // namespace
 
 void UseQtTranslations(LanguageId language)
 {
@@ -26,7 +18,7 @@ void UseQtTranslations(LanguageId language)
         QCoreApplication::removeTranslator(installed.get());
         installed.reset();
     }
-    const std::string_view name = kQtLanguageNames[LanguageRow(language)];
+    const std::string_view name = LanguageOf(language).qtName;
     auto translator = std::make_unique<QTranslator>();
     if (translator->load(
             QStringLiteral("qtbase_") + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),

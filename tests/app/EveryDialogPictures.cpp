@@ -1,5 +1,5 @@
 #include "EveryDialog.h"
-#include "i18n/LanguageList.h"
+#include "i18n/Languages.h"
 #include "startup/InMemoryPreferenceStore.h"
 
 #include <QDir>
@@ -75,8 +75,8 @@ private slots:
         }
 
         QString languages;
-        for (const std::string_view name : kLanguageNames)
-            languages += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(name.data(), name.size()));
+        for (const Language& shown : AllLanguages())
+            languages += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(shown.name.data(), shown.name.size()));
         QFile index(folder.filePath(QStringLiteral("index.html")));
         QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QTextStream(&index) << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Every window in every "

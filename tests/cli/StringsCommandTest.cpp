@@ -34,12 +34,22 @@ TEST(StringsCommandTest, AllLanguagesAndMessages)
     EXPECT_NE(messages.output.find("PromptInteger\t请输入一个整数。\tPlease enter an integer.\n"), std::string::npos);
 }
 
+// Every language has texts of its own for every table, so nothing shows in English in its stead.
+TEST(StringsCommandTest, CheckFindsNoTableShownInEnglish)
+{
+    const CliSandbox sandbox;
+    const auto result = sandbox.run({ "strings", "--check" });
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(result.output, "");
+}
+
 TEST(StringsCommandTest, RejectsWhatItCannotPrint)
 {
     const CliSandbox sandbox;
     for (const auto& arguments : { std::vector<std::string> { "strings", "--language", "16" },
              std::vector<std::string> { "strings", "--language", "0" },
              std::vector<std::string> { "strings", "--messages", "--language", "2" },
+             std::vector<std::string> { "strings", "--check", "--messages" },
              std::vector<std::string> { "strings", "extra" } }) {
         const auto result = sandbox.run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.back() << ": " << result.output;

@@ -99,8 +99,8 @@ TEST(MessagesTest, EveryMessageHasBothTextsAndAUniqueName)
 {
     std::set<std::string_view> names;
     for (const Message& message : AllMessages()) {
-        EXPECT_FALSE(message.chinese.empty()) << message.name;
-        EXPECT_FALSE(message.english.empty()) << message.name;
+        EXPECT_FALSE(message.chinese().empty()) << message.name;
+        EXPECT_FALSE(message.english().empty()) << message.name;
         EXPECT_TRUE(names.insert(message.name).second) << message.name;
         EXPECT_EQ(&CatalogueEntry(message.id), &message) << message.name;
     }
@@ -124,8 +124,8 @@ TEST(MessagesTest, AMessageOfEveryLanguageHasItsOwnTextWithTheSamePlaceholders)
         if (message.translations == nullptr)
             continue;
         const auto english = MessageText(message.id, kEnglish);
-        EXPECT_EQ(message.english, english) << message.name;
-        EXPECT_EQ(message.chinese, MessageText(message.id, kChinese)) << message.name;
+        EXPECT_EQ(message.english(), english) << message.name;
+        EXPECT_EQ(message.chinese(), MessageText(message.id, kChinese)) << message.name;
         std::set<std::string_view> texts;
         for (LanguageId language = kFirstLanguage; language <= kLastLanguage; ++language) {
             const auto text = MessageText(message.id, language);

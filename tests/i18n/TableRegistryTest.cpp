@@ -25,7 +25,7 @@ TEST(TableRegistryTest, NamesAreUniqueAndEveryTableCoversItsLanguages)
     std::set<std::string_view> names;
     for (const TableView& table : AllTables()) {
         EXPECT_TRUE(names.insert(table.name).second) << table.name;
-        EXPECT_EQ(table.texts.size() % table.width, 0U) << table.name;
+        EXPECT_EQ(table.oneLanguageTexts.size() % table.width, 0U) << table.name;
         EXPECT_EQ(FindTable(table.name), &table) << table.name;
         if (table.name == "SdCycleText" || table.name == "SidePirText") {
             EXPECT_EQ(table.firstLanguage, 0) << table.name;
