@@ -74,7 +74,7 @@ Subject SmtpSubject(ModelId model, LanguageId language, const std::string& folde
     environment.startFolder = folder;
     const SmtpFamily family = *SmtpFamilyFor(model);
     return { std::make_unique<SmtpSettingsModel>(family, std::move(environment)),
-        family == SmtpFamily::q400 ? &Q400SmtpLayout() : &Q200SmtpLayout(), kSmtpFileName, kSmtpGenerateButtonId };
+        family == SmtpFamily::Q400 ? &Q400SmtpLayout() : &Q200SmtpLayout(), kSmtpFileName, kSmtpGenerateButtonId };
 }
 
 // Settings that differ from the start values and that Generate accepts.
@@ -364,7 +364,7 @@ void ProfileCommandsTest::setupDialogsCarryTheCommands()
     const AppState app { .language = kEnglish, .model = 4 };
     CameraDialog camera(CameraFamilyFor(4), CameraLayout(CameraFamilyFor(4)), DesktopCameraEnvironment(app));
     MmsDialog mms(Q400MmsLayout(), DesktopMmsEnvironment(app));
-    SmtpDialog smtp(SmtpFamily::q400, Q400SmtpLayout(), DesktopSmtpEnvironment(app));
+    SmtpDialog smtp(SmtpFamily::Q400, Q400SmtpLayout(), DesktopSmtpEnvironment(app));
     for (Dialog* dialog : std::initializer_list<Dialog*> { &camera, &mms, &smtp }) {
         QCOMPARE(dialog->actions().size(), 2);
         QCOMPARE(dialog->actions().at(kSaveAction)->text(), QStringLiteral("Save as profile…"));
