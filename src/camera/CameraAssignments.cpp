@@ -119,10 +119,10 @@ Status ParseAssignment(const CameraSettingsModel& model, const CameraAssignment&
         std::array<int, 4> characters {};
         bool valid = text.size() == characters.size();
         for (std::size_t i = 0; valid && i < characters.size(); ++i) {
-            const auto found
-                = kSerialCharacters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(text[i]))));
-            valid = found != std::string_view::npos;
-            characters[i] = static_cast<int>(found);
+            const std::optional<std::int32_t> index
+                = SerialCharacterIndex(static_cast<char>(std::toupper(static_cast<unsigned char>(text[i]))));
+            valid = index.has_value();
+            characters[i] = index.value_or(0);
         }
         if (!valid)
             return Rejected(assignment, "allowed " + std::string { kSerialNumberAllowed });

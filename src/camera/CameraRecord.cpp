@@ -1,6 +1,7 @@
 #include "camera/CameraRecord.h"
 
 #include "common/Crc16.h"
+#include "common/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -38,52 +39,72 @@ template <auto Member> constexpr std::int32_t clockPart(const CameraSettings& se
     return settings.clock.*Member;
 }
 
+// The interval's record form carries the unit in this bit: set for seconds.
+constexpr std::int32_t kIntervalSecondsFlag = 128;
+
+// The digit a password character shows: an ASCII digit, or the full-width form an input method may type, counts
+// as its value; any other character as 0.
+std::int32_t PasswordDigit(char32_t character)
+{
+    if (character >= U'0' && character <= U'9')
+        return static_cast<std::int32_t>(character - U'0');
+    if (character >= U'\uFF10' && character <= U'\uFF19')
+        return static_cast<std::int32_t>(character - U'\uFF10');
+    return 0;
+}
+
 using S = CameraSettings;
 using C = ClockReading;
 
+// A byte that takes the settings field `Member` as it stands.
+template <auto Member> constexpr RecordByte plain(std::size_t offset, std::string_view name)
+{
+    return RecordByte { offset, name, &field<Member>, Member };
+}
+
 constexpr std::array kCommonBytes {
-    RecordByte { 0, "cameraMode", &field<&S::cameraMode> },
-    RecordByte { 1, "imageSize", &field<&S::imageSize> },
-    RecordByte { 2, "videoSize", &field<&S::videoSize> },
-    RecordByte { 3, "pictureCount", &field<&S::pictureCount> },
-    RecordByte { 4, "videoLength", &field<&S::videoLength> },
-    RecordByte { 5, "timeStamp", &field<&S::timeStamp> },
-    RecordByte { 6, "interval", &field<&S::interval> },
-    RecordByte { 7, "senseLevel", &field<&S::senseLevel> },
-    RecordByte { 8, "timer1Enabled", &field<&S::timer1Enabled> },
-    RecordByte { 10, "timeLapseEnabled", &field<&S::timeLapseEnabled> },
-    RecordByte { 11, "timeLapseHour", &field<&S::timeLapseHour> },
-    RecordByte { 12, "timeLapseMinute", &field<&S::timeLapseMinute> },
-    RecordByte { 13, "timeLapseSecond", &field<&S::timeLapseSecond> },
-    RecordByte { 14, "clockYear", &clockYear },
-    RecordByte { 15, "clockMonth", &clockPart<&C::month> },
-    RecordByte { 16, "clockDay", &clockPart<&C::day> },
-    RecordByte { 17, "clockHour", &clockPart<&C::hour> },
-    RecordByte { 18, "clockMinute", &clockPart<&C::minute> },
-    RecordByte { 19, "clockSecond", &clockPart<&C::second> },
-    RecordByte { 20, "timer1StartHour", &field<&S::timer1StartHour> },
-    RecordByte { 21, "timer1StartMinute", &field<&S::timer1StartMinute> },
-    RecordByte { 22, "timer1StopHour", &field<&S::timer1StopHour> },
-    RecordByte { 23, "timer1StopMinute", &field<&S::timer1StopMinute> },
-    RecordByte { 24, "serialNumberEnabled", &field<&S::serialNumberEnabled> },
+    plain<&S::cameraMode>(0, "cameraMode"),
+    plain<&S::imageSize>(1, "imageSize"),
+    plain<&S::videoSize>(2, "videoSize"),
+    plain<&S::pictureCount>(3, "pictureCount"),
+    plain<&S::videoLength>(4, "videoLength"),
+    plain<&S::timeStamp>(5, "timeStamp"),
+    plain<&S::interval>(6, "interval"),
+    plain<&S::senseLevel>(7, "senseLevel"),
+    plain<&S::timer1Enabled>(8, "timer1Enabled"),
+    plain<&S::timeLapseEnabled>(10, "timeLapseEnabled"),
+    plain<&S::timeLapseHour>(11, "timeLapseHour"),
+    plain<&S::timeLapseMinute>(12, "timeLapseMinute"),
+    plain<&S::timeLapseSecond>(13, "timeLapseSecond"),
+    RecordByte { kClockOffset, "clockYear", &clockYear },
+    RecordByte { kClockOffset + 1, "clockMonth", &clockPart<&C::month> },
+    RecordByte { kClockOffset + 2, "clockDay", &clockPart<&C::day> },
+    RecordByte { kClockOffset + 3, "clockHour", &clockPart<&C::hour> },
+    RecordByte { kClockOffset + 4, "clockMinute", &clockPart<&C::minute> },
+    RecordByte { kClockOffset + 5, "clockSecond", &clockPart<&C::second> },
+    plain<&S::timer1StartHour>(20, "timer1StartHour"),
+    plain<&S::timer1StartMinute>(21, "timer1StartMinute"),
+    plain<&S::timer1StopHour>(22, "timer1StopHour"),
+    plain<&S::timer1StopMinute>(23, "timer1StopMinute"),
+    plain<&S::serialNumberEnabled>(24, "serialNumberEnabled"),
     RecordByte { 25, "serialNumber1", &serialCharacter<0> },
     RecordByte { 26, "serialNumber2", &serialCharacter<1> },
     RecordByte { 27, "serialNumber3", &serialCharacter<2> },
     RecordByte { 28, "serialNumber4", &serialCharacter<3> },
-    RecordByte { 29, "language", &field<&S::language> },
-    RecordByte { 30, "tvMode", &field<&S::tvMode> },
-    RecordByte { kDateFormatOffset, "dateFormat", &field<&S::dateFormat> },
+    plain<&S::language>(kLanguageOffset, "language"),
+    plain<&S::tvMode>(kTvModeOffset, "tvMode"),
+    plain<&S::dateFormat>(kDateFormatOffset, "dateFormat"),
 };
 
-constexpr RecordByte kSidePirFromList { kSidePirOffset, "sidePir", &field<&S::sidePir> };
-constexpr RecordByte kSidePirCopy { kSidePirCopyOffset, "sidePirCopy", &field<&S::sidePir> };
+constexpr RecordByte kSidePirFromList = plain<&S::sidePir>(kSidePirOffset, "sidePir");
+constexpr RecordByte kSidePirCopy = plain<&S::sidePir>(kSidePirCopyOffset, "sidePirCopy");
 
 // Timer 2 sits at the start of the family area in every family but Q400 and Q420.
-constexpr RecordByte kTimer2Enabled { 31, "timer2Enabled", &field<&S::timer2Enabled> };
-constexpr RecordByte kTimer2StartHour { 32, "timer2StartHour", &field<&S::timer2StartHour> };
-constexpr RecordByte kTimer2StartMinute { 33, "timer2StartMinute", &field<&S::timer2StartMinute> };
-constexpr RecordByte kTimer2StopHour { 34, "timer2StopHour", &field<&S::timer2StopHour> };
-constexpr RecordByte kTimer2StopMinute { 35, "timer2StopMinute", &field<&S::timer2StopMinute> };
+constexpr RecordByte kTimer2Enabled = plain<&S::timer2Enabled>(31, "timer2Enabled");
+constexpr RecordByte kTimer2StartHour = plain<&S::timer2StartHour>(32, "timer2StartHour");
+constexpr RecordByte kTimer2StartMinute = plain<&S::timer2StartMinute>(33, "timer2StartMinute");
+constexpr RecordByte kTimer2StopHour = plain<&S::timer2StopHour>(34, "timer2StopHour");
+constexpr RecordByte kTimer2StopMinute = plain<&S::timer2StopMinute>(35, "timer2StopMinute");
 
 constexpr std::array kGenericBytes {
     kSidePirFromList,
@@ -92,7 +113,7 @@ constexpr std::array kGenericBytes {
     kTimer2StartMinute,
     kTimer2StopHour,
     kTimer2StopMinute,
-    RecordByte { 36, "sdCycle", &field<&S::sdCycle> },
+    plain<&S::sdCycle>(36, "sdCycle"),
     kSidePirCopy,
 };
 
@@ -107,7 +128,7 @@ constexpr std::array kQ100Bytes {
     RecordByte { 37, "wirelessPassword2", &passwordDigit<1> },
     RecordByte { 38, "wirelessPassword3", &passwordDigit<2> },
     RecordByte { 39, "wirelessPassword4", &passwordDigit<3> },
-    RecordByte { 40, "wirelessPasswordEnabled", &field<&S::wirelessPasswordEnabled> },
+    plain<&S::wirelessPasswordEnabled>(40, "wirelessPasswordEnabled"),
 };
 
 // The Q220 has no side PIR list; its camera expects the byte set.
@@ -127,28 +148,28 @@ constexpr std::array kQ300Bytes {
     kTimer2StartMinute,
     kTimer2StopHour,
     kTimer2StopMinute,
-    RecordByte { 36, "sdCycle", &field<&S::sdCycle> },
-    RecordByte { 40, "longitudeDirection", &field<&S::longitudeDirection> },
-    RecordByte { 41, "longitudeDegrees", &field<&S::longitudeDegrees> },
-    RecordByte { 42, "longitudeMinutes", &field<&S::longitudeMinutes> },
-    RecordByte { 43, "longitudeSeconds", &field<&S::longitudeSeconds> },
-    RecordByte { 44, "latitudeDirection", &field<&S::latitudeDirection> },
-    RecordByte { 45, "latitudeDegrees", &field<&S::latitudeDegrees> },
-    RecordByte { 46, "latitudeMinutes", &field<&S::latitudeMinutes> },
-    RecordByte { 47, "latitudeSeconds", &field<&S::latitudeSeconds> },
+    plain<&S::sdCycle>(36, "sdCycle"),
+    plain<&S::longitudeDirection>(40, "longitudeDirection"),
+    plain<&S::longitudeDegrees>(41, "longitudeDegrees"),
+    plain<&S::longitudeMinutes>(42, "longitudeMinutes"),
+    plain<&S::longitudeSeconds>(43, "longitudeSeconds"),
+    plain<&S::latitudeDirection>(44, "latitudeDirection"),
+    plain<&S::latitudeDegrees>(45, "latitudeDegrees"),
+    plain<&S::latitudeMinutes>(46, "latitudeMinutes"),
+    plain<&S::latitudeSeconds>(47, "latitudeSeconds"),
     kSidePirCopy,
 };
 
 // Q400 and Q420 lead with beep and SD cycle, which moves timer 2 back by two bytes; the Q400 reads its side PIR
 // list, the Q420 has none.
 constexpr std::array kQ400Area {
-    RecordByte { 31, "beepSound", &field<&S::beepSound> },
-    RecordByte { 32, "sdCycle", &field<&S::sdCycle> },
-    RecordByte { 33, "timer2Enabled", &field<&S::timer2Enabled> },
-    RecordByte { 34, "timer2StartHour", &field<&S::timer2StartHour> },
-    RecordByte { 35, "timer2StartMinute", &field<&S::timer2StartMinute> },
-    RecordByte { 36, "timer2StopHour", &field<&S::timer2StopHour> },
-    RecordByte { 37, "timer2StopMinute", &field<&S::timer2StopMinute> },
+    plain<&S::beepSound>(31, "beepSound"),
+    plain<&S::sdCycle>(32, "sdCycle"),
+    plain<&S::timer2Enabled>(33, "timer2Enabled"),
+    plain<&S::timer2StartHour>(34, "timer2StartHour"),
+    plain<&S::timer2StartMinute>(35, "timer2StartMinute"),
+    plain<&S::timer2StopHour>(36, "timer2StopHour"),
+    plain<&S::timer2StopMinute>(37, "timer2StopMinute"),
 };
 
 template <std::size_t N>
@@ -263,15 +284,42 @@ std::optional<std::uint8_t> FixedRecordByte(CameraFamily family, std::size_t off
     return std::nullopt;
 }
 
+std::int32_t* SettingsField(CameraSettings& settings, std::string_view name)
+{
+    const auto names = [name](const RecordByte& byte) { return byte.name == name && byte.field != nullptr; };
+    std::span<const RecordByte> tables[1 + kCameraFamilyCount] { CommonRecordBytes() };
+    for (std::size_t family = 0; family < kCameraFamilyCount; ++family)
+        tables[1 + family] = FamilyRecordBytes(static_cast<CameraFamily>(family));
+    for (const std::span<const RecordByte> table : tables) {
+        if (const auto byte = std::ranges::find_if(table, names); byte != table.end())
+            return &(settings.*(byte->field));
+    }
+    return nullptr;
+}
+
 std::int32_t IntervalField(std::int32_t value, std::int32_t unitIndex)
 {
-    constexpr std::int32_t kSecondsFlag = 128;
-    return unitIndex == 0 ? value + kSecondsFlag : value;
+    return unitIndex == 0 ? value + kIntervalSecondsFlag : value;
+}
+
+std::int32_t IntervalValue(std::int32_t field)
+{
+    return field & ~kIntervalSecondsFlag;
+}
+
+std::int32_t IntervalUnitIndex(std::int32_t field)
+{
+    return (field & kIntervalSecondsFlag) != 0 ? 0 : 1;
 }
 
 std::int32_t VideoLengthField(std::int32_t seconds)
 {
     return seconds - 1;
+}
+
+std::int32_t VideoLengthSeconds(std::int32_t field)
+{
+    return field + 1;
 }
 
 std::optional<std::int32_t> SerialCharacterIndex(char character)
@@ -298,11 +346,10 @@ char SerialCharacter(std::int32_t index)
 
 std::array<std::int32_t, 4> WirelessPasswordDigits(std::string_view text)
 {
+    const std::u32string characters = CodePointsFromUtf8(text);
     std::array<std::int32_t, 4> digits {};
-    for (std::size_t k = 0; k < digits.size() && k < text.size(); ++k) {
-        const char character = text[k];
-        digits[k] = character >= '0' && character <= '9' ? character - '0' : 0;
-    }
+    for (std::size_t k = 0; k < digits.size() && k < characters.size(); ++k)
+        digits[k] = PasswordDigit(characters[k]);
     return digits;
 }
 

@@ -19,6 +19,11 @@ using CameraSettingsRecord = std::array<std::uint8_t, kCameraRecordSize>;
 
 // Offsets of the record: the CRC covers bytes [0, kCrcCoveredBytes) and is stored low byte first.
 inline constexpr std::size_t kSidePirOffset = 9;
+// The clock's six bytes (year, month, day, hour, minute, second) begin here.
+inline constexpr std::size_t kClockOffset = 14;
+inline constexpr std::size_t kClockByteCount = 6;
+inline constexpr std::size_t kLanguageOffset = 29;
+inline constexpr std::size_t kTvModeOffset = 30;
 inline constexpr std::size_t kFamilyAreaBegin = 31;
 inline constexpr std::size_t kFamilyAreaEnd = 48;
 inline constexpr std::size_t kDateFormatOffset = 48;
@@ -86,12 +91,14 @@ struct CameraSettings
 // Reads, from the collected settings, the value one record byte carries (before truncation to 8 bits).
 using SettingsValue = std::int32_t (*)(const CameraSettings&);
 
-// One named byte of the record and where its value comes from.
+// One named byte of the record and where its value comes from. A byte that takes a settings field as it stands
+// also names that field, so that the settings can be made by the byte's name.
 struct RecordByte
 {
     std::size_t offset;
     std::string_view name;
     SettingsValue value;
+    std::int32_t CameraSettings::*field = nullptr;
 };
 
 // The bytes that every family fills alike: 0..30 except `sidePir` (9), and `dateFormat` (48).
@@ -105,19 +112,29 @@ struct RecordByte
 // constant of a field that does not depend on the settings; nothing for a byte that carries a setting.
 [[nodiscard]] std::optional<std::uint8_t> FixedRecordByte(CameraFamily family, std::size_t offset);
 
+// The settings field that the record byte named `name` takes as it stands, in any family; nullptr for a name that
+// no such byte has (the serial characters, the password digits, the clock, an unknown name).
+[[nodiscard]] std::int32_t* SettingsField(CameraSettings& settings, std::string_view name);
+
 // The record form of the interval: the value (0..60), plus 128 when the unit list shows index 0 (seconds).
 [[nodiscard]] std::int32_t IntervalField(std::int32_t value, std::int32_t unitIndex);
+// The interval value and the unit list's index that the record form `field` stands for.
+[[nodiscard]] std::int32_t IntervalValue(std::int32_t field);
+[[nodiscard]] std::int32_t IntervalUnitIndex(std::int32_t field);
 
 // The record form of the video length: seconds (1..60) - 1.
 [[nodiscard]] std::int32_t VideoLengthField(std::int32_t seconds);
+// The seconds that the record form `field` stands for.
+[[nodiscard]] std::int32_t VideoLengthSeconds(std::int32_t field);
 
 // The serial-number list index of a character: "0".."9" give 0..9, "A".."Z" give 10..35; anything else has none.
 [[nodiscard]] std::optional<std::int32_t> SerialCharacterIndex(char character);
 // The character for a serial-number list index 0..35; '?' for any other value.
 [[nodiscard]] char SerialCharacter(std::int32_t index);
 
-// The Q100 wireless password as the record takes it: character k (k = 0..3) of `text` gives its digit value,
-// a character that is not a decimal digit or a missing character gives 0.
+// The Q100 wireless password as the record takes it: character k (k = 0..3) of the UTF-8 `text` gives its digit
+// value, so that each byte holds the digit shown in that place; an ASCII digit or the full-width form an input
+// method may type counts as its value, any other character or a missing one as 0.
 [[nodiscard]] std::array<std::int32_t, 4> WirelessPasswordDigits(std::string_view text);
 
 // The 60-byte record of `family` with its CRC over bytes 0..49 and the CR LF line end.

@@ -4,29 +4,15 @@
 #include "camera/MenuFile.h"
 #include "camera/MenuFileLoad.h"
 #include "common/Utf8Text.h"
-#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace tamb {
-namespace {
-
-// The digit a password character shows: an ASCII digit, or the full-width form an input method may type, counts
-// as its value; any other character as 0.
-int PasswordDigit(char32_t character)
-{
-    if (character >= U'0' && character <= U'9')
-        return static_cast<int>(character - U'0');
-    if (character >= U'\uFF10' && character <= U'\uFF19')
-        return static_cast<int>(character - U'\uFF10');
-    return 0;
-}
-
-} // namespace
 
 CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment environment)
-    : m_data(FamilyData(family))
+    : FileSettingsModel(kMenuFileName, environment.startFolder, environment.offerToLoad, &CheckMenuFile, &LoadMenuFile)
+    , m_data(FamilyData(family))
     , m_variant(ModelVariant(m_data, environment.app.model))
     , m_environment(std::move(environment))
 {
@@ -45,13 +31,12 @@ CameraSettingsModel::CameraSettingsModel(CameraFamily family, CameraEnvironment 
             m_exchange.bindText(kClockEditId, m_clockValue);
             break;
         case SyncStep::Kind::FolderText:
-            m_exchange.bindText(kFolderEditId, m_folderValue, m_environment.folderLimit);
+            m_exchange.bindText(kFolderEditId, m_folder, m_environment.folderLimit);
             break;
         }
     }
     if (hasList(CameraList::WirelessPassword))
         changeText(CameraText::WirelessPassword, std::string { kDefaultWirelessPassword });
-    m_folderValue = m_environment.startFolder;
     readLocalTime();
     m_clockTextFormat = m_data.constructionClockFormat;
     m_clockValue = FormatClock(m_clockTextFormat, m_clock);
@@ -182,17 +167,6 @@ int CameraSettingsModel::selection(int controlId) const
 void CameraSettingsModel::readLocalTime()
 {
     m_clock = ClockFromLocalTime(m_environment.localTime());
-}
-
-DialogOutcome CameraSettingsModel::sync()
-{
-    DialogOutcome outcome;
-    if (std::optional<SyncFailure> failure = m_exchange.sync(m_edits)) {
-        outcome.add(std::move(failure->message));
-        outcome.focusControl = failure->controlId;
-        outcome.selectFocusedText = true;
-    }
-    return outcome;
 }
 
 DialogOutcome CameraSettingsModel::syncAndWriteBack()
@@ -340,92 +314,40 @@ DialogOutcome CameraSettingsModel::getTime()
 
 DialogOutcome CameraSettingsModel::chooseFolder(const std::optional<std::string>& chosen)
 {
-    if (!chosen)
-        return {};
-    m_folderValue = chosen->empty() ? m_environment.startFolder : *chosen;
-    writeBack();
-    return offerToLoad();
-}
-
-DialogOutcome CameraSettingsModel::offerToLoad()
-{
-    if (!m_environment.offerToLoad)
-        return {};
-    return m_loadOffer.offer(m_folderValue, kMenuFileName,
-        [this](std::span<const std::uint8_t> bytes) { return CheckMenuFile(*this, bytes); });
-}
-
-DialogOutcome CameraSettingsModel::opened()
-{
-    return offerToLoad();
-}
-
-DialogOutcome CameraSettingsModel::answered(bool yes)
-{
-    DialogOutcome outcome
-        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadMenuFile(*this, bytes); });
-    writeBack();
-    return outcome;
+    return folderChosen(chosen);
 }
 
 CameraSettings CameraSettingsModel::collect() const
 {
     CameraSettings settings;
-    settings.cameraMode = selection(CameraList::CameraMode);
-    settings.imageSize = selection(CameraList::ImageSize);
-    settings.videoSize = selection(CameraList::VideoSize);
-    settings.pictureCount = selection(CameraList::PictureCount);
-    settings.videoLength = value(CameraNumber::VideoLength) - 1;
-    settings.timeStamp = selection(CameraList::TimeStamp);
-    settings.interval = value(CameraNumber::Interval) + (selection(CameraList::IntervalUnit) == 0 ? 128 : 0);
-    settings.senseLevel = selection(CameraList::SenseLevel);
-    settings.timer1Enabled = selection(CameraList::Timer1);
-    settings.sidePir = selection(CameraList::SidePir);
-    settings.timeLapseEnabled = selection(CameraList::TimeLapse);
-    settings.timeLapseHour = value(CameraNumber::TimeLapseHour);
-    settings.timeLapseMinute = value(CameraNumber::TimeLapseMinute);
-    settings.timeLapseSecond = value(CameraNumber::TimeLapseSecond);
-    settings.clock = m_clock;
-    settings.timer1StartHour = value(CameraNumber::Timer1StartHour);
-    settings.timer1StartMinute = value(CameraNumber::Timer1StartMinute);
-    settings.timer1StopHour = value(CameraNumber::Timer1StopHour);
-    settings.timer1StopMinute = value(CameraNumber::Timer1StopMinute);
-    settings.serialNumberEnabled = selection(CameraList::SerialNumber);
+    // A list or number whose key names a record field takes its value as it stands; a list the family lacks
+    // gives its start of 0.
+    for (std::size_t i = 0; i < kCameraListCount; ++i) {
+        if (std::int32_t* field = SettingsField(settings, KeyOf(static_cast<CameraList>(i))))
+            *field = m_selections[i];
+    }
+    for (std::size_t i = 0; i < kCameraNumberCount; ++i) {
+        if (std::int32_t* field = SettingsField(settings, KeyOf(static_cast<CameraNumber>(i))))
+            *field = m_values[i];
+    }
+    // The fields whose record form is not the value the dialog shows.
+    settings.videoLength = VideoLengthField(value(CameraNumber::VideoLength));
+    settings.interval = IntervalField(value(CameraNumber::Interval), selection(CameraList::IntervalUnit));
     for (std::size_t i = 0; i < kSerialCharacterLists.size(); ++i)
         settings.serialNumber[i] = selection(kSerialCharacterLists[i]);
+    settings.wirelessPassword = WirelessPasswordDigits(editText(CameraText::WirelessPassword));
+    settings.clock = m_clock;
     settings.language = m_environment.app.fileLanguage();
     settings.tvMode = static_cast<std::int32_t>(m_environment.app.tvMode & 0xFFU);
-    settings.dateFormat = selection(CameraList::DateFormat);
-    settings.timer2Enabled = selection(CameraList::Timer2);
-    settings.timer2StartHour = value(CameraNumber::Timer2StartHour);
-    settings.timer2StartMinute = value(CameraNumber::Timer2StartMinute);
-    settings.timer2StopHour = value(CameraNumber::Timer2StopHour);
-    settings.timer2StopMinute = value(CameraNumber::Timer2StopMinute);
-    settings.sdCycle = selection(CameraList::SdCycle);
-    settings.beepSound = selection(CameraList::BeepSound);
-    // The password is read character by character, not byte by byte, so that each byte of the record holds the
-    // digit the user sees in that place; a missing character counts as 0.
-    const std::u32string password = CodePointsFromUtf8(editText(CameraText::WirelessPassword));
-    for (std::size_t i = 0; i < settings.wirelessPassword.size(); ++i)
-        settings.wirelessPassword[i] = i < password.size() ? PasswordDigit(password[i]) : 0;
-    settings.wirelessPasswordEnabled = selection(CameraList::WirelessPassword);
-    settings.longitudeDirection = selection(CameraList::LongitudeDirection);
-    settings.longitudeDegrees = value(CameraNumber::LongitudeDegrees);
-    settings.longitudeMinutes = value(CameraNumber::LongitudeMinutes);
-    settings.longitudeSeconds = value(CameraNumber::LongitudeSeconds);
-    settings.latitudeDirection = selection(CameraList::LatitudeDirection);
-    settings.latitudeDegrees = value(CameraNumber::LatitudeDegrees);
-    settings.latitudeMinutes = value(CameraNumber::LatitudeMinutes);
-    settings.latitudeSeconds = value(CameraNumber::LatitudeSeconds);
     return settings;
 }
 
 void CameraSettingsModel::writeRecord(
     std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const
 {
-    const Status written = m_environment.writeMenuFile(folder, record);
-    outcome.add(FileWriteMessage(folder, kMenuFileName, written, success));
-    outcome.settingsStored = written.ok();
+    const Status written
+        = m_environment.writeMenuFile ? m_environment.writeMenuFile(folder, record) : WriteMenuFile(folder, record);
+    reportWrite(folder, written, success, outcome);
 }
 
 std::optional<CameraSettingsRecord> CameraSettingsModel::checkedRecord(DialogOutcome& outcome)
@@ -436,10 +358,10 @@ std::optional<CameraSettingsRecord> CameraSettingsModel::checkedRecord(DialogOut
     if (m_data.generateParsesClock) {
         const std::optional<ClockReading> clock = readClockText();
         if (!clock) {
-            outcome.add(DialogMessage::of(
-                MessageId::ClockNotTime, FormatClock(m_clockTextFormat, m_clock), kClockYearBase, kClockYearLast));
-            outcome.focusControl = kClockEditId;
-            outcome.selectFocusedText = true;
+            focusFailure(outcome,
+                { kClockEditId,
+                    DialogMessage::of(MessageId::ClockNotTime, FormatClock(m_clockTextFormat, m_clock), kClockYearBase,
+                        kClockYearLast) });
             return std::nullopt;
         }
         m_clock = *clock;
@@ -451,7 +373,7 @@ DialogOutcome CameraSettingsModel::generate()
 {
     DialogOutcome outcome;
     if (const std::optional<CameraSettingsRecord> record = checkedRecord(outcome))
-        writeRecord(m_folderValue, *record, m_data.generatedText, outcome);
+        writeRecord(m_folder, *record, m_data.generatedText, outcome);
     return outcome;
 }
 
@@ -463,12 +385,6 @@ std::optional<SettingsFile> CameraSettingsModel::buildFile(DialogOutcome& outcom
     return SettingsFile { .name = kMenuFileName, .bytes = { record->begin(), record->end() } };
 }
 
-Status CameraSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
-{
-    Status loaded = LoadMenuFile(*this, bytes);
-    writeBack();
-    return loaded;
-}
 
 DialogOutcome CameraSettingsModel::restoreDefaults()
 {
@@ -476,9 +392,8 @@ DialogOutcome CameraSettingsModel::restoreDefaults()
     // A folder the folder edit cannot hold is refused as Generate refuses it: nothing is reset or written.
     if (Utf16Length(folder) > m_environment.folderLimit) {
         DialogOutcome refused;
-        refused.add(DialogMessage::of(MessageId::PromptTextTooLong, m_environment.folderLimit));
-        refused.focusControl = kFolderEditId;
-        refused.selectFocusedText = true;
+        focusFailure(
+            refused, { kFolderEditId, DialogMessage::of(MessageId::PromptTextTooLong, m_environment.folderLimit) });
         return refused;
     }
     // The sync's message may appear, but the reset goes on whatever it found.
@@ -525,19 +440,11 @@ DialogOutcome CameraSettingsModel::clicked(int controlId)
         return getTime();
     case kDefaultButtonId:
         return restoreDefaults();
-    case kSelectFolderButtonId: {
-        DialogOutcome outcome;
-        outcome.chooseFolderFrom = editText(CameraText::Folder);
-        return outcome;
-    }
+    case kSelectFolderButtonId:
+        return chooseFolderFrom(kFolderEditId);
     default:
         return {};
     }
-}
-
-DialogOutcome CameraSettingsModel::folderChosen(const std::optional<std::string>& chosen)
-{
-    return chooseFolder(chosen);
 }
 
 } // namespace tamb

@@ -5,9 +5,7 @@
 #include "common/AppState.h"
 #include "common/Status.h"
 #include "model/DataExchange.h"
-#include "model/EditTexts.h"
-#include "model/LoadOffer.h"
-#include "model/SettingsModel.h"
+#include "model/FileSettingsModel.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +19,8 @@
 namespace tamb {
 
 // What a camera model needs from outside: the application state when the dialog opened, the local time,
-// the folder offered at the start and the writer of the final file. Tests inject all four. The folder edit
+// the folder offered at the start and the writer of the final file (left empty, menu.dat is written). Tests inject
+// all four. The folder edit
 // takes at most `folderLimit` characters; the command line, which has no such edit, lifts the limit. With
 // `offerToLoad`, a menu.dat that the dialog could have written, found in the folder at opening or after a folder
 // choice, is offered for loading.
@@ -30,7 +29,7 @@ struct CameraEnvironment
     AppState app;
     std::function<ClockReading()> localTime;
     std::string startFolder;
-    std::function<Status(std::string_view folder, const CameraSettingsRecord& record)> writeMenuFile;
+    FileWriter<CameraSettingsRecord> writeMenuFile;
     std::size_t folderLimit = kFolderTextLimit;
     bool offerToLoad = false;
 };
@@ -43,13 +42,10 @@ struct CameraEnvironment
 // Sync copies the edit texts into the values in the family's binding order with their checks and stops at the
 // first failure; write back shows every value in its edit again. Generate syncs first and writes nothing when
 // the sync fails, so the file always carries what the edits show; list selections are read as they stand.
-class CameraSettingsModel : public SettingsModel
+class CameraSettingsModel : public FileSettingsModel
 {
 public:
     CameraSettingsModel(CameraFamily family, CameraEnvironment environment);
-    // The sync engine keeps the addresses of the values.
-    CameraSettingsModel(const CameraSettingsModel&) = delete;
-    CameraSettingsModel& operator=(const CameraSettingsModel&) = delete;
 
     [[nodiscard]] const CameraFamilyData& data() const { return m_data; }
     [[nodiscard]] const CameraModelVariant& variant() const { return m_variant; }
@@ -66,8 +62,6 @@ public:
     // What an edit shows now.
     [[nodiscard]] std::string editText(CameraNumber number) const;
     [[nodiscard]] std::string editText(CameraText text) const;
-    // The folder of the last sync or folder choice.
-    [[nodiscard]] const std::string& folderValue() const { return m_folderValue; }
     [[nodiscard]] const ClockReading& clock() const { return m_clock; }
 
     [[nodiscard]] bool isReadOnly(CameraNumber number) const;
@@ -109,17 +103,12 @@ public:
     DialogOutcome editChanged(int controlId, std::string text) override;
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
-    DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
-    DialogOutcome opened() override;
-    DialogOutcome answered(bool yes) override;
     [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
-    [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
 
 private:
     // Generate up to the write: the record of what the edits show, or nothing when the sync or the clock text
     // fails, whose message and focus are then in `outcome`.
     [[nodiscard]] std::optional<CameraSettingsRecord> checkedRecord(DialogOutcome& outcome);
-    [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] const LockRule* lockOf(int controlId) const;
     [[nodiscard]] bool isLocked(int controlId) const;
     [[nodiscard]] int controlOf(CameraText text) const;
@@ -127,11 +116,9 @@ private:
     bool correctCoordinate(const CoordinateGroup& group, CameraNumber number);
     void setValue(CameraNumber number, int value) { m_values[ToIndex(number)] = value; }
     void readLocalTime();
-    DialogOutcome sync();
     DialogOutcome syncAndWriteBack();
     DialogOutcome refreshClock();
     [[nodiscard]] std::optional<ClockReading> readClockText() const;
-    void writeBack() { m_exchange.writeBack(m_edits); }
     void writeRecord(
         std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const;
     [[nodiscard]] int startSelection(const ListBinding& binding) const;
@@ -144,11 +131,7 @@ private:
     std::string m_clockValue;
     // The date-format layout the clock text was last written in.
     int m_clockTextFormat = 0;
-    std::string m_folderValue;
     ClockReading m_clock;
-    EditTexts m_edits;
-    DataExchange m_exchange;
-    LoadOffer m_loadOffer;
 };
 
 } // namespace tamb

@@ -1,7 +1,6 @@
 #include "camera/MenuFileLoad.h"
 
 #include "camera/CameraAssignments.h"
-#include "camera/CameraOptions.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +10,9 @@
 namespace tamb {
 namespace {
 
-constexpr std::uint8_t kSecondsFlag = 128;
-constexpr std::size_t kClockBegin = 14;
-constexpr std::size_t kClockEnd = 20;
-constexpr std::size_t kLanguageOffset = 29;
-constexpr std::size_t kTvModeOffset = 30;
+// The serial number's characters are 0..35 in the record, the password's digits 0..9.
+constexpr std::uint8_t kSerialCharacterCount = 36;
+constexpr std::uint8_t kPasswordDigitCount = 10;
 
 // The record's value of the byte named `name` in this family, if the family has such a byte.
 std::optional<std::uint8_t> NamedByte(CameraFamily family, std::span<const std::uint8_t> record, std::string_view name)
@@ -28,14 +25,15 @@ std::optional<std::uint8_t> NamedByte(CameraFamily family, std::span<const std::
     return std::nullopt;
 }
 
-std::string Digits(std::span<const std::uint8_t> record, CameraFamily family, std::string_view prefix,
-    std::string_view characters, bool& valid)
+// The four characters of the bytes `prefix`1..4, each below `count`; '?' and not `valid` for one that is not.
+std::string Characters(
+    std::span<const std::uint8_t> record, CameraFamily family, std::string_view prefix, std::uint8_t count, bool& valid)
 {
     std::string text;
     for (char k = '1'; k <= '4'; ++k) {
         const std::uint8_t value = NamedByte(family, record, std::string { prefix } + k).value_or(0);
-        valid = valid && value < characters.size();
-        text += value < characters.size() ? characters[value] : '?';
+        valid = valid && value < count;
+        text += value < count ? SerialCharacter(value) : '?';
     }
     return text;
 }
@@ -55,21 +53,23 @@ Status RecordAssignments(
     for (const NumberBinding& binding : model.data().numbers) {
         const std::string_view key = KeyOf(binding.number);
         if (const auto value = NamedByte(family, record, key)) {
-            int number = *value;
+            std::int32_t number = *value;
             if (binding.number == CameraNumber::VideoLength)
-                number += 1;
+                number = VideoLengthSeconds(*value);
             if (binding.number == CameraNumber::Interval) {
-                out.emplace_back("intervalUnit", (*value & kSecondsFlag) != 0 ? "0" : "1");
-                number &= ~kSecondsFlag;
+                out.emplace_back(
+                    std::string { KeyOf(CameraList::IntervalUnit) }, std::to_string(IntervalUnitIndex(*value)));
+                number = IntervalValue(*value);
             }
             out.emplace_back(std::string { key }, std::to_string(number));
         }
     }
     bool valid = true;
     if (model.hasList(CameraList::SerialCharacter1))
-        out.emplace_back("serialNumber", Digits(record, family, "serialNumber", kSerialCharacters, valid));
+        out.emplace_back("serialNumber", Characters(record, family, "serialNumber", kSerialCharacterCount, valid));
     if (model.hasList(CameraList::WirelessPassword))
-        out.emplace_back("wirelessPassword", Digits(record, family, "wirelessPassword", "0123456789", valid));
+        out.emplace_back(
+            "wirelessPassword", Characters(record, family, "wirelessPassword", kPasswordDigitCount, valid));
     return valid ? Status::success() : Status::failure("a serial-number or password character is out of range");
 }
 
@@ -77,7 +77,7 @@ Status RecordAssignments(
 // typed clock text, any numbers that text gave (the calendar is not consulted), with the year kept to its range.
 bool IsClockOfTheDialog(std::span<const std::uint8_t> record, bool parsesClockText)
 {
-    const auto at = [&](std::size_t offset) { return record[kClockBegin + offset]; };
+    const auto at = [&](std::size_t offset) { return record[kClockOffset + offset]; };
     if (at(0) > kClockYearLast - kClockYearBase)
         return false;
     return parsesClockText
@@ -86,7 +86,8 @@ bool IsClockOfTheDialog(std::span<const std::uint8_t> record, bool parsesClockTe
 
 bool TakenAfresh(std::size_t offset)
 {
-    return (offset >= kClockBegin && offset < kClockEnd) || offset == kLanguageOffset || offset == kTvModeOffset;
+    return (offset >= kClockOffset && offset < kClockOffset + kClockByteCount) || offset == kLanguageOffset
+        || offset == kTvModeOffset;
 }
 
 // The first byte (up to the CRC) where `written` differs from `record`, apart from what Generate takes afresh, in

@@ -20,8 +20,8 @@ std::string englishOption(const auto& table, std::uint8_t index)
 
 std::string intervalMeaning(std::uint8_t value)
 {
-    const int amount = value & 0x7F;
-    const std::string unit = (value & 0x80) != 0 ? " second" : " minute";
+    const std::int32_t amount = IntervalValue(value);
+    const std::string unit = IntervalUnitIndex(value) == 0 ? " second" : " minute";
     return std::to_string(amount) + unit + (amount == 1 ? "" : "s");
 }
 
@@ -49,7 +49,7 @@ std::string meaningOf(std::string_view name, std::uint8_t value)
         return englishOption(OnOffOptions, value);
     }
     if (name == "videoLength") {
-        return std::to_string(value + 1) + " s";
+        return std::to_string(VideoLengthSeconds(value)) + " s";
     }
     if (name == "interval") {
         return intervalMeaning(value);

@@ -1,6 +1,6 @@
 #include "cellular/MmsSettingsModel.h"
 
-#include "cellular/CellularRecord.h"
+#include "cellular/MmsChecks.h"
 #include "cellular/OperatorDatabase.h"
 #include "cellular/SetupFile.h"
 #include "cellular/SetupFileLoad.h"
@@ -8,7 +8,6 @@
 #include "i18n/CountryTexts.h"
 #include "i18n/MmsTexts.h"
 #include "i18n/RemoteHourList.h"
-#include "model/FileWriteMessage.h"
 
 #include <algorithm>
 #include <array>
@@ -22,37 +21,6 @@ using namespace mms;
 // The edits of the operator parameters, which only Manual mode lets the user type.
 constexpr std::initializer_list<int> kParameterEdits { kUrlEdit, kApnEdit, kGatewayEdit, kPortEdit, kAccountEdit,
     kPasswordEdit };
-
-// A recipient needs more than this many characters to count as given.
-constexpr std::size_t kShortRecipient = 4;
-
-[[nodiscard]] std::size_t Length(const std::string& text)
-{
-    return Utf16Length(text);
-}
-
-[[nodiscard]] bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Digits only, after the first `skipped` characters (whole characters, not bytes of their UTF-8 form).
-[[nodiscard]] bool DigitsAfter(const std::string& text, std::size_t skipped)
-{
-    const std::u32string characters = CodePointsFromUtf8(text);
-    return std::all_of(characters.begin() + static_cast<std::ptrdiff_t>(std::min(skipped, characters.size())),
-        characters.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
-}
-
-[[nodiscard]] bool DigitsAndPlus(const std::string& text)
-{
-    return std::ranges::all_of(text, [](char c) { return IsDigit(c) || c == '+'; });
-}
-
-[[nodiscard]] bool Contains(const std::string& text, char c)
-{
-    return text.find(c) != std::string::npos;
-}
 
 [[nodiscard]] std::vector<std::string> Strings(std::span<const std::string_view> texts)
 {
@@ -70,7 +38,9 @@ template <std::size_t W> [[nodiscard]] std::vector<std::string> Row(const Locali
 } // namespace
 
 MmsSettingsModel::MmsSettingsModel(MmsEnvironment environment)
-    : m_environment(std::move(environment))
+    : FileSettingsModel(
+        kSetupFileName, environment.startFolder, environment.offerToLoad, &CheckSetupFile, &LoadSetupFile)
+    , m_environment(std::move(environment))
     , m_rules(MmsDialogRulesFor(m_environment.app.model))
 {
     m_exchange.bindText(kAccountEdit, m_account, 30);
@@ -82,13 +52,12 @@ MmsSettingsModel::MmsSettingsModel(MmsEnvironment environment)
     m_exchange.bindText(kPortEdit, m_port, 10);
     m_exchange.bindText(kPhone1Edit, m_phone1,
         m_rules.phone1TypingLimit != 0 ? m_rules.phone1TypingLimit : DataExchange::kUnlimited,
-        [this](const std::string& phone) { return checkPhoneDigits(phone); });
+        [this](const std::string& phone) { return Phone1LengthFault(phone, m_rules, phoneScope()); });
     m_exchange.bindText(kPhone2Edit, m_phone2, m_rules.phoneOrEmailLimit);
     m_exchange.bindText(kPhone3Edit, m_phone3, m_rules.phoneOrEmailLimit);
     m_exchange.bindText(kEmailEdit, m_email, 40);
     m_exchange.bindInteger(kPicturesPerDayEdit, m_picturesPerDay, 0, kMaxPicturesPerDay);
 
-    m_folder = m_environment.startFolder;
     startAfresh();
 }
 
@@ -114,19 +83,6 @@ void MmsSettingsModel::startAfresh()
     setReadOnly(kParameterEdits, true);
     setReadOnly({ kPhone2Edit, kPhone3Edit, kFolderEdit }, true);
     writeBack();
-}
-
-std::size_t MmsSettingsModel::phone1Limit() const
-{
-    return m_phoneScope == 1 ? m_rules.phone1InternationalLimit : m_rules.phone1Limit;
-}
-
-std::optional<DialogMessage> MmsSettingsModel::checkPhoneDigits(const std::string& phone) const
-{
-    const std::size_t limit = phone1Limit();
-    if (limit == 0 || Length(phone) <= limit)
-        return std::nullopt;
-    return DialogMessage::of(MessageId::PhoneTooManyDigits, limit);
 }
 
 std::vector<std::string> MmsSettingsModel::operatorNames(std::size_t country) const
@@ -239,17 +195,6 @@ bool MmsSettingsModel::isShown(int controlId) const
     return controlId != kPhoneScopeList || m_rules.phoneScopeShown();
 }
 
-DialogOutcome MmsSettingsModel::sync()
-{
-    DialogOutcome outcome;
-    if (std::optional<SyncFailure> failure = m_exchange.sync(m_edits)) {
-        outcome.add(std::move(failure->message));
-        outcome.focusControl = failure->controlId;
-        outcome.selectFocusedText = true;
-    }
-    return outcome;
-}
-
 DialogOutcome MmsSettingsModel::editChanged(int controlId, std::string text)
 {
     switch (controlId) {
@@ -325,44 +270,16 @@ DialogOutcome MmsSettingsModel::clicked(int controlId)
 {
     if (controlId == kGenerateButtonId)
         return generate();
-    if (controlId == kSelectFolderButton) {
-        DialogOutcome outcome;
-        outcome.chooseFolderFrom = editText(kFolderEdit);
-        return outcome;
-    }
+    if (controlId == kSelectFolderButton)
+        return chooseFolderFrom(kFolderEdit);
     return {};
-}
-
-DialogOutcome MmsSettingsModel::folderChosen(const std::optional<std::string>& chosen)
-{
-    if (!chosen)
-        return {};
-    m_folder = chosen->empty() ? m_environment.startFolder : *chosen;
-    writeBack();
-    return offerToLoad();
-}
-
-DialogOutcome MmsSettingsModel::offerToLoad()
-{
-    if (!m_environment.offerToLoad)
-        return {};
-    return m_loadOffer.offer(
-        m_folder, kSetupFileName, [this](std::span<const std::uint8_t> bytes) { return CheckSetupFile(*this, bytes); });
-}
-
-DialogOutcome MmsSettingsModel::opened()
-{
-    return offerToLoad();
 }
 
 DialogOutcome MmsSettingsModel::answered(bool yes)
 {
     if (std::exchange(m_askedToWriteEnded, false))
         return yes ? write() : DialogOutcome {};
-    DialogOutcome outcome
-        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadSetupFile(*this, bytes); });
-    writeBack();
-    return outcome;
+    return FileSettingsModel::answered(yes);
 }
 
 std::optional<SettingsFile> MmsSettingsModel::buildFile(DialogOutcome& outcome)
@@ -373,12 +290,6 @@ std::optional<SettingsFile> MmsSettingsModel::buildFile(DialogOutcome& outcome)
     return SettingsFile { .name = kSetupFileName, .bytes = SetupFileBytes(*settings, app(), m_environment.codePage) };
 }
 
-Status MmsSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
-{
-    Status loaded = LoadSetupFile(*this, bytes);
-    writeBack();
-    return loaded;
-}
 
 DialogOutcome MmsSettingsModel::changeMode()
 {
@@ -463,10 +374,11 @@ DialogOutcome MmsSettingsModel::changePhone1()
 {
     DialogOutcome outcome = sync();
     // A number beyond the limit (already reported by the sync) is dropped.
-    const std::size_t limit = m_rules.phone1TypingLimit != 0 ? m_rules.phone1TypingLimit : phone1Limit();
-    if (Length(m_phone1) > limit)
+    const std::size_t limit
+        = m_rules.phone1TypingLimit != 0 ? m_rules.phone1TypingLimit : Phone1Limit(m_rules, phoneScope());
+    if (Utf16Length(m_phone1) > limit)
         m_phone1.clear();
-    if (Length(m_phone1) > kShortRecipient)
+    if (IsGivenRecipient(m_phone1))
         setReadOnly({ kPhone2Edit }, false);
     else
         lockRecipientsAfterFirst();
@@ -477,10 +389,10 @@ DialogOutcome MmsSettingsModel::changePhone1()
 DialogOutcome MmsSettingsModel::changeEmail()
 {
     DialogOutcome outcome = sync();
-    if (Length(m_email) <= kShortRecipient) {
+    if (!IsGivenRecipient(m_email)) {
         lockRecipientsAfterFirst();
         writeBack();
-    } else if (Contains(m_email, '@') || m_rules.recipients == MmsRecipients::PhoneOrEmail) {
+    } else if (m_email.find('@') != std::string::npos || m_rules.recipients == MmsRecipients::PhoneOrEmail) {
         setReadOnly({ kPhone2Edit }, false);
         writeBack();
     }
@@ -490,7 +402,7 @@ DialogOutcome MmsSettingsModel::changeEmail()
 DialogOutcome MmsSettingsModel::changePhone2()
 {
     DialogOutcome outcome = sync();
-    if (Length(m_phone2) <= kShortRecipient) {
+    if (!IsGivenRecipient(m_phone2)) {
         m_phone3.clear();
         setReadOnly({ kPhone3Edit }, true);
     } else {
@@ -514,78 +426,6 @@ void MmsSettingsModel::clearOperatorParameters()
 {
     for (std::string* value : { &m_url, &m_apn, &m_gateway, &m_port, &m_account, &m_password })
         value->clear();
-}
-
-std::optional<DialogMessage> MmsSettingsModel::shortRecipientCheck() const
-{
-    constexpr std::array kTooShort { MessageId::Phone1TooShort, MessageId::Phone2TooShort, MessageId::Phone3TooShort };
-    const std::array<const std::string*, 3> phones { &m_phone1, &m_phone2, &m_phone3 };
-    for (std::size_t i = 0; i < phones.size(); ++i) {
-        const std::size_t length = Length(*phones[i]);
-        if (length >= 1 && length <= kShortRecipient)
-            return DialogMessage::of(kTooShort[i]);
-    }
-    // An international number may start with anything, usually "+".
-    if (Length(m_phone1) > kShortRecipient && !DigitsAfter(m_phone1, m_phoneScope == 1 ? 1 : 0))
-        return DialogMessage::of(MessageId::Phone1NotDigits);
-    return std::nullopt;
-}
-
-std::optional<DialogMessage> MmsSettingsModel::smsCheck() const
-{
-    if (std::optional<DialogMessage> failure = shortRecipientCheck())
-        return failure;
-    for (const std::string* phone : { &m_phone2, &m_phone3 }) {
-        if (Length(*phone) > kShortRecipient && !DigitsAndPlus(*phone))
-            return DialogMessage::of(MessageId::PhoneRecheck);
-    }
-    return std::nullopt;
-}
-
-std::optional<DialogMessage> MmsSettingsModel::recipientCheck() const
-{
-    if (m_phone1.empty() && m_email.empty())
-        return DialogMessage::of(MessageId::PhoneAndEmailEmpty);
-    const bool phoneOrEmail = m_rules.recipients == MmsRecipients::PhoneOrEmail;
-    // A phone number or, with "@", an address.
-    const auto recipientIsSound = [](const std::string& text) { return Contains(text, '@') || DigitsAndPlus(text); };
-    if (phoneOrEmail) {
-        if (Length(m_phone1) > kShortRecipient && !recipientIsSound(m_phone1))
-            return DialogMessage::of(MessageId::PhoneOrEmailRecheck);
-    } else if (std::optional<DialogMessage> failure = shortRecipientCheck()) {
-        return failure;
-    }
-    for (const std::string* phone : { &m_phone2, &m_phone3 }) {
-        if (Length(*phone) > kShortRecipient && !recipientIsSound(*phone))
-            return DialogMessage::of(MessageId::PhoneOrEmailRecheck);
-    }
-    if (m_email.empty())
-        return std::nullopt;
-    if (phoneOrEmail)
-        return recipientIsSound(m_email) ? std::nullopt
-                                         : std::optional { DialogMessage::of(MessageId::PhoneOrEmailRecheck) };
-    if (!Contains(m_email, '@'))
-        return DialogMessage::of(MessageId::EmailWithoutAt);
-    if (!Contains(m_email, '.'))
-        return DialogMessage::of(MessageId::EmailWithoutDot);
-    return std::nullopt;
-}
-
-std::optional<DialogMessage> MmsSettingsModel::manualParameterCheck() const
-{
-    const std::array<std::pair<const std::string*, MessageId>, 4> required { {
-        { &m_url, MessageId::UrlEmpty },
-        { &m_apn, MessageId::ApnEmpty },
-        { &m_gateway, MessageId::GatewayEmpty },
-        { &m_port, MessageId::PortEmpty },
-    } };
-    for (const auto& [value, message] : required) {
-        if (value->empty())
-            return DialogMessage::of(message);
-    }
-    if (!Contains(m_gateway, '.'))
-        return DialogMessage::of(m_rules.gatewayWithoutDot);
-    return std::nullopt;
 }
 
 // An operator whose centre and access point the database does not know would be written with empty parameters,
@@ -624,31 +464,6 @@ MmsSettings MmsSettingsModel::buildSettings() const
     return settings;
 }
 
-// A text the file cannot hold would be stored as an empty field; it is refused instead, naming its edit.
-std::optional<SyncFailure> MmsSettingsModel::unstorableText(const MmsSettings& settings) const
-{
-    const LanguageId language = app().language;
-    const bool phoneOrEmail = m_rules.recipients == MmsRecipients::PhoneOrEmail;
-    const std::string_view recipient = PhoneOrEmailText.text(language, 0);
-    const std::array<std::tuple<int, const std::string*, std::string_view>, 10> fields { {
-        { kUrlEdit, &settings.url, UrlText.text(language, 0) },
-        { kApnEdit, &settings.apn, "APN" },
-        { kGatewayEdit, &settings.gateway, GatewayText.text(language, 0) },
-        { kPortEdit, &settings.port, PortText.text(language, 0) },
-        { kPhone1Edit, &settings.phone1, phoneOrEmail ? recipient : PhoneNoText.text(language, 0) },
-        { kEmailEdit, &settings.email, phoneOrEmail ? recipient : EmailText.text(language, 0) },
-        { kAccountEdit, &settings.account, AccountText.text(language, 0) },
-        { kPasswordEdit, &settings.password, PasswordText.text(language, 0) },
-        { kPhone2Edit, &settings.phone2, recipient },
-        { kPhone3Edit, &settings.phone3, recipient },
-    } };
-    for (const auto& [controlId, text, caption] : fields) {
-        if (!TextFitsRecord(*text, m_environment.codePage))
-            return SyncFailure { controlId, DialogMessage::of(MessageId::TextNotStorable, caption) };
-    }
-    return std::nullopt;
-}
-
 std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outcome)
 {
     // The file carries what the edits show: a failed sync writes nothing.
@@ -658,12 +473,12 @@ std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outc
     const bool autoMode = mode() == MmsMode::Auto;
     if (autoMode)
         clearOperatorParameters();
-    std::optional<DialogMessage> failure = smsChosen() ? smsCheck() : recipientCheck();
+    const MmsSettings typed = buildSettings();
+    std::optional<DialogMessage> failure = RecipientFault(typed, m_rules, smsChosen());
     if (!failure && !smsChosen())
-        failure = autoMode ? operatorParameterCheck() : manualParameterCheck();
-    if (!failure && m_hour != kRemoteControlOff && m_rules.recipients == MmsRecipients::PhoneAndEmail
-        && Length(m_phone1) <= kShortRecipient)
-        failure = DialogMessage::of(MessageId::RemoteControlWithoutPhone);
+        failure = autoMode ? operatorParameterCheck() : ManualParameterFault(typed, m_rules);
+    if (!failure)
+        failure = RemoteControlFault(typed, m_rules);
     if (failure) {
         outcome.add(std::move(*failure));
         return std::nullopt;
@@ -682,10 +497,9 @@ std::optional<MmsSettings> MmsSettingsModel::checkedSettings(DialogOutcome& outc
     MmsSettings settings = buildSettings();
     if (autoMode)
         clearOperatorParameters();
-    if (std::optional<SyncFailure> unstorable = unstorableText(settings)) {
-        outcome.add(std::move(unstorable->message));
-        outcome.focusControl = unstorable->controlId;
-        outcome.selectFocusedText = true;
+    if (std::optional<SyncFailure> unstorable
+        = UnstorableMmsText(settings, m_rules, m_environment.codePage, app().language)) {
+        focusFailure(outcome, std::move(*unstorable));
         return std::nullopt;
     }
     return settings;
@@ -711,9 +525,10 @@ DialogOutcome MmsSettingsModel::write()
     const std::optional<MmsSettings> settings = checkedSettings(outcome);
     if (!settings)
         return outcome;
-    const Status written = m_environment.writeSetupFile(m_folder, *settings);
-    outcome.add(FileWriteMessage(m_folder, kSetupFileName, written, MessageId::MmsFileGenerated));
-    outcome.settingsStored = written.ok();
+    const Status written = m_environment.writeSetupFile
+        ? m_environment.writeSetupFile(m_folder, *settings)
+        : WriteSetupFile(m_folder, *settings, app(), m_environment.codePage);
+    reportWrite(m_folder, written, MessageId::MmsFileGenerated, outcome);
     return outcome;
 }
 

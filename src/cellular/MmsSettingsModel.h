@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cellular/MmsControls.h"
 #include "cellular/MmsDialogRules.h"
 #include "cellular/MmsSettings.h"
 #include "cellular/OemCodePage.h"
@@ -8,9 +9,7 @@
 #include "common/Paths.h"
 #include "common/Status.h"
 #include "model/DataExchange.h"
-#include "model/EditTexts.h"
-#include "model/LoadOffer.h"
-#include "model/SettingsModel.h"
+#include "model/FileSettingsModel.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,31 +21,6 @@
 
 namespace tamb {
 
-// Template identifiers of the MMS dialogs' controls.
-namespace mms {
-inline constexpr int kUrlEdit = 1002;
-inline constexpr int kApnEdit = 1003;
-inline constexpr int kGatewayEdit = 1004;
-inline constexpr int kPortEdit = 1005;
-inline constexpr int kPhone1Edit = 1006;
-inline constexpr int kEmailEdit = 1007;
-inline constexpr int kAccountEdit = 1008;
-inline constexpr int kPasswordEdit = 1009;
-inline constexpr int kPhone2Edit = 1010;
-inline constexpr int kPhone3Edit = 1011;
-inline constexpr int kFolderEdit = 1012;
-inline constexpr int kPicturesPerDayEdit = 1074;
-inline constexpr int kModeList = 1041;
-inline constexpr int kStatusList = 1042;
-inline constexpr int kCountryList = 1045;
-inline constexpr int kOperatorList = 1046;
-inline constexpr int kLinkTypeList = 1056;
-inline constexpr int kPhoneScopeList = 1060;
-inline constexpr int kSelectFolderButton = 1057;
-// The line under the buttons that says where the chosen operator's parameters come from (Auto mode only).
-inline constexpr int kParameterSourceText = 1190;
-} // namespace mms
-
 // The positions of the MMS mode list.
 enum class MmsMode
 {
@@ -55,14 +29,15 @@ enum class MmsMode
 };
 
 // What an MMS model needs from outside: the application state when the dialog opened, the folder offered at
-// the start (and after an empty choice), the code page of the file's texts and the writer of setup.dat. The
+// the start (and after an empty choice), the code page of the file's texts and the writer of setup.dat (left
+// empty, the file is written in the folder with that code page). The
 // folder edit takes at most `folderLimit` characters; the command line, which has no such edit, lifts it.
 struct MmsEnvironment
 {
     AppState app;
     std::string startFolder;
     OemCodePage codePage { 437 };
-    std::function<Status(std::string_view folder, const MmsSettings& settings)> writeSetupFile;
+    FileWriter<MmsSettings> writeSetupFile;
     std::size_t folderLimit = kFolderTextLimit;
     // A setup.dat that the dialog could have written, found in the folder at opening or after a folder choice,
     // is offered for loading.
@@ -81,13 +56,10 @@ struct MmsEnvironment
 // stops at the first failure. Generate syncs first and writes nothing when that fails, so the file carries what
 // the edits show; then it validates the recipients (and the typed parameters in Manual mode) in a fixed order,
 // takes the operator's parameters from the database in Auto mode and writes setup.dat.
-class MmsSettingsModel : public SettingsModel
+class MmsSettingsModel : public FileSettingsModel
 {
 public:
     explicit MmsSettingsModel(MmsEnvironment environment);
-    // The sync engine keeps the addresses of the values.
-    MmsSettingsModel(const MmsSettingsModel&) = delete;
-    MmsSettingsModel& operator=(const MmsSettingsModel&) = delete;
 
     [[nodiscard]] const AppState& app() const override { return m_environment.app; }
     [[nodiscard]] const MmsEnvironment& environment() const { return m_environment; }
@@ -107,8 +79,7 @@ public:
     DialogOutcome editChanged(int controlId, std::string text) override;
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
-    DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
-    DialogOutcome opened() override;
+    // The answer to whether to write for an operator that ended MMS, or else to whether to load the folder's file.
     DialogOutcome answered(bool yes) override;
     [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
     [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
@@ -123,14 +94,10 @@ public:
     [[nodiscard]] std::optional<std::string_view> chosenOperatorMmsEnded() const;
 
 private:
-    [[nodiscard]] DialogOutcome offerToLoad();
-    [[nodiscard]] std::optional<DialogMessage> checkPhoneDigits(const std::string& phone) const;
-    [[nodiscard]] std::size_t phone1Limit() const;
+    [[nodiscard]] PhoneScope phoneScope() const { return static_cast<PhoneScope>(m_phoneScope); }
     [[nodiscard]] std::vector<std::string> operatorNames(std::size_t country) const;
     void setReadOnly(std::initializer_list<int> controls, bool readOnly);
     void lockRecipientsAfterFirst();
-    DialogOutcome sync();
-    void writeBack() { m_exchange.writeBack(m_edits); }
 
     DialogOutcome changeMode();
     DialogOutcome changeStatus();
@@ -144,12 +111,7 @@ private:
     DialogOutcome write();
     [[nodiscard]] std::optional<DialogMessage> mmsEndedMessage(MessageId id) const;
 
-    [[nodiscard]] std::optional<DialogMessage> shortRecipientCheck() const;
-    [[nodiscard]] std::optional<DialogMessage> smsCheck() const;
-    [[nodiscard]] std::optional<DialogMessage> recipientCheck() const;
-    [[nodiscard]] std::optional<DialogMessage> manualParameterCheck() const;
     [[nodiscard]] std::optional<DialogMessage> operatorParameterCheck() const;
-    [[nodiscard]] std::optional<SyncFailure> unstorableText(const MmsSettings& settings) const;
     [[nodiscard]] MmsSettings buildSettings() const;
     void clearOperatorParameters();
 
@@ -167,7 +129,6 @@ private:
     std::string m_password;
     std::string m_phone2;
     std::string m_phone3;
-    std::string m_folder;
     std::int32_t m_picturesPerDay = 0;
     int m_phoneScope = 0;
     int m_countryIndex = 0;
@@ -184,9 +145,6 @@ private:
     std::vector<std::string> m_operatorItems;
 
     std::set<int> m_readOnly;
-    EditTexts m_edits;
-    DataExchange m_exchange;
-    LoadOffer m_loadOffer;
     // Generate asked whether to write for an operator that ended MMS; the answer goes to answered().
     bool m_askedToWriteEnded = false;
 };

@@ -25,8 +25,6 @@ CameraEnvironment CameraEnvironmentFromArguments(const ParsedArguments& argument
     // Until --out is chosen, a placeholder stands in for the dialog's start folder.
     environment.startFolder = ".";
     environment.folderLimit = DataExchange::kUnlimited;
-    environment.writeMenuFile
-        = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     return environment;
 }
 

@@ -23,17 +23,13 @@ MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
 {
     // The --out folder is chosen after the settings are made, as with the dialog's Select button just before
     // Generate, and is not limited to what the dialog's folder edit takes.
-    MmsEnvironment environment {
+    return MmsEnvironment {
         .app = AppStateFromArguments(arguments),
         .startFolder = ".",
         .codePage = OemCodePage::forSystem(),
         .writeSetupFile = {},
         .folderLimit = DataExchange::kUnlimited,
     };
-    environment.writeSetupFile
-        = [app = environment.app, codePage = environment.codePage](std::string_view folder,
-              const MmsSettings& settings) { return WriteSetupFile(folder, settings, app, codePage); };
-    return environment;
 }
 
 // Runs the MMS dialog of the model without a window: the keys are applied through the same model the dialog

@@ -1,6 +1,5 @@
 #include "dialogs/CameraDialog.h"
 
-#include "camera/MenuFile.h"
 #include "dialogs/CardFolder.h"
 #include "dialogs/ProfileCommands.h"
 
@@ -20,8 +19,6 @@ CameraEnvironment DesktopCameraEnvironment(const AppState& state)
     environment.app = state;
     environment.localTime = [] { return ReadLocalClock(); };
     environment.startFolder = CardStartFolder();
-    environment.writeMenuFile
-        = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     environment.offerToLoad = true;
     return environment;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/MmsDialog.h"
 
-#include "cellular/SetupFile.h"
 #include "common/Paths.h"
 #include "dialogs/CardFolder.h"
 #include "dialogs/ProfileCommands.h"
@@ -16,7 +15,7 @@ MmsDialog::MmsDialog(const DialogLayout& layout, MmsEnvironment environment, QWi
 
 MmsEnvironment DesktopMmsEnvironment(const AppState& state)
 {
-    MmsEnvironment environment {
+    return MmsEnvironment {
         .app = state,
         .startFolder = CardStartFolder(),
         .codePage = OemCodePage::forSystem(),
@@ -24,11 +23,6 @@ MmsEnvironment DesktopMmsEnvironment(const AppState& state)
         .folderLimit = kFolderTextLimit,
         .offerToLoad = true,
     };
-    environment.writeSetupFile
-        = [state, codePage = environment.codePage](std::string_view folder, const MmsSettings& settings) {
-              return WriteSetupFile(folder, settings, state, codePage);
-          };
-    return environment;
 }
 
 } // namespace tamb

@@ -66,8 +66,6 @@ CameraSetup::CameraSetup(ModelId model, const FleetEnvironment& environment)
     camera.localTime = environment.localTime;
     camera.startFolder = ".";
     camera.folderLimit = DataExchange::kUnlimited;
-    camera.writeMenuFile
-        = [](std::string_view folder, const CameraSettingsRecord& record) { return WriteMenuFile(folder, record); };
     m_camera = std::make_unique<CameraSettingsModel>(CameraFamilyFor(model), std::move(camera));
     if (ButtonsFor(model).mms) {
         MmsEnvironment mms {
@@ -77,10 +75,6 @@ CameraSetup::CameraSetup(ModelId model, const FleetEnvironment& environment)
             .writeSetupFile = {},
             .folderLimit = DataExchange::kUnlimited,
         };
-        mms.writeSetupFile
-            = [app, codePage = environment.codePage](std::string_view folder, const MmsSettings& settings) {
-                  return WriteSetupFile(folder, settings, app, codePage);
-              };
         m_mms = std::make_unique<MmsSettingsModel>(std::move(mms));
     }
     if (const auto family = SmtpFamilyFor(model)) {

@@ -1,6 +1,7 @@
 #include "smtp/SmtpAssignments.h"
 
 #include "common/SettingText.h"
+#include "model/SettingKey.h"
 
 #include <algorithm>
 #include <array>
@@ -10,99 +11,64 @@
 namespace tamb {
 namespace {
 
-// The edits the keys type into, by key.
-struct TextKey
+// The SMS phone's edit differs by family; this stands for it.
+constexpr int kSmsPhoneEdit = kNoControl;
+// The lists whose identifiers differ by family (kNoControl where the family lacks them); these stand for them.
+constexpr int kHourList = -2;
+constexpr int kStatusList = -3;
+
+constexpr auto kKeys = std::to_array<SettingKey>({
+    { .key = "picturesPerDay", .controlId = kSmtpPicturesEditId },
+    { .key = "apn", .controlId = kSmtpApnEditId },
+    { .key = "account", .controlId = kSmtpAccountEditId },
+    { .key = "password", .controlId = kSmtpPasswordEditId },
+    { .key = "smtpServer", .controlId = kSmtpServerEditId },
+    { .key = "smtpPort", .controlId = kSmtpPortEditId },
+    { .key = "senderEmail", .controlId = kSmtpSenderEmailEditId },
+    { .key = "senderPassword", .controlId = kSmtpSenderPasswordEditId },
+    { .key = "smsPhone", .controlId = kSmsPhoneEdit },
+    { .key = "recipientEmail", .controlId = kSmtpRecipientEmailEditId },
+    { .key = "country", .controlId = kSmtpCountryListId, .isList = true, .autoOnly = true },
+    { .key = "operator", .controlId = kSmtpOperatorListId, .isList = true, .autoOnly = true },
+    { .key = "remoteControlHour", .controlId = kHourList, .isList = true },
+    { .key = "smtpStatus", .controlId = kStatusList, .isList = true },
+});
+
+// The control of `key` in the model's family.
+int ControlOf(const SettingKey& key, const SmtpDialogData& data)
 {
-    std::string_view key;
-    int controlId; // kNoControl: the SMS phone, whose edit differs by family
-};
-
-constexpr std::array kTextKeys {
-    TextKey { "picturesPerDay", kSmtpPicturesEditId },
-    TextKey { "apn", kSmtpApnEditId },
-    TextKey { "account", kSmtpAccountEditId },
-    TextKey { "password", kSmtpPasswordEditId },
-    TextKey { "smtpServer", kSmtpServerEditId },
-    TextKey { "smtpPort", kSmtpPortEditId },
-    TextKey { "senderEmail", kSmtpSenderEmailEditId },
-    TextKey { "senderPassword", kSmtpSenderPasswordEditId },
-    TextKey { "smsPhone", kNoControl },
-    TextKey { "recipientEmail", kSmtpRecipientEmailEditId },
-};
-
-// The lists the keys choose in, by key; the value is the position in the list.
-struct ListKey
-{
-    std::string_view key;
-    bool autoOnly; // Manual mode lists only "Other"
-};
-
-constexpr std::array kListKeys {
-    ListKey { "country", true },
-    ListKey { "operator", true },
-    ListKey { "remoteControlHour", false },
-    ListKey { "smtpStatus", false },
-};
-
-int listOf(std::string_view key, const SmtpDialogData& data)
-{
-    if (key == "country")
-        return kSmtpCountryListId;
-    if (key == "operator")
-        return kSmtpOperatorListId;
-    return key == "smtpStatus" ? data.statusListId : data.hourListId;
+    switch (key.controlId) {
+    case kSmsPhoneEdit:
+        return data.smsPhoneEditId;
+    case kHourList:
+        return data.hourListId;
+    case kStatusList:
+        return data.statusListId;
+    default:
+        return key.controlId;
+    }
 }
 
-// The first message of an event, as a refusal of the key that caused it.
-Status refusal(std::string_view key, const DialogOutcome& outcome)
+Status applyKey(std::string_view name, std::string_view value, SmtpSettingsModel& model)
 {
+    const auto key = std::ranges::find(kKeys, name, &SettingKey::key);
+    if (key == kKeys.end())
+        return Status::failure("unknown key '" + std::string { name } + "'; see --help for the keys");
+    SettingKey own = *key;
+    own.controlId = ControlOf(*key, model.data());
+    const SettingKeyWords words {
+        .notOffered = " applies to the Q400 SMTP family only",
+        .readOnly = " comes from the operator database in auto mode; give mode=manual to type it",
+        .positions = "a position of its list, 0 to ",
+    };
+    DialogOutcome outcome;
+    if (Status applied = ApplySettingKey(model, own, value, model.mode() != SmtpMode::Auto, words, outcome);
+        !applied.ok())
+        return applied;
+    // The first message of the event refuses the key that caused it.
     if (outcome.messages.empty())
         return Status::success();
-    return Status::failure(std::string { key } + ": " + outcome.messages.front().text(kEnglish));
-}
-
-Status applyText(const TextKey& text, std::string_view value, SmtpSettingsModel& model)
-{
-    const int controlId = text.controlId == kNoControl ? model.data().smsPhoneEditId : text.controlId;
-    if (model.editText(controlId) == value)
-        return Status::success();
-    if (model.isReadOnly(controlId)) {
-        return Status::failure(
-            std::string { text.key } + " comes from the operator database in auto mode; give mode=manual to type it");
-    }
-    return refusal(text.key, model.editChanged(controlId, std::string { value }));
-}
-
-Status applyList(const ListKey& list, std::string_view value, SmtpSettingsModel& model)
-{
-    const std::string key { list.key };
-    if (list.autoOnly && model.mode() != SmtpMode::Auto)
-        return Status::failure(key + " applies in auto mode only");
-    const int controlId = listOf(list.key, model.data());
-    if (controlId == kNoControl)
-        return Status::failure(key + " applies to the Q400 SMTP family only");
-    const auto count = model.listItems(controlId).size();
-    const auto number = SmallNumberFromText(value);
-    if (!number || *number >= count) {
-        return Status::failure(
-            BadValueMessage(key, value, "a position of its list, 0 to " + std::to_string(count - 1)));
-    }
-    if (model.selection(controlId) == *number)
-        return Status::success();
-    return refusal(list.key, model.selectionChanged(controlId, *number));
-}
-
-Status applyKey(std::string_view key, std::string_view value, SmtpSettingsModel& model)
-{
-    for (const TextKey& text : kTextKeys) {
-        if (text.key == key)
-            return applyText(text, value, model);
-    }
-    for (const ListKey& list : kListKeys) {
-        if (list.key == key)
-            return applyList(list, value, model);
-    }
-    return Status::failure("unknown key '" + std::string { key } + "'; see --help for the keys");
+    return Status::failure(std::string { name } + ": " + outcome.messages.front().text(kEnglish));
 }
 
 } // namespace

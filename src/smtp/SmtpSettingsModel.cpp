@@ -6,7 +6,6 @@
 #include "i18n/CountryTexts.h"
 #include "i18n/MmsTexts.h"
 #include "i18n/SmtpTexts.h"
-#include "model/FileWriteMessage.h"
 #include "smtp/SmtpFile.h"
 #include "smtp/SmtpFileLoad.h"
 
@@ -63,9 +62,9 @@ std::optional<DialogMessage> EmailFault(const std::string& address)
 } // namespace
 
 SmtpSettingsModel::SmtpSettingsModel(SmtpFamily family, SmtpEnvironment environment)
-    : m_data(SmtpDialogDataOf(family))
+    : FileSettingsModel(kSmtpFileName, environment.startFolder, environment.offerToLoad, &CheckSmtpFile, &LoadSmtpFile)
+    , m_data(SmtpDialogDataOf(family))
     , m_environment(std::move(environment))
-    , m_folder(m_environment.startFolder)
 {
     // The picture limit uses the platform's own range prompt, as its edit is a plain integer edit.
     m_exchange.bindInteger(kSmtpPicturesEditId, m_picturesPerDay, 0, kMaxPicturesPerDay, MessageId::PromptIntegerRange);
@@ -149,17 +148,6 @@ bool SmtpSettingsModel::isReadOnly(int controlId) const
     return isAuto() && std::ranges::find(kGprsEdits, controlId) != kGprsEdits.end();
 }
 
-DialogOutcome SmtpSettingsModel::sync()
-{
-    DialogOutcome outcome;
-    if (std::optional<SyncFailure> failure = m_exchange.sync(m_edits)) {
-        outcome.add(std::move(failure->message));
-        outcome.focusControl = failure->controlId;
-        outcome.selectFocusedText = true;
-    }
-    return outcome;
-}
-
 DialogOutcome SmtpSettingsModel::editChanged(int controlId, std::string text)
 {
     static constexpr std::array kEdits { kSmtpPicturesEditId, kSmtpRecipientEmailEditId, kSmtpSenderEmailEditId,
@@ -226,44 +214,11 @@ DialogOutcome SmtpSettingsModel::clicked(int controlId)
         return generate();
     if (controlId == kSmtpTestButtonId)
         return testAccount();
-    if (controlId == kSmtpSelectFolderButtonId) {
-        DialogOutcome outcome;
-        outcome.chooseFolderFrom = editText(kSmtpFolderEditId);
-        return outcome;
-    }
+    if (controlId == kSmtpSelectFolderButtonId)
+        return chooseFolderFrom(kSmtpFolderEditId);
     // The OK action (what Enter stands for in a dialog without a default button) writes nothing and, unlike
     // Exit, must not end the dialog and lose what was typed.
     return {};
-}
-
-DialogOutcome SmtpSettingsModel::folderChosen(const std::optional<std::string>& chosen)
-{
-    if (!chosen)
-        return {};
-    m_folder = chosen->empty() ? m_environment.startFolder : *chosen;
-    writeBack();
-    return offerToLoad();
-}
-
-DialogOutcome SmtpSettingsModel::offerToLoad()
-{
-    if (!m_environment.offerToLoad)
-        return {};
-    return m_loadOffer.offer(
-        m_folder, kSmtpFileName, [this](std::span<const std::uint8_t> bytes) { return CheckSmtpFile(*this, bytes); });
-}
-
-DialogOutcome SmtpSettingsModel::opened()
-{
-    return offerToLoad();
-}
-
-DialogOutcome SmtpSettingsModel::answered(bool yes)
-{
-    DialogOutcome outcome
-        = m_loadOffer.answer(yes, [this](std::span<const std::uint8_t> bytes) { return LoadSmtpFile(*this, bytes); });
-    writeBack();
-    return outcome;
 }
 
 std::optional<SettingsFile> SmtpSettingsModel::buildFile(DialogOutcome& outcome)
@@ -273,13 +228,6 @@ std::optional<SettingsFile> SmtpSettingsModel::buildFile(DialogOutcome& outcome)
         return std::nullopt;
     return SettingsFile { .name = kSmtpFileName,
         .bytes = SmtpFileBytes(*settings, m_data.family, app(), m_environment.codePage) };
-}
-
-Status SmtpSettingsModel::loadFile(std::span<const std::uint8_t> bytes)
-{
-    Status loaded = LoadSmtpFile(*this, bytes);
-    writeBack();
-    return loaded;
 }
 
 std::optional<DialogMessage> SmtpSettingsModel::firstInvalidText() const
@@ -387,9 +335,7 @@ std::optional<SmtpSettings> SmtpSettingsModel::checkedSettings(DialogOutcome& ou
     SmtpSettings settings = collect();
     // The camera would receive "?" or a cut text; say so instead of writing it.
     if (std::optional<SyncFailure> unstorable = firstUnstorableText(settings)) {
-        outcome.add(std::move(unstorable->message));
-        outcome.focusControl = unstorable->controlId;
-        outcome.selectFocusedText = true;
+        focusFailure(outcome, std::move(*unstorable));
         return std::nullopt;
     }
     return settings;
@@ -401,10 +347,10 @@ DialogOutcome SmtpSettingsModel::generate()
     const std::optional<SmtpSettings> settings = checkedSettings(outcome);
     if (!settings)
         return outcome;
-    const Status written
-        = WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage, m_environment.faults);
-    outcome.add(FileWriteMessage(m_folder, kSmtpFileName, written, MessageId::SmtpFileGenerated));
-    outcome.settingsStored = written.ok();
+    const Status written = m_environment.writeSmtpFile
+        ? m_environment.writeSmtpFile(m_folder, *settings)
+        : WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage);
+    reportWrite(m_folder, written, MessageId::SmtpFileGenerated, outcome);
     return outcome;
 }
 

@@ -5,9 +5,7 @@
 #include "cellular/ScrambledSettingsFile.h"
 #include "common/AppState.h"
 #include "model/DataExchange.h"
-#include "model/EditTexts.h"
-#include "model/LoadOffer.h"
-#include "model/SettingsModel.h"
+#include "model/FileSettingsModel.h"
 #include "smtp/SmtpAccount.h"
 #include "smtp/SmtpDialogData.h"
 #include "smtp/SmtpLoginResult.h"
@@ -30,14 +28,14 @@ using SmtpLoginChecker
     = std::function<SmtpLoginResult(const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>& cancel)>;
 
 // What an SMTP model needs from outside: the application state when the dialog opened, the folder offered at
-// the start (and after an empty folder choice), the code page of the texts in smtp.dat and, for tests, faults
-// to inject into the writer.
+// the start (and after an empty folder choice), the code page of the texts in smtp.dat and the writer of smtp.dat
+// (left empty, the file is written in the folder with that code page).
 struct SmtpEnvironment
 {
     AppState app;
     std::string startFolder;
     OemCodePage codePage { 437 };
-    ScrambledFileFaults faults {};
+    FileWriter<SmtpSettings> writeSmtpFile;
     // An smtp.dat that the dialog could have written, found in the folder at opening or after a folder choice,
     // is offered for loading.
     bool offerToLoad = false;
@@ -62,13 +60,10 @@ struct SmtpEnvironment
 // background; its outcome is a message in the language on screen, and a cancelled check says nothing. Where the
 // server offers no encryption, no login is attempted: the outcome asks whether to test anyway, and only a yes
 // runs the check again with a login over the plain connection.
-class SmtpSettingsModel : public SettingsModel
+class SmtpSettingsModel : public FileSettingsModel
 {
 public:
     SmtpSettingsModel(SmtpFamily family, SmtpEnvironment environment);
-    // The sync engine keeps the addresses of the values.
-    SmtpSettingsModel(const SmtpSettingsModel&) = delete;
-    SmtpSettingsModel& operator=(const SmtpSettingsModel&) = delete;
 
     [[nodiscard]] const SmtpDialogData& data() const { return m_data; }
     [[nodiscard]] SmtpMode mode() const { return static_cast<SmtpMode>(m_mode); }
@@ -105,27 +100,19 @@ public:
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
     DialogOutcome listClosedWithoutChoice(int controlId) override;
-    DialogOutcome folderChosen(const std::optional<std::string>& chosen) override;
-    DialogOutcome opened() override;
-    // The answer to whether to load the folder's smtp.dat.
-    DialogOutcome answered(bool yes) override;
     [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
-    [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
     // The answer to whether to test the account without encryption, or else the one above.
     DialogOutcome answeredTo(const DialogMessage& question, bool yes) override;
     // In Auto mode, the parameters of the chosen operator and where they come from.
     [[nodiscard]] GprsParameters chosenOperatorParameters() const;
 
 private:
-    [[nodiscard]] DialogOutcome offerToLoad();
     [[nodiscard]] bool isAuto() const { return mode() == SmtpMode::Auto; }
     // The selection behind a list of the family, or nullptr.
     [[nodiscard]] int SmtpSettingsModel::*selectionOf(int controlId) const;
     [[nodiscard]] std::optional<DialogMessage> firstInvalidText() const;
     [[nodiscard]] std::optional<SyncFailure> firstUnstorableText(const SmtpSettings& settings) const;
-    DialogOutcome sync();
     void changeMode(SmtpMode mode);
-    void writeBack() { m_exchange.writeBack(m_edits); }
 
     const SmtpDialogData& m_data;
     SmtpEnvironment m_environment;
@@ -146,12 +133,8 @@ private:
     std::string m_account;
     std::string m_apn;
     std::string m_password;
-    std::string m_folder;
     std::string m_smsPhone;
 
-    EditTexts m_edits;
-    DataExchange m_exchange;
-    LoadOffer m_loadOffer;
     // The account the last Test checks, for the question whether to log in to it without encryption, which
     // comes back from the background work.
     std::optional<SmtpAccount> m_testedAccount;

@@ -424,7 +424,12 @@ TEST(SmtpSettingsModelTest, EnterWritesNothingAndAFailedWriteKeepsThePreviousFil
     folder.write("smtp.dat", { 1, 2, 3 });
     SmtpEnvironment failing;
     failing.startFolder = folder.text();
-    failing.faults.finalFile.failAfterBytes = 100;
+    failing.writeSmtpFile
+        = [app = failing.app, codePage = failing.codePage](std::string_view target, const SmtpSettings& settings) {
+              ScrambledFileFaults faults;
+              faults.finalFile.failAfterBytes = 100;
+              return WriteSmtpFile(target, settings, SmtpFamily::Q200, app, codePage, faults);
+          };
     SmtpSettingsModel broken(SmtpFamily::Q200, failing);
     FillSender(broken);
     const DialogOutcome outcome = broken.generate();
@@ -487,7 +492,10 @@ TEST_P(SmtpWriteFailureTest, TheOwnerReadsWhatIsWrongWithTheCardAndNoPlainSettin
     environment.app.model = 3;
     environment.startFolder = folder.text();
     environment.codePage = OemCodePage { 850 };
-    environment.faults = GetParam().faults;
+    environment.writeSmtpFile = [&environment](std::string_view target, const SmtpSettings& settings) {
+        return WriteSmtpFile(
+            target, settings, SmtpFamily::Q200, environment.app, environment.codePage, GetParam().faults);
+    };
     SmtpSettingsModel model(SmtpFamily::Q200, environment);
     FillSender(model);
 
