@@ -164,7 +164,8 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
             parsed.language = static_cast<LanguageId>(*language);
             return Status::success();
         }
-        return rejected("a language number from 1 to 15 (1 Chinese, 2 English, 3 Deutsch, ...)");
+        return rejected("a language number from " + std::to_string(kFirstLanguage) + " to "
+            + std::to_string(kLastLanguage) + " (1 Chinese, 2 English, 3 Deutsch, ...)");
     case Option::TvMode:
         if (const auto tvMode = wholeNumber(value, 0, 0xFFFF)) {
             parsed.tvMode = static_cast<std::uint16_t>(*tvMode);

@@ -19,7 +19,7 @@ enum class Option : unsigned
 {
     Out = 1u << 0, // --out DIR
     Model = 1u << 1, // --model N (1..kModelCount)
-    Language = 1u << 2, // --language L (1..15)
+    Language = 1u << 2, // --language L (kFirstLanguage..kLastLanguage)
     ChineseRequested = 1u << 3, // --chinese-requested
     TvMode = 1u << 4, // --tv-mode T (0..65535)
     Clock = 1u << 5, // --clock YYYY-MM-DDTHH:MM:SS

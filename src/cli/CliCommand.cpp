@@ -13,8 +13,9 @@ namespace tamb {
 
 std::string UsageText(const CliCommand& command)
 {
-    const std::array<std::pair<std::string_view, int>, 5> placeholders { {
+    const std::array<std::pair<std::string_view, int>, 6> placeholders { {
         { "{last model}", kModelCount },
+        { "{last language}", kLastLanguage },
         { "{first clock year}", kFirstClockReadingYear },
         { "{last clock year}", kClockYearLast },
         { "{longitude degrees}", kLongitudeMaximumDegrees },

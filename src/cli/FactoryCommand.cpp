@@ -35,7 +35,7 @@ replaced only once the new file is complete.
 Options:
   --model N             the model, 1..{last model} (its position in the model list)
   --out DIR             the folder to write into, normally the root of the SD card
-  --language L          the interface language 1..15 (default: the stored one, else 2)
+  --language L          the interface language 1..{last language} (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
   --clock TIME          the camera clock instead of the local time, years {first clock year}..{last clock year}

@@ -148,7 +148,7 @@ nothing is written until all are good (exit code 1).
 
 Options:
   --sheet FILE          the sheet of cameras
-  --language L          the camera language 1..15 (default: the stored one, else 2)
+  --language L          the camera language 1..{last language} (default: the stored one, else 2)
   --chinese-requested   Chinese chosen on a system that is not Chinese (language byte 1)
   --tv-mode T           the TV mode value, 0..65535 (default: the stored one, else 0)
   --clock TIME          the camera clock instead of the local time, years {first clock year}..{last clock year}

@@ -125,7 +125,7 @@ and not shown when standard input is a terminal.
 Options:
   --model N            the model, 1..{last model} (its MMS Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
-  --language L         the language 1..15 of the messages and of the camera (default: the
+  --language L         the language 1..{last language} of the messages and of the camera (default: the
                        stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
   --tv-mode T          the TV-out mode (default: the stored one, else 0)

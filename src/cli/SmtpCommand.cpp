@@ -95,7 +95,7 @@ terminal.
 Options:
   --model N            the model, 1..{last model} (its SMTP Setup button must be enabled)
   --out DIR            the folder to write into, normally the root of the SD card
-  --language L         the camera language 1..15 (default: the stored one, else 2)
+  --language L         the camera language 1..{last language} (default: the stored one, else 2)
   --chinese-requested  the camera language is Chinese while the screen shows English
   --from FILE          start from the settings of FILE, an smtp.dat of this model
   --help               show this text

@@ -133,7 +133,7 @@ Options:
                        server; without it only the system's trust store counts
   --allow-plain-login  log in even where the server offers no encryption, letting the
                        password cross the network readable for this test
-  --language L         the language of the messages, 1..15 (default 2, English)
+  --language L         the language of the messages, 1..{last language} (default 2, English)
   --help               show this text
 
 --out and --chinese-requested are accepted and not read, so that the same command line

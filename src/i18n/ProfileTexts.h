@@ -27,7 +27,7 @@ inline constexpr std::size_t kProfileEntries = 11;
 inline constexpr auto ProfileText = DeclareLocalisedTable<kProfileEntries>("ProfileText");
 
 // The text of `entry` in `language`.
-[[nodiscard]] constexpr std::string_view ProfileWord(ProfileEntry entry, LanguageId language)
+[[nodiscard]] inline std::string_view ProfileWord(ProfileEntry entry, LanguageId language)
 {
     return ProfileText.text(language, static_cast<std::size_t>(entry));
 }

@@ -439,6 +439,40 @@ void CentreLabelsOnTheirRows(const RowPartners& partners)
     }
 }
 
+// Where two captions stacked in one column need more height than their rows leave (two wrapped lines each on
+// rows the template set close), their texts move apart by the pixel or two they would share, and each box keeps
+// only the room above and below its lines that is free, so that neither paints over the other.
+void KeepStackedLabelsApart(const RowPartners& partners)
+{
+    for (const auto& upperEntry : partners) {
+        for (const auto& lowerEntry : partners) {
+            QLabel* upper = upperEntry.first;
+            QLabel* lower = lowerEntry.first;
+            const QRect above = upper->geometry();
+            const QRect below = lower->geometry();
+            if (upper == lower || above.top() >= below.top() || above.bottom() < below.top()
+                || above.left() > below.right() || below.left() > above.right())
+                continue;
+            const int upperLines = TextHeight(upper) - 2 * kGap;
+            const int lowerLines = TextHeight(lower) - 2 * kGap;
+            int upperTop = above.top() + (above.height() - upperLines) / 2;
+            int lowerTop = below.top() + (below.height() - lowerLines) / 2;
+            const int shared = upperTop + upperLines - lowerTop;
+            if (shared > kGap)
+                continue;
+            if (shared > 0) {
+                upperTop -= (shared + 1) / 2;
+                lowerTop += shared / 2;
+            }
+            const int free = lowerTop - (upperTop + upperLines);
+            const int upperRoom = std::min(kGap, free / 2);
+            const int lowerRoom = std::min(kGap, free - upperRoom);
+            upper->setGeometry(above.left(), upperTop - upperRoom, above.width(), upperLines + 2 * upperRoom);
+            lower->setGeometry(below.left(), lowerTop - lowerRoom, below.width(), lowerLines + 2 * lowerRoom);
+        }
+    }
+}
+
 // A label that the template lets run under the control beside it ends before that control, so that its text
 // is measured against the part of it that shows.
 void EndBeforeNeighbour(const QWidget& dialog, QLabel* label, const std::vector<QWidget*>& controls)
@@ -545,6 +579,7 @@ void FitTexts(QWidget& dialog)
     GrowIntoFreeRoom(dialog, children);
     // Growing may have changed the lines of wrapping labels.
     CentreLabelsOnTheirRows(partners);
+    KeepStackedLabelsApart(partners);
     HoldInFrames(dialog);
 }
 
