@@ -385,7 +385,6 @@ std::optional<SettingsFile> CameraSettingsModel::buildFile(DialogOutcome& outcom
     return SettingsFile { .name = kMenuFileName, .bytes = { record->begin(), record->end() } };
 }
 
-
 DialogOutcome CameraSettingsModel::restoreDefaults()
 {
     const std::string folder = editText(CameraText::Folder);

@@ -290,7 +290,6 @@ std::optional<SettingsFile> MmsSettingsModel::buildFile(DialogOutcome& outcome)
     return SettingsFile { .name = kSetupFileName, .bytes = SetupFileBytes(*settings, app(), m_environment.codePage) };
 }
 
-
 DialogOutcome MmsSettingsModel::changeMode()
 {
     for (std::string* value :
