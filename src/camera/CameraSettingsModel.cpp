@@ -345,9 +345,8 @@ CameraSettings CameraSettingsModel::collect() const
 void CameraSettingsModel::writeRecord(
     std::string_view folder, const CameraSettingsRecord& record, MessageId success, DialogOutcome& outcome) const
 {
-    const Status written
-        = m_environment.writeMenuFile ? m_environment.writeMenuFile(folder, record) : WriteMenuFile(folder, record);
-    reportWrite(folder, written, success, outcome);
+    writeFile(
+        folder, m_environment.writeMenuFile, record, [&] { return WriteMenuFile(folder, record); }, success, outcome);
 }
 
 std::optional<CameraSettingsRecord> CameraSettingsModel::checkedRecord(DialogOutcome& outcome)

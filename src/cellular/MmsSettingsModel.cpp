@@ -524,10 +524,10 @@ DialogOutcome MmsSettingsModel::write()
     const std::optional<MmsSettings> settings = checkedSettings(outcome);
     if (!settings)
         return outcome;
-    const Status written = m_environment.writeSetupFile
-        ? m_environment.writeSetupFile(m_folder, *settings)
-        : WriteSetupFile(m_folder, *settings, app(), m_environment.codePage);
-    reportWrite(m_folder, written, MessageId::MmsFileGenerated, outcome);
+    writeFile(
+        m_folder, m_environment.writeSetupFile, *settings,
+        [&] { return WriteSetupFile(m_folder, *settings, app(), m_environment.codePage); }, MessageId::MmsFileGenerated,
+        outcome);
     return outcome;
 }
 

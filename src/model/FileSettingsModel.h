@@ -69,6 +69,14 @@ protected:
     [[nodiscard]] DialogOutcome chooseFolderFrom(int folderEditId) const;
     // Adds the message of the write of the file into `folder` to `outcome`: `success`, or what went wrong.
     void reportWrite(std::string_view folder, const Status& written, MessageId success, DialogOutcome& outcome) const;
+    // Writes `written` into `folder` through the injected `writer`, or else through `ownWrite` (the model's own
+    // file), and reports it as reportWrite does.
+    template <typename Written, typename OwnWrite>
+    void writeFile(std::string_view folder, const FileWriter<Written>& writer, const Written& written,
+        OwnWrite&& ownWrite, MessageId success, DialogOutcome& outcome) const
+    {
+        reportWrite(folder, writer ? writer(folder, written) : ownWrite(), success, outcome);
+    }
 
     EditTexts m_edits;
     DataExchange m_exchange;

@@ -347,10 +347,10 @@ DialogOutcome SmtpSettingsModel::generate()
     const std::optional<SmtpSettings> settings = checkedSettings(outcome);
     if (!settings)
         return outcome;
-    const Status written = m_environment.writeSmtpFile
-        ? m_environment.writeSmtpFile(m_folder, *settings)
-        : WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage);
-    reportWrite(m_folder, written, MessageId::SmtpFileGenerated, outcome);
+    writeFile(
+        m_folder, m_environment.writeSmtpFile, *settings,
+        [&] { return WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage); },
+        MessageId::SmtpFileGenerated, outcome);
     return outcome;
 }
 
