@@ -82,7 +82,6 @@ public:
     // The answer to whether to write for an operator that ended MMS, or else to whether to load the folder's file.
     DialogOutcome answered(bool yes) override;
     [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
-    [[nodiscard]] Status loadFile(std::span<const std::uint8_t> bytes) override;
     // Puts every value, list and read-only state back as a freshly opened dialog shows them; the folder stays.
     void startAfresh();
     // Generate up to the write: syncs and checks, and gives the settings to write; nothing when a sync or check

@@ -1,5 +1,6 @@
 #include "dialogs/CameraDialog.h"
 
+#include "camera/MenuFile.h"
 #include "dialogs/CardFolder.h"
 #include "dialogs/ProfileCommands.h"
 
