@@ -242,8 +242,10 @@ inline constexpr auto kTextTableOffsets = [] {
 inline constexpr std::size_t kTextEntryCount
     = kTextTableCount == 0 ? 0 : kTextTableOffsets[kTextTableCount - 1] + kTextTables[kTextTableCount - 1].width;
 
-// The position of the table called `name` in the catalogue; a name it lacks does not compile.
-consteval std::size_t TextTableIndex(std::string_view name)
+// The position of the table called `name` in the catalogue. It runs where tables are declared and languages
+// collected, both at compile time, so a name it lacks does not compile. (constexpr rather than consteval: some
+// compilers refuse a consteval call on a parameter of the consteval function that makes the call.)
+constexpr std::size_t TextTableIndex(std::string_view name)
 {
     const auto* found = std::find_if(
         kTextTables.begin(), kTextTables.end(), [name](const TextTableShape& shape) { return shape.name == name; });
