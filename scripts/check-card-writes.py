@@ -31,7 +31,8 @@ import tempfile
 import threading
 from concurrent.futures import ThreadPoolExecutor
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from strace_checks import default_program, program_environment
+
 CLOCK = "2024-02-03T07:05:09"
 
 # The password the smtp command reads from its standard input (a password never stands on a command line).
@@ -69,26 +70,11 @@ NOT_WRITE_PATH = {"brk", "mmap", "munmap", "mremap", "madvise", "mprotect", "fut
 SYSCALL_LINE = re.compile(r"^(?:\d+\s+)?([a-z_0-9]+)\(")
 
 
-def default_program():
-    for build in ("build/test", "build/release"):
-        path = os.path.join(ROOT, build, "src", "cli", "tamb-setup-cli")
-        if os.path.exists(path):
-            return path
-    sys.exit("no tamb-setup-cli built; run scripts/test.sh first or give --program")
-
-
 class Runner:
     def __init__(self, program, work):
         self.program = program
         self.work = work
-        self.environment = dict(os.environ)
-        self.environment.update({
-            "HOME": work,
-            "XDG_CONFIG_HOME": os.path.join(work, "config"),
-            "LC_ALL": "C.UTF-8",
-            # LeakSanitizer stops the world with ptrace, which strace already holds.
-            "ASAN_OPTIONS": "detect_leaks=0:" + os.environ.get("ASAN_OPTIONS", ""),
-        })
+        self.environment = program_environment(work)
 
     def run(self, words, strace=None, timeout=60):
         command = ([] if strace is None else ["strace"] + strace + ["--"]) + [self.program] + words

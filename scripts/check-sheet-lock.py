@@ -29,32 +29,17 @@ import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from strace_checks import default_program, program_environment
+
 SHEET = "camera,model,name\r\nA07Z,1,Ridge\r\nB08Y,4,\"Pond, east\"\r\n"
 SYSCALL_LINE = re.compile(r"^(?:\[pid\s+\d+\]\s+|\d+\s+)?([a-z_0-9]+)\(")
 ISO_TIME = re.compile(r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d$")
 
 
-def default_program():
-    for build in ("build/test", "build/release"):
-        path = os.path.join(ROOT, build, "src", "cli", "tamb-setup-cli")
-        if os.path.exists(path):
-            return path
-    sys.exit("no tamb-setup-cli built; run scripts/test.sh first or give --program")
-
-
 class Runner:
     def __init__(self, program, work):
         self.program = program
-        self.environment = dict(os.environ)
-        self.environment.update({
-            "HOME": work,
-            "XDG_CONFIG_HOME": os.path.join(work, "config"),
-            "XDG_DATA_HOME": os.path.join(work, "data"),
-            "LC_ALL": "C.UTF-8",
-            # LeakSanitizer stops the world with ptrace, which strace already holds.
-            "ASAN_OPTIONS": "detect_leaks=0:" + os.environ.get("ASAN_OPTIONS", ""),
-        })
+        self.environment = program_environment(work)
 
     def fleet(self, sheet, camera, card, strace=None):
         os.makedirs(card, exist_ok=True)
