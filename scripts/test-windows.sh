@@ -57,6 +57,10 @@ if [ -n "$prefix_made" ]; then
     "$wineserver" -w
 fi
 
+# One Wine server for every run below: a server left to exit on its own after a run can be stopping while the
+# next run connects to it, which fails that run with "recvmsg: Connection reset by peer".
+"$wineserver" -p
+
 echo "== Tests under Wine"
 timeout 900 "$wine" "$out/build/tests/tamb_core_tests.exe" --gtest_brief=1
 
