@@ -1,6 +1,7 @@
 #include "camera/CameraAssignments.h"
 
 #include "camera/CameraOptions.h"
+#include "model/SettingKey.h"
 
 #include <algorithm>
 #include <array>
@@ -249,13 +250,23 @@ Status Apply(CameraSettingsModel& model, std::span<const CameraAssignment> assig
 
     // Lists first, so that the unit is set before the interval is typed and the switches before their times.
     std::vector<DialogOutcome> outcomes;
+    Status applied = Status::success();
+    const auto applyToControl = [&](std::string_view key, int controlId, bool isList, const std::string& value) {
+        if (!applied.ok())
+            return;
+        const SettingKey setting { .key = key, .controlId = controlId, .isList = isList, .checkedBeforehand = true };
+        outcomes.emplace_back();
+        applied = ApplySettingKey(model, setting, value, false, {}, outcomes.back());
+    };
     for (const ListBinding& binding : model.data().lists) {
         if (const auto given = pending.lists.find(binding.list); given != pending.lists.end())
-            outcomes.push_back(model.selectOption(binding.list, given->second));
+            applyToControl(KeyOf(binding.list), binding.controlId, true, std::to_string(given->second));
     }
     if (pending.serial) {
-        for (std::size_t i = 0; i < kSerialCharacterLists.size(); ++i)
-            outcomes.push_back(model.selectOption(kSerialCharacterLists[i], (*pending.serial)[i]));
+        for (std::size_t i = 0; i < kSerialCharacterLists.size(); ++i) {
+            applyToControl(kSerialNumberKey, FindList(model.data(), kSerialCharacterLists[i])->controlId, true,
+                std::to_string((*pending.serial)[i]));
+        }
     }
     std::vector<std::pair<CameraNumber, std::string>> shown;
     for (const NumberBinding& binding : model.data().numbers) {
@@ -263,7 +274,7 @@ Status Apply(CameraSettingsModel& model, std::span<const CameraAssignment> assig
         if (given == pending.numbers.end())
             continue;
         if (entry == NumberEntry::Typed)
-            outcomes.push_back(model.changeNumber(binding.number, std::to_string(given->second)));
+            applyToControl(KeyOf(binding.number), binding.controlId, false, std::to_string(given->second));
         else
             shown.emplace_back(binding.number, std::to_string(given->second));
     }
@@ -273,7 +284,9 @@ Status Apply(CameraSettingsModel& model, std::span<const CameraAssignment> assig
         outcomes.push_back(model.showNumbers(shown));
     }
     if (pending.password)
-        model.changeText(CameraText::WirelessPassword, *pending.password);
+        applyToControl(kPasswordKey, model.data().passwordEditId, false, *pending.password);
+    if (!applied.ok())
+        return applied;
 
     // Checked values never make the dialog speak; if it does, say so rather than write a file nobody chose.
     for (const DialogOutcome& outcome : outcomes) {

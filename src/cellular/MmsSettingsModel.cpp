@@ -520,15 +520,11 @@ DialogOutcome MmsSettingsModel::generate()
 
 DialogOutcome MmsSettingsModel::write()
 {
-    DialogOutcome outcome;
-    const std::optional<MmsSettings> settings = checkedSettings(outcome);
-    if (!settings)
-        return outcome;
-    writeFile(
-        m_folder, m_environment.writeSetupFile, *settings,
-        [&] { return WriteSetupFile(m_folder, *settings, app(), m_environment.codePage); }, MessageId::MmsFileGenerated,
-        outcome);
-    return outcome;
+    return writeChecked([this](DialogOutcome& outcome) { return checkedSettings(outcome); },
+        m_environment.writeSetupFile,
+        [this](
+            const MmsSettings& settings) { return WriteSetupFile(m_folder, settings, app(), m_environment.codePage); },
+        MessageId::MmsFileGenerated);
 }
 
 } // namespace tamb

@@ -77,6 +77,18 @@ protected:
     {
         reportWrite(folder, writer ? writer(folder, written) : ownWrite(), success, outcome);
     }
+    // Generate's write of the settings that `check` gives (none where it put the reason into the outcome): into the
+    // chosen folder, as writeFile writes, with `ownWrite` given the settings.
+    template <typename Written, typename Check, typename OwnWrite>
+    [[nodiscard]] DialogOutcome writeChecked(
+        Check&& check, const FileWriter<Written>& writer, OwnWrite&& ownWrite, MessageId success)
+    {
+        DialogOutcome outcome;
+        if (const std::optional<Written> written = check(outcome))
+            writeFile(
+                m_folder, writer, *written, [&] { return ownWrite(*written); }, success, outcome);
+        return outcome;
+    }
 
     EditTexts m_edits;
     DataExchange m_exchange;

@@ -22,6 +22,10 @@ std::optional<int> PositionOf(const SettingKey& key, std::string_view value)
 Status ApplyText(SettingsModel& model, const SettingKey& key, std::string_view value, const SettingKeyWords& words,
     DialogOutcome& outcome)
 {
+    if (key.checkedBeforehand) {
+        outcome = model.editChanged(key.controlId, std::string { value });
+        return Status::success();
+    }
     if (!model.isShown(key.controlId))
         return Status::failure(std::string { key.key } + words.notOffered);
     if (model.editText(key.controlId) == value)
@@ -46,6 +50,10 @@ Status ApplyList(SettingsModel& model, const SettingKey& key, std::string_view v
         const std::string allowed
             = key.modeWords ? "auto or manual" : std::string { words.positions } + std::to_string(count - 1);
         return Status::failure(BadValueMessage(key.key, value, allowed));
+    }
+    if (key.checkedBeforehand) {
+        outcome = model.selectionChanged(key.controlId, *position);
+        return Status::success();
     }
     if (model.selection(key.controlId) == *position)
         return Status::success();

@@ -343,15 +343,12 @@ std::optional<SmtpSettings> SmtpSettingsModel::checkedSettings(DialogOutcome& ou
 
 DialogOutcome SmtpSettingsModel::generate()
 {
-    DialogOutcome outcome;
-    const std::optional<SmtpSettings> settings = checkedSettings(outcome);
-    if (!settings)
-        return outcome;
-    writeFile(
-        m_folder, m_environment.writeSmtpFile, *settings,
-        [&] { return WriteSmtpFile(m_folder, *settings, m_data.family, app(), m_environment.codePage); },
-        MessageId::SmtpFileGenerated, outcome);
-    return outcome;
+    return writeChecked([this](DialogOutcome& outcome) { return checkedSettings(outcome); },
+        m_environment.writeSmtpFile,
+        [this](const SmtpSettings& settings) {
+            return WriteSmtpFile(m_folder, settings, m_data.family, app(), m_environment.codePage);
+        },
+        MessageId::SmtpFileGenerated);
 }
 
 } // namespace tamb
