@@ -275,11 +275,11 @@ DialogOutcome MmsSettingsModel::clicked(int controlId)
     return {};
 }
 
-DialogOutcome MmsSettingsModel::answered(bool yes)
+DialogOutcome MmsSettingsModel::answeredTo(const DialogMessage& question, bool yes)
 {
-    if (std::exchange(m_askedToWriteEnded, false))
-        return yes ? write() : DialogOutcome {};
-    return FileSettingsModel::answered(yes);
+    if (question.id != MessageId::MmsEndedWriteAnyway)
+        return answered(yes);
+    return yes ? write() : DialogOutcome {};
 }
 
 std::optional<SettingsFile> MmsSettingsModel::buildFile(DialogOutcome& outcome)
@@ -511,7 +511,6 @@ DialogOutcome MmsSettingsModel::generate()
         return outcome;
     // An operator that ended MMS cannot carry the pictures: the user decides, No being the default.
     if (std::optional<DialogMessage> ended = mmsEndedMessage(MessageId::MmsEndedWriteAnyway)) {
-        m_askedToWriteEnded = true;
         outcome.ask(std::move(*ended), DefaultAnswer::no);
         return outcome;
     }

@@ -80,7 +80,7 @@ public:
     DialogOutcome selectionChanged(int controlId, int index) override;
     DialogOutcome clicked(int controlId) override;
     // The answer to whether to write for an operator that ended MMS, or else to whether to load the folder's file.
-    DialogOutcome answered(bool yes) override;
+    DialogOutcome answeredTo(const DialogMessage& question, bool yes) override;
     [[nodiscard]] std::optional<SettingsFile> buildFile(DialogOutcome& outcome) override;
     // Puts every value, list and read-only state back as a freshly opened dialog shows them; the folder stays.
     void startAfresh();
@@ -144,8 +144,6 @@ private:
     std::vector<std::string> m_operatorItems;
 
     std::set<int> m_readOnly;
-    // Generate asked whether to write for an operator that ended MMS; the answer goes to answered().
-    bool m_askedToWriteEnded = false;
 };
 
 } // namespace tamb

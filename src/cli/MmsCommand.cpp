@@ -65,7 +65,7 @@ int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& er
                 << "(--even-if-ended writes the file anyway)\n";
             return kExitUsage;
         }
-        outcome = dialog.answered(true);
+        outcome = dialog.answeredTo(*outcome.question, true);
     }
     const DialogMessage& result = outcome.messages.back();
     if (IsFileWriteFailure(result.id)) {

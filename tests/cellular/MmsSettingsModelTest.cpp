@@ -340,7 +340,7 @@ TEST(MmsGenerateTest, EveryOfferedOperatorIsWrittenWithItsParametersOrSendsTheUs
             DialogOutcome outcome = dialog.generate();
             // An operator that ended MMS is written once the user says so.
             if (outcome.question)
-                outcome = dialog.model().answered(true);
+                outcome = dialog.model().answeredTo(*outcome.question, true);
             ASSERT_FALSE(outcome.messages.empty()) << country << "/" << op;
             const MmsParameters params = SystemOperatorParameters().mms(country, op);
             if (params.url.empty() || params.apn.empty()) {

@@ -157,10 +157,11 @@ TEST(MmsEndedTest, ChoosingTheOperatorWarnsAndGenerateAsksWithNoAsTheDefault)
     EXPECT_EQ(generate.question->id, MessageId::MmsEndedWriteAnyway);
     EXPECT_EQ(generate.questionDefault, DefaultAnswer::no);
     EXPECT_EQ(dialog.writes(), 0);
-    (void)dialog.model().answered(false);
+    (void)dialog.model().answeredTo(*generate.question, false);
     EXPECT_EQ(dialog.writes(), 0);
-    ASSERT_TRUE(dialog.model().clicked(kGenerateButtonId).question);
-    const DialogOutcome written = dialog.model().answered(true);
+    const DialogOutcome again = dialog.model().clicked(kGenerateButtonId);
+    ASSERT_TRUE(again.question);
+    const DialogOutcome written = dialog.model().answeredTo(*again.question, true);
     EXPECT_EQ(dialog.writes(), 1);
     EXPECT_EQ(written.messages.back().id, MessageId::MmsFileGenerated);
     // The question was answered; a later answer (to another question) writes nothing more.
