@@ -9,11 +9,13 @@ out=$PWD/build/package
 scripts/install-deps.sh
 scripts/install-deps.sh dpkg-dev fakeroot file desktop-file-utils appstream lintian
 
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 echo "== Release build"
 cmake -S . -B "$out/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DCMAKE_INSTALL_PREFIX=/usr \
-    -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+    -DTAMB_BUILD_TESTS=OFF -DTAMB_BUILD_BENCH=OFF -DWARNINGS_AS_ERRORS="$werror" "${launcher[@]}" >/dev/null
 cmake --build "$out/build" -j "$(nproc)"
 rm -f "$out"/*.deb
 (cd "$out/build" && cpack -G DEB -B "$out")

@@ -155,7 +155,9 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
     if (bytes.size() != kCameraRecordSize) {
         return report;
     }
-    const auto family = model ? std::optional { CameraFamilyFor(*model) } : std::nullopt;
+    std::optional<CameraFamily> family;
+    if (model)
+        family = CameraFamilyFor(*model);
     const auto fixed = fixedByteProblems(bytes.first<kCameraRecordSize>(), family);
     report.problems.insert(report.problems.end(), fixed.begin(), fixed.end());
     std::vector<RecordByte> layout(CommonRecordBytes().begin(), CommonRecordBytes().end());

@@ -56,7 +56,9 @@ std::string hexBytes(std::span<const std::uint8_t> bytes)
     for (const auto byte : bytes) {
         char pair[4];
         std::snprintf(pair, sizeof pair, "%02X", byte);
-        text += (text.empty() ? "" : " ") + std::string { pair };
+        if (!text.empty())
+            text += ' ';
+        text += pair;
     }
     return text;
 }

@@ -194,8 +194,11 @@ bool PrepareCardsWindow::openSheet(const std::filesystem::path& path)
         m_environment, sheet);
     if (!problems.empty()) {
         std::string lines;
-        for (const SheetProblem& problem : problems)
-            lines += (lines.empty() ? "" : "\n") + DescribeProblem(problem);
+        for (const SheetProblem& problem : problems) {
+            if (!lines.empty())
+                lines += '\n';
+            lines += DescribeProblem(problem);
+        }
         ShowMessage(say(E::SheetBad, m_app.language, { lines }));
         return false;
     }

@@ -87,7 +87,8 @@ std::string IsoLocalTime(std::time_t moment)
     (void)std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%M:%S", &local);
     const char sign = offset < 0 ? '-' : '+';
     offset = offset < 0 ? -offset : offset;
-    std::array<char, 8> zone {};
+    // Room for any long, though an offset is at most a few hours.
+    std::array<char, 40> zone {};
     (void)std::snprintf(zone.data(), zone.size(), "%c%02ld:%02ld", sign, offset / 60, offset % 60);
     return std::string { text.data() } + zone.data();
 }
