@@ -188,6 +188,11 @@ void SettingsDialog::apply(DialogOutcome outcome)
     bool stored = false;
     // An answer to the folder chooser or to a question is a further event, whose outcome is applied in turn.
     for (;;) {
+        // A message shows beside the lists as the event left them (the operators of the country just chosen, say),
+        // while the edits keep what was typed until after it, since it may be about that text and be followed by
+        // its correction.
+        if (!outcome.messages.empty())
+            mirrorModel(MirrorScope::AllButEdits);
         for (const DialogMessage& message : outcome.messages)
             ShowMessage(message.shownText(m_settings.app().language));
         stored = stored || outcome.settingsStored;
@@ -246,7 +251,7 @@ void SettingsDialog::mirrorList(int controlId)
         selectListItem(controlId, selected);
 }
 
-void SettingsDialog::mirrorModel()
+void SettingsDialog::mirrorModel(MirrorScope scope)
 {
     for (const ControlTemplate& control : m_layout.dialogTemplate.controls) {
         const int id = control.id;
@@ -254,6 +259,8 @@ void SettingsDialog::mirrorModel()
             continue;
         switch (control.kind) {
         case ControlKind::Edit:
+            if (scope == MirrorScope::AllButEdits)
+                continue;
             setTextIfChanged(id, m_settings.editText(id));
             setReadOnly(id, m_settings.isReadOnly(id));
             break;

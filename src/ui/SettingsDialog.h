@@ -55,7 +55,13 @@ private:
     void buttonClicked(int controlId);
     void startWork(BackgroundWork work);
     void endWork();
-    void mirrorModel();
+    // What mirrorModel shows of the model: everything, or all but the edits.
+    enum class MirrorScope
+    {
+        Everything,
+        AllButEdits,
+    };
+    void mirrorModel(MirrorScope scope = MirrorScope::Everything);
     void mirrorList(int controlId);
     void setTextIfChanged(int controlId, const std::string& text);
     // What the user has set: the text of every edit and the selection of every list.

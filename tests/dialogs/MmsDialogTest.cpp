@@ -1,6 +1,7 @@
 #include "dialogs/MmsDialog.h"
 
 #include "app/SetupDialogs.h"
+#include "cellular/MmsControls.h"
 #include "cellular/SetupFile.h"
 #include "common/ModelCatalogue.h"
 #include "support/ModalRun.h"
@@ -62,6 +63,22 @@ void Choose(OpenMmsDialog& dialog, int listId, int index)
     emit list->activated(index);
 }
 
+// Records, with each message, what the operator list and the phone edit showed while it was on screen.
+class ScreenAtMessage : public RecordingUiServices
+{
+public:
+    void showMessage(std::string_view text) override
+    {
+        RecordingUiServices::showMessage(text);
+        operatorShown.push_back(dialog->list(mms::kOperatorList)->currentText().toStdString());
+        phoneShown.push_back(dialog->controlText(mms::kPhone1Edit));
+    }
+
+    OpenMmsDialog* dialog = nullptr;
+    std::vector<std::string> operatorShown;
+    std::vector<std::string> phoneShown;
+};
+
 } // namespace
 
 class MmsDialogTest : public QObject
@@ -74,6 +91,7 @@ private slots:
     void theQ230Mg1080pHasNoScopeAndAWideFirstRecipient();
     void enterGeneratesAndWritesTheFile();
     void mmsSetupOpensEachModelsDialogUnderItsTitle();
+    void aMessageShowsBesideTheListsItSpeaksOf();
 };
 
 void MmsDialogTest::readOnlyStatesFollowTheTyping()
@@ -186,6 +204,23 @@ void MmsDialogTest::mmsSetupOpensEachModelsDialogUnderItsTitle()
     }
     QCOMPARE(titles.size(), std::size_t { 14 });
     QCOMPARE(titles, expected);
+}
+
+void MmsDialogTest::aMessageShowsBesideTheListsItSpeaksOf()
+{
+    ScreenAtMessage services;
+    ScopedUiServices scoped(services);
+    OpenMmsDialog dialog(1);
+    services.dialog = &dialog;
+    // A country whose first operator ended MMS: the warning names it while the list already shows it.
+    Choose(dialog, mms::kCountryList, dialog.list(mms::kCountryList)->findText(QStringLiteral("Deutschland")));
+    QCOMPARE(services.messages.size(), std::size_t { 1 });
+    QVERIFY(services.messages[0].starts_with("Vodafone ended its MMS service"));
+    QCOMPARE(services.operatorShown[0], std::string { "Vodafone" });
+    // A phone number too long: the message shows beside the typed number, which goes after it.
+    Type(dialog, mms::kPhone1Edit, QStringLiteral("138001380001"));
+    QCOMPARE(services.phoneShown.back(), std::string { "138001380001" });
+    QCOMPARE(dialog.controlText(mms::kPhone1Edit), std::string {});
 }
 
 } // namespace tamb
