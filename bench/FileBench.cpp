@@ -32,7 +32,7 @@ struct BenchCase
     std::function<void()> operation;
 };
 
-CameraSettings sampleSettings()
+CameraSettings SampleSettings()
 {
     CameraSettings settings;
     settings.cameraMode = 2;
@@ -47,7 +47,7 @@ CameraSettings sampleSettings()
     return settings;
 }
 
-MmsSettings sampleMmsSettings()
+MmsSettings SampleMmsSettings()
 {
     MmsSettings settings;
     settings.countryIndex = 3;
@@ -65,7 +65,7 @@ MmsSettings sampleMmsSettings()
     return settings;
 }
 
-double medianNanoseconds(const BenchCase& bench)
+double MedianNanoseconds(const BenchCase& bench)
 {
     std::vector<double> perOperation;
     perOperation.reserve(static_cast<std::size_t>(bench.samples));
@@ -81,7 +81,7 @@ double medianNanoseconds(const BenchCase& bench)
     return perOperation[perOperation.size() / 2];
 }
 
-std::string readable(double nanoseconds)
+std::string Readable(double nanoseconds)
 {
     char text[32];
     if (nanoseconds >= 1e6) {
@@ -107,8 +107,8 @@ int main(int argc, char** argv)
     std::error_code error;
     fs::create_directories(folder, error);
     const auto folderText = Utf8FromPath(folder);
-    const auto settings = sampleSettings();
-    const auto mmsSettings = sampleMmsSettings();
+    const auto settings = SampleSettings();
+    const auto mmsSettings = SampleMmsSettings();
     const OemCodePage codePage { 850 };
 
     bool writeFailed = false;
@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     std::printf("%-60s %s\n", "operation", "median");
     for (const auto& bench : cases) {
         std::printf("%-60.*s %s\n", static_cast<int>(bench.name.size()), bench.name.data(),
-            readable(medianNanoseconds(bench)).c_str());
+            Readable(MedianNanoseconds(bench)).c_str());
     }
     if (ownFolder) {
         fs::remove_all(folder, error);

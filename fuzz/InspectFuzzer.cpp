@@ -20,7 +20,7 @@ namespace {
 constexpr std::array<const char*, 3> kKinds { "menu", "setup", "smtp" };
 
 // A name the folder can hold: no separator, no NUL, not "." or "..".
-std::string fileName(std::string name)
+std::string SafeFileName(std::string name)
 {
     std::ranges::replace(name, '/', '_');
     std::ranges::replace(name, '\0', '_');
@@ -30,7 +30,7 @@ std::string fileName(std::string name)
     return name;
 }
 
-std::string runInspect(ParsedArguments arguments, bool json)
+std::string RunInspect(ParsedArguments arguments, bool json)
 {
     arguments.json = json;
     std::ostringstream out;
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const auto folder = ScratchFolder("inspect");
     const auto input = DecodeInspectInput(AsText(data, size));
-    const auto path = folder / fileName(input.name);
+    const auto path = folder / SafeFileName(input.name);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << input.content;
 
     ParsedArguments arguments;
@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.model >= 1 && input.model <= kModelCount) {
         arguments.model = input.model;
     }
-    const auto text = runInspect(arguments, false);
-    const auto json = runInspect(arguments, true);
+    const auto text = RunInspect(arguments, false);
+    const auto json = RunInspect(arguments, true);
     std::filesystem::remove(path);
 
     Check(IsValidUtf8(text), "the text report is UTF-8");

@@ -42,24 +42,24 @@ private:
     int m_count = 0;
 };
 
-std::string asText(std::span<const std::uint8_t> bytes)
+std::string TextOfBytes(std::span<const std::uint8_t> bytes)
 {
     return { bytes.begin(), bytes.end() };
 }
 
-void makeInspectSeeds(SeedFolder seeds)
+void MakeInspectSeeds(SeedFolder seeds)
 {
     CameraSettings settings;
     settings.sidePir = 1;
     settings.interval = IntervalField(30, 0);
     settings.serialNumber = { 10, 7, 0, 35 };
     for (ModelId model = 1; model <= kModelCount; ++model) {
-        const auto record = asText(BuildCameraRecord(CameraFamilyFor(model), settings));
+        const auto record = TextOfBytes(BuildCameraRecord(CameraFamilyFor(model), settings));
         seeds.add(EncodeInspectInput(
             { .kind = 0, .model = static_cast<std::uint8_t>(model), .name = "menu.dat", .content = record }));
     }
-    seeds.add(EncodeInspectInput({ .name = "menu.dat", .content = asText(FactoryResetRecord()) }));
-    seeds.add(EncodeInspectInput({ .kind = 0, .name = "card-\xFF.dat", .content = asText(FactoryResetRecord()) }));
+    seeds.add(EncodeInspectInput({ .name = "menu.dat", .content = TextOfBytes(FactoryResetRecord()) }));
+    seeds.add(EncodeInspectInput({ .kind = 0, .name = "card-\xFF.dat", .content = TextOfBytes(FactoryResetRecord()) }));
 
     const OemCodePage page { 437 };
     MmsSettings mms;
@@ -70,8 +70,8 @@ void makeInspectSeeds(SeedFolder seeds)
     mms.password = "secret";
     mms.phoneScope = PhoneScope::International;
     const auto setup = BuildScrambledSettingsBytes(BuildSetupRecords(mms, AppState {}, page), 18);
-    seeds.add(EncodeInspectInput({ .kind = 1, .name = "setup.dat", .content = asText(setup) }));
-    seeds.add(EncodeInspectInput({ .name = "setup.dat", .content = asText(setup) }));
+    seeds.add(EncodeInspectInput({ .kind = 1, .name = "setup.dat", .content = TextOfBytes(setup) }));
+    seeds.add(EncodeInspectInput({ .name = "setup.dat", .content = TextOfBytes(setup) }));
 
     SmtpSettings smtp;
     smtp.apn = "internet";
@@ -81,11 +81,11 @@ void makeInspectSeeds(SeedFolder seeds)
     smtp.recipientEmail = "owner@example.org";
     for (const auto family : { SmtpFamily::Q200, SmtpFamily::Q400 }) {
         const auto bytes = BuildScrambledSettingsBytes(BuildSmtpRecords(smtp, family, AppState {}, page), 15);
-        seeds.add(EncodeInspectInput({ .kind = 2, .name = "smtp.dat", .content = asText(bytes) }));
+        seeds.add(EncodeInspectInput({ .kind = 2, .name = "smtp.dat", .content = TextOfBytes(bytes) }));
     }
 }
 
-void makePreferenceSeeds(SeedFolder seeds, const fs::path& scratch)
+void MakePreferenceSeeds(SeedFolder seeds, const fs::path& scratch)
 {
     fs::create_directories(scratch);
     const auto path = scratch / "preferences";
@@ -100,7 +100,7 @@ void makePreferenceSeeds(SeedFolder seeds, const fs::path& scratch)
     fs::remove_all(scratch);
 }
 
-void makeClockSeeds(SeedFolder seeds)
+void MakeClockSeeds(SeedFolder seeds)
 {
     const ClockReading reading { .year = 2024, .month = 2, .day = 29, .hour = 23, .minute = 59, .second = 58 };
     for (int dateFormat = 0; dateFormat <= 2; ++dateFormat) {
@@ -110,7 +110,7 @@ void makeClockSeeds(SeedFolder seeds)
 }
 
 // The lines of a help text that start with the program's name, split into words (the command's name dropped).
-void makeCommandLineSeeds(SeedFolder seeds)
+void MakeCommandLineSeeds(SeedFolder seeds)
 {
     for (std::size_t index = 0; index < kFuzzedCommands.size(); ++index) {
         const auto& command = *kFuzzedCommands[index];
@@ -143,9 +143,9 @@ int main(int argc, char** argv)
     }
     const fs::path root { argv[1] };
     fs::create_directories(root);
-    makeInspectSeeds(SeedFolder { root, "inspect" });
-    makePreferenceSeeds(SeedFolder { root, "preferences" }, root / "scratch");
-    makeClockSeeds(SeedFolder { root, "clock" });
-    makeCommandLineSeeds(SeedFolder { root, "command_line" });
+    MakeInspectSeeds(SeedFolder { root, "inspect" });
+    MakePreferenceSeeds(SeedFolder { root, "preferences" }, root / "scratch");
+    MakeClockSeeds(SeedFolder { root, "clock" });
+    MakeCommandLineSeeds(SeedFolder { root, "command_line" });
     return 0;
 }

@@ -9,32 +9,32 @@
 namespace tamb {
 namespace {
 
-template <auto Member> constexpr std::int32_t field(const CameraSettings& settings)
+template <auto Member> constexpr std::int32_t Field(const CameraSettings& settings)
 {
     return settings.*Member;
 }
 
-template <std::size_t K> constexpr std::int32_t serialCharacter(const CameraSettings& settings)
+template <std::size_t K> constexpr std::int32_t SerialCharacterAt(const CameraSettings& settings)
 {
     return settings.serialNumber[K];
 }
 
-template <std::size_t K> constexpr std::int32_t passwordDigit(const CameraSettings& settings)
+template <std::size_t K> constexpr std::int32_t PasswordDigitAt(const CameraSettings& settings)
 {
     return settings.wirelessPassword[K];
 }
 
-template <std::int32_t Value> constexpr std::int32_t constant(const CameraSettings&)
+template <std::int32_t Value> constexpr std::int32_t Constant(const CameraSettings&)
 {
     return Value;
 }
 
-constexpr std::int32_t clockYear(const CameraSettings& settings)
+constexpr std::int32_t ClockYear(const CameraSettings& settings)
 {
     return std::clamp(settings.clock.year, kClockYearBase, kClockYearLast) - kClockYearBase;
 }
 
-template <auto Member> constexpr std::int32_t clockPart(const CameraSettings& settings)
+template <auto Member> constexpr std::int32_t ClockPart(const CameraSettings& settings)
 {
     return settings.clock.*Member;
 }
@@ -57,54 +57,54 @@ using S = CameraSettings;
 using C = ClockReading;
 
 // A byte that takes the settings field `Member` as it stands.
-template <auto Member> constexpr RecordByte plain(std::size_t offset, std::string_view name)
+template <auto Member> constexpr RecordByte Plain(std::size_t offset, std::string_view name)
 {
-    return RecordByte { offset, name, &field<Member>, Member };
+    return RecordByte { offset, name, &Field<Member>, Member };
 }
 
 constexpr std::array kCommonBytes {
-    plain<&S::cameraMode>(0, "cameraMode"),
-    plain<&S::imageSize>(1, "imageSize"),
-    plain<&S::videoSize>(2, "videoSize"),
-    plain<&S::pictureCount>(3, "pictureCount"),
-    plain<&S::videoLength>(4, "videoLength"),
-    plain<&S::timeStamp>(5, "timeStamp"),
-    plain<&S::interval>(6, "interval"),
-    plain<&S::senseLevel>(7, "senseLevel"),
-    plain<&S::timer1Enabled>(8, "timer1Enabled"),
-    plain<&S::timeLapseEnabled>(10, "timeLapseEnabled"),
-    plain<&S::timeLapseHour>(11, "timeLapseHour"),
-    plain<&S::timeLapseMinute>(12, "timeLapseMinute"),
-    plain<&S::timeLapseSecond>(13, "timeLapseSecond"),
-    RecordByte { kClockOffset, "clockYear", &clockYear },
-    RecordByte { kClockOffset + 1, "clockMonth", &clockPart<&C::month> },
-    RecordByte { kClockOffset + 2, "clockDay", &clockPart<&C::day> },
-    RecordByte { kClockOffset + 3, "clockHour", &clockPart<&C::hour> },
-    RecordByte { kClockOffset + 4, "clockMinute", &clockPart<&C::minute> },
-    RecordByte { kClockOffset + 5, "clockSecond", &clockPart<&C::second> },
-    plain<&S::timer1StartHour>(20, "timer1StartHour"),
-    plain<&S::timer1StartMinute>(21, "timer1StartMinute"),
-    plain<&S::timer1StopHour>(22, "timer1StopHour"),
-    plain<&S::timer1StopMinute>(23, "timer1StopMinute"),
-    plain<&S::serialNumberEnabled>(24, "serialNumberEnabled"),
-    RecordByte { 25, "serialNumber1", &serialCharacter<0> },
-    RecordByte { 26, "serialNumber2", &serialCharacter<1> },
-    RecordByte { 27, "serialNumber3", &serialCharacter<2> },
-    RecordByte { 28, "serialNumber4", &serialCharacter<3> },
-    plain<&S::language>(kLanguageOffset, "language"),
-    plain<&S::tvMode>(kTvModeOffset, "tvMode"),
-    plain<&S::dateFormat>(kDateFormatOffset, "dateFormat"),
+    Plain<&S::cameraMode>(0, "cameraMode"),
+    Plain<&S::imageSize>(1, "imageSize"),
+    Plain<&S::videoSize>(2, "videoSize"),
+    Plain<&S::pictureCount>(3, "pictureCount"),
+    Plain<&S::videoLength>(4, "videoLength"),
+    Plain<&S::timeStamp>(5, "timeStamp"),
+    Plain<&S::interval>(6, "interval"),
+    Plain<&S::senseLevel>(7, "senseLevel"),
+    Plain<&S::timer1Enabled>(8, "timer1Enabled"),
+    Plain<&S::timeLapseEnabled>(10, "timeLapseEnabled"),
+    Plain<&S::timeLapseHour>(11, "timeLapseHour"),
+    Plain<&S::timeLapseMinute>(12, "timeLapseMinute"),
+    Plain<&S::timeLapseSecond>(13, "timeLapseSecond"),
+    RecordByte { kClockOffset, "clockYear", &ClockYear },
+    RecordByte { kClockOffset + 1, "clockMonth", &ClockPart<&C::month> },
+    RecordByte { kClockOffset + 2, "clockDay", &ClockPart<&C::day> },
+    RecordByte { kClockOffset + 3, "clockHour", &ClockPart<&C::hour> },
+    RecordByte { kClockOffset + 4, "clockMinute", &ClockPart<&C::minute> },
+    RecordByte { kClockOffset + 5, "clockSecond", &ClockPart<&C::second> },
+    Plain<&S::timer1StartHour>(20, "timer1StartHour"),
+    Plain<&S::timer1StartMinute>(21, "timer1StartMinute"),
+    Plain<&S::timer1StopHour>(22, "timer1StopHour"),
+    Plain<&S::timer1StopMinute>(23, "timer1StopMinute"),
+    Plain<&S::serialNumberEnabled>(24, "serialNumberEnabled"),
+    RecordByte { 25, "serialNumber1", &SerialCharacterAt<0> },
+    RecordByte { 26, "serialNumber2", &SerialCharacterAt<1> },
+    RecordByte { 27, "serialNumber3", &SerialCharacterAt<2> },
+    RecordByte { 28, "serialNumber4", &SerialCharacterAt<3> },
+    Plain<&S::language>(kLanguageOffset, "language"),
+    Plain<&S::tvMode>(kTvModeOffset, "tvMode"),
+    Plain<&S::dateFormat>(kDateFormatOffset, "dateFormat"),
 };
 
-constexpr RecordByte kSidePirFromList = plain<&S::sidePir>(kSidePirOffset, "sidePir");
-constexpr RecordByte kSidePirCopy = plain<&S::sidePir>(kSidePirCopyOffset, "sidePirCopy");
+constexpr RecordByte kSidePirFromList = Plain<&S::sidePir>(kSidePirOffset, "sidePir");
+constexpr RecordByte kSidePirCopy = Plain<&S::sidePir>(kSidePirCopyOffset, "sidePirCopy");
 
 // Timer 2 sits at the start of the family area in every family but Q400 and Q420.
-constexpr RecordByte kTimer2Enabled = plain<&S::timer2Enabled>(31, "timer2Enabled");
-constexpr RecordByte kTimer2StartHour = plain<&S::timer2StartHour>(32, "timer2StartHour");
-constexpr RecordByte kTimer2StartMinute = plain<&S::timer2StartMinute>(33, "timer2StartMinute");
-constexpr RecordByte kTimer2StopHour = plain<&S::timer2StopHour>(34, "timer2StopHour");
-constexpr RecordByte kTimer2StopMinute = plain<&S::timer2StopMinute>(35, "timer2StopMinute");
+constexpr RecordByte kTimer2Enabled = Plain<&S::timer2Enabled>(31, "timer2Enabled");
+constexpr RecordByte kTimer2StartHour = Plain<&S::timer2StartHour>(32, "timer2StartHour");
+constexpr RecordByte kTimer2StartMinute = Plain<&S::timer2StartMinute>(33, "timer2StartMinute");
+constexpr RecordByte kTimer2StopHour = Plain<&S::timer2StopHour>(34, "timer2StopHour");
+constexpr RecordByte kTimer2StopMinute = Plain<&S::timer2StopMinute>(35, "timer2StopMinute");
 
 constexpr std::array kGenericBytes {
     kSidePirFromList,
@@ -113,27 +113,27 @@ constexpr std::array kGenericBytes {
     kTimer2StartMinute,
     kTimer2StopHour,
     kTimer2StopMinute,
-    plain<&S::sdCycle>(36, "sdCycle"),
+    Plain<&S::sdCycle>(36, "sdCycle"),
     kSidePirCopy,
 };
 
 constexpr std::array kQ100Bytes {
-    RecordByte { kSidePirOffset, "sidePir", &constant<0> },
+    RecordByte { kSidePirOffset, "sidePir", &Constant<0> },
     kTimer2Enabled,
     kTimer2StartHour,
     kTimer2StartMinute,
     kTimer2StopHour,
     kTimer2StopMinute,
-    RecordByte { 36, "wirelessPassword1", &passwordDigit<0> },
-    RecordByte { 37, "wirelessPassword2", &passwordDigit<1> },
-    RecordByte { 38, "wirelessPassword3", &passwordDigit<2> },
-    RecordByte { 39, "wirelessPassword4", &passwordDigit<3> },
-    plain<&S::wirelessPasswordEnabled>(40, "wirelessPasswordEnabled"),
+    RecordByte { 36, "wirelessPassword1", &PasswordDigitAt<0> },
+    RecordByte { 37, "wirelessPassword2", &PasswordDigitAt<1> },
+    RecordByte { 38, "wirelessPassword3", &PasswordDigitAt<2> },
+    RecordByte { 39, "wirelessPassword4", &PasswordDigitAt<3> },
+    Plain<&S::wirelessPasswordEnabled>(40, "wirelessPasswordEnabled"),
 };
 
 // The Q220 has no side PIR list; its camera expects the byte set.
 constexpr std::array kQ220Bytes {
-    RecordByte { kSidePirOffset, "sidePir", &constant<1> },
+    RecordByte { kSidePirOffset, "sidePir", &Constant<1> },
     kTimer2Enabled,
     kTimer2StartHour,
     kTimer2StartMinute,
@@ -148,32 +148,32 @@ constexpr std::array kQ300Bytes {
     kTimer2StartMinute,
     kTimer2StopHour,
     kTimer2StopMinute,
-    plain<&S::sdCycle>(36, "sdCycle"),
-    plain<&S::longitudeDirection>(40, "longitudeDirection"),
-    plain<&S::longitudeDegrees>(41, "longitudeDegrees"),
-    plain<&S::longitudeMinutes>(42, "longitudeMinutes"),
-    plain<&S::longitudeSeconds>(43, "longitudeSeconds"),
-    plain<&S::latitudeDirection>(44, "latitudeDirection"),
-    plain<&S::latitudeDegrees>(45, "latitudeDegrees"),
-    plain<&S::latitudeMinutes>(46, "latitudeMinutes"),
-    plain<&S::latitudeSeconds>(47, "latitudeSeconds"),
+    Plain<&S::sdCycle>(36, "sdCycle"),
+    Plain<&S::longitudeDirection>(40, "longitudeDirection"),
+    Plain<&S::longitudeDegrees>(41, "longitudeDegrees"),
+    Plain<&S::longitudeMinutes>(42, "longitudeMinutes"),
+    Plain<&S::longitudeSeconds>(43, "longitudeSeconds"),
+    Plain<&S::latitudeDirection>(44, "latitudeDirection"),
+    Plain<&S::latitudeDegrees>(45, "latitudeDegrees"),
+    Plain<&S::latitudeMinutes>(46, "latitudeMinutes"),
+    Plain<&S::latitudeSeconds>(47, "latitudeSeconds"),
     kSidePirCopy,
 };
 
 // Q400 and Q420 lead with beep and SD cycle, which moves timer 2 back by two bytes; the Q400 reads its side PIR
 // list, the Q420 has none.
 constexpr std::array kQ400Area {
-    plain<&S::beepSound>(31, "beepSound"),
-    plain<&S::sdCycle>(32, "sdCycle"),
-    plain<&S::timer2Enabled>(33, "timer2Enabled"),
-    plain<&S::timer2StartHour>(34, "timer2StartHour"),
-    plain<&S::timer2StartMinute>(35, "timer2StartMinute"),
-    plain<&S::timer2StopHour>(36, "timer2StopHour"),
-    plain<&S::timer2StopMinute>(37, "timer2StopMinute"),
+    Plain<&S::beepSound>(31, "beepSound"),
+    Plain<&S::sdCycle>(32, "sdCycle"),
+    Plain<&S::timer2Enabled>(33, "timer2Enabled"),
+    Plain<&S::timer2StartHour>(34, "timer2StartHour"),
+    Plain<&S::timer2StartMinute>(35, "timer2StartMinute"),
+    Plain<&S::timer2StopHour>(36, "timer2StopHour"),
+    Plain<&S::timer2StopMinute>(37, "timer2StopMinute"),
 };
 
 template <std::size_t N>
-constexpr std::array<RecordByte, N + 1> prepend(const RecordByte& first, const std::array<RecordByte, N>& rest)
+constexpr std::array<RecordByte, N + 1> Prepend(const RecordByte& first, const std::array<RecordByte, N>& rest)
 {
     std::array<RecordByte, N + 1> bytes {};
     bytes[0] = first;
@@ -181,11 +181,11 @@ constexpr std::array<RecordByte, N + 1> prepend(const RecordByte& first, const s
     return bytes;
 }
 
-constexpr auto kQ400Bytes = prepend(kSidePirFromList, kQ400Area);
-constexpr auto kQ420Bytes = prepend(RecordByte { kSidePirOffset, "sidePir", &constant<0> }, kQ400Area);
+constexpr auto kQ400Bytes = Prepend(kSidePirFromList, kQ400Area);
+constexpr auto kQ420Bytes = Prepend(RecordByte { kSidePirOffset, "sidePir", &Constant<0> }, kQ400Area);
 
 // A family may only fill byte 9, the family area and byte 51, each at most once.
-template <std::size_t N> constexpr bool isFamilyLayout(const std::array<RecordByte, N>& bytes)
+template <std::size_t N> constexpr bool IsFamilyLayout(const std::array<RecordByte, N>& bytes)
 {
     for (std::size_t i = 0; i < N; ++i) {
         const auto offset = bytes[i].offset;
@@ -202,27 +202,27 @@ template <std::size_t N> constexpr bool isFamilyLayout(const std::array<RecordBy
     return true;
 }
 
-static_assert(isFamilyLayout(kGenericBytes));
-static_assert(isFamilyLayout(kQ100Bytes));
-static_assert(isFamilyLayout(kQ220Bytes));
-static_assert(isFamilyLayout(kQ300Bytes));
-static_assert(isFamilyLayout(kQ400Bytes));
-static_assert(isFamilyLayout(kQ420Bytes));
+static_assert(IsFamilyLayout(kGenericBytes));
+static_assert(IsFamilyLayout(kQ100Bytes));
+static_assert(IsFamilyLayout(kQ220Bytes));
+static_assert(IsFamilyLayout(kQ300Bytes));
+static_assert(IsFamilyLayout(kQ400Bytes));
+static_assert(IsFamilyLayout(kQ420Bytes));
 static_assert(kCommonBytes.size() == 31, "bytes 0..30 without sidePir, plus dateFormat");
 
-std::uint8_t low8(std::int32_t value)
+std::uint8_t Low8(std::int32_t value)
 {
     return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
 }
 
-void store(CameraSettingsRecord& record, std::span<const RecordByte> bytes, const CameraSettings& settings)
+void Store(CameraSettingsRecord& record, std::span<const RecordByte> bytes, const CameraSettings& settings)
 {
     for (const auto& byte : bytes) {
-        record[byte.offset] = low8(byte.value(settings));
+        record[byte.offset] = Low8(byte.value(settings));
     }
 }
 
-void seal(CameraSettingsRecord& record)
+void Seal(CameraSettingsRecord& record)
 {
     const auto crc = CameraRecordCrc(record);
     record[kCrcLowOffset] = static_cast<std::uint8_t>(crc & 0xFFu);
@@ -231,7 +231,7 @@ void seal(CameraSettingsRecord& record)
     record[kLineEndOffset + 1] = kLineFeed;
 }
 
-std::string hex4(unsigned value)
+std::string Hex4(unsigned value)
 {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFFu);
@@ -275,10 +275,10 @@ std::optional<std::uint8_t> FixedRecordByte(CameraFamily family, std::size_t off
     if (byte == own.end()) {
         return 0;
     }
-    if (byte->value == &constant<0>) {
+    if (byte->value == &Constant<0>) {
         return 0;
     }
-    if (byte->value == &constant<1>) {
+    if (byte->value == &Constant<1>) {
         return 1;
     }
     return std::nullopt;
@@ -356,9 +356,9 @@ std::array<std::int32_t, 4> WirelessPasswordDigits(std::string_view text)
 CameraSettingsRecord BuildCameraRecord(CameraFamily family, const CameraSettings& settings)
 {
     CameraSettingsRecord record {};
-    store(record, CommonRecordBytes(), settings);
-    store(record, FamilyRecordBytes(family), settings);
-    seal(record);
+    Store(record, CommonRecordBytes(), settings);
+    Store(record, FamilyRecordBytes(family), settings);
+    Seal(record);
     return record;
 }
 
@@ -367,7 +367,7 @@ CameraSettingsRecord FactoryResetRecord()
     CameraSettingsRecord record {};
     std::fill_n(record.begin(), 4, std::uint8_t { 0xFF });
     record[kDateFormatOffset] = 1;
-    seal(record);
+    Seal(record);
     return record;
 }
 
@@ -389,7 +389,7 @@ std::vector<std::string> CameraRecordProblems(std::span<const std::uint8_t> byte
     const unsigned expected = CameraRecordCrc(record);
     if (stored != expected) {
         problems.push_back(
-            "the stored CRC " + hex4(stored) + " does not match " + hex4(expected) + " computed over bytes 0..49");
+            "the stored CRC " + Hex4(stored) + " does not match " + Hex4(expected) + " computed over bytes 0..49");
     }
     if (record[kLineEndOffset] != kCarriageReturn || record[kLineEndOffset + 1] != kLineFeed) {
         problems.push_back("the record does not end with CR LF (bytes 58..59)");

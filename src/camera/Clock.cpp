@@ -19,7 +19,7 @@ std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
     return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
-bool isSpace(char character)
+bool IsSpace(char character)
 {
     return std::isspace(static_cast<unsigned char>(character)) != 0;
 }
@@ -70,7 +70,7 @@ public:
 private:
     void skipSpace()
     {
-        while (m_position < m_text.size() && isSpace(m_text[m_position])) {
+        while (m_position < m_text.size() && IsSpace(m_text[m_position])) {
             ++m_position;
         }
     }

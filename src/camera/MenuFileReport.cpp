@@ -13,19 +13,19 @@
 namespace tamb {
 namespace {
 
-std::string englishOption(const auto& table, std::uint8_t index)
+std::string EnglishOption(const auto& table, std::uint8_t index)
 {
     return std::string { table.text(kEnglish, index) };
 }
 
-std::string intervalMeaning(std::uint8_t value)
+std::string IntervalMeaning(std::uint8_t value)
 {
     const std::int32_t amount = IntervalValue(value);
     const std::string unit = IntervalUnitIndex(value) == 0 ? " second" : " minute";
     return std::to_string(amount) + unit + (amount == 1 ? "" : "s");
 }
 
-std::string languageMeaning(std::uint8_t value)
+std::string LanguageMeaning(std::uint8_t value)
 {
     if (value >= kFirstLanguage && value <= kLastLanguage) {
         return std::string { LanguageOf(value).name };
@@ -33,35 +33,35 @@ std::string languageMeaning(std::uint8_t value)
     return "not a language";
 }
 
-std::string serialMeaning(std::uint8_t value)
+std::string SerialMeaning(std::uint8_t value)
 {
     const char character = SerialCharacter(value);
     return character == '?' ? std::string { "not a serial character" } : std::string { "'" } + character + "'";
 }
 
 // Meaning of a field that reads the same in every family.
-std::string meaningOf(std::string_view name, std::uint8_t value)
+std::string MeaningOf(std::string_view name, std::uint8_t value)
 {
     if (name == "timer1Enabled" || name == "timer2Enabled" || name == "serialNumberEnabled") {
-        return englishOption(OffOnOptions, value);
+        return EnglishOption(OffOnOptions, value);
     }
     if (name == "timeLapseEnabled") {
-        return englishOption(OnOffOptions, value);
+        return EnglishOption(OnOffOptions, value);
     }
     if (name == "videoLength") {
         return std::to_string(VideoLengthSeconds(value)) + " s";
     }
     if (name == "interval") {
-        return intervalMeaning(value);
+        return IntervalMeaning(value);
     }
     if (name == "clockYear") {
         return std::to_string(kClockYearBase + value);
     }
     if (name.starts_with("serialNumber") && name != "serialNumberEnabled") {
-        return serialMeaning(value);
+        return SerialMeaning(value);
     }
     if (name == "language") {
-        return languageMeaning(value);
+        return LanguageMeaning(value);
     }
     if (name == "dateFormat") {
         constexpr std::array<std::string_view, 3> kLayouts { "year-month-day", "month-day-year", "day-month-year" };
@@ -71,7 +71,7 @@ std::string meaningOf(std::string_view name, std::uint8_t value)
 }
 
 // The English option text of a list field on `model`, or nothing when the family has no list behind the field.
-std::optional<std::string> optionText(std::string_view name, std::uint8_t value, ModelId model)
+std::optional<std::string> OptionText(std::string_view name, std::uint8_t value, ModelId model)
 {
     const auto& data = FamilyData(CameraFamilyFor(model));
     for (const auto& binding : data.lists) {
@@ -87,21 +87,21 @@ std::optional<std::string> optionText(std::string_view name, std::uint8_t value,
     return std::nullopt;
 }
 
-std::string hex4(unsigned value)
+std::string Hex4(unsigned value)
 {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFFu);
     return text;
 }
 
-bool copiesSidePir(CameraFamily family)
+bool CopiesSidePir(CameraFamily family)
 {
     return std::ranges::any_of(
         FamilyRecordBytes(family), [](const RecordByte& byte) { return byte.offset == kSidePirCopyOffset; });
 }
 
 // The value a byte holds in every family alike, when there is one.
-std::optional<std::uint8_t> fixedInEveryFamily(std::size_t offset)
+std::optional<std::uint8_t> FixedInEveryFamily(std::size_t offset)
 {
     const auto first = FixedRecordByte(CameraFamily::Generic, offset);
     for (std::size_t family = 0; family < kCameraFamilyCount; ++family) {
@@ -112,7 +112,7 @@ std::optional<std::uint8_t> fixedInEveryFamily(std::size_t offset)
     return first;
 }
 
-std::string byteName(std::size_t offset)
+std::string ByteName(std::size_t offset)
 {
     return "byte " + std::to_string(offset);
 }
@@ -120,7 +120,7 @@ std::string byteName(std::size_t offset)
 // The bytes outside the CRC are checked as closely as those inside: every byte with a fixed value must hold it,
 // and the side PIR copy must repeat the side PIR byte where the family copies it. Without a family, a byte counts
 // as fixed only when it is the same in every family, and the copy may be either 0 or the repeat.
-std::vector<std::string> fixedByteProblems(
+std::vector<std::string> FixedByteProblems(
     std::span<const std::uint8_t, kCameraRecordSize> record, std::optional<CameraFamily> family)
 {
     std::vector<std::string> problems;
@@ -129,15 +129,15 @@ std::vector<std::string> fixedByteProblems(
         return problems;
     }
     for (std::size_t offset = 0; offset < kCrcLowOffset; ++offset) {
-        const auto fixed = family ? FixedRecordByte(*family, offset) : fixedInEveryFamily(offset);
+        const auto fixed = family ? FixedRecordByte(*family, offset) : FixedInEveryFamily(offset);
         if (fixed && record[offset] != *fixed) {
-            problems.push_back(byteName(offset) + " holds " + std::to_string(record[offset]) + " where "
+            problems.push_back(ByteName(offset) + " holds " + std::to_string(record[offset]) + " where "
                 + (family ? "this family" : "every family") + " writes " + std::to_string(*fixed));
         }
     }
     const auto side = record[kSidePirOffset];
     const auto copy = record[kSidePirCopyOffset];
-    const bool copyExpected = family && copiesSidePir(*family);
+    const bool copyExpected = family && CopiesSidePir(*family);
     const bool copyAllowed = family ? !copyExpected || copy == side : copy == 0 || copy == side;
     if (!copyAllowed) {
         problems.push_back("byte 51 (sidePirCopy) holds " + std::to_string(copy) + " but must repeat byte 9 (sidePir), "
@@ -158,7 +158,7 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
     std::optional<CameraFamily> family;
     if (model)
         family = CameraFamilyFor(*model);
-    const auto fixed = fixedByteProblems(bytes.first<kCameraRecordSize>(), family);
+    const auto fixed = FixedByteProblems(bytes.first<kCameraRecordSize>(), family);
     report.problems.insert(report.problems.end(), fixed.begin(), fixed.end());
     std::vector<RecordByte> layout(CommonRecordBytes().begin(), CommonRecordBytes().end());
     if (model) {
@@ -172,11 +172,11 @@ MenuFileReport InspectMenuFile(std::span<const std::uint8_t> bytes, std::optiona
     std::ranges::sort(layout, std::less<> {}, &RecordByte::offset);
     for (const auto& byte : layout) {
         const auto value = bytes[byte.offset];
-        auto meaning = model ? optionText(byte.name, value, *model) : std::nullopt;
-        report.fields.push_back({ std::string { byte.name }, value, meaning.value_or(meaningOf(byte.name, value)) });
+        auto meaning = model ? OptionText(byte.name, value, *model) : std::nullopt;
+        report.fields.push_back({ std::string { byte.name }, value, meaning.value_or(MeaningOf(byte.name, value)) });
     }
     const unsigned crc = bytes[kCrcLowOffset] | (bytes[kCrcHighOffset] << 8);
-    report.fields.push_back({ "crc", crc, hex4(crc) });
+    report.fields.push_back({ "crc", crc, Hex4(crc) });
     return report;
 }
 

@@ -511,7 +511,7 @@ DialogOutcome MmsSettingsModel::generate()
         return outcome;
     // An operator that ended MMS cannot carry the pictures: the user decides, No being the default.
     if (std::optional<DialogMessage> ended = mmsEndedMessage(MessageId::MmsEndedWriteAnyway)) {
-        outcome.ask(std::move(*ended), DefaultAnswer::no);
+        outcome.ask(std::move(*ended), DefaultAnswer::No);
         return outcome;
     }
     return write();

@@ -85,7 +85,7 @@ constexpr std::string_view kLatinModifier = "@latin";
 
 // The UTF-16 text of `bytes`; empty when some byte sequence is not defined in the code page and `flags` holds
 // MB_ERR_INVALID_CHARS.
-std::wstring wideFrom(UINT codePage, std::string_view bytes, DWORD flags = 0)
+std::wstring WideFrom(UINT codePage, std::string_view bytes, DWORD flags = 0)
 {
     if (bytes.empty()) {
         return {};
@@ -98,7 +98,7 @@ std::wstring wideFrom(UINT codePage, std::string_view bytes, DWORD flags = 0)
 }
 
 // The bytes of `wide` in the code page; `usedDefault` (when given) tells whether a character was replaced.
-std::string bytesFrom(UINT codePage, const std::wstring& wide, DWORD flags, BOOL* usedDefault)
+std::string BytesFrom(UINT codePage, const std::wstring& wide, DWORD flags, BOOL* usedDefault)
 {
     if (wide.empty()) {
         return {};
@@ -112,7 +112,7 @@ std::string bytesFrom(UINT codePage, const std::wstring& wide, DWORD flags, BOOL
 
 #else
 
-std::string iconvName(int codePage)
+std::string IconvName(int codePage)
 {
     return "CP" + std::to_string(codePage);
 }
@@ -204,14 +204,14 @@ OemCodePage OemCodePage::forSystem()
 namespace {
 
 // The bytes of one character in the code page without best-fit look-alikes; empty when the page lacks it.
-std::string characterBytes(UINT codePage, const std::wstring& character)
+std::string CharacterBytes(UINT codePage, const std::wstring& character)
 {
     BOOL usedDefault = FALSE;
-    std::string bytes = bytesFrom(codePage, character, WC_NO_BEST_FIT_CHARS, &usedDefault);
+    std::string bytes = BytesFrom(codePage, character, WC_NO_BEST_FIT_CHARS, &usedDefault);
     return usedDefault != FALSE ? std::string {} : bytes;
 }
 
-std::wstring normalised(NORM_FORM form, const std::wstring& text)
+std::wstring Normalised(NORM_FORM form, const std::wstring& text)
 {
     const int size = static_cast<int>(text.size());
     const int length = NormalizeString(form, text.data(), size, nullptr, 0);
@@ -227,23 +227,23 @@ std::wstring normalised(NORM_FORM form, const std::wstring& text)
 // A character that a page holds only as a base letter and combining marks (the Vietnamese page writes "ệ" as "ê"
 // and the dot-below tone mark): the marks the page has as characters of their own follow the base letter composed
 // with all the others. Empty when the page lacks that letter or has none of the marks.
-std::string decomposedBytes(UINT codePage, const std::wstring& character)
+std::string DecomposedBytes(UINT codePage, const std::wstring& character)
 {
-    const std::wstring parts = normalised(NormalizationD, character);
+    const std::wstring parts = Normalised(NormalizationD, character);
     if (parts.size() < 2) {
         return {};
     }
     std::wstring head = parts.substr(0, 1);
     std::string marks;
     for (std::size_t k = 1; k < parts.size(); ++k) {
-        const std::string mark = characterBytes(codePage, parts.substr(k, 1));
+        const std::string mark = CharacterBytes(codePage, parts.substr(k, 1));
         if (mark.empty()) {
             head += parts[k];
         } else {
             marks += mark;
         }
     }
-    const std::string base = characterBytes(codePage, normalised(NormalizationC, head));
+    const std::string base = CharacterBytes(codePage, Normalised(NormalizationC, head));
     return base.empty() || marks.empty() ? std::string {} : base + marks;
 }
 
@@ -264,10 +264,10 @@ OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
         // U+FFFD stands for a malformed input byte here; it is never a character the user typed.
         std::string converted;
         if (c != 0xFFFD) {
-            const std::wstring character = wideFrom(CP_UTF8, Utf8FromCodePoints(std::u32string_view(&c, 1)));
-            converted = characterBytes(codePage, character);
+            const std::wstring character = WideFrom(CP_UTF8, Utf8FromCodePoints(std::u32string_view(&c, 1)));
+            converted = CharacterBytes(codePage, character);
             if (converted.empty()) {
-                converted = decomposedBytes(codePage, character);
+                converted = DecomposedBytes(codePage, character);
             }
         }
         if (converted.empty()) {
@@ -288,16 +288,16 @@ std::string OemCodePage::decode(std::string_view bytes) const
 {
     constexpr int kVietnamese = 1258;
     const auto codePage = static_cast<UINT>(m_number);
-    if (auto whole = wideFrom(codePage, bytes, MB_ERR_INVALID_CHARS); !whole.empty() || bytes.empty()) {
-        const std::wstring composed = m_number == kVietnamese ? normalised(NormalizationC, whole) : std::wstring {};
-        return bytesFrom(CP_UTF8, composed.empty() ? whole : composed, 0, nullptr);
+    if (auto whole = WideFrom(codePage, bytes, MB_ERR_INVALID_CHARS); !whole.empty() || bytes.empty()) {
+        const std::wstring composed = m_number == kVietnamese ? Normalised(NormalizationC, whole) : std::wstring {};
+        return BytesFrom(CP_UTF8, composed.empty() ? whole : composed, 0, nullptr);
     }
     std::string result;
     while (!bytes.empty()) {
         const auto lead = static_cast<BYTE>(bytes.front());
         const std::size_t width = IsDBCSLeadByteEx(codePage, lead) != FALSE && bytes.size() > 1 ? 2 : 1;
-        const auto character = wideFrom(codePage, bytes.substr(0, width), MB_ERR_INVALID_CHARS);
-        result += character.empty() ? std::string { "\xEF\xBF\xBD" } : bytesFrom(CP_UTF8, character, 0, nullptr);
+        const auto character = WideFrom(codePage, bytes.substr(0, width), MB_ERR_INVALID_CHARS);
+        result += character.empty() ? std::string { "\xEF\xBF\xBD" } : BytesFrom(CP_UTF8, character, 0, nullptr);
         bytes.remove_prefix(width);
     }
     return result;
@@ -319,7 +319,7 @@ OemCodePage OemCodePage::forSystem()
 OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 {
     Encoded result;
-    const Converter converter(iconvName(m_number), "UTF-8");
+    const Converter converter(IconvName(m_number), "UTF-8");
     for (const char32_t c : CodePointsFromUtf8(text)) {
         if (c < 0x80) {
             result.bytes.push_back(static_cast<char>(c));
@@ -341,7 +341,7 @@ OemCodePage::Encoded OemCodePage::encode(std::string_view text) const
 
 std::string OemCodePage::decode(std::string_view bytes) const
 {
-    const Converter converter("UTF-8", iconvName(m_number));
+    const Converter converter("UTF-8", IconvName(m_number));
     std::string result;
     std::string_view input = bytes;
     while (!input.empty()) {

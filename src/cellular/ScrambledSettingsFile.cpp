@@ -15,14 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path)
+std::string Quoted(const fs::path& path)
 {
     return "\"" + Utf8FromPath(path) + "\"";
 }
 
-Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const WriteFaults& faults)
+Status WriteWorkingFile(OwnedFile& file, const PlainRecords& records, const WriteFaults& faults)
 {
-    const auto context = "cannot write the working file " + quoted(file.path()) + ": ";
+    const auto context = "cannot write the working file " + Quoted(file.path()) + ": ";
     if (const auto injected = faults.errorAt(WriteStep::WriteBytes)) {
         return WriteErrorStatus(context, injected, file.path().parent_path());
     }
@@ -42,7 +42,7 @@ Status writeWorkingFile(OwnedFile& file, const PlainRecords& records, const Writ
     return Status::success();
 }
 
-Status readWorkingFile(OwnedFile& file, PlainRecords& records, const WriteFaults& faults)
+Status ReadWorkingFile(OwnedFile& file, PlainRecords& records, const WriteFaults& faults)
 {
     for (std::size_t k = 0; k < records.size(); ++k) {
         records[k].fill(0);
@@ -53,10 +53,10 @@ Status readWorkingFile(OwnedFile& file, PlainRecords& records, const WriteFaults
         }
         if (error) {
             return WriteErrorStatus(
-                "cannot read the working file " + quoted(file.path()) + " back: ", error, file.path().parent_path());
+                "cannot read the working file " + Quoted(file.path()) + " back: ", error, file.path().parent_path());
         }
         if (count != kRecordSize) {
-            return Status::failure("the working file " + quoted(file.path()) + " was cut short while it was read");
+            return Status::failure("the working file " + Quoted(file.path()) + " was cut short while it was read");
         }
     }
     return Status::success();
@@ -64,7 +64,7 @@ Status readWorkingFile(OwnedFile& file, PlainRecords& records, const WriteFaults
 
 // Removes the working file; it holds every setting unscrambled, passwords included. When its name cannot go, its
 // bytes do: they are overwritten with zeros and flushed, and the failure says which of the two it came to.
-Status removeWorkingFile(OwnedFile& file, const WriteFaults& faults)
+Status RemoveWorkingFile(OwnedFile& file, const WriteFaults& faults)
 {
     std::error_code error = faults.errorAt(WriteStep::RemoveFile);
     if (!error) {
@@ -74,7 +74,7 @@ Status removeWorkingFile(OwnedFile& file, const WriteFaults& faults)
         faults.completed(WriteStep::RemoveFile, file.path());
         return Status::success();
     }
-    const auto notRemoved = "cannot remove the working file " + quoted(file.path()) + ": " + error.message();
+    const auto notRemoved = "cannot remove the working file " + Quoted(file.path()) + ": " + error.message();
     if (const auto wiped = file.wipe()) {
         return Status::failure(
             notRemoved + ", nor overwrite it: " + wiped.message() + "; it holds the settings unscrambled",
@@ -83,16 +83,16 @@ Status removeWorkingFile(OwnedFile& file, const WriteFaults& faults)
     return Status::failure(notRemoved + "; its bytes were overwritten with zeros", FailureKind::WorkingFileWiped);
 }
 
-Status writeFinalFile(
+Status WriteFinalFile(
     OwnedFile& workingFile, const fs::path& finalPath, std::uint16_t bias, const ScrambledFileFaults& faults)
 {
     PlainRecords records {};
-    if (auto read = readWorkingFile(workingFile, records, faults.workingFile); !read.ok()) {
+    if (auto read = ReadWorkingFile(workingFile, records, faults.workingFile); !read.ok()) {
         return read;
     }
     const auto bytes = BuildScrambledSettingsBytes(records, bias);
     return WriteFileAtomically(finalPath, bytes, FileAccess::OwnerOnly, faults.finalFile)
-        .prefixed("cannot write " + quoted(finalPath) + ": ");
+        .prefixed("cannot write " + Quoted(finalPath) + ": ");
 }
 
 } // namespace
@@ -118,7 +118,7 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
     std::error_code error;
     if (const auto type = fs::status(folderPath, error).type(); type != fs::file_type::directory) {
         const bool there = type != fs::file_type::not_found && type != fs::file_type::none;
-        return Status::failure("the folder " + quoted(folderPath) + (there ? " is not a folder" : " does not exist"),
+        return Status::failure("the folder " + Quoted(folderPath) + (there ? " is not a folder" : " does not exist"),
             there ? FailureKind::Other : FailureKind::Missing);
     }
     const auto workingPath = PathFromUtf8(FileInFolder(folder, kWorkingFileName));
@@ -128,17 +128,17 @@ Status WriteScrambledSettingsFile(std::string_view folder, std::string_view fina
     if (auto taken = TakeLockFile(workingPath, FileAccess::OwnerOnly, faults.workingFile, workingFile); !taken.ok()) {
         return taken;
     }
-    auto status = writeWorkingFile(workingFile, records, faults.workingFile);
+    auto status = WriteWorkingFile(workingFile, records, faults.workingFile);
     if (status.ok() && faults.afterWorkingFile) {
         faults.afterWorkingFile(workingPath);
     }
     if (status.ok() && faults.failAfterWorkingFile) {
-        status = Status::failure("the write was stopped after the working file " + quoted(workingPath));
+        status = Status::failure("the write was stopped after the working file " + Quoted(workingPath));
     }
     if (status.ok()) {
-        status = writeFinalFile(workingFile, finalPath, bias, faults);
+        status = WriteFinalFile(workingFile, finalPath, bias, faults);
     }
-    auto removed = removeWorkingFile(workingFile, faults.workingFile);
+    auto removed = RemoveWorkingFile(workingFile, faults.workingFile);
     if (removed.ok()) {
         return status;
     }

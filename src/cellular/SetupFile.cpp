@@ -8,7 +8,7 @@
 namespace tamb {
 namespace {
 
-void put(Record& record, MmsHeaderByte at, std::uint8_t value)
+void Put(Record& record, MmsHeaderByte at, std::uint8_t value)
 {
     record[static_cast<std::size_t>(at)] = value;
 }
@@ -42,17 +42,17 @@ constexpr std::array<TextRecordName, 10> kTextRecords { {
 Record BuildMmsHeader(const MmsSettings& settings, const AppState& app)
 {
     auto header = EmptyRecord();
-    put(header, MmsHeaderByte::StatusCode, settings.mmsStatusCode);
-    put(header, MmsHeaderByte::StatusPosition, static_cast<std::uint8_t>(settings.mmsStatusIndex + 1));
-    put(header, MmsHeaderByte::LinkType, static_cast<std::uint8_t>(settings.linkType));
-    put(header, MmsHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
-    put(header, MmsHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
-    put(header, MmsHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
-    put(header, MmsHeaderByte::TvMode, static_cast<std::uint8_t>(app.tvMode & 0xFF));
-    put(header, MmsHeaderByte::PhoneScope, static_cast<std::uint8_t>(settings.phoneScope));
-    put(header, MmsHeaderByte::Country, settings.countryIndex);
-    put(header, MmsHeaderByte::OperatorPosition, settings.operatorIndex);
-    put(header, MmsHeaderByte::RemoteControlHour, settings.remoteControlHour);
+    Put(header, MmsHeaderByte::StatusCode, settings.mmsStatusCode);
+    Put(header, MmsHeaderByte::StatusPosition, static_cast<std::uint8_t>(settings.mmsStatusIndex + 1));
+    Put(header, MmsHeaderByte::LinkType, static_cast<std::uint8_t>(settings.linkType));
+    Put(header, MmsHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
+    Put(header, MmsHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
+    Put(header, MmsHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
+    Put(header, MmsHeaderByte::TvMode, static_cast<std::uint8_t>(app.tvMode & 0xFF));
+    Put(header, MmsHeaderByte::PhoneScope, static_cast<std::uint8_t>(settings.phoneScope));
+    Put(header, MmsHeaderByte::Country, settings.countryIndex);
+    Put(header, MmsHeaderByte::OperatorPosition, settings.operatorIndex);
+    Put(header, MmsHeaderByte::RemoteControlHour, settings.remoteControlHour);
     header[kAutoModeByte] = settings.autoMode ? 1 : 0;
     return header;
 }

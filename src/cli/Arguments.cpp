@@ -38,18 +38,18 @@ constexpr std::array kOptionNames {
     OptionName { Option::Eject, "--eject", false },
 };
 
-bool has(unsigned set, Option option)
+bool Has(unsigned set, Option option)
 {
     return (set & static_cast<unsigned>(option)) != 0;
 }
 
-std::string quoted(std::string_view text)
+std::string Quoted(std::string_view text)
 {
     return "'" + std::string { text } + "'";
 }
 
 // A whole decimal number within [minimum, maximum], nothing else in the text.
-std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t minimum, std::int64_t maximum)
+std::optional<std::int64_t> WholeNumberWithin(std::string_view text, std::int64_t minimum, std::int64_t maximum)
 {
     std::int64_t value = 0;
     const auto* end = text.data() + text.size();
@@ -60,19 +60,19 @@ std::optional<std::int64_t> wholeNumber(std::string_view text, std::int64_t mini
     return value;
 }
 
-bool isLeapYear(std::int32_t year)
+bool IsLeapYear(std::int32_t year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-std::int32_t daysInMonth(std::int32_t year, std::int32_t month)
+std::int32_t MonthLength(std::int32_t year, std::int32_t month)
 {
     constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    return month == 2 && isLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
 // "YYYY-MM-DDTHH:MM:SS" with a real calendar date and time of day.
-std::optional<ClockReading> clockFromText(std::string_view text)
+std::optional<ClockReading> ClockFromText(std::string_view text)
 {
     constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
     if (text.size() != kShape.size()) {
@@ -85,7 +85,7 @@ std::optional<ClockReading> clockFromText(std::string_view text)
         }
     }
     const auto part = [text](std::size_t at, std::size_t length, std::int64_t minimum, std::int64_t maximum) {
-        return wholeNumber(text.substr(at, length), minimum, maximum);
+        return WholeNumberWithin(text.substr(at, length), minimum, maximum);
     };
     const auto year = part(0, 4, 0, 9999);
     const auto month = part(5, 2, 1, 12);
@@ -95,7 +95,7 @@ std::optional<ClockReading> clockFromText(std::string_view text)
     ClockReading clock;
     clock.year = static_cast<std::int32_t>(*year);
     clock.month = static_cast<std::int32_t>(*month);
-    const auto day = part(8, 2, 1, daysInMonth(clock.year, clock.month));
+    const auto day = part(8, 2, 1, MonthLength(clock.year, clock.month));
     const auto hour = part(11, 2, 0, 23);
     const auto minute = part(14, 2, 0, 59);
     const auto second = part(17, 2, 0, 59);
@@ -109,10 +109,10 @@ std::optional<ClockReading> clockFromText(std::string_view text)
     return clock;
 }
 
-Status storeValue(Option option, std::string_view name, std::string_view value, ParsedArguments& parsed)
+Status StoreValue(Option option, std::string_view name, std::string_view value, ParsedArguments& parsed)
 {
     const auto rejected = [&](std::string_view allowed) {
-        return Status::failure(std::string { name } + " takes " + std::string { allowed } + ", not " + quoted(value));
+        return Status::failure(std::string { name } + " takes " + std::string { allowed } + ", not " + Quoted(value));
     };
     switch (option) {
     case Option::Out:
@@ -153,27 +153,27 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         parsed.caFile = std::string { value };
         return Status::success();
     case Option::Model:
-        if (const auto model = wholeNumber(value, 1, kModelCount)) {
+        if (const auto model = WholeNumberWithin(value, 1, kModelCount)) {
             parsed.model = static_cast<ModelId>(*model);
             return Status::success();
         }
         return rejected(
             "a model number from 1 to " + std::to_string(kModelCount) + " (the position in the model list)");
     case Option::Language:
-        if (const auto language = wholeNumber(value, kFirstLanguage, kLastLanguage)) {
+        if (const auto language = WholeNumberWithin(value, kFirstLanguage, kLastLanguage)) {
             parsed.language = static_cast<LanguageId>(*language);
             return Status::success();
         }
         return rejected("a language number from " + std::to_string(kFirstLanguage) + " to "
             + std::to_string(kLastLanguage) + " (1 Chinese, 2 English, 3 Deutsch, ...)");
     case Option::TvMode:
-        if (const auto tvMode = wholeNumber(value, 0, 0xFFFF)) {
+        if (const auto tvMode = WholeNumberWithin(value, 0, 0xFFFF)) {
             parsed.tvMode = static_cast<std::uint16_t>(*tvMode);
             return Status::success();
         }
         return rejected("a number from 0 to 65535");
     case Option::Clock: {
-        const auto clock = clockFromText(value);
+        const auto clock = ClockFromText(value);
         if (!clock) {
             return rejected("a date and time YYYY-MM-DDTHH:MM:SS (for example 2024-02-03T07:05:09)");
         }
@@ -208,44 +208,44 @@ Status storeValue(Option option, std::string_view name, std::string_view value, 
         parsed.evenIfEnded = true;
         return Status::success();
     case Option::Country:
-        if (const auto country = wholeNumber(value, 0, kCountryCount - 1)) {
+        if (const auto country = WholeNumberWithin(value, 0, kCountryCount - 1)) {
             parsed.country = static_cast<std::size_t>(*country);
             return Status::success();
         }
         return rejected("a country index from 0 to 43 (the position in the MMS country list)");
     }
-    return Status::failure("unknown option " + quoted(name));
+    return Status::failure("unknown option " + Quoted(name));
 }
 
 // With --help only the model counts: "camera --model 3 --help" shows the keys of model 3.
-Status storeModelForHelp(std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed)
+Status StoreModelForHelp(std::span<const std::string> words, const ArgumentRules& rules, ParsedArguments& parsed)
 {
-    if (!has(rules.accepted, Option::Model)) {
+    if (!Has(rules.accepted, Option::Model)) {
         return Status::success();
     }
     constexpr std::string_view kName = "--model";
     for (std::size_t i = 0; i < words.size() && words[i] != "--"; ++i) {
         const std::string_view word = words[i];
         if (word == kName && i + 1 < words.size()) {
-            return storeValue(Option::Model, kName, words[i + 1], parsed);
+            return StoreValue(Option::Model, kName, words[i + 1], parsed);
         }
         if (word.starts_with(kName) && word.size() > kName.size() && word[kName.size()] == '=') {
-            return storeValue(Option::Model, kName, word.substr(kName.size() + 1), parsed);
+            return StoreValue(Option::Model, kName, word.substr(kName.size() + 1), parsed);
         }
     }
     return Status::success();
 }
 
-Status storeAssignment(std::string_view word, ParsedArguments& parsed)
+Status StoreAssignment(std::string_view word, ParsedArguments& parsed)
 {
     const auto equals = word.find('=');
     const auto key = word.substr(0, equals);
     if (key.empty()) {
-        return Status::failure(quoted(word) + " has no key; settings are given as KEY=VALUE");
+        return Status::failure(Quoted(word) + " has no key; settings are given as KEY=VALUE");
     }
     for (const auto& [known, value] : parsed.assignments) {
         if (known == key) {
-            return Status::failure("the key " + quoted(key) + " is given twice");
+            return Status::failure("the key " + Quoted(key) + " is given twice");
         }
     }
     parsed.assignments.emplace_back(std::string { key }, std::string { word.substr(equals + 1) });
@@ -260,7 +260,7 @@ Status ParseArguments(std::span<const std::string> words, const ArgumentRules& r
     for (const auto& word : words) {
         if (word == "--help" || word == "-h") {
             parsed.help = true;
-            return storeModelForHelp(words, rules, parsed);
+            return StoreModelForHelp(words, rules, parsed);
         }
     }
     unsigned given = 0;
@@ -276,14 +276,14 @@ Status ParseArguments(std::span<const std::string> words, const ArgumentRules& r
             const auto name = word.substr(0, equals);
             const OptionName* known = nullptr;
             for (const auto& candidate : kOptionNames) {
-                if (candidate.name == name && has(rules.accepted, candidate.option)) {
+                if (candidate.name == name && Has(rules.accepted, candidate.option)) {
                     known = &candidate;
                 }
             }
             if (known == nullptr) {
-                return Status::failure("unknown option " + quoted(name));
+                return Status::failure("unknown option " + Quoted(name));
             }
-            if (has(given, known->option)) {
+            if (Has(given, known->option)) {
                 return Status::failure(std::string { name } + " is given twice");
             }
             given |= static_cast<unsigned>(known->option);
@@ -299,21 +299,21 @@ Status ParseArguments(std::span<const std::string> words, const ArgumentRules& r
                 }
                 value = words[++i];
             }
-            if (auto stored = storeValue(known->option, name, value, parsed); !stored.ok()) {
+            if (auto stored = StoreValue(known->option, name, value, parsed); !stored.ok()) {
                 return stored;
             }
         } else if (rules.assignments && word.find('=') != std::string_view::npos) {
-            if (auto stored = storeAssignment(word, parsed); !stored.ok()) {
+            if (auto stored = StoreAssignment(word, parsed); !stored.ok()) {
                 return stored;
             }
         } else if (rules.files) {
             parsed.files.emplace_back(word);
         } else {
-            return Status::failure("unexpected argument " + quoted(word));
+            return Status::failure("unexpected argument " + Quoted(word));
         }
     }
     for (const auto& candidate : kOptionNames) {
-        if (has(rules.required, candidate.option) && !has(given, candidate.option)) {
+        if (Has(rules.required, candidate.option) && !Has(given, candidate.option)) {
             return Status::failure(std::string { candidate.name } + " is required");
         }
     }

@@ -11,7 +11,7 @@ constexpr std::string_view kCameraCommandName = "camera";
 
 // Runs the camera dialog of the model without a window: the settings are made through the same model the
 // dialog uses, the folder is chosen last (as with the dialog's Select button) and Generate writes the file.
-int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
@@ -25,7 +25,7 @@ int runCamera(const ParsedArguments& arguments, std::ostream& out, std::ostream&
 }
 
 // With --model N, the keys of that model's dialog with their allowed values and start values.
-void printModelKeys(const ParsedArguments& arguments, std::ostream& out)
+void PrintModelKeys(const ParsedArguments& arguments, std::ostream& out)
 {
     if (!arguments.model)
         return;
@@ -79,8 +79,8 @@ Options:
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode
             | Option::Clock | Option::From,
         Option::Out | Option::Model, true, false },
-    &runCamera,
-    &printModelKeys,
+    &RunCamera,
+    &PrintModelKeys,
 };
 
 } // namespace tamb

@@ -15,7 +15,7 @@ namespace tamb {
 
 namespace {
 
-std::string utf8FromWide(const wchar_t* wide)
+std::string Utf8FromWide(const wchar_t* wide)
 {
     const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1) {
@@ -40,7 +40,7 @@ std::vector<std::string> CommandLineWords(int argc, char** argv)
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        result.push_back(utf8FromWide(words[i]));
+        result.push_back(Utf8FromWide(words[i]));
     }
     LocalFree(words);
     return result;

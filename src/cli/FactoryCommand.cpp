@@ -9,7 +9,7 @@ constexpr std::string_view kFactoryCommandName = "factory";
 
 // Presses Default in the camera dialog of the model, with --out chosen as its folder: the same reset and the
 // same record as the dialog, whether the family writes the fixed reset record or its reset controls.
-int runFactory(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunFactory(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const CameraEnvironment environment = CameraEnvironmentFromArguments(arguments);
     CameraSettingsModel model(CameraFamilyFor(environment.app.model), environment);
@@ -44,7 +44,7 @@ Options:
     ArgumentRules {
         Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode | Option::Clock,
         Option::Out | Option::Model, false, false },
-    &runFactory,
+    &RunFactory,
 };
 
 } // namespace tamb

@@ -15,7 +15,7 @@ constexpr std::string_view kFleetCommandName = "fleet";
 
 // The card's name as the record keeps it: the last part of the folder, which is the volume label where the
 // system mounts cards under their labels (/media/USER/LABEL), or the drive ("E:") on Windows.
-std::string cardName(std::string_view folder)
+std::string CardName(std::string_view folder)
 {
     std::filesystem::path path = PathFromUtf8(folder);
     while (path.has_relative_path() && !path.has_filename())
@@ -24,13 +24,13 @@ std::string cardName(std::string_view folder)
     return name.empty() || name == "." ? Utf8FromPath(path.root_name()) : name;
 }
 
-int reportFailure(std::string_view message, std::ostream& err)
+int ReportFailure(std::string_view message, std::ostream& err)
 {
     err << kProgramName << ' ' << kFleetCommandName << ": " << message << '\n';
     return kExitFailure;
 }
 
-int writeCamera(const ParsedArguments& arguments, const CameraSheet& sheet, const FleetEnvironment& environment,
+int WriteCamera(const ParsedArguments& arguments, const CameraSheet& sheet, const FleetEnvironment& environment,
     const ProfileStore& store, std::ostream& out, std::ostream& err)
 {
     const SheetCamera* camera = sheet.find(*arguments.camera);
@@ -38,46 +38,46 @@ int writeCamera(const ParsedArguments& arguments, const CameraSheet& sheet, cons
         return ReportUsageError(kFleetCommandName, "the sheet lists no camera " + *arguments.camera, err);
     std::unique_ptr<CameraSetup> setup;
     if (const auto problem = PrepareCamera(*camera, LookupIn(store), environment, setup))
-        return reportFailure(DescribeProblem(*problem), err);
+        return ReportFailure(DescribeProblem(*problem), err);
     std::vector<std::string> written;
     const Status wrote = setup->write(*arguments.out, written);
     for (const std::string& path : written)
         out << "Wrote " << path << '\n';
     if (!wrote.ok())
-        return reportFailure(wrote.reason(), err);
+        return ReportFailure(wrote.reason(), err);
     const std::string when = IsoLocalTime(std::time(nullptr));
-    const std::string card = cardName(*arguments.out);
+    const std::string card = CardName(*arguments.out);
     if (const Status recorded = RecordCardWritten(PathFromUtf8(*arguments.sheet), camera->serial, when, card);
         !recorded.ok())
-        return reportFailure("the files are written, but the sheet is not updated: " + recorded.reason(), err);
+        return ReportFailure("the files are written, but the sheet is not updated: " + recorded.reason(), err);
     out << "Recorded camera " << camera->serial << ": written " << when << ", card " << card << '\n';
     if (!arguments.eject)
         return kExitSuccess;
     std::error_code error;
     const std::filesystem::path drive = std::filesystem::absolute(PathFromUtf8(*arguments.out), error);
     if (const Status ejected = EjectDrive(Utf8FromPath(error ? PathFromUtf8(*arguments.out) : drive)); !ejected.ok())
-        return reportFailure("card " + card + " cannot be ejected: " + ejected.reason()
+        return ReportFailure("card " + card + " cannot be ejected: " + ejected.reason()
                 + ". Close the programs that use it and try again, or eject it with the system.",
             err);
     out << "Card " << card << " can be taken out now.\n";
     return kExitSuccess;
 }
 
-int exportDeployments(const ParsedArguments& arguments, const CameraSheet& sheet, const FleetEnvironment& environment,
+int ExportDeployments(const ParsedArguments& arguments, const CameraSheet& sheet, const FleetEnvironment& environment,
     const ProfileStore& store, std::ostream& out, std::ostream& err)
 {
     std::string csv;
     if (const Status made = DeploymentsCsv(sheet, LookupIn(store), environment, csv); !made.ok())
-        return reportFailure(made.reason(), err);
+        return ReportFailure(made.reason(), err);
     const std::vector<std::uint8_t> bytes(csv.begin(), csv.end());
     if (const Status written = WriteFileAtomically(PathFromUtf8(*arguments.exportTo), bytes, FileAccess::Everyone);
         !written.ok())
-        return reportFailure(*arguments.exportTo + ": " + written.reason(), err);
+        return ReportFailure(*arguments.exportTo + ": " + written.reason(), err);
     out << "Wrote " << sheet.cameras.size() << " deployments to " << *arguments.exportTo << '\n';
     return kExitSuccess;
 }
 
-int runFleet(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunFleet(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const int actions = (arguments.check ? 1 : 0) + (arguments.camera ? 1 : 0) + (arguments.exportTo ? 1 : 0);
     if (actions != 1)
@@ -103,8 +103,8 @@ int runFleet(const ParsedArguments& arguments, std::ostream& out, std::ostream& 
         return kExitSuccess;
     }
     if (arguments.camera)
-        return writeCamera(arguments, sheet, environment, store, out, err);
-    return exportDeployments(arguments, sheet, environment, store, out, err);
+        return WriteCamera(arguments, sheet, environment, store, out, err);
+    return ExportDeployments(arguments, sheet, environment, store, out, err);
 }
 
 } // namespace
@@ -157,7 +157,7 @@ Options:
     ArgumentRules { Option::Sheet | Option::Camera | Option::Out | Option::Check | Option::Export | Option::Language
             | Option::ChineseRequested | Option::TvMode | Option::Clock | Option::Eject,
         static_cast<unsigned>(Option::Sheet), false, false },
-    &runFleet,
+    &RunFleet,
 };
 
 } // namespace tamb

@@ -42,7 +42,7 @@ struct InspectReader
 };
 
 // With --model: whether that model's dialog offers to load a sound file, and why not when it does not.
-void addLoadability(Inspection& inspection, const Status& loads)
+void AddLoadability(Inspection& inspection, const Status& loads)
 {
     if (!inspection.report.valid())
         return;
@@ -50,7 +50,7 @@ void addLoadability(Inspection& inspection, const Status& loads)
     inspection.meanings.push_back(loads.ok() ? "the dialog of this model offers to load it" : loads.reason());
 }
 
-std::string hexBytes(std::span<const std::uint8_t> bytes)
+std::string HexBytes(std::span<const std::uint8_t> bytes)
 {
     std::string text;
     for (const auto byte : bytes) {
@@ -63,7 +63,7 @@ std::string hexBytes(std::span<const std::uint8_t> bytes)
     return text;
 }
 
-Inspection readMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
+Inspection ReadMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
     const auto menu = InspectMenuFile(bytes, arguments.model);
     Inspection inspection;
@@ -81,17 +81,17 @@ Inspection readMenu(std::span<const std::uint8_t> bytes, const ParsedArguments& 
         add(field.name, field.value, field.meaning);
         if (field.name == "tvMode" && !menu.familyArea.empty()) {
             // The raw family area sits between tvMode and dateFormat, as in the record.
-            add("familyArea", hexBytes(menu.familyArea), "bytes 31..47; --model decodes them");
+            add("familyArea", HexBytes(menu.familyArea), "bytes 31..47; --model decodes them");
         }
     }
     if (arguments.model) {
         const CameraSettingsModel model(CameraFamilyFor(*arguments.model), CameraEnvironmentFromArguments(arguments));
-        addLoadability(inspection, CheckMenuFile(model, bytes));
+        AddLoadability(inspection, CheckMenuFile(model, bytes));
     }
     return inspection;
 }
 
-Inspection readSetup(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
+Inspection ReadSetup(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
     Inspection inspection { InspectSetupFile(bytes, OemCodePage::forSystem()), {} };
     inspection.meanings.resize(inspection.report.fields.size());
@@ -100,12 +100,12 @@ Inspection readSetup(std::span<const std::uint8_t> bytes, const ParsedArguments&
         environment.app = AppStateFromArguments(arguments);
         environment.codePage = OemCodePage::forSystem();
         const MmsSettingsModel model(environment);
-        addLoadability(inspection, CheckSetupFile(model, bytes));
+        AddLoadability(inspection, CheckSetupFile(model, bytes));
     }
     return inspection;
 }
 
-Inspection readSmtp(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
+Inspection ReadSmtp(std::span<const std::uint8_t> bytes, const ParsedArguments& arguments)
 {
     Inspection inspection { InspectSmtpFile(bytes, OemCodePage::forSystem()), {} };
     inspection.meanings.resize(inspection.report.fields.size());
@@ -114,7 +114,7 @@ Inspection readSmtp(std::span<const std::uint8_t> bytes, const ParsedArguments& 
         SmtpEnvironment environment;
         environment.app = AppStateFromArguments(arguments);
         environment.codePage = OemCodePage::forSystem();
-        addLoadability(inspection,
+        AddLoadability(inspection,
             family ? CheckSmtpFile(SmtpSettingsModel(*family, environment), bytes)
                    : Status::failure("this model has no SMTP settings"));
     }
@@ -129,15 +129,15 @@ struct TextValue
 };
 
 constexpr std::array kReaders {
-    InspectReader { "menu", kMenuFileName, &readMenu },
-    InspectReader { "setup", kSetupFileName, &readSetup },
-    InspectReader { "smtp", kSmtpFileName, &readSmtp },
+    InspectReader { "menu", kMenuFileName, &ReadMenu },
+    InspectReader { "setup", kSetupFileName, &ReadSetup },
+    InspectReader { "smtp", kSmtpFileName, &ReadSmtp },
 };
 
 // Larger files are reported without being read: no settings file comes near this size.
 constexpr std::uintmax_t kLargestReadableFile = 1u << 20;
 
-std::string lowercase(std::string text)
+std::string Lowercase(std::string text)
 {
     std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
@@ -145,9 +145,9 @@ std::string lowercase(std::string text)
 
 // The reader for a file: the one --kind names, else the one whose file name matches, else menu for a file of a
 // record's length.
-const InspectReader* readerFor(const std::string& file, std::uintmax_t size, const ParsedArguments& arguments)
+const InspectReader* ReaderFor(const std::string& file, std::uintmax_t size, const ParsedArguments& arguments)
 {
-    const auto name = lowercase(Utf8FromPath(PathFromUtf8(file).filename()));
+    const auto name = Lowercase(Utf8FromPath(PathFromUtf8(file).filename()));
     for (const auto& reader : kReaders) {
         if (arguments.kind ? *arguments.kind == reader.kind : name == reader.fileName) {
             return &reader;
@@ -156,7 +156,7 @@ const InspectReader* readerFor(const std::string& file, std::uintmax_t size, con
     return !arguments.kind && size == kCameraRecordSize ? &kReaders[0] : nullptr;
 }
 
-Inspection inspectFile(const std::string& file, const ParsedArguments& arguments)
+Inspection InspectFile(const std::string& file, const ParsedArguments& arguments)
 {
     Inspection failed;
     failed.report.kind = arguments.kind.value_or("unknown");
@@ -171,7 +171,7 @@ Inspection inspectFile(const std::string& file, const ParsedArguments& arguments
         failed.report.problems.push_back("cannot be read: " + error.message());
         return failed;
     }
-    const auto* reader = readerFor(file, size, arguments);
+    const auto* reader = ReaderFor(file, size, arguments);
     if (reader == nullptr) {
         failed.report.problems.push_back("cannot tell whether it is menu.dat, setup.dat or smtp.dat; give --kind");
         return failed;
@@ -191,11 +191,11 @@ Inspection inspectFile(const std::string& file, const ParsedArguments& arguments
     return reader->read(bytes, arguments);
 }
 
-int runInspect(const ParsedArguments& arguments, std::ostream& out, std::ostream&)
+int RunInspect(const ParsedArguments& arguments, std::ostream& out, std::ostream&)
 {
     bool allSound = true;
     for (const auto& file : arguments.files) {
-        const auto inspection = inspectFile(file, arguments);
+        const auto inspection = InspectFile(file, arguments);
         const auto& report = inspection.report;
         allSound = allSound && report.valid();
         if (arguments.json) {
@@ -243,7 +243,7 @@ Exit codes: 0 every file is sound, 1 a file is not (the reasons are printed),
 2 a wrong command line.
 )",
     ArgumentRules { Option::Json | Option::Model | Option::Kind, 0, false, true },
-    &runInspect,
+    &RunInspect,
 };
 
 } // namespace tamb

@@ -35,7 +35,7 @@ MmsEnvironment EnvironmentOf(const ParsedArguments& arguments)
 // Runs the MMS dialog of the model without a window: the keys are applied through the same model the dialog
 // uses, the folder is chosen last and Generate validates and writes. What the dialog would say about the
 // input is printed as the dialog shows it, on a line of its own.
-int runMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunMms(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const auto model = *arguments.model;
     if (!ButtonsFor(model).mms)
@@ -136,7 +136,7 @@ Options:
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::TvMode
             | Option::From | Option::EvenIfEnded,
         Option::Out | Option::Model, true, false },
-    &runMms,
+    &RunMms,
     nullptr,
     kMmsPasswordKeys,
 };

@@ -109,7 +109,7 @@ void WriteText(const std::vector<OperatorRow>& rows, std::ostream& out)
     }
 }
 
-int runOperators(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunOperators(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const std::vector<OperatorRow> rows = OperatorRows(SystemOperatorParameters(), arguments.country);
     if (arguments.json)
@@ -150,7 +150,7 @@ Options:
   --help       show this text
 )",
     ArgumentRules { Option::Country | Option::Json, 0 },
-    &runOperators,
+    &RunOperators,
 };
 
 } // namespace tamb

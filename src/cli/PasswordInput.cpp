@@ -27,7 +27,7 @@ enum class LineRead
 
 #ifdef _WIN32
 
-bool inputIsTerminal()
+bool InputIsTerminal()
 {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
@@ -58,7 +58,7 @@ private:
 };
 
 // The console gives UTF-16, whatever its code page; a password outside ASCII arrives intact.
-LineRead readTerminalLine(std::string& line)
+LineRead ReadTerminalLine(std::string& line)
 {
     std::wstring wide;
     for (;;) {
@@ -84,7 +84,7 @@ LineRead readTerminalLine(std::string& line)
 
 #else
 
-bool inputIsTerminal()
+bool InputIsTerminal()
 {
     return ::isatty(STDIN_FILENO) == 1;
 }
@@ -93,7 +93,7 @@ bool inputIsTerminal()
 termios g_savedTerminal {};
 
 // Installed for one delivery only (SA_RESETHAND): the signal raised again takes its default course.
-extern "C" void restoreTerminalAndDie(int signalNumber)
+extern "C" void RestoreTerminalAndDie(int signalNumber)
 {
     ::tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
     ::raise(signalNumber);
@@ -111,7 +111,7 @@ public:
         struct sigaction restore
         {
         };
-        restore.sa_handler = &restoreTerminalAndDie;
+        restore.sa_handler = &RestoreTerminalAndDie;
         restore.sa_flags = SA_RESETHAND;
         sigemptyset(&restore.sa_mask);
         for (std::size_t i = 0; i < kSignals.size(); ++i) {
@@ -150,7 +150,7 @@ private:
 
 #endif
 
-LineRead readStreamLine(std::string& line)
+LineRead ReadStreamLine(std::string& line)
 {
     char character = 0;
     bool any = false;
@@ -169,19 +169,19 @@ LineRead readStreamLine(std::string& line)
     return LineRead::Read;
 }
 
-LineRead readPassword(std::string_view key, std::string& line)
+LineRead ReadPassword(std::string_view key, std::string& line)
 {
     line.clear();
-    if (!inputIsTerminal())
-        return readStreamLine(line);
+    if (!InputIsTerminal())
+        return ReadStreamLine(line);
     std::cerr << key << ": " << std::flush;
     LineRead result = LineRead::Ended;
     {
         const EchoOff silent;
 #ifdef _WIN32
-        result = readTerminalLine(line);
+        result = ReadTerminalLine(line);
 #else
-        result = readStreamLine(line);
+        result = ReadStreamLine(line);
 #endif
     }
     // The Enter that ended the line was not echoed either.
@@ -198,7 +198,7 @@ Status ReadPasswordsFromInput(
         if (value != kFromStandardInput || std::ranges::find(passwordKeys, key) == passwordKeys.end())
             continue;
         std::string line;
-        switch (readPassword(key, line)) {
+        switch (ReadPassword(key, line)) {
         case LineRead::Read:
             value = std::move(line);
             break;

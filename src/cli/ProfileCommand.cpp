@@ -18,7 +18,7 @@ constexpr std::string_view kProfileCommandName = "profile";
 
 // Takes `name` from `folder` into `bytes` when the dialog of `setup` could have written it; says what it did.
 template <typename Model, typename Check>
-void takeFile(std::string_view folder, std::string_view name, const Model* model, Check check,
+void TakeFile(std::string_view folder, std::string_view name, const Model* model, Check check,
     std::optional<std::vector<std::uint8_t>>& bytes, std::ostream& out)
 {
     const std::string path = FileInFolder(folder, name);
@@ -40,7 +40,7 @@ void takeFile(std::string_view folder, std::string_view name, const Model* model
     bytes = std::move(read);
 }
 
-int saveProfile(const ParsedArguments& arguments, const std::string& name, std::ostream& out, std::ostream& err)
+int SaveProfile(const ParsedArguments& arguments, const std::string& name, std::ostream& out, std::ostream& err)
 {
     if (!arguments.model || !arguments.from)
         return ReportUsageError(kProfileCommandName, "profile save needs --model N and --from DIR", err);
@@ -49,9 +49,9 @@ int saveProfile(const ParsedArguments& arguments, const std::string& name, std::
     CameraSetup setup(*arguments.model, FleetEnvironmentFromArguments(arguments));
     Profile profile { .name = name, .model = *arguments.model, .files = {} };
     const std::string& folder = *arguments.from;
-    takeFile(folder, kMenuFileName, &setup.camera(), &CheckMenuFile, profile.files.menu, out);
-    takeFile(folder, kSetupFileName, setup.mms(), &CheckSetupFile, profile.files.setup, out);
-    takeFile(folder, kSmtpFileName, setup.smtp(), &CheckSmtpFile, profile.files.smtp, out);
+    TakeFile(folder, kMenuFileName, &setup.camera(), &CheckMenuFile, profile.files.menu, out);
+    TakeFile(folder, kSetupFileName, setup.mms(), &CheckSetupFile, profile.files.setup, out);
+    TakeFile(folder, kSmtpFileName, setup.smtp(), &CheckSmtpFile, profile.files.smtp, out);
     if (!profile.files.menu && !profile.files.setup && !profile.files.smtp) {
         err << kProgramName << ' ' << kProfileCommandName << ": " << folder
             << " holds no file that the dialogs of model " << *arguments.model << " can load; nothing was saved\n";
@@ -67,7 +67,7 @@ int saveProfile(const ParsedArguments& arguments, const std::string& name, std::
     return kExitSuccess;
 }
 
-std::string fileList(const ProfileFiles& files)
+std::string FileList(const ProfileFiles& files)
 {
     std::string list;
     const auto add = [&list](bool present, std::string_view name) {
@@ -80,15 +80,15 @@ std::string fileList(const ProfileFiles& files)
     return list;
 }
 
-int listProfiles(std::ostream& out)
+int ListProfiles(std::ostream& out)
 {
     for (const Profile& profile : UserProfileStore().list())
         out << profile.name << "\tmodel " << profile.model << " (" << ModelTitle(profile.model) << ")\t"
-            << fileList(profile.files) << '\n';
+            << FileList(profile.files) << '\n';
     return kExitSuccess;
 }
 
-int showProfile(const ParsedArguments& arguments, const std::string& name, std::ostream& out, std::ostream& err)
+int ShowProfile(const ParsedArguments& arguments, const std::string& name, std::ostream& out, std::ostream& err)
 {
     Profile profile;
     if (const Status loaded = UserProfileStore().load(name, profile); !loaded.ok()) {
@@ -96,7 +96,7 @@ int showProfile(const ParsedArguments& arguments, const std::string& name, std::
         return kExitFailure;
     }
     out << "Profile '" << profile.name << "': model " << profile.model << " (" << ModelTitle(profile.model)
-        << "), files: " << fileList(profile.files) << '\n';
+        << "), files: " << FileList(profile.files) << '\n';
     CameraSetup setup(profile.model, FleetEnvironmentFromArguments(arguments));
     if (const Status loaded = setup.load(profile.files); !loaded.ok()) {
         err << kProgramName << ' ' << kProfileCommandName << ": the profile does not load: " << loaded.reason() << '\n';
@@ -108,7 +108,7 @@ int showProfile(const ParsedArguments& arguments, const std::string& name, std::
     return kExitSuccess;
 }
 
-int runProfile(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunProfile(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const std::string& action = arguments.files.front();
     const std::size_t names = arguments.files.size() - 1;
@@ -122,12 +122,12 @@ int runProfile(const ParsedArguments& arguments, std::ostream& out, std::ostream
     if ((arguments.model || arguments.from) && action != "save")
         return ReportUsageError(kProfileCommandName, "--model and --from belong to profile save", err);
     if (action == "list")
-        return listProfiles(out);
+        return ListProfiles(out);
     const std::string& name = arguments.files[1];
     if (action == "save")
-        return saveProfile(arguments, name, out, err);
+        return SaveProfile(arguments, name, out, err);
     if (action == "show")
-        return showProfile(arguments, name, out, err);
+        return ShowProfile(arguments, name, out, err);
     if (const Status removed = UserProfileStore().remove(name); !removed.ok()) {
         err << kProgramName << ' ' << kProfileCommandName << ": " << removed.reason() << '\n';
         return kExitFailure;
@@ -168,7 +168,7 @@ Options:
   --help        show this text
 )",
     ArgumentRules { Option::Model | Option::From, 0, false, true },
-    &runProfile,
+    &RunProfile,
 };
 
 } // namespace tamb

@@ -21,7 +21,7 @@ constexpr std::string_view kSmtpCommandName = "smtp";
 
 // Runs the SMTP dialog of the model without a window: the settings are made through the model the dialog
 // uses, the folder is chosen last and Generate checks and writes the file as the dialog would.
-int runSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunSmtp(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     const auto model = *arguments.model;
     const auto family = SmtpFamilyFor(model);
@@ -102,7 +102,7 @@ Options:
 )",
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::From,
         Option::Out | Option::Model, true, false },
-    &runSmtp,
+    &RunSmtp,
     nullptr,
     kSmtpPasswordKeys,
 };

@@ -23,7 +23,7 @@ constexpr std::size_t kLargestCertificateFile = 4 * 1024 * 1024;
 // The family whose dialog checks the keys: that of --model; else that of the --from file, whose header tells;
 // else the Q400 family, whose fields take the longest texts. Nothing when --model names a model without SMTP
 // settings.
-std::optional<SmtpFamily> familyOf(const ParsedArguments& arguments, const OemCodePage& codePage)
+std::optional<SmtpFamily> FamilyOf(const ParsedArguments& arguments, const OemCodePage& codePage)
 {
     if (arguments.model)
         return SmtpFamilyFor(*arguments.model);
@@ -37,7 +37,7 @@ std::optional<SmtpFamily> familyOf(const ParsedArguments& arguments, const OemCo
 }
 
 // The certificates of --ca-file as PEM text; a failure says why the file cannot serve.
-Status readCertificates(const std::string& path, std::string& pem)
+Status ReadCertificates(const std::string& path, std::string& pem)
 {
     const std::optional<std::string> content = ReadSmallRegularFile(PathFromUtf8(path), kLargestCertificateFile);
     if (!content)
@@ -51,14 +51,14 @@ Status readCertificates(const std::string& path, std::string& pem)
 
 // Makes the settings through the SMTP dialog's model, as the smtp command does, so that the same keys, files and
 // typing limits are accepted; then checks the account as the dialog's Test button does and logs in.
-int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     // Messages in the language asked for, as the dialogs show them in that interface language.
     const LanguageId language = arguments.language.value_or(kEnglish);
     SmtpLoginOptions options;
     options.allowPlainLogin = arguments.allowPlainLogin;
     if (arguments.caFile) {
-        if (const Status read = readCertificates(*arguments.caFile, options.additionalCertificates); !read.ok())
+        if (const Status read = ReadCertificates(*arguments.caFile, options.additionalCertificates); !read.ok())
             return ReportUsageError(kSmtpTestCommandName, read.reason(), err);
     }
     SmtpEnvironment environment;
@@ -66,7 +66,7 @@ int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostrea
     environment.app.model = arguments.model.value_or(environment.app.model);
     environment.startFolder = ".";
     environment.codePage = OemCodePage::forSystem();
-    const auto family = familyOf(arguments, environment.codePage);
+    const auto family = FamilyOf(arguments, environment.codePage);
     if (!family) {
         return ReportUsageError(
             kSmtpTestCommandName, "model " + std::to_string(*arguments.model) + " has no SMTP settings", err);
@@ -85,7 +85,7 @@ int runSmtpTest(const ParsedArguments& arguments, std::ostream& out, std::ostrea
     const std::atomic<bool> neverCancelled { false };
     const auto result = CheckSmtpLogin(checked, options, neverCancelled);
     out << SmtpLoginMessage(result, checked, kSmtpLoginTimeLimit).text(language) << '\n';
-    if (result.outcome == SmtpLoginOutcome::plainLoginNotAllowed) {
+    if (result.outcome == SmtpLoginOutcome::PlainLoginNotAllowed) {
         err << kProgramName << ' ' << kSmtpTestCommandName
             << ": --allow-plain-login logs in without encryption all the same\n";
     }
@@ -145,7 +145,7 @@ offers no encryption), 2 a wrong command line or settings that Generate would re
     ArgumentRules { Option::Out | Option::Model | Option::Language | Option::ChineseRequested | Option::From
             | Option::CaFile | Option::AllowPlainLogin,
         0, true, false },
-    &runSmtpTest,
+    &RunSmtpTest,
     nullptr,
     kSmtpPasswordKeys,
 };

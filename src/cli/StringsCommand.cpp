@@ -4,7 +4,7 @@
 namespace tamb {
 namespace {
 
-int runStrings(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
+int RunStrings(const ParsedArguments& arguments, std::ostream& out, std::ostream& err)
 {
     if (arguments.messages && arguments.language) {
         return ReportUsageError("strings", "--messages prints both languages of every message; drop --language", err);
@@ -59,7 +59,7 @@ Options:
   --help        show this text
 )",
     ArgumentRules { Option::Language | Option::Messages | Option::Check, 0 },
-    &runStrings,
+    &RunStrings,
 };
 
 } // namespace tamb

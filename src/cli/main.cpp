@@ -30,7 +30,7 @@ const std::array kCommands {
 #endif
 };
 
-void printProgramUsage(std::ostream& stream)
+void PrintProgramUsage(std::ostream& stream)
 {
     stream << "Usage: " << kProgramName << " COMMAND [OPTIONS]\n\n"
            << "Prepares the settings files of Tamb Vorrel trail cameras without a window.\n\nCommands:\n";
@@ -45,7 +45,7 @@ void printProgramUsage(std::ostream& stream)
 
 // A report that could not be written (a full disk, a closed pipe) is a failure like any other, as it is for the
 // standard tools: the exit code says so and standard error says why.
-int finishOutput(int exitCode)
+int FinishOutput(int exitCode)
 {
     errno = 0;
     const bool flushed = static_cast<bool>(std::cout.flush()) && std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
@@ -57,7 +57,7 @@ int finishOutput(int exitCode)
     return kExitFailure;
 }
 
-int runCommand(const CliCommand& command, const std::vector<std::string>& words)
+int RunCommand(const CliCommand& command, const std::vector<std::string>& words)
 {
     ParsedArguments arguments;
     if (const auto parsed = ParseArguments(words, command.rules, arguments); !parsed.ok()) {
@@ -68,7 +68,7 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
         if (command.moreHelp != nullptr) {
             command.moreHelp(arguments, std::cout);
         }
-        return finishOutput(kExitSuccess);
+        return FinishOutput(kExitSuccess);
     }
     if (const auto refused = OutFolderRefusal(arguments)) {
         return ReportUsageError(command.name, *refused, std::cerr);
@@ -78,7 +78,7 @@ int runCommand(const CliCommand& command, const std::vector<std::string>& words)
         return ReportUsageError(command.name, read.reason(), std::cerr);
     }
     const int exitCode = command.run(arguments, std::cout, std::cerr);
-    return finishOutput(exitCode);
+    return FinishOutput(exitCode);
 }
 
 } // namespace
@@ -93,12 +93,12 @@ int main(int argc, char** argv)
     const std::vector<std::string> words(
         commandLine.begin() + std::min<std::ptrdiff_t>(2, std::ssize(commandLine)), commandLine.end());
     if (name == "--help" || name == "-h" || name == "help") {
-        printProgramUsage(std::cout);
-        return finishOutput(kExitSuccess);
+        PrintProgramUsage(std::cout);
+        return FinishOutput(kExitSuccess);
     }
     for (const auto* command : kCommands) {
         if (command->name == name) {
-            return runCommand(*command, words);
+            return RunCommand(*command, words);
         }
     }
     if (name.empty()) {
@@ -106,6 +106,6 @@ int main(int argc, char** argv)
     } else {
         std::cerr << kProgramName << ": unknown command '" << name << "'\n";
     }
-    printProgramUsage(std::cerr);
+    PrintProgramUsage(std::cerr);
     return kExitUsage;
 }

@@ -28,30 +28,30 @@ constexpr std::size_t kTemporaryDigits = 6;
 // Names are drawn from a million; a hundred taken in a row means something else is wrong.
 constexpr std::uint32_t kNameAttempts = 100;
 
-std::error_code errnoCode(int error)
+std::error_code ErrnoCode(int error)
 {
     return { error, std::generic_category() };
 }
 
-fs::path folderOf(const fs::path& target)
+fs::path FolderOf(const fs::path& target)
 {
     return target.has_parent_path() ? target.parent_path() : fs::path { "." };
 }
 
 constexpr std::uint32_t kTemporaryNumbers = 1000000;
 
-fs::path temporarySibling(const fs::path& target, std::uint32_t number)
+fs::path TemporarySibling(const fs::path& target, std::uint32_t number)
 {
     char digits[kTemporaryDigits + 2];
     std::snprintf(digits, sizeof digits, "%06u", static_cast<unsigned>(number % kTemporaryNumbers));
     auto name = target.filename();
     name += std::string { kTemporaryMarker } + digits;
-    return folderOf(target) / name;
+    return FolderOf(target) / name;
 }
 
 // True when `name` is the target's name followed by ".tmp" and one to six digits: a temporary sibling that this
 // or an earlier version of the program made for the same target.
-bool isTemporarySibling(const fs::path::string_type& name, const fs::path::string_type& targetName)
+bool IsTemporarySibling(const fs::path::string_type& name, const fs::path::string_type& targetName)
 {
     const auto prefix = targetName + fs::path { std::string { kTemporaryMarker } }.native();
     if (name.size() <= prefix.size() || name.size() > prefix.size() + kTemporaryDigits || !name.starts_with(prefix)) {
@@ -61,7 +61,7 @@ bool isTemporarySibling(const fs::path::string_type& name, const fs::path::strin
         [](auto c) { return c >= '0' && c <= '9'; });
 }
 
-std::uint32_t randomTemporaryNumber()
+std::uint32_t RandomTemporaryNumber()
 {
     // The number only spreads the names out; when the system refuses randomness, the clock does that as well.
     try {
@@ -82,7 +82,7 @@ struct ModePlan
     std::string unknown {};
 };
 
-ModePlan planMode(const fs::path& target, FileAccess access, const WriteFaults& faults)
+ModePlan PlanMode(const fs::path& target, FileAccess access, const WriteFaults& faults)
 {
     std::error_code error = faults.errorAt(WriteStep::ReadMode);
     std::optional<fs::perms> kept;
@@ -105,7 +105,7 @@ ModePlan planMode(const fs::path& target, FileAccess access, const WriteFaults& 
 }
 
 // Gives the temporary file the kept mode; the reason when it cannot, or nothing.
-std::string giveMode(OwnedFile& file, const ModePlan& mode, const WriteFaults& faults)
+std::string GiveMode(OwnedFile& file, const ModePlan& mode, const WriteFaults& faults)
 {
     if (!mode.kept) {
         return mode.unknown;
@@ -123,29 +123,29 @@ std::string giveMode(OwnedFile& file, const ModePlan& mode, const WriteFaults& f
     return "cannot give it the mode of the file it replaces: " + error.message();
 }
 
-Status createTemporary(const fs::path& target, FileAccess access, const WriteFaults& faults, OwnedFile& file)
+Status CreateTemporary(const fs::path& target, FileAccess access, const WriteFaults& faults, OwnedFile& file)
 {
     if (const auto injected = faults.errorAt(WriteStep::CreateFile)) {
-        return WriteErrorStatus("", injected, folderOf(target));
+        return WriteErrorStatus("", injected, FolderOf(target));
     }
-    const auto first = faults.firstTemporaryNumber.value_or(randomTemporaryNumber());
+    const auto first = faults.firstTemporaryNumber.value_or(RandomTemporaryNumber());
     for (std::uint32_t attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::error_code error;
-        file = OwnedFile::create(temporarySibling(target, first + attempt), access, error);
+        file = OwnedFile::create(TemporarySibling(target, first + attempt), access, error);
         if (file.isOpen()) {
             faults.completed(WriteStep::CreateFile, file.path());
             return Status::success();
         }
         if (error != std::errc::file_exists) {
-            return WriteErrorStatus("", error, folderOf(target));
+            return WriteErrorStatus("", error, FolderOf(target));
         }
     }
     return Status::failure("no free name for a temporary file beside it");
 }
 
-Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+Status WriteAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
 {
-    const auto folder = folderOf(file.path());
+    const auto folder = FolderOf(file.path());
     if (const auto injected = faults.errorAt(WriteStep::WriteBytes)) {
         return WriteErrorStatus("", injected, folder);
     }
@@ -154,17 +154,17 @@ Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const Writ
         count = *faults.failAfterBytes;
     }
     if (!file.write(bytes.first(count))) {
-        return WriteErrorStatus("", errnoCode(errno), folder);
+        return WriteErrorStatus("", ErrnoCode(errno), folder);
     }
     if (count != bytes.size()) {
-        return WriteErrorStatus("", errnoCode(ENOSPC), folder);
+        return WriteErrorStatus("", ErrnoCode(ENOSPC), folder);
     }
     faults.completed(WriteStep::WriteBytes, file.path());
     if (const auto injected = faults.errorAt(WriteStep::FlushFile)) {
         return WriteErrorStatus("", injected, folder);
     }
     if (!file.flush()) {
-        return WriteErrorStatus("", errnoCode(errno), folder);
+        return WriteErrorStatus("", ErrnoCode(errno), folder);
     }
     faults.completed(WriteStep::FlushFile, file.path());
     return Status::success();
@@ -172,7 +172,7 @@ Status writeAll(OwnedFile& file, std::span<const std::uint8_t> bytes, const Writ
 
 // Reads the flushed temporary file back from the medium and compares it with `bytes`: a card can take bytes and
 // still return others, and such a file must not replace a good one. A read that fails is a failed write as well.
-Status readBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
+Status ReadBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, const WriteFaults& faults)
 {
     file.dropCachedPages();
     // One byte more than was written tells a file that is longer.
@@ -183,7 +183,7 @@ Status readBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, c
         error = file.read(0, readBack, count);
     }
     if (error) {
-        return WriteErrorStatus("the new file could not be read back to check it: ", error, folderOf(file.path()));
+        return WriteErrorStatus("the new file could not be read back to check it: ", error, FolderOf(file.path()));
     }
     readBack.resize(count);
     if (faults.corruptReadBackAt && *faults.corruptReadBackAt < readBack.size()) {
@@ -199,7 +199,7 @@ Status readBackTemporary(OwnedFile& file, std::span<const std::uint8_t> bytes, c
 }
 
 // Flushes the folder's entries, so that the rename itself reaches the medium.
-Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
+Status FlushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& faults)
 {
     std::error_code error = faults.errorAt(WriteStep::FlushFolder);
 #ifdef _WIN32
@@ -208,11 +208,11 @@ Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& f
     if (!error) {
         const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (descriptor < 0) {
-            error = errnoCode(errno);
+            error = ErrnoCode(errno);
         } else {
             // Some file systems cannot flush a folder and say so; there is nothing more to do on them.
             if (::fsync(descriptor) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
-                error = errnoCode(errno);
+                error = ErrnoCode(errno);
             }
             ::close(descriptor);
         }
@@ -230,12 +230,12 @@ Status flushFolder([[maybe_unused]] const fs::path& folder, const WriteFaults& f
 }
 
 // Temporary siblings of killed runs hold stale bytes; one that a running write still holds is left alone.
-void removeAbandonedTemporaries(const fs::path& target)
+void RemoveAbandonedTemporaries(const fs::path& target)
 {
     const auto targetName = target.filename().native();
     std::error_code error;
-    for (fs::directory_iterator entry(folderOf(target), error), end; !error && entry != end; entry.increment(error)) {
-        if (isTemporarySibling(entry->path().filename().native(), targetName)) {
+    for (fs::directory_iterator entry(FolderOf(target), error), end; !error && entry != end; entry.increment(error)) {
+        if (IsTemporarySibling(entry->path().filename().native(), targetName)) {
             std::error_code ignored;
             static_cast<void>(RemoveAbandonedFile(entry->path(), ignored));
         }
@@ -247,15 +247,15 @@ void removeAbandonedTemporaries(const fs::path& target)
 Status WriteFileAtomically(
     const fs::path& target, std::span<const std::uint8_t> bytes, FileAccess access, const WriteFaults& faults)
 {
-    const auto mode = planMode(target, access, faults);
+    const auto mode = PlanMode(target, access, faults);
     OwnedFile file;
-    if (auto created = createTemporary(target, mode.creation, faults, file); !created.ok()) {
+    if (auto created = CreateTemporary(target, mode.creation, faults, file); !created.ok()) {
         return created;
     }
-    const auto modeNote = giveMode(file, mode, faults);
-    auto status = writeAll(file, bytes, faults);
+    const auto modeNote = GiveMode(file, mode, faults);
+    auto status = WriteAll(file, bytes, faults);
     if (status.ok()) {
-        status = readBackTemporary(file, bytes, faults);
+        status = ReadBackTemporary(file, bytes, faults);
     }
     if (status.ok()) {
         std::error_code error = faults.errorAt(WriteStep::Rename);
@@ -263,7 +263,7 @@ Status WriteFileAtomically(
             error = file.renameTo(target);
         }
         if (error) {
-            status = WriteErrorStatus("", error, folderOf(target));
+            status = WriteErrorStatus("", error, FolderOf(target));
         }
     }
     if (!status.ok()) {
@@ -272,9 +272,9 @@ Status WriteFileAtomically(
     }
     faults.completed(WriteStep::Rename, target);
     // From here on the target is the new file, checked; nothing removes it.
-    const auto flushed = flushFolder(folderOf(target), faults);
+    const auto flushed = FlushFolder(FolderOf(target), faults);
     static_cast<void>(file.close());
-    removeAbandonedTemporaries(target);
+    RemoveAbandonedTemporaries(target);
     if (!flushed.ok()) {
         return flushed;
     }

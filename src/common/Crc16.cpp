@@ -5,7 +5,7 @@
 namespace tamb {
 namespace {
 
-constexpr std::array<std::uint16_t, 256> makeTable()
+constexpr std::array<std::uint16_t, 256> MakeTable()
 {
     std::array<std::uint16_t, 256> table {};
     for (unsigned n = 0; n < table.size(); ++n) {
@@ -18,7 +18,7 @@ constexpr std::array<std::uint16_t, 256> makeTable()
     return table;
 }
 
-constexpr auto kTable = makeTable();
+constexpr auto kTable = MakeTable();
 
 } // namespace
 

@@ -25,7 +25,7 @@ namespace tamb {
 namespace {
 
 // The device instance of the volume at a drive root such as "E:\", found through its disk number.
-Status ejectThroughConfigurationManager(std::string_view root)
+Status EjectThroughConfigurationManager(std::string_view root)
 {
     if (root.size() < 2 || root[1] != ':')
         return Status::failure("not a drive letter");
@@ -94,7 +94,7 @@ Status ejectThroughConfigurationManager(std::string_view root)
 
 Status EjectDrive(std::string_view root)
 {
-    return ejectThroughConfigurationManager(root);
+    return EjectThroughConfigurationManager(root);
 }
 #else
 Status EjectDrive([[maybe_unused]] std::string_view root)

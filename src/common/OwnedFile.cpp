@@ -23,7 +23,7 @@
 namespace tamb {
 namespace {
 
-std::error_code lastError()
+std::error_code LastError()
 {
     return { errno, std::generic_category() };
 }
@@ -32,7 +32,7 @@ std::error_code lastError()
 
 // A file whose removal is pending (another run removed it and still holds it) refuses to be opened, and so does
 // a folder that refuses new files; only in the first case is the name still there.
-bool nameTaken(const std::filesystem::path& path)
+bool NameTaken(const std::filesystem::path& path)
 {
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
         return true;
@@ -41,20 +41,20 @@ bool nameTaken(const std::filesystem::path& path)
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
-HANDLE handleOf(int descriptor)
+HANDLE HandleOf(int descriptor)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
 }
 
 #else
 
-bool sameFile(const struct stat& left, const struct stat& right)
+bool SameFile(const struct stat& left, const struct stat& right)
 {
     return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
 }
 
 // True when `descriptor` is the file that `path` names right now (not a file that replaced it).
-bool namesFile(const std::filesystem::path& path, int descriptor)
+bool NamesFile(const std::filesystem::path& path, int descriptor)
 {
     struct stat held
     {
@@ -62,20 +62,20 @@ bool namesFile(const std::filesystem::path& path, int descriptor)
     struct stat named
     {
     };
-    return ::fstat(descriptor, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && sameFile(held, named);
+    return ::fstat(descriptor, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(held, named);
 }
 
 // File systems without locks (some network and FUSE mounts) refuse flock; the file then goes unlocked.
-bool locksUnsupported(int error)
+bool LocksUnsupported(int error)
 {
     return error == EOPNOTSUPP || error == ENOLCK || error == EINVAL;
 }
 
-bool lockWaiting(int descriptor)
+bool LockWaiting(int descriptor)
 {
     while (::flock(descriptor, LOCK_EX) != 0) {
         if (errno != EINTR) {
-            return locksUnsupported(errno);
+            return LocksUnsupported(errno);
         }
     }
     return true;
@@ -94,7 +94,7 @@ constexpr int kCreateAttempts = 100;
 namespace {
 
 // The portable meaning of the Windows errors that creating a file meets; others keep their Windows code.
-std::error_code windowsError(DWORD error)
+std::error_code WindowsError(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_EXISTS:
@@ -125,13 +125,13 @@ OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess, std::
         path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
-        error = code == ERROR_ACCESS_DENIED && nameTaken(path) ? std::make_error_code(std::errc::file_exists)
-                                                               : windowsError(code);
+        error = code == ERROR_ACCESS_DENIED && NameTaken(path) ? std::make_error_code(std::errc::file_exists)
+                                                               : WindowsError(code);
         return {};
     }
     const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
     if (descriptor < 0) {
-        error = lastError();
+        error = LastError();
         FILE_DISPOSITION_INFO removal { TRUE };
         SetFileInformationByHandle(handle, FileDispositionInfo, &removal, sizeof removal);
         CloseHandle(handle);
@@ -149,19 +149,19 @@ OwnedFile OwnedFile::create(const std::filesystem::path& path, FileAccess access
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (descriptor < 0) {
-            error = lastError();
+            error = LastError();
             return {};
         }
-        if (!lockWaiting(descriptor)) {
-            error = lastError();
+        if (!LockWaiting(descriptor)) {
+            error = LastError();
             // Unlocked, the new file would pass for one that a killed run left; it is this run's, so it goes now.
-            if (namesFile(path, descriptor)) {
+            if (NamesFile(path, descriptor)) {
                 ::unlink(path.c_str());
             }
             ::close(descriptor);
             return {};
         }
-        if (namesFile(path, descriptor)) {
+        if (NamesFile(path, descriptor)) {
             error.clear();
             return OwnedFile { path, descriptor };
         }
@@ -221,7 +221,7 @@ std::error_code OwnedFile::read(std::size_t offset, std::span<std::uint8_t> byte
     count = 0;
 #ifdef _WIN32
     if (_lseeki64(m_descriptor, static_cast<__int64>(offset), SEEK_SET) < 0) {
-        return lastError();
+        return LastError();
     }
 #endif
     while (count < bytes.size()) {
@@ -235,7 +235,7 @@ std::error_code OwnedFile::read(std::size_t offset, std::span<std::uint8_t> byte
             continue;
         }
         if (read < 0) {
-            return lastError();
+            return LastError();
         }
         if (read == 0) {
             break;
@@ -265,7 +265,7 @@ std::error_code OwnedFile::setPermissions([[maybe_unused]] std::filesystem::perm
 {
 #ifndef _WIN32
     if (::fchmod(m_descriptor, static_cast<mode_t>(permissions & std::filesystem::perms::all)) != 0) {
-        return lastError();
+        return LastError();
     }
 #endif
     return {};
@@ -276,23 +276,23 @@ std::error_code OwnedFile::wipe()
 #ifdef _WIN32
     const auto size = _filelengthi64(m_descriptor);
     if (size < 0 || _lseeki64(m_descriptor, 0, SEEK_SET) < 0) {
-        return lastError();
+        return LastError();
     }
 #else
     struct stat status
     {
     };
     if (::fstat(m_descriptor, &status) != 0) {
-        return lastError();
+        return LastError();
     }
     const auto size = status.st_size;
     if (::lseek(m_descriptor, 0, SEEK_SET) < 0) {
-        return lastError();
+        return LastError();
     }
 #endif
     const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(size), 0);
     if (!write(zeros) || !flush()) {
-        return lastError();
+        return LastError();
     }
     return {};
 }
@@ -307,9 +307,9 @@ std::error_code OwnedFile::renameTo(const std::filesystem::path& target)
     rename->ReplaceIfExists = TRUE;
     rename->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
     std::memcpy(buffer.data() + offsetof(FILE_RENAME_INFO, FileName), name.data(), rename->FileNameLength);
-    if (SetFileInformationByHandle(handleOf(m_descriptor), FileRenameInfo, rename, static_cast<DWORD>(buffer.size()))
+    if (SetFileInformationByHandle(HandleOf(m_descriptor), FileRenameInfo, rename, static_cast<DWORD>(buffer.size()))
         == FALSE) {
-        return windowsError(GetLastError());
+        return WindowsError(GetLastError());
     }
 #else
     std::error_code error;
@@ -327,17 +327,17 @@ std::error_code OwnedFile::remove()
 #ifdef _WIN32
     // A file closed already goes by its name.
     if (m_descriptor < 0) {
-        return _wremove(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+        return _wremove(m_path.c_str()) == 0 ? std::error_code {} : LastError();
     }
     // The name goes when the held file is closed; until then other runs see it in use and wait.
     FILE_DISPOSITION_INFO removal { TRUE };
-    if (SetFileInformationByHandle(handleOf(m_descriptor), FileDispositionInfo, &removal, sizeof removal) == FALSE) {
-        return windowsError(GetLastError());
+    if (SetFileInformationByHandle(HandleOf(m_descriptor), FileDispositionInfo, &removal, sizeof removal) == FALSE) {
+        return WindowsError(GetLastError());
     }
     static_cast<void>(close());
     return {};
 #else
-    return ::unlink(m_path.c_str()) == 0 ? std::error_code {} : lastError();
+    return ::unlink(m_path.c_str()) == 0 ? std::error_code {} : LastError();
 #endif
 }
 
@@ -370,7 +370,7 @@ Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& 
     if (_wremove(path.c_str()) == 0 || errno == ENOENT) {
         return Removal::Removed;
     }
-    error = lastError();
+    error = LastError();
     return errno == EACCES ? Removal::InUse : Removal::Failed;
 }
 
@@ -384,7 +384,7 @@ std::optional<std::filesystem::perms> KeptPermissions(const std::filesystem::pat
     };
     if (::lstat(target.c_str(), &previous) != 0) {
         if (errno != ENOENT) {
-            error = lastError();
+            error = LastError();
         }
         return std::nullopt;
     }
@@ -406,7 +406,7 @@ Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& 
         if (errno == ENOENT) {
             return Removal::Removed;
         }
-        error = lastError();
+        error = LastError();
         return Removal::Failed;
     }
     if (S_ISDIR(named.st_mode)) {
@@ -417,15 +417,15 @@ Removal RemoveAbandonedFile(const std::filesystem::path& path, std::error_code& 
     const int descriptor
         = S_ISREG(named.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1;
     if (descriptor >= 0) {
-        const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && !locksUnsupported(errno);
-        if (held || !namesFile(path, descriptor)) {
+        const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && !LocksUnsupported(errno);
+        if (held || !NamesFile(path, descriptor)) {
             ::close(descriptor);
             return Removal::InUse;
         }
     }
     const bool removed = ::unlink(path.c_str()) == 0 || errno == ENOENT;
     if (!removed) {
-        error = lastError();
+        error = LastError();
     }
     if (descriptor >= 0) {
         ::close(descriptor);

@@ -18,14 +18,14 @@ namespace {
 
 #ifdef _WIN32
 
-int openForReading(const std::filesystem::path& path)
+int OpenForReading(const std::filesystem::path& path)
 {
     int descriptor = -1;
     _wsopen_s(&descriptor, path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT, _SH_DENYNO, 0);
     return descriptor;
 }
 
-bool isSmallRegularFile(int descriptor, std::size_t limit)
+bool IsSmallRegularFile(int descriptor, std::size_t limit)
 {
     struct _stat64 status
     {
@@ -34,25 +34,25 @@ bool isSmallRegularFile(int descriptor, std::size_t limit)
         && static_cast<unsigned long long>(status.st_size) <= limit;
 }
 
-int readSome(int descriptor, char* buffer, std::size_t count)
+int ReadSome(int descriptor, char* buffer, std::size_t count)
 {
     return _read(descriptor, buffer, static_cast<unsigned>(count));
 }
 
-void closeFile(int descriptor)
+void CloseFile(int descriptor)
 {
     _close(descriptor);
 }
 
 #else
 
-int openForReading(const std::filesystem::path& path)
+int OpenForReading(const std::filesystem::path& path)
 {
     // Without O_NONBLOCK, opening a FIFO waits until some writer opens it too.
     return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
-bool isSmallRegularFile(int descriptor, std::size_t limit)
+bool IsSmallRegularFile(int descriptor, std::size_t limit)
 {
     struct stat status
     {
@@ -61,12 +61,12 @@ bool isSmallRegularFile(int descriptor, std::size_t limit)
         && static_cast<unsigned long long>(status.st_size) <= limit;
 }
 
-ssize_t readSome(int descriptor, char* buffer, std::size_t count)
+ssize_t ReadSome(int descriptor, char* buffer, std::size_t count)
 {
     return ::read(descriptor, buffer, count);
 }
 
-void closeFile(int descriptor)
+void CloseFile(int descriptor)
 {
     ::close(descriptor);
 }
@@ -77,18 +77,18 @@ void closeFile(int descriptor)
 
 std::optional<std::string> ReadSmallRegularFile(const std::filesystem::path& path, std::size_t limit)
 {
-    const int descriptor = openForReading(path);
+    const int descriptor = OpenForReading(path);
     if (descriptor < 0) {
         return std::nullopt;
     }
     std::optional<std::string> content;
-    if (isSmallRegularFile(descriptor, limit)) {
+    if (IsSmallRegularFile(descriptor, limit)) {
         // One byte more than the limit tells a file that grew since it was measured.
         std::string bytes(limit + 1, '\0');
         std::size_t filled = 0;
         bool complete = false;
         while (filled < bytes.size()) {
-            const auto count = readSome(descriptor, bytes.data() + filled, bytes.size() - filled);
+            const auto count = ReadSome(descriptor, bytes.data() + filled, bytes.size() - filled);
             if (count < 0 && errno == EINTR) {
                 continue;
             }
@@ -103,7 +103,7 @@ std::optional<std::string> ReadSmallRegularFile(const std::filesystem::path& pat
             content = std::move(bytes);
         }
     }
-    closeFile(descriptor);
+    CloseFile(descriptor);
     return content;
 }
 

@@ -14,7 +14,7 @@ struct Decoded
     std::size_t length; // bytes used; 0 when the sequence is malformed
 };
 
-Decoded decodeOne(std::string_view text, std::size_t at)
+Decoded DecodeOne(std::string_view text, std::size_t at)
 {
     const auto lead = static_cast<std::uint8_t>(text[at]);
     if (lead < 0x80) {
@@ -62,7 +62,7 @@ std::u32string CodePointsFromUtf8(std::string_view utf8)
     std::u32string result;
     result.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        const auto decoded = decodeOne(utf8, at);
+        const auto decoded = DecodeOne(utf8, at);
         result.push_back(decoded.codePoint);
         at += decoded.length == 0 ? 1 : decoded.length;
     }
@@ -96,7 +96,7 @@ std::string Utf8FromCodePoints(std::u32string_view codePoints)
 bool IsValidUtf8(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {
-        const auto decoded = decodeOne(text, at);
+        const auto decoded = DecodeOne(text, at);
         if (decoded.length == 0) {
             return false;
         }

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A name that is there but is no folder (a file typed where a folder belongs) is not a card taken out.
-bool folderIsGone(const fs::path& folder)
+bool FolderIsGone(const fs::path& folder)
 {
     std::error_code error;
     const auto type = fs::status(folder, error).type();
@@ -23,7 +23,7 @@ bool folderIsGone(const fs::path& folder)
 
 // A write-protected card often answers a write with a plain "access denied"; the volume's own flag tells the
 // lock switch from a folder the user may not write.
-bool volumeIsReadOnly(const fs::path& folder)
+bool VolumeIsReadOnly(const fs::path& folder)
 {
 #ifdef _WIN32
     const auto root = folder.root_path();
@@ -39,7 +39,7 @@ bool volumeIsReadOnly(const fs::path& folder)
 }
 
 #ifdef _WIN32
-FailureKind classifyWindowsError(int code)
+FailureKind ClassifyWindowsError(int code)
 {
     switch (code) {
     case ERROR_WRITE_PROTECT:
@@ -57,7 +57,7 @@ FailureKind classifyWindowsError(int code)
 }
 #endif
 
-FailureKind classifyErrno(int code)
+FailureKind ClassifyErrno(int code)
 {
     switch (code) {
     case EROFS:
@@ -75,7 +75,7 @@ FailureKind classifyErrno(int code)
     }
 }
 
-bool isRefusal(std::error_code error)
+bool IsRefusal(std::error_code error)
 {
 #ifdef _WIN32
     if (error.category() == std::system_category() && error.value() == ERROR_ACCESS_DENIED) {
@@ -94,22 +94,22 @@ FailureKind ClassifyWriteError(std::error_code error, const fs::path& folder)
     }
 #ifdef _WIN32
     if (error.category() == std::system_category()) {
-        if (const auto kind = classifyWindowsError(error.value()); kind != FailureKind::Other) {
+        if (const auto kind = ClassifyWindowsError(error.value()); kind != FailureKind::Other) {
             return kind;
         }
     }
 #endif
     if (const auto condition = error.default_error_condition(); condition.category() == std::generic_category()) {
-        if (const auto kind = classifyErrno(condition.value()); kind != FailureKind::Other) {
+        if (const auto kind = ClassifyErrno(condition.value()); kind != FailureKind::Other) {
             return kind;
         }
     }
     // A card taken out shows as "no such file", an input/output error or "not ready", depending on the moment;
     // the folder being gone is what they share.
-    if (folderIsGone(folder)) {
+    if (FolderIsGone(folder)) {
         return FailureKind::Missing;
     }
-    if (isRefusal(error) && volumeIsReadOnly(folder)) {
+    if (IsRefusal(error) && VolumeIsReadOnly(folder)) {
         return FailureKind::WriteProtected;
     }
     return FailureKind::Other;

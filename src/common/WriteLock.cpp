@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quotedLockPath(const fs::path& path)
+std::string QuotedLockPath(const fs::path& path)
 {
     std::string quoted { '"' };
     quoted += Utf8FromPath(path);
@@ -20,7 +20,7 @@ std::string quotedLockPath(const fs::path& path)
     return quoted;
 }
 
-fs::path lockFolderOf(const fs::path& path)
+fs::path LockFolderOf(const fs::path& path)
 {
     return path.has_parent_path() ? path.parent_path() : fs::path { "." };
 }
@@ -29,9 +29,9 @@ fs::path lockFolderOf(const fs::path& path)
 
 Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& faults, OwnedFile& file)
 {
-    const auto context = "cannot create " + quotedLockPath(path) + ": ";
+    const auto context = "cannot create " + QuotedLockPath(path) + ": ";
     if (const auto injected = faults.errorAt(WriteStep::TakeLock)) {
-        return WriteErrorStatus(context, injected, lockFolderOf(path));
+        return WriteErrorStatus(context, injected, LockFolderOf(path));
     }
     const auto deadline = std::chrono::steady_clock::now() + faults.lockWait;
     for (;;) {
@@ -42,16 +42,16 @@ Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& 
             return Status::success();
         }
         if (error != std::errc::file_exists) {
-            return WriteErrorStatus(context, error, lockFolderOf(path));
+            return WriteErrorStatus(context, error, LockFolderOf(path));
         }
         switch (RemoveAbandonedFile(path, error)) {
         case Removal::Removed:
             break;
         case Removal::Failed:
-            return WriteErrorStatus("cannot remove the old " + quotedLockPath(path) + ": ", error, lockFolderOf(path));
+            return WriteErrorStatus("cannot remove the old " + QuotedLockPath(path) + ": ", error, LockFolderOf(path));
         case Removal::InUse:
             if (std::chrono::steady_clock::now() >= deadline) {
-                return Status::failure("another write into this folder still holds " + quotedLockPath(path)
+                return Status::failure("another write into this folder still holds " + QuotedLockPath(path)
                         + "; try again when it has finished",
                     FailureKind::Busy);
             }
@@ -65,7 +65,7 @@ Status WriteLock::take(const fs::path& target, const WriteFaults& faults, WriteL
 {
     auto name = target.filename();
     name += ".lock";
-    return TakeLockFile(lockFolderOf(target) / name, FileAccess::OwnerOnly, faults, lock.m_file);
+    return TakeLockFile(LockFolderOf(target) / name, FileAccess::OwnerOnly, faults, lock.m_file);
 }
 
 WriteLock::~WriteLock()

@@ -41,18 +41,18 @@ constexpr std::array kShownColumns {
 constexpr int kWrittenColumn = 4;
 constexpr int kCardColumn = 5;
 
-QString qtText(std::string_view text)
+QString QtText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string say(E entry, LanguageId language, std::initializer_list<std::string> args = {})
+std::string PrepareCardsSentence(E entry, LanguageId language, std::initializer_list<std::string> args = {})
 {
     return FillPlaceholders(PrepareCardsWord(entry, language), std::vector<std::string>(args));
 }
 
 // The serial number in a card's menu.dat when it is switched on.
-std::optional<std::string> serialOnCard(const CardVolume& card)
+std::optional<std::string> SerialOnCard(const CardVolume& card)
 {
     constexpr std::string_view kAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const auto menu = ReadSmallRegularFile(PathFromUtf8(FileInFolder(card.root, kMenuFileName)), 4096);
@@ -68,7 +68,7 @@ std::optional<std::string> serialOnCard(const CardVolume& card)
     return serial;
 }
 
-std::vector<CardVolume> systemRemovableVolumes()
+std::vector<CardVolume> SystemRemovableVolumes()
 {
     std::vector<CardVolume> cards;
     for (const Volume& volume : MountedVolumes({})) {
@@ -85,7 +85,7 @@ std::vector<CardVolume> systemRemovableVolumes()
 CardServices SystemCardServices()
 {
     return {
-        .removableVolumes = &systemRemovableVolumes,
+        .removableVolumes = &SystemRemovableVolumes,
         .eject = [](const CardVolume& card) { return EjectVolume(card.root, card.device); },
         .now = [] { return IsoLocalTime(std::time(nullptr)); },
         .pollMilliseconds = 1000,
@@ -101,7 +101,7 @@ PrepareCardsWindow::PrepareCardsWindow(
     , m_services(std::move(services))
 {
     setObjectName(QStringLiteral("PrepareCards"));
-    setWindowTitle(qtText(PrepareCardsWord(E::Title, m_app.language)));
+    setWindowTitle(QtText(PrepareCardsWord(E::Title, m_app.language)));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(kDialogBackground.red, kDialogBackground.green, kDialogBackground.blue));
     setPalette(colours);
@@ -115,7 +115,7 @@ PrepareCardsWindow::PrepareCardsWindow(
     m_table->setObjectName(QStringLiteral("cameras"));
     QStringList headers;
     for (const std::string_view column : kShownColumns)
-        headers << qtText(column);
+        headers << QtText(column);
     m_table->setHorizontalHeaderLabels(headers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -129,27 +129,27 @@ PrepareCardsWindow::PrepareCardsWindow(
             return;
         const SheetCamera& camera = m_sheet.cameras[*chosen];
         if (!camera.written.empty())
-            showStatus(say(E::Written, m_app.language, { camera.serial, camera.card }));
+            showStatus(PrepareCardsSentence(E::Written, m_app.language, { camera.serial, camera.card }));
         else if (m_card)
-            showStatus(say(E::CardReady, m_app.language, { cardName(*m_card), camera.serial }));
+            showStatus(PrepareCardsSentence(E::CardReady, m_app.language, { cardName(*m_card), camera.serial }));
         else
-            showStatus(say(E::InsertCard, m_app.language, { camera.serial, camera.name }));
+            showStatus(PrepareCardsSentence(E::InsertCard, m_app.language, { camera.serial, camera.name }));
     });
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
     m_status->setPalette(white);
 
-    auto* open = new QPushButton(qtText(PrepareCardsWord(E::OpenSheet, m_app.language)), this);
-    m_write = new QPushButton(qtText(PrepareCardsWord(E::WriteCard, m_app.language)), this);
+    auto* open = new QPushButton(QtText(PrepareCardsWord(E::OpenSheet, m_app.language)), this);
+    m_write = new QPushButton(QtText(PrepareCardsWord(E::WriteCard, m_app.language)), this);
     m_write->setObjectName(QStringLiteral("write"));
-    m_eject = new QPushButton(qtText(PrepareCardsWord(E::Eject, m_app.language)), this);
+    m_eject = new QPushButton(QtText(PrepareCardsWord(E::Eject, m_app.language)), this);
     m_eject->setObjectName(QStringLiteral("eject"));
-    auto* close = new QPushButton(qtText(PrepareCardsWord(E::Close, m_app.language)), this);
+    auto* close = new QPushButton(QtText(PrepareCardsWord(E::Close, m_app.language)), this);
     connect(open, &QPushButton::clicked, this, [this] {
         const QString chosen
-            = QFileDialog::getOpenFileName(this, qtText(PrepareCardsWord(E::OpenSheet, m_app.language)),
-                qtText(m_sheetPath.empty() ? DefaultOutputFolder() : Utf8FromPath(m_sheetPath)),
+            = QFileDialog::getOpenFileName(this, QtText(PrepareCardsWord(E::OpenSheet, m_app.language)),
+                QtText(m_sheetPath.empty() ? DefaultOutputFolder() : Utf8FromPath(m_sheetPath)),
                 QStringLiteral("CSV (*.csv *.txt)"));
         if (!chosen.isEmpty())
             (void)openSheet(PathFromUtf8(chosen.toStdString()));
@@ -199,12 +199,12 @@ bool PrepareCardsWindow::openSheet(const std::filesystem::path& path)
                 lines += '\n';
             lines += DescribeProblem(problem);
         }
-        ShowMessage(say(E::SheetBad, m_app.language, { lines }));
+        ShowMessage(PrepareCardsSentence(E::SheetBad, m_app.language, { lines }));
         return false;
     }
     m_sheetPath = path;
     m_sheet = std::move(sheet);
-    m_sheetLabel->setText(qtText(Utf8FromPath(path)));
+    m_sheetLabel->setText(QtText(Utf8FromPath(path)));
     m_runStarted = false;
     fillTable();
     chooseNext();
@@ -221,7 +221,7 @@ void PrepareCardsWindow::fillTable()
             camera.written, camera.card };
         for (std::size_t column = 0; column < cells.size(); ++column)
             m_table->setItem(
-                static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(qtText(cells[column])));
+                static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(QtText(cells[column])));
     }
     m_table->resizeColumnsToContents();
 }
@@ -235,8 +235,8 @@ void PrepareCardsWindow::chooseNext()
         if (m_sheet.cameras[row].written.empty()) {
             m_table->selectRow(static_cast<int>(row));
             const SheetCamera& camera = m_sheet.cameras[row];
-            showStatus(m_card ? say(E::CardReady, m_app.language, { cardName(*m_card), camera.serial })
-                              : say(E::InsertCard, m_app.language, { camera.serial, camera.name }));
+            showStatus(m_card ? PrepareCardsSentence(E::CardReady, m_app.language, { cardName(*m_card), camera.serial })
+                              : PrepareCardsSentence(E::InsertCard, m_app.language, { camera.serial, camera.name }));
             return;
         }
     }
@@ -259,7 +259,7 @@ QString PrepareCardsWindow::status() const
 
 void PrepareCardsWindow::showStatus(std::string text)
 {
-    m_status->setText(qtText(text));
+    m_status->setText(QtText(text));
 }
 
 void PrepareCardsWindow::refreshButtons()
@@ -295,7 +295,8 @@ void PrepareCardsWindow::pollVolumes()
         if (m_runStarted && chosenCamera()) {
             writeCard();
         } else if (const auto chosen = chosenCamera()) {
-            showStatus(say(E::CardReady, m_app.language, { cardName(*m_card), m_sheet.cameras[*chosen].serial }));
+            showStatus(PrepareCardsSentence(
+                E::CardReady, m_app.language, { cardName(*m_card), m_sheet.cameras[*chosen].serial }));
         }
     }
     refreshButtons();
@@ -303,10 +304,10 @@ void PrepareCardsWindow::pollVolumes()
 
 bool PrepareCardsWindow::mayOverwrite(const CardVolume& card, const SheetCamera& camera)
 {
-    const auto serial = serialOnCard(card);
+    const auto serial = SerialOnCard(card);
     if (!serial || *serial == camera.serial || m_sheet.find(*serial) == nullptr)
         return true;
-    return AskYesNo(say(E::OtherCamera, m_app.language, { cardName(card), *serial, camera.serial }));
+    return AskYesNo(PrepareCardsSentence(E::OtherCamera, m_app.language, { cardName(card), *serial, camera.serial }));
 }
 
 void PrepareCardsWindow::writeCard()
@@ -331,23 +332,23 @@ void PrepareCardsWindow::writeCard()
     else
         wrote = setup->write(card.root, written);
     if (!wrote.ok()) {
-        ShowMessage(say(E::NotWritten, m_app.language, { camera.serial, wrote.reason() }));
+        ShowMessage(PrepareCardsSentence(E::NotWritten, m_app.language, { camera.serial, wrote.reason() }));
         refreshButtons();
         return;
     }
     const std::string when = m_services.now();
     const std::string label = cardName(card);
     if (const Status recorded = RecordCardWritten(m_sheetPath, camera.serial, when, label); !recorded.ok())
-        ShowMessage(say(E::NotRecorded, m_app.language, { camera.serial, recorded.reason() }));
+        ShowMessage(PrepareCardsSentence(E::NotRecorded, m_app.language, { camera.serial, recorded.reason() }));
     m_sheet.cameras[*chosen].written = when;
     m_sheet.cameras[*chosen].card = label;
-    m_table->item(static_cast<int>(*chosen), kWrittenColumn)->setText(qtText(when));
-    m_table->item(static_cast<int>(*chosen), kCardColumn)->setText(qtText(label));
+    m_table->item(static_cast<int>(*chosen), kWrittenColumn)->setText(QtText(when));
+    m_table->item(static_cast<int>(*chosen), kCardColumn)->setText(QtText(label));
     m_table->resizeColumnsToContents();
     m_lastWritten = card;
-    showStatus(say(E::Written, m_app.language, { camera.serial, label }));
+    showStatus(PrepareCardsSentence(E::Written, m_app.language, { camera.serial, label }));
     refreshButtons();
-    if (AskYesNo(say(E::AskEject, m_app.language, { camera.serial, label })))
+    if (AskYesNo(PrepareCardsSentence(E::AskEject, m_app.language, { camera.serial, label })))
         ejectCard(card);
     chooseNext();
 }
@@ -356,10 +357,10 @@ void PrepareCardsWindow::ejectCard(const CardVolume& card)
 {
     const Status ejected = m_services.eject(card);
     if (ejected.ok()) {
-        ShowMessage(say(E::Ejected, m_app.language, { cardName(card) }));
+        ShowMessage(PrepareCardsSentence(E::Ejected, m_app.language, { cardName(card) }));
         m_lastWritten.reset();
     } else {
-        ShowMessage(say(E::NotEjected, m_app.language, { cardName(card), ejected.reason() }));
+        ShowMessage(PrepareCardsSentence(E::NotEjected, m_app.language, { cardName(card), ejected.reason() }));
     }
     refreshButtons();
 }

@@ -54,7 +54,7 @@ public:
             }
             Profile profile;
             if (m_store.load(name, profile).ok()) {
-                if (!AskYesNo(say(ProfileEntry::ReplaceQuestion, { name }), DefaultAnswer::no))
+                if (!AskYesNo(say(ProfileEntry::ReplaceQuestion, { name }), DefaultAnswer::No))
                     continue;
                 // The files of another model's dialogs mean nothing to this model.
                 if (profile.model != m_model.app().model)

@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kLargestCardFile = 4096;
 
 // The outcome of a Generate: success when its last message is the success text, else that message.
-Status generateSucceeded(const DialogOutcome& outcome, std::initializer_list<MessageId> successes, LanguageId language)
+Status GenerateSucceeded(const DialogOutcome& outcome, std::initializer_list<MessageId> successes, LanguageId language)
 {
     if (outcome.messages.empty())
         return Status::failure("nothing was written");
@@ -33,7 +33,7 @@ Status generateSucceeded(const DialogOutcome& outcome, std::initializer_list<Mes
 }
 
 // Reads back the file just written and checks it with the load check of its dialog.
-template <typename Model, typename Check> Status checkReadBack(const std::string& path, const Model& model, Check check)
+template <typename Model, typename Check> Status CheckReadBack(const std::string& path, const Model& model, Check check)
 {
     const auto text = ReadSmallRegularFile(PathFromUtf8(path), kLargestCardFile);
     if (!text)
@@ -42,13 +42,13 @@ template <typename Model, typename Check> Status checkReadBack(const std::string
     return check(model, bytes).prefixed(path + " does not read back as written: ");
 }
 
-std::string numberText(int value)
+std::string NumberText(int value)
 {
     return std::to_string(value);
 }
 
 // Degrees, minutes and seconds of an angle's magnitude, rounded to the nearest second.
-std::array<int, 3> sexagesimal(double degrees)
+std::array<int, 3> Sexagesimal(double degrees)
 {
     const auto seconds = static_cast<long>(std::lround(std::fabs(degrees) * 3600.0));
     return { static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60) };
@@ -123,30 +123,30 @@ Status CameraSetup::write(std::string_view folder, std::vector<std::string>& wri
     // The clock is read afresh, as Get Time would, so that every card carries the time it was written.
     (void)m_camera->getTime();
     const std::string menuPath = FileInFolder(folder, kMenuFileName);
-    if (Status done = generateSucceeded(
+    if (Status done = GenerateSucceeded(
             m_camera->generate(), { MessageId::MenuFileGenerated, MessageId::Q400MenuFileGenerated }, language);
         !done.ok())
         return done.prefixed(menuPath + ": ");
-    if (Status checked = checkReadBack(menuPath, *m_camera, &CheckMenuFile); !checked.ok())
+    if (Status checked = CheckReadBack(menuPath, *m_camera, &CheckMenuFile); !checked.ok())
         return checked;
     written.push_back(menuPath);
     if (m_writeMms) {
         const std::string path = FileInFolder(folder, kSetupFileName);
         (void)m_mms->folderChosen(std::string { folder });
         if (Status done
-            = generateSucceeded(m_mms->clicked(kGenerateButtonId), { MessageId::MmsFileGenerated }, language);
+            = GenerateSucceeded(m_mms->clicked(kGenerateButtonId), { MessageId::MmsFileGenerated }, language);
             !done.ok())
             return done.prefixed(path + ": ");
-        if (Status checked = checkReadBack(path, *m_mms, &CheckSetupFile); !checked.ok())
+        if (Status checked = CheckReadBack(path, *m_mms, &CheckSetupFile); !checked.ok())
             return checked;
         written.push_back(path);
     }
     if (m_writeSmtp) {
         const std::string path = FileInFolder(folder, kSmtpFileName);
         (void)m_smtp->folderChosen(std::string { folder });
-        if (Status done = generateSucceeded(m_smtp->generate(), { MessageId::SmtpFileGenerated }, language); !done.ok())
+        if (Status done = GenerateSucceeded(m_smtp->generate(), { MessageId::SmtpFileGenerated }, language); !done.ok())
             return done.prefixed(path + ": ");
-        if (Status checked = checkReadBack(path, *m_smtp, &CheckSmtpFile); !checked.ok())
+        if (Status checked = CheckReadBack(path, *m_smtp, &CheckSmtpFile); !checked.ok())
             return checked;
         written.push_back(path);
     }
@@ -161,19 +161,19 @@ std::vector<CameraAssignment> SerialNumberAssignments(std::string_view serial)
 
 std::vector<CameraAssignment> CoordinateAssignments(double latitude, double longitude)
 {
-    const auto lat = sexagesimal(latitude);
-    const auto lon = sexagesimal(longitude);
+    const auto lat = Sexagesimal(latitude);
+    const auto lon = Sexagesimal(longitude);
     // Longitude: 0 East, 1 West; latitude: 0 South, 1 North. Degrees go first, so that minutes and seconds are
     // judged against the degrees they belong to.
     return {
         { "longitudeDirection", longitude < 0 ? "1" : "0" },
-        { "longitudeDegrees", numberText(lon[0]) },
-        { "longitudeMinutes", numberText(lon[1]) },
-        { "longitudeSeconds", numberText(lon[2]) },
+        { "longitudeDegrees", NumberText(lon[0]) },
+        { "longitudeMinutes", NumberText(lon[1]) },
+        { "longitudeSeconds", NumberText(lon[2]) },
         { "latitudeDirection", latitude < 0 ? "0" : "1" },
-        { "latitudeDegrees", numberText(lat[0]) },
-        { "latitudeMinutes", numberText(lat[1]) },
-        { "latitudeSeconds", numberText(lat[2]) },
+        { "latitudeDegrees", NumberText(lat[0]) },
+        { "latitudeMinutes", NumberText(lat[1]) },
+        { "latitudeSeconds", NumberText(lat[2]) },
     };
 }
 

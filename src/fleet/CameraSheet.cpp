@@ -23,23 +23,23 @@ constexpr std::array kOwnColumns {
     SheetColumn::Card,
 };
 
-bool isOwnColumn(std::string_view name)
+bool IsOwnColumn(std::string_view name)
 {
     return std::ranges::find(kOwnColumns, name) != kOwnColumns.end();
 }
 
-bool isCameraKey(std::string_view name)
+bool IsCameraKey(std::string_view name)
 {
     return name == "wirelessPassword" || std::ranges::find(kCameraListKeys, name) != kCameraListKeys.end()
         || std::ranges::find(kCameraNumberKeys, name) != kCameraNumberKeys.end();
 }
 
-bool isCoordinateKey(std::string_view name)
+bool IsCoordinateKey(std::string_view name)
 {
     return name.starts_with("latitude") || name.starts_with("longitude");
 }
 
-std::string trimmed(std::string_view text)
+std::string TrimmedCell(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
@@ -49,7 +49,7 @@ std::string trimmed(std::string_view text)
 }
 
 // A decimal number with a dot or a comma before the fraction, as spreadsheets of every language write it.
-std::optional<double> decimalDegrees(std::string_view text)
+std::optional<double> DecimalDegrees(std::string_view text)
 {
     std::string number { text };
     std::ranges::replace(number, ',', '.');
@@ -61,7 +61,7 @@ std::optional<double> decimalDegrees(std::string_view text)
     return value;
 }
 
-std::optional<ModelId> modelNumber(std::string_view text)
+std::optional<ModelId> ModelNumber(std::string_view text)
 {
     int value = 0;
     const char* end = text.data() + text.size();
@@ -78,11 +78,11 @@ struct Columns
 };
 
 // Reads the header; a column it cannot place is a problem of row 1.
-Columns readHeader(const std::vector<std::string>& header, std::vector<SheetProblem>& problems)
+Columns ReadHeader(const std::vector<std::string>& header, std::vector<SheetProblem>& problems)
 {
     Columns columns;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string name = trimmed(header[i]);
+        const std::string name = TrimmedCell(header[i]);
         const auto problem = [&](std::string reason) { problems.push_back({ 1, name, std::move(reason) }); };
         if (name.empty() || name.starts_with('#'))
             continue;
@@ -91,13 +91,13 @@ Columns readHeader(const std::vector<std::string>& header, std::vector<SheetProb
                 problem("the column appears more than once");
             continue;
         }
-        if (isOwnColumn(name)) {
+        if (IsOwnColumn(name)) {
             columns.own.emplace(name, i);
         } else if (name == "serialNumber" || name == "serialNumberEnabled") {
             problem("the serial number is the column camera, and it is always switched on");
-        } else if (isCoordinateKey(name)) {
+        } else if (IsCoordinateKey(name)) {
             problem("a Q300's coordinates are the columns latitude and longitude, in decimal degrees");
-        } else if (isCameraKey(name)) {
+        } else if (IsCameraKey(name)) {
             columns.overrides.emplace_back(name, i);
         } else {
             problem("neither a column of the sheet (camera, name, model, profile, latitude, longitude, written, "
@@ -111,13 +111,13 @@ Columns readHeader(const std::vector<std::string>& header, std::vector<SheetProb
     return columns;
 }
 
-std::string cellOf(const std::vector<std::string>& row, const Columns& columns, std::string_view name)
+std::string CellOf(const std::vector<std::string>& row, const Columns& columns, std::string_view name)
 {
     const auto found = columns.own.find(name);
-    return found == columns.own.end() || found->second >= row.size() ? std::string {} : trimmed(row[found->second]);
+    return found == columns.own.end() || found->second >= row.size() ? std::string {} : TrimmedCell(row[found->second]);
 }
 
-void checkSerial(SheetCamera& camera, std::vector<SheetProblem>& problems)
+void CheckSerial(SheetCamera& camera, std::vector<SheetProblem>& problems)
 {
     const bool fits = camera.serial.size() == 4
         && std::ranges::all_of(camera.serial, [](char c) { return kSerialAlphabet.find(c) != std::string_view::npos; });
@@ -127,12 +127,12 @@ void checkSerial(SheetCamera& camera, std::vector<SheetProblem>& problems)
 }
 
 // Reads the coordinates of a row; false when they are missing or bad.
-bool readCoordinate(SheetCamera& camera, std::string_view column, const std::string& text, double limit,
+bool ReadCoordinate(SheetCamera& camera, std::string_view column, const std::string& text, double limit,
     std::optional<double>& value, std::vector<SheetProblem>& problems)
 {
     if (text.empty())
         return true;
-    const auto degrees = decimalDegrees(text);
+    const auto degrees = DecimalDegrees(text);
     if (!degrees || std::fabs(*degrees) > limit) {
         problems.push_back({ camera.row, std::string { column },
             "'" + text + "' is not a position in decimal degrees from -" + std::to_string(static_cast<int>(limit))
@@ -143,30 +143,30 @@ bool readCoordinate(SheetCamera& camera, std::string_view column, const std::str
     return true;
 }
 
-void readRow(const std::vector<std::string>& row, std::size_t number, const Columns& columns,
+void ReadRow(const std::vector<std::string>& row, std::size_t number, const Columns& columns,
     std::vector<SheetProblem>& problems, std::vector<SheetCamera>& cameras)
 {
     SheetCamera camera;
     camera.row = number;
-    camera.serial = cellOf(row, columns, SheetColumn::Camera);
-    camera.name = cellOf(row, columns, SheetColumn::Name);
-    camera.profile = cellOf(row, columns, SheetColumn::Profile);
-    camera.latitudeText = cellOf(row, columns, SheetColumn::Latitude);
-    camera.longitudeText = cellOf(row, columns, SheetColumn::Longitude);
-    camera.written = cellOf(row, columns, SheetColumn::Written);
-    camera.card = cellOf(row, columns, SheetColumn::Card);
-    checkSerial(camera, problems);
-    const std::string modelText = cellOf(row, columns, SheetColumn::Model);
-    if (const auto model = modelNumber(modelText)) {
+    camera.serial = CellOf(row, columns, SheetColumn::Camera);
+    camera.name = CellOf(row, columns, SheetColumn::Name);
+    camera.profile = CellOf(row, columns, SheetColumn::Profile);
+    camera.latitudeText = CellOf(row, columns, SheetColumn::Latitude);
+    camera.longitudeText = CellOf(row, columns, SheetColumn::Longitude);
+    camera.written = CellOf(row, columns, SheetColumn::Written);
+    camera.card = CellOf(row, columns, SheetColumn::Card);
+    CheckSerial(camera, problems);
+    const std::string modelText = CellOf(row, columns, SheetColumn::Model);
+    if (const auto model = ModelNumber(modelText)) {
         camera.model = *model;
     } else {
         problems.push_back({ number, std::string { SheetColumn::Model },
             "'" + modelText + "' is not a model: a number from 1 to " + std::to_string(kModelCount)
                 + ", the position in the model list" });
     }
-    readCoordinate(
+    ReadCoordinate(
         camera, SheetColumn::Latitude, camera.latitudeText, kLatitudeMaximumDegrees, camera.latitude, problems);
-    readCoordinate(
+    ReadCoordinate(
         camera, SheetColumn::Longitude, camera.longitudeText, kLongitudeMaximumDegrees, camera.longitude, problems);
     if (camera.latitudeText.empty() != camera.longitudeText.empty()) {
         const auto missing = camera.latitudeText.empty() ? SheetColumn::Latitude : SheetColumn::Longitude;
@@ -174,15 +174,15 @@ void readRow(const std::vector<std::string>& row, std::size_t number, const Colu
             { number, std::string { missing }, "a position needs both latitude and longitude, or neither" });
     }
     for (const auto& [key, column] : columns.overrides) {
-        if (column < row.size() && !trimmed(row[column]).empty())
-            camera.overrides.emplace_back(key, trimmed(row[column]));
+        if (column < row.size() && !TrimmedCell(row[column]).empty())
+            camera.overrides.emplace_back(key, TrimmedCell(row[column]));
     }
     cameras.push_back(std::move(camera));
 }
 
-bool isEmptyRow(const std::vector<std::string>& row)
+bool IsEmptyRow(const std::vector<std::string>& row)
 {
-    return std::ranges::all_of(row, [](const std::string& cell) { return trimmed(cell).empty(); });
+    return std::ranges::all_of(row, [](const std::string& cell) { return TrimmedCell(cell).empty(); });
 }
 
 } // namespace
@@ -255,16 +255,16 @@ std::vector<SheetProblem> ReadCameraSheet(
     if (table.rows.empty())
         return { SheetProblem { 1, {}, "the sheet is empty; its first row names the columns" } };
     std::vector<SheetProblem> problems;
-    const Columns columns = readHeader(table.rows.front(), problems);
+    const Columns columns = ReadHeader(table.rows.front(), problems);
     // Without a sound header no cell can be placed.
     if (!problems.empty())
         return problems;
     std::vector<SheetCamera> cameras;
     for (std::size_t i = 1; i < table.rows.size(); ++i) {
-        if (isEmptyRow(table.rows[i]))
+        if (IsEmptyRow(table.rows[i]))
             continue;
         const std::size_t before = problems.size();
-        readRow(table.rows[i], i + 1, columns, problems, cameras);
+        ReadRow(table.rows[i], i + 1, columns, problems, cameras);
         const SheetCamera& camera = cameras.back();
         const auto same = std::ranges::find(cameras, camera.serial, &SheetCamera::serial);
         if (&*same != &camera && problems.size() == before)

@@ -9,7 +9,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The separator the first line uses most, outside quotes; a comma when it uses none.
-char detectSeparator(std::string_view text)
+char DetectSeparator(std::string_view text)
 {
     constexpr std::array kCandidates { ',', ';', '\t' };
     std::array<std::size_t, kCandidates.size()> counts {};
@@ -26,7 +26,7 @@ char detectSeparator(std::string_view text)
     return *most == 0 ? ',' : kCandidates[static_cast<std::size_t>(most - counts.begin())];
 }
 
-bool needsQuotes(std::string_view cell, char separator)
+bool NeedsQuotes(std::string_view cell, char separator)
 {
     return cell.find_first_of(std::string { separator } + "\"\r\n") != std::string_view::npos;
 }
@@ -40,7 +40,7 @@ Status ParseCsv(std::string_view text, CsvTable& table)
         parsed.byteOrderMark = true;
         text.remove_prefix(kByteOrderMark.size());
     }
-    parsed.separator = detectSeparator(text);
+    parsed.separator = DetectSeparator(text);
     const auto firstEnd = text.find('\n');
     parsed.lineEnd = firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n" : "\n";
 
@@ -101,7 +101,7 @@ std::string FormatCsv(const CsvTable& table)
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0)
                 text += table.separator;
-            if (!needsQuotes(row[i], table.separator)) {
+            if (!NeedsQuotes(row[i], table.separator)) {
                 text += row[i];
                 continue;
             }

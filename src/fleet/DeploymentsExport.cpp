@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 9> kDeploymentColumns {
 };
 
 // Camtrap DP writes the camera model as "manufacturer-model".
-std::string cameraModel(ModelId model)
+std::string CameraModel(ModelId model)
 {
     constexpr std::string_view kMaker = "Tamb Vorrel";
     std::string title { ModelTitle(model) };
@@ -28,7 +28,7 @@ std::string cameraModel(ModelId model)
 }
 
 // A decimal number with a dot, whatever the sheet used.
-std::string decimalWithDot(std::string text)
+std::string DecimalWithDot(std::string text)
 {
     std::ranges::replace(text, ',', '.');
     return text;
@@ -49,12 +49,12 @@ Status DeploymentsCsv(
         table.rows.push_back({
             date.empty() ? camera.serial : camera.serial + "_" + date,
             camera.name,
-            decimalWithDot(camera.latitudeText),
-            decimalWithDot(camera.longitudeText),
+            DecimalWithDot(camera.latitudeText),
+            DecimalWithDot(camera.longitudeText),
             camera.written,
             {},
             camera.serial,
-            cameraModel(camera.model),
+            CameraModel(camera.model),
             std::to_string(IntervalSeconds(setup->camera())),
         });
     }

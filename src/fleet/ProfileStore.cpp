@@ -38,18 +38,18 @@ constexpr std::array kSlots {
     ProfileFileSlot { kSmtpFileName, &ProfileFiles::smtp },
 };
 
-std::vector<std::uint8_t> bytesOf(std::string_view text)
+std::vector<std::uint8_t> BytesOf(std::string_view text)
 {
     return { text.begin(), text.end() };
 }
 
-std::string describe(const Profile& profile)
+std::string Describe(const Profile& profile)
 {
     return "name=" + profile.name + "\nmodel=" + std::to_string(profile.model) + "\n";
 }
 
 // Reads "name=" and "model=" lines; the model must be one of the catalogue's.
-std::optional<Profile> parseDescription(std::string_view text)
+std::optional<Profile> ParseDescription(std::string_view text)
 {
     Profile profile;
     bool named = false;
@@ -75,7 +75,7 @@ std::optional<Profile> parseDescription(std::string_view text)
     return profile;
 }
 
-Status makePrivateFolder(const std::filesystem::path& folder)
+Status MakePrivateFolder(const std::filesystem::path& folder)
 {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -143,9 +143,9 @@ Status ProfileStore::save(const Profile& profile) const
     if (m_root.empty())
         return Status::failure("there is no folder for profiles (neither XDG_DATA_HOME nor HOME is set)");
     const auto folder = folderOf(profile.name);
-    if (Status made = makePrivateFolder(m_root); !made.ok())
+    if (Status made = MakePrivateFolder(m_root); !made.ok())
         return made;
-    if (Status made = makePrivateFolder(folder); !made.ok())
+    if (Status made = MakePrivateFolder(folder); !made.ok())
         return made;
     for (const ProfileFileSlot& slot : kSlots) {
         const auto path = folder / PathFromUtf8(slot.name);
@@ -162,7 +162,7 @@ Status ProfileStore::save(const Profile& profile) const
     }
     // The description comes last, so a profile that lists is always complete.
     return WriteFileAtomically(
-        folder / PathFromUtf8(kDescriptionFileName), bytesOf(describe(profile)), FileAccess::OwnerOnly);
+        folder / PathFromUtf8(kDescriptionFileName), BytesOf(Describe(profile)), FileAccess::OwnerOnly);
 }
 
 Status ProfileStore::load(std::string_view name, Profile& profile) const
@@ -173,13 +173,13 @@ Status ProfileStore::load(std::string_view name, Profile& profile) const
     const auto description = ReadSmallRegularFile(folder / PathFromUtf8(kDescriptionFileName), kLargestProfileFile);
     if (!description)
         return Status::failure("there is no profile named '" + std::string { name } + "'");
-    auto parsed = parseDescription(*description);
+    auto parsed = ParseDescription(*description);
     if (!parsed)
         return Status::failure("the profile '" + std::string { name } + "' names no model");
     parsed->name = std::string { name };
     for (const ProfileFileSlot& slot : kSlots) {
         if (const auto text = ReadSmallRegularFile(folder / PathFromUtf8(slot.name), kLargestProfileFile))
-            parsed->files.*slot.member = bytesOf(*text);
+            parsed->files.*slot.member = BytesOf(*text);
     }
     profile = std::move(*parsed);
     return Status::success();

@@ -16,17 +16,17 @@ constexpr std::size_t kLargestSheet = 8 * 1024 * 1024;
 constexpr auto kLockWait = std::chrono::seconds(10);
 constexpr auto kLockRetry = std::chrono::milliseconds(20);
 
-std::string_view cellText(std::string_view text)
+std::string_view CellText(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
     return first == std::string_view::npos ? std::string_view {}
                                            : text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::size_t columnOf(CsvTable& table, std::string_view name)
+std::size_t ColumnOf(CsvTable& table, std::string_view name)
 {
     auto& header = table.rows.front();
-    const auto found = std::ranges::find_if(header, [name](const std::string& cell) { return cellText(cell) == name; });
+    const auto found = std::ranges::find_if(header, [name](const std::string& cell) { return CellText(cell) == name; });
     if (found != header.end())
         return static_cast<std::size_t>(found - header.begin());
     header.emplace_back(name);
@@ -116,15 +116,15 @@ Status RecordCardWritten(const std::filesystem::path& path, std::string_view ser
         return Status::failure("the sheet " + Utf8FromPath(path) + " no longer reads as a sheet of cameras");
     const auto& header = table.rows.front();
     const auto cameraColumn
-        = std::ranges::find_if(header, [](const std::string& cell) { return cellText(cell) == SheetColumn::Camera; });
+        = std::ranges::find_if(header, [](const std::string& cell) { return CellText(cell) == SheetColumn::Camera; });
     if (cameraColumn == header.end())
         return Status::failure("the sheet " + Utf8FromPath(path) + " no longer has the column camera");
     const auto serialAt = static_cast<std::size_t>(cameraColumn - header.begin());
-    const std::size_t writtenAt = columnOf(table, SheetColumn::Written);
-    const std::size_t cardAt = columnOf(table, SheetColumn::Card);
+    const std::size_t writtenAt = ColumnOf(table, SheetColumn::Written);
+    const std::size_t cardAt = ColumnOf(table, SheetColumn::Card);
     bool found = false;
     for (auto row = table.rows.begin() + 1; row != table.rows.end(); ++row) {
-        if (serialAt >= row->size() || cellText(row->at(serialAt)) != serial)
+        if (serialAt >= row->size() || CellText(row->at(serialAt)) != serial)
             continue;
         row->resize(std::max(row->size(), std::max(writtenAt, cardAt) + 1));
         (*row)[writtenAt] = std::string { written };

@@ -49,8 +49,8 @@ struct DialogOutcome;
 // away.
 enum class DefaultAnswer
 {
-    yes,
-    no,
+    Yes,
+    No,
 };
 
 // Work an event asks its dialog to run off the GUI thread (a check over the network, say), started by the button
@@ -78,7 +78,7 @@ struct DialogOutcome
     bool selectFocusedText = false;
     std::optional<std::string> chooseFolderFrom;
     std::optional<DialogMessage> question;
-    DefaultAnswer questionDefault = DefaultAnswer::yes;
+    DefaultAnswer questionDefault = DefaultAnswer::Yes;
     std::optional<BackgroundWork> background;
     bool settingsStored = false;
 

@@ -13,31 +13,31 @@ namespace {
 constexpr std::size_t kShortestText = 2;
 constexpr unsigned kHighestPort = 65535;
 
-bool tooShort(std::string_view text)
+bool TooShort(std::string_view text)
 {
     return CodePointsFromUtf8(text).size() < kShortestText;
 }
 
 // What Generate says first about the server, port, sender and password, or nothing when they pass.
-std::optional<DialogMessage> generateRefusal(
+std::optional<DialogMessage> GenerateRefusal(
     std::string_view server, std::string_view port, std::string_view sender, std::string_view password)
 {
-    if (tooShort(server))
+    if (TooShort(server))
         return DialogMessage::of(MessageId::SmtpServerMissing);
-    if (tooShort(port))
+    if (TooShort(port))
         return DialogMessage::of(MessageId::SmtpPortMissing);
-    if (tooShort(sender))
+    if (TooShort(sender))
         return DialogMessage::of(MessageId::EmailMissing);
     if (sender.find('@') == std::string_view::npos)
         return DialogMessage::of(MessageId::EmailWithoutAt);
     if (sender.find('.') == std::string_view::npos)
         return DialogMessage::of(MessageId::EmailWithoutDot);
-    if (tooShort(password))
+    if (TooShort(password))
         return DialogMessage::of(MessageId::SenderPasswordMissing);
     return std::nullopt;
 }
 
-std::optional<std::uint16_t> portNumber(std::string_view text)
+std::optional<std::uint16_t> PortNumber(std::string_view text)
 {
     if (text.empty() || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
@@ -48,7 +48,7 @@ std::optional<std::uint16_t> portNumber(std::string_view text)
     return static_cast<std::uint16_t>(number);
 }
 
-bool isAsciiAlphanumeric(char c)
+bool IsAsciiAlphanumeric(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
@@ -56,7 +56,7 @@ bool isAsciiAlphanumeric(char c)
 // A name or address that can stand in an smtp:// address as it is: letters, digits, dots, hyphens and
 // underscores, or hexadecimal digits, colons and dots in brackets. Anything else (a slash, "@", a blank, a
 // second port) would change what the address means.
-bool isHostName(std::string_view server)
+bool IsHostName(std::string_view server)
 {
     if (server.size() > 2 && server.front() == '[' && server.back() == ']') {
         const auto inside = server.substr(1, server.size() - 2);
@@ -65,7 +65,7 @@ bool isHostName(std::string_view server)
         });
     }
     return server.front() != '-' && server.front() != '.' && std::ranges::all_of(server, [](char c) {
-        return isAsciiAlphanumeric(c) || c == '.' || c == '-' || c == '_';
+        return IsAsciiAlphanumeric(c) || c == '.' || c == '-' || c == '_';
     });
 }
 
@@ -74,12 +74,12 @@ bool isHostName(std::string_view server)
 std::variant<SmtpAccount, DialogMessage> SmtpAccountFromTexts(
     std::string_view server, std::string_view port, std::string_view sender, std::string_view password)
 {
-    if (auto refusal = generateRefusal(server, port, sender, password))
+    if (auto refusal = GenerateRefusal(server, port, sender, password))
         return *refusal;
-    const auto number = portNumber(port);
+    const auto number = PortNumber(port);
     if (!number)
         return DialogMessage::of(MessageId::SmtpPortNotNumber);
-    if (!isHostName(server))
+    if (!IsHostName(server))
         return DialogMessage::of(MessageId::SmtpServerNotHostName);
     return SmtpAccount {
         .server = std::string { server },

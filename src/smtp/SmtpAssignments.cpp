@@ -49,7 +49,7 @@ int ControlOf(const SettingKey& key, const SmtpDialogData& data)
     }
 }
 
-Status applyKey(std::string_view name, std::string_view value, SmtpSettingsModel& model)
+Status ApplySmtpKey(std::string_view name, std::string_view value, SmtpSettingsModel& model)
 {
     const auto key = std::ranges::find(kKeys, name, &SettingKey::key);
     if (key == kKeys.end())
@@ -91,7 +91,7 @@ Status ApplySmtpAssignments(SmtpSettingsModel& model, std::span<const SmtpAssign
     std::stable_partition(
         ordered.begin(), ordered.end(), [](const SmtpAssignment& assignment) { return assignment.first == "country"; });
     for (const auto& [key, value] : ordered) {
-        if (Status applied = applyKey(key, value, model); !applied.ok())
+        if (Status applied = ApplySmtpKey(key, value, model); !applied.ok())
             return applied;
     }
     return Status::success();

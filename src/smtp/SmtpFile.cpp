@@ -13,7 +13,7 @@ namespace {
 constexpr SmtpFamilyLayout kQ200Layout { 6, 8, 7, false };
 constexpr SmtpFamilyLayout kQ400Layout { 6, 7, 8, true };
 
-void put(Record& record, SmtpHeaderByte at, std::uint8_t value)
+void Put(Record& record, SmtpHeaderByte at, std::uint8_t value)
 {
     record[static_cast<std::size_t>(at)] = value;
 }
@@ -37,7 +37,7 @@ constexpr std::array<std::string_view, 10> kRecordNames {
 };
 
 // The family whose constant 1 sits where the header has it; both when bytes 6..8 all read 1.
-std::string familyOf(const Record& header)
+std::string FamilyOf(const Record& header)
 {
     const bool q200 = header[kQ200Layout.statusByte] == 1 && header[kQ200Layout.constantByte] == 1;
     const bool q400 = header[kQ400Layout.constantByte] == 1;
@@ -58,11 +58,11 @@ Record BuildSmtpHeader(const SmtpSettings& settings, SmtpFamily family, const Ap
 {
     const auto& layout = LayoutOf(family);
     auto header = EmptyRecord();
-    put(header, SmtpHeaderByte::OperatorPosition, settings.operatorIndex);
-    put(header, SmtpHeaderByte::Country, settings.countryIndex);
-    put(header, SmtpHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
-    put(header, SmtpHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
-    put(header, SmtpHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
+    Put(header, SmtpHeaderByte::OperatorPosition, settings.operatorIndex);
+    Put(header, SmtpHeaderByte::Country, settings.countryIndex);
+    Put(header, SmtpHeaderByte::PicturesTens, static_cast<std::uint8_t>(settings.picturesPerDay / 10));
+    Put(header, SmtpHeaderByte::PicturesUnits, static_cast<std::uint8_t>(settings.picturesPerDay % 10));
+    Put(header, SmtpHeaderByte::Language, static_cast<std::uint8_t>(app.fileLanguage()));
     header[layout.statusByte] = layout.hasStatus ? settings.smtpStatus : 1;
     header[layout.hourByte] = settings.remoteControlHour;
     header[layout.constantByte] = 1;
@@ -117,7 +117,7 @@ SettingsFileReport InspectSmtpFile(std::span<const std::uint8_t> bytes, const Oe
     fields.push_back({ "checksum", static_cast<std::int64_t>(reading.storedSum.value_or(0)) });
     fields.push_back({ "crc", static_cast<std::int64_t>(reading.crc) });
     fields.push_back({ "bias", static_cast<std::int64_t>(kSmtpChecksumBias) });
-    const auto family = familyOf(header);
+    const auto family = FamilyOf(header);
     fields.push_back({ "family", family });
     const auto position = get(header, SmtpHeaderByte::Country);
     const auto op = get(header, SmtpHeaderByte::OperatorPosition);

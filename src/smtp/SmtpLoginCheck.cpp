@@ -25,13 +25,13 @@ constexpr std::size_t kLongestReply = 200;
 constexpr std::size_t kLargestTrustStore = 16 * 1024 * 1024;
 
 // libcurl's process-wide set-up is not safe to run on two threads at once; the first check runs it.
-void initialiseCurlOnce()
+void InitialiseCurlOnce()
 {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-bool startsWithWord(std::string_view text, std::string_view word)
+bool StartsWithWord(std::string_view text, std::string_view word)
 {
     if (text.size() < word.size())
         return false;
@@ -43,7 +43,7 @@ bool startsWithWord(std::string_view text, std::string_view word)
     return text.size() == word.size() || text[word.size()] == ' ' || text[word.size()] == '\r';
 }
 
-int replyCode(std::string_view line)
+int ReplyCode(std::string_view line)
 {
     if (line.size() < 3 || !std::all_of(line.begin(), line.begin() + 3, [](char c) { return c >= '0' && c <= '9'; }))
         return 0;
@@ -66,9 +66,9 @@ struct Conversation
 
     void noteCommand(std::string_view command)
     {
-        if (startsWithWord(command, "AUTH"))
+        if (StartsWithWord(command, "AUTH"))
             sentLogin = true;
-        else if (startsWithWord(command, "STARTTLS"))
+        else if (StartsWithWord(command, "STARTTLS"))
             sentStartTls = true;
     }
 
@@ -76,11 +76,11 @@ struct Conversation
     {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.remove_suffix(1);
-        const int code = replyCode(line);
-        if (code == 250 && line.size() > 4 && startsWithWord(line.substr(4), "STARTTLS"))
+        const int code = ReplyCode(line);
+        if (code == 250 && line.size() > 4 && StartsWithWord(line.substr(4), "STARTTLS"))
             offeredStartTls = true;
         // "AUTH PLAIN LOGIN", or the older "AUTH=PLAIN"
-        if (code == 250 && line.size() > 8 && startsWithWord(line.substr(4, 4), "AUTH")
+        if (code == 250 && line.size() > 8 && StartsWithWord(line.substr(4, 4), "AUTH")
             && (line[8] == ' ' || line[8] == '='))
             offeredLogin = true;
         if (startTlsAccepted)
@@ -97,7 +97,7 @@ struct Conversation
     }
 };
 
-int onTrace(CURL*, curl_infotype type, char* data, std::size_t size, void* conversation)
+int OnTrace(CURL*, curl_infotype type, char* data, std::size_t size, void* conversation)
 {
     const std::string_view text { data, size };
     auto& seen = *static_cast<Conversation*>(conversation);
@@ -109,18 +109,18 @@ int onTrace(CURL*, curl_infotype type, char* data, std::size_t size, void* conve
     return 0;
 }
 
-int onProgress(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+int OnProgress(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
     return static_cast<const std::atomic<bool>*>(cancel)->load() ? 1 : 0;
 }
 
-std::size_t discardBody(char*, std::size_t size, std::size_t count, void*)
+std::size_t DiscardBody(char*, std::size_t size, std::size_t count, void*)
 {
     return size * count;
 }
 
 // The certificates of the system's trust store file, then the additional ones.
-std::string trustedCertificates(CURL* curl, const SmtpLoginOptions& options)
+std::string TrustedCertificates(CURL* curl, const SmtpLoginOptions& options)
 {
     std::string systemFile = options.systemCertificates;
     char* builtIn = nullptr;
@@ -146,7 +146,7 @@ struct CurlCleanup
 };
 
 // One connection: greeting, EHLO, TLS as `tls` asks, the login, NOOP in place of a mail, QUIT.
-Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, curl_usessl tls,
+Attempt AttemptConnection(const SmtpAccount& account, const SmtpLoginOptions& options, curl_usessl tls,
     std::chrono::milliseconds timeLeft, const std::atomic<bool>& cancel)
 {
     Attempt result;
@@ -165,11 +165,11 @@ Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, cur
     curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(tls));
     // With no sender or recipient set, the transfer is one command after the login; NOOP sends nothing.
     curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "NOOP");
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &discardBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &DiscardBody);
     if (!options.systemCertificates.empty())
         curl_easy_setopt(curl, CURLOPT_CAINFO, options.systemCertificates.c_str());
     // A blob of certificates takes the place of the system's file, so it carries that file's certificates too.
-    std::string trusted = options.additionalCertificates.empty() ? std::string {} : trustedCertificates(curl, options);
+    std::string trusted = options.additionalCertificates.empty() ? std::string {} : TrustedCertificates(curl, options);
     curl_blob blob { .data = trusted.data(), .len = trusted.size(), .flags = CURL_BLOB_COPY };
     if (!trusted.empty())
         curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
@@ -178,11 +178,11 @@ Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, cur
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limit);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &onProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &OnProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&cancel));
-    // The trace is the only way to see whether a login really took place; its text goes to onTrace alone,
+    // The trace is the only way to see whether a login really took place; its text goes to OnTrace alone,
     // never to the standard error stream.
-    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &onTrace);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &OnTrace);
     curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &result.conversation);
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     result.code = curl_easy_perform(curl);
@@ -192,7 +192,7 @@ Attempt attempt(const SmtpAccount& account, const SmtpLoginOptions& options, cur
 // The reply cut to its first characters, printable ASCII only, with every occurrence of the password blanked,
 // however short it is: a server that repeats what it was sent must not get it shown. The password is blanked
 // in the whole line before the cut, so that no part of it is left at the end of what is shown.
-std::string printable(std::string_view line, const std::string& password)
+std::string Printable(std::string_view line, const std::string& password)
 {
     std::string text;
     for (const char c : line)
@@ -205,7 +205,7 @@ std::string printable(std::string_view line, const std::string& password)
     return text;
 }
 
-bool isTlsFailure(CURLcode code)
+bool IsTlsFailure(CURLcode code)
 {
     switch (code) {
     case CURLE_SSL_CONNECT_ERROR:
@@ -225,33 +225,33 @@ bool isTlsFailure(CURLcode code)
     }
 }
 
-SmtpLoginOutcome outcomeOf(const Attempt& done, bool tls)
+SmtpLoginOutcome OutcomeOf(const Attempt& done, bool tls)
 {
     const Conversation& seen = done.conversation;
     switch (done.code) {
     case CURLE_OK:
         // libcurl goes on without a login when the server offers none; only the server's yes counts.
         if (seen.loginReplyCode != kLoginAccepted)
-            return SmtpLoginOutcome::loginNotOffered;
-        return tls ? SmtpLoginOutcome::acceptedWithTls : SmtpLoginOutcome::acceptedWithoutTls;
+            return SmtpLoginOutcome::LoginNotOffered;
+        return tls ? SmtpLoginOutcome::AcceptedWithTls : SmtpLoginOutcome::AcceptedWithoutTls;
     case CURLE_LOGIN_DENIED:
         if (!seen.sentLogin)
-            return SmtpLoginOutcome::loginNotOffered; // no login method in common
+            return SmtpLoginOutcome::LoginNotOffered; // no login method in common
         if (seen.loginReplyCode == kEncryptionRequired)
-            return SmtpLoginOutcome::tlsFailed;
-        return SmtpLoginOutcome::credentialsRefused;
+            return SmtpLoginOutcome::TlsFailed;
+        return SmtpLoginOutcome::CredentialsRefused;
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_CONNECT:
-        return SmtpLoginOutcome::unreachable;
+        return SmtpLoginOutcome::Unreachable;
     case CURLE_OPERATION_TIMEDOUT:
-        return SmtpLoginOutcome::noAnswer;
+        return SmtpLoginOutcome::NoAnswer;
     case CURLE_ABORTED_BY_CALLBACK:
-        return SmtpLoginOutcome::cancelled;
+        return SmtpLoginOutcome::Cancelled;
     default:
         // A server that said yes to STARTTLS and then broke off before answering over TLS failed the handshake.
-        if (isTlsFailure(done.code) || (seen.startTlsAccepted && !seen.answeredOverTls))
-            return SmtpLoginOutcome::tlsFailed;
-        return SmtpLoginOutcome::conversationFailed;
+        if (IsTlsFailure(done.code) || (seen.startTlsAccepted && !seen.answeredOverTls))
+            return SmtpLoginOutcome::TlsFailed;
+        return SmtpLoginOutcome::ConversationFailed;
     }
 }
 
@@ -260,17 +260,17 @@ SmtpLoginOutcome outcomeOf(const Attempt& done, bool tls)
 SmtpLoginResult CheckSmtpLogin(
     const SmtpAccount& account, const SmtpLoginOptions& options, const std::atomic<bool>& cancel)
 {
-    initialiseCurlOnce();
+    InitialiseCurlOnce();
     const auto deadline = Clock::now() + options.timeLimit;
     const auto timeLeft
         = [&] { return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()); };
     if (cancel.load())
-        return SmtpLoginResult { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} };
+        return SmtpLoginResult { .outcome = SmtpLoginOutcome::Cancelled, .serverReply = {} };
 
     const bool implicitTls = account.port == options.implicitTlsPort;
     // TLS is demanded first: libcurl then sends no login unless the connection is encrypted, and a STARTTLS that
     // is refused or broken ends the check.
-    Attempt done = attempt(account, options, CURLUSESSL_ALL, timeLeft(), cancel);
+    Attempt done = AttemptConnection(account, options, CURLUSESSL_ALL, timeLeft(), cancel);
     bool tls = true;
     // Only a server that did not offer STARTTLS at all is asked again without TLS, and only with consent.
     const bool offersNoTls = done.code == CURLE_USE_SSL_FAILED && !implicitTls && !done.conversation.sentStartTls
@@ -278,23 +278,23 @@ SmtpLoginResult CheckSmtpLogin(
     // Without a login on offer no password would be sent: there is nothing to ask about.
     if (offersNoTls && !done.conversation.offeredLogin) {
         return SmtpLoginResult {
-            .outcome = SmtpLoginOutcome::loginNotOffered,
-            .serverReply = printable(done.conversation.lastReply, account.password),
+            .outcome = SmtpLoginOutcome::LoginNotOffered,
+            .serverReply = Printable(done.conversation.lastReply, account.password),
         };
     }
     if (offersNoTls && !options.allowPlainLogin)
-        return SmtpLoginResult { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .serverReply = {} };
+        return SmtpLoginResult { .outcome = SmtpLoginOutcome::PlainLoginNotAllowed, .serverReply = {} };
     if (offersNoTls && !cancel.load()) {
         if (timeLeft().count() <= 0)
-            return SmtpLoginResult { .outcome = SmtpLoginOutcome::noAnswer, .serverReply = {} };
-        done = attempt(account, options, CURLUSESSL_NONE, timeLeft(), cancel);
+            return SmtpLoginResult { .outcome = SmtpLoginOutcome::NoAnswer, .serverReply = {} };
+        done = AttemptConnection(account, options, CURLUSESSL_NONE, timeLeft(), cancel);
         tls = false;
     }
     const Conversation& seen = done.conversation;
     const std::string_view reply = seen.sentLogin && seen.loginReplyCode != 0 ? seen.loginReply : seen.lastReply;
     return SmtpLoginResult {
-        .outcome = outcomeOf(done, tls),
-        .serverReply = printable(reply, account.password),
+        .outcome = OutcomeOf(done, tls),
+        .serverReply = Printable(reply, account.password),
     };
 }
 

@@ -12,16 +12,16 @@ struct OutcomeWords
 };
 
 constexpr std::array kOutcomeWords {
-    OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithTls, .message = MessageId::SmtpLoginAcceptedWithTls },
-    OutcomeWords { .outcome = SmtpLoginOutcome::acceptedWithoutTls, .message = MessageId::SmtpLoginAcceptedWithoutTls },
-    OutcomeWords { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .message = MessageId::SmtpPlainLoginNotAllowed },
-    OutcomeWords { .outcome = SmtpLoginOutcome::credentialsRefused, .message = MessageId::SmtpLoginRefused },
-    OutcomeWords { .outcome = SmtpLoginOutcome::loginNotOffered, .message = MessageId::SmtpLoginNotOffered },
-    OutcomeWords { .outcome = SmtpLoginOutcome::unreachable, .message = MessageId::SmtpServerUnreachable },
-    OutcomeWords { .outcome = SmtpLoginOutcome::tlsFailed, .message = MessageId::SmtpTlsFailed },
-    OutcomeWords { .outcome = SmtpLoginOutcome::noAnswer, .message = MessageId::SmtpNoAnswer },
-    OutcomeWords { .outcome = SmtpLoginOutcome::conversationFailed, .message = MessageId::SmtpConversationFailed },
-    OutcomeWords { .outcome = SmtpLoginOutcome::cancelled, .message = MessageId::SmtpCheckCancelled },
+    OutcomeWords { .outcome = SmtpLoginOutcome::AcceptedWithTls, .message = MessageId::SmtpLoginAcceptedWithTls },
+    OutcomeWords { .outcome = SmtpLoginOutcome::AcceptedWithoutTls, .message = MessageId::SmtpLoginAcceptedWithoutTls },
+    OutcomeWords { .outcome = SmtpLoginOutcome::PlainLoginNotAllowed, .message = MessageId::SmtpPlainLoginNotAllowed },
+    OutcomeWords { .outcome = SmtpLoginOutcome::CredentialsRefused, .message = MessageId::SmtpLoginRefused },
+    OutcomeWords { .outcome = SmtpLoginOutcome::LoginNotOffered, .message = MessageId::SmtpLoginNotOffered },
+    OutcomeWords { .outcome = SmtpLoginOutcome::Unreachable, .message = MessageId::SmtpServerUnreachable },
+    OutcomeWords { .outcome = SmtpLoginOutcome::TlsFailed, .message = MessageId::SmtpTlsFailed },
+    OutcomeWords { .outcome = SmtpLoginOutcome::NoAnswer, .message = MessageId::SmtpNoAnswer },
+    OutcomeWords { .outcome = SmtpLoginOutcome::ConversationFailed, .message = MessageId::SmtpConversationFailed },
+    OutcomeWords { .outcome = SmtpLoginOutcome::Cancelled, .message = MessageId::SmtpCheckCancelled },
 };
 
 constexpr bool InOutcomeOrder()
@@ -30,7 +30,7 @@ constexpr bool InOutcomeOrder()
         if (static_cast<std::size_t>(kOutcomeWords[i].outcome) != i)
             return false;
     }
-    return static_cast<std::size_t>(SmtpLoginOutcome::cancelled) + 1 == kOutcomeWords.size();
+    return static_cast<std::size_t>(SmtpLoginOutcome::Cancelled) + 1 == kOutcomeWords.size();
 }
 static_assert(InOutcomeOrder(), "every login outcome has its words, in order");
 
@@ -38,7 +38,7 @@ static_assert(InOutcomeOrder(), "every login outcome has its words, in order");
 
 bool IsLoginAccepted(SmtpLoginOutcome outcome)
 {
-    return outcome == SmtpLoginOutcome::acceptedWithTls || outcome == SmtpLoginOutcome::acceptedWithoutTls;
+    return outcome == SmtpLoginOutcome::AcceptedWithTls || outcome == SmtpLoginOutcome::AcceptedWithoutTls;
 }
 
 DialogMessage SmtpLoginMessage(

@@ -14,21 +14,21 @@ inline constexpr std::chrono::seconds kSmtpLoginTimeLimit { 15 };
 // How a login check of an e-mail account ended.
 enum class SmtpLoginOutcome
 {
-    acceptedWithTls,
-    acceptedWithoutTls, // the server offers no TLS and the user allowed the password to go over the network readable
-    plainLoginNotAllowed, // the server offers no TLS, so no login was attempted
-    credentialsRefused,
-    loginNotOffered, // the server answers but offers no login the check can use
-    unreachable, // the name was not found, or nothing listens on the port
-    tlsFailed, // TLS was demanded or offered but could not be negotiated, or the certificate was refused
-    noAnswer, // nothing within the time limit
-    conversationFailed, // the server broke off or answered in a way a mail server does not
-    cancelled,
+    AcceptedWithTls,
+    AcceptedWithoutTls, // the server offers no TLS and the user allowed the password to go over the network readable
+    PlainLoginNotAllowed, // the server offers no TLS, so no login was attempted
+    CredentialsRefused,
+    LoginNotOffered, // the server answers but offers no login the check can use
+    Unreachable, // the name was not found, or nothing listens on the port
+    TlsFailed, // TLS was demanded or offered but could not be negotiated, or the certificate was refused
+    NoAnswer, // nothing within the time limit
+    ConversationFailed, // the server broke off or answered in a way a mail server does not
+    Cancelled,
 };
 
 struct SmtpLoginResult
 {
-    SmtpLoginOutcome outcome = SmtpLoginOutcome::cancelled;
+    SmtpLoginOutcome outcome = SmtpLoginOutcome::Cancelled;
     // The server's reply line that decided the outcome (the answer to the login where there was one), printable
     // ASCII only and never containing the password; empty when the server said nothing useful.
     std::string serverReply;

@@ -383,9 +383,9 @@ BackgroundWork SmtpSettingsModel::loginCheck(SmtpAccount account, bool allowPlai
                 limit = m_environment.loginTimeLimit](const std::atomic<bool>& cancel) {
                 DialogOutcome done;
                 const SmtpLoginResult result = check(account, allowPlainLogin, cancel);
-                if (result.outcome == SmtpLoginOutcome::plainLoginNotAllowed)
-                    done.ask(SmtpPlainLoginQuestion(account), DefaultAnswer::no);
-                else if (result.outcome != SmtpLoginOutcome::cancelled)
+                if (result.outcome == SmtpLoginOutcome::PlainLoginNotAllowed)
+                    done.ask(SmtpPlainLoginQuestion(account), DefaultAnswer::No);
+                else if (result.outcome != SmtpLoginOutcome::Cancelled)
                     done.add(SmtpLoginMessage(result, account, limit));
                 return done;
             },

@@ -23,7 +23,7 @@ namespace tamb {
 
 // Logs in to an account without sending mail and says how it went; runs on a thread of its own and returns soon
 // once `cancel` becomes true. Over a connection without TLS it logs in only when `allowPlainLogin` is true (the
-// user's consent for this one check); otherwise such a server gives SmtpLoginOutcome::plainLoginNotAllowed.
+// user's consent for this one check); otherwise such a server gives SmtpLoginOutcome::PlainLoginNotAllowed.
 using SmtpLoginChecker
     = std::function<SmtpLoginResult(const SmtpAccount& account, bool allowPlainLogin, const std::atomic<bool>& cancel)>;
 

@@ -15,7 +15,7 @@ constexpr std::string_view kHeader = "# Tamb Vorrel setup preferences\n";
 // Four short values make a file of about a hundred bytes; anything far larger is not ours.
 constexpr std::size_t kLargestPreferenceFile = 64 * 1024;
 
-bool isUsableFolder(const char* variable)
+bool IsUsableFolder(const char* variable)
 {
     return variable != nullptr && variable[0] == '/';
 }
@@ -32,7 +32,7 @@ FilePreferenceStore::FilePreferenceStore(std::string path, std::uint16_t systemL
 std::string FilePreferenceStore::DefaultPath()
 {
     constexpr std::string_view kRelative = "tamb-vorrel/preferences";
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); isUsableFolder(config)) {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); IsUsableFolder(config)) {
         return std::string { config } + "/" + std::string { kRelative };
     }
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {

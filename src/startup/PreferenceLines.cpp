@@ -6,7 +6,7 @@ namespace tamb {
 namespace {
 
 // The value of a "name=value" line, or nothing when the line is about another name.
-std::optional<std::string_view> lineValue(std::string_view line, std::string_view name)
+std::optional<std::string_view> LineValue(std::string_view line, std::string_view name)
 {
     if (line.size() > name.size() && line.starts_with(name) && line[name.size()] == '=') {
         return line.substr(name.size() + 1);
@@ -32,7 +32,7 @@ PreferenceLines::PreferenceLines(std::string_view text)
 std::optional<std::string> PreferenceLines::value(std::string_view name) const
 {
     for (const auto& line : m_lines) {
-        if (const auto found = lineValue(line, name)) {
+        if (const auto found = LineValue(line, name)) {
             return std::string { *found };
         }
     }
@@ -43,7 +43,7 @@ void PreferenceLines::set(std::string_view name, std::string_view value)
 {
     std::string replacement = std::string { name } + "=" + std::string { value };
     for (auto& line : m_lines) {
-        if (lineValue(line, name)) {
+        if (LineValue(line, name)) {
             line = std::move(replacement);
             return;
         }

@@ -5,13 +5,13 @@
 namespace tamb {
 namespace {
 
-std::int32_t low16(std::uint32_t value)
+std::int32_t Low16(std::uint32_t value)
 {
     return static_cast<std::int32_t>(value & 0xFFFFu);
 }
 
 // Numbers are kept as 16-bit quantities, zero-extended to 32 bits.
-std::uint32_t asStored(std::int32_t value)
+std::uint32_t AsStored(std::int32_t value)
 {
     return static_cast<std::uint32_t>(value) & 0xFFFFu;
 }
@@ -32,7 +32,7 @@ std::array<std::uint8_t, kCompanyBlockSize> CompanyBlock()
 PreferenceRead PreferenceStore::readNumber(std::string_view name)
 {
     if (const auto value = queryNumber(name)) {
-        return { true, low16(*value) };
+        return { true, Low16(*value) };
     }
     return {};
 }
@@ -45,14 +45,14 @@ PreferenceRead PreferenceStore::ReadLanguage()
         return {};
     }
     if (const auto value = queryNumber(kLanguageValue)) {
-        return { true, low16(*value) };
+        return { true, Low16(*value) };
     }
     return { true, LanguageFromSystem(m_systemLanguageId) };
 }
 
 bool PreferenceStore::WriteLanguage(LanguageId language)
 {
-    return setNumber(kLanguageValue, asStored(language));
+    return setNumber(kLanguageValue, AsStored(language));
 }
 
 PreferenceRead PreferenceStore::ReadModel()
@@ -62,7 +62,7 @@ PreferenceRead PreferenceStore::ReadModel()
 
 bool PreferenceStore::WriteModel(ModelId model)
 {
-    return setNumber(kModelValue, asStored(model));
+    return setNumber(kModelValue, AsStored(model));
 }
 
 PreferenceRead PreferenceStore::ReadTvMode()

@@ -12,7 +12,7 @@ constexpr const wchar_t* kSubKey = L"Software\\Microsoft\\Windows\\CurrentVersio
 constexpr REGSAM kAccess = 0x2001F; // KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE
 
 // The value names are ASCII, so widening them character by character is exact.
-std::wstring wide(std::string_view text)
+std::wstring Wide(std::string_view text)
 {
     return std::wstring(text.begin(), text.end());
 }
@@ -67,7 +67,7 @@ std::optional<std::uint32_t> RegistryPreferenceStore::queryNumber(std::string_vi
     }
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegQueryValueExW(key.get(), wide(name).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size)
+    if (RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size)
         != ERROR_SUCCESS) {
         return std::nullopt;
     }
@@ -82,7 +82,7 @@ bool RegistryPreferenceStore::setNumber(std::string_view name, std::uint32_t val
     }
     const DWORD stored = value;
     return RegSetValueExW(
-               key.get(), wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored)
+               key.get(), Wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored)
         == ERROR_SUCCESS;
 }
 
@@ -92,7 +92,7 @@ bool RegistryPreferenceStore::hasValue(std::string_view name)
     if (key.get() == nullptr) {
         return false;
     }
-    return RegQueryValueExW(key.get(), wide(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return RegQueryValueExW(key.get(), Wide(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 bool RegistryPreferenceStore::setText(std::string_view name, std::string_view text)
@@ -102,7 +102,7 @@ bool RegistryPreferenceStore::setText(std::string_view name, std::string_view te
         return false;
     }
     const auto block = CompanyBlock();
-    return RegSetValueExW(key.get(), wide(name).c_str(), 0, REG_SZ, block.data(), static_cast<DWORD>(block.size()))
+    return RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ, block.data(), static_cast<DWORD>(block.size()))
         == ERROR_SUCCESS;
 }
 

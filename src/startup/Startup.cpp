@@ -3,12 +3,12 @@
 namespace tamb {
 namespace {
 
-bool isLanguage(std::int32_t value)
+bool IsLanguage(std::int32_t value)
 {
     return value >= kFirstLanguage && value <= kLastLanguage;
 }
 
-bool isModel(std::int32_t value)
+bool IsModel(std::int32_t value)
 {
     return value >= 1 && value <= kModelCount;
 }
@@ -36,7 +36,7 @@ AppState RunStartup(PreferenceStore& store, std::uint16_t systemLanguageId)
     LanguageId language = systemLanguage;
     if (const auto stored = store.ReadLanguage(); stored.found) {
         // A hand-edited value outside the language list is treated like a missing one and left as it is.
-        language = isLanguage(stored.value) ? stored.value : systemLanguage;
+        language = IsLanguage(stored.value) ? stored.value : systemLanguage;
     } else {
         static_cast<void>(store.WriteLanguage(language));
     }
@@ -47,7 +47,7 @@ AppState RunStartup(PreferenceStore& store, std::uint16_t systemLanguageId)
     }
 
     if (const auto stored = store.ReadModel(); stored.found) {
-        state.model = isModel(stored.value) ? stored.value : 1;
+        state.model = IsModel(stored.value) ? stored.value : 1;
     } else {
         state.model = 1;
         static_cast<void>(store.WriteModel(1));
@@ -69,7 +69,7 @@ AppState RunStartup(PreferenceStore& store, std::uint16_t systemLanguageId)
 ModelId ReadModelPreference(PreferenceStore& store)
 {
     const auto stored = store.ReadModel();
-    return stored.found && isModel(stored.value) ? stored.value : 1;
+    return stored.found && IsModel(stored.value) ? stored.value : 1;
 }
 
 } // namespace tamb

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The first line of a small sysfs attribute, or nothing.
-std::string attribute(const fs::path& path)
+std::string Attribute(const fs::path& path)
 {
     constexpr std::size_t kAttributeLimit = 64;
     auto text = ReadSmallRegularFile(path, kAttributeLimit).value_or(std::string {});
@@ -20,7 +20,7 @@ std::string attribute(const fs::path& path)
     return text;
 }
 
-bool behindUsb(const fs::path& devicePath)
+bool BehindUsb(const fs::path& devicePath)
 {
     return std::any_of(
         devicePath.begin(), devicePath.end(), [](const fs::path& part) { return part.string().starts_with("usb"); });
@@ -43,7 +43,7 @@ bool IsRemovableBlockDevice(const fs::path& device, const fs::path& sysfs)
     }
     // A partition's flags belong to the disk that holds it.
     const auto disk = fs::exists(devicePath / "partition", error) ? devicePath.parent_path() : devicePath;
-    return attribute(disk / "removable") == "1" || behindUsb(devicePath) || attribute(disk / "device" / "type") == "SD";
+    return Attribute(disk / "removable") == "1" || BehindUsb(devicePath) || Attribute(disk / "device" / "type") == "SD";
 }
 
 } // namespace tamb

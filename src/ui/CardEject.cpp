@@ -17,12 +17,12 @@ namespace {
 constexpr auto kUdisksService = "org.freedesktop.UDisks2";
 constexpr auto kUdisksManager = "/org/freedesktop/UDisks2/Manager";
 
-QString qtString(std::string_view text)
+QString QtString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Status failureOf(const QDBusError& error)
+Status FailureOf(const QDBusError& error)
 {
     const QString message = error.message().isEmpty() ? error.name() : error.message();
     return Status::failure(message.toStdString());
@@ -39,11 +39,11 @@ Status EjectThroughUdisks(const QDBusConnection& bus, std::string_view device)
     QDBusInterface manager(QString::fromLatin1(kUdisksService), QString::fromLatin1(kUdisksManager),
         QStringLiteral("org.freedesktop.UDisks2.Manager"), bus);
     QVariantMap spec;
-    spec.insert(QStringLiteral("path"), qtString(device));
+    spec.insert(QStringLiteral("path"), QtString(device));
     const QDBusReply<QList<QDBusObjectPath>> resolved
         = manager.call(QStringLiteral("ResolveDevice"), spec, QVariantMap {});
     if (!resolved.isValid())
-        return failureOf(resolved.error());
+        return FailureOf(resolved.error());
     if (resolved.value().isEmpty())
         return Status::failure("udisks2 does not know " + std::string { device });
     const QString block = resolved.value().front().path();
@@ -52,12 +52,12 @@ Status EjectThroughUdisks(const QDBusConnection& bus, std::string_view device)
     const QDBusReply<QDBusVariant> drive = properties.call(
         QStringLiteral("Get"), QStringLiteral("org.freedesktop.UDisks2.Block"), QStringLiteral("Drive"));
     if (!drive.isValid())
-        return failureOf(drive.error());
+        return FailureOf(drive.error());
     QDBusInterface filesystem(
         QString::fromLatin1(kUdisksService), block, QStringLiteral("org.freedesktop.UDisks2.Filesystem"), bus);
     const QDBusMessage unmounted = filesystem.call(QStringLiteral("Unmount"), QVariantMap {});
     if (unmounted.type() == QDBusMessage::ErrorMessage)
-        return failureOf(QDBusError(unmounted));
+        return FailureOf(QDBusError(unmounted));
     const QString drivePath = qvariant_cast<QDBusObjectPath>(drive.value().variant()).path();
     if (drivePath.isEmpty() || drivePath == QStringLiteral("/"))
         return Status::success();
@@ -65,7 +65,7 @@ Status EjectThroughUdisks(const QDBusConnection& bus, std::string_view device)
         QString::fromLatin1(kUdisksService), drivePath, QStringLiteral("org.freedesktop.UDisks2.Drive"), bus);
     const QDBusMessage ejected = driveInterface.call(QStringLiteral("Eject"), QVariantMap {});
     if (ejected.type() == QDBusMessage::ErrorMessage)
-        return failureOf(QDBusError(ejected));
+        return FailureOf(QDBusError(ejected));
     return Status::success();
 }
 

@@ -17,7 +17,7 @@
 namespace tamb {
 namespace {
 
-bool isRemovable([[maybe_unused]] const QStorageInfo& storage)
+bool IsRemovable([[maybe_unused]] const QStorageInfo& storage)
 {
 #if defined(_WIN32)
     const auto root = QDir::toNativeSeparators(storage.rootPath()).toStdWString();
@@ -30,7 +30,7 @@ bool isRemovable([[maybe_unused]] const QStorageInfo& storage)
 #endif
 }
 
-bool holdsAny(const std::string& root, std::span<const std::string_view> names)
+bool HoldsAny(const std::string& root, std::span<const std::string_view> names)
 {
     const auto folder = PathFromUtf8(root);
     return std::any_of(names.begin(), names.end(), [&](std::string_view name) {
@@ -50,9 +50,9 @@ std::vector<Volume> MountedVolumes(std::span<const std::string_view> cameraFileN
         }
         Volume volume;
         volume.root = QDir::toNativeSeparators(storage.rootPath()).toStdString();
-        volume.removable = isRemovable(storage);
+        volume.removable = IsRemovable(storage);
         // Only removable media are looked into: a network drive could keep the dialog waiting.
-        volume.holdsCameraFiles = volume.removable && holdsAny(volume.root, cameraFileNames);
+        volume.holdsCameraFiles = volume.removable && HoldsAny(volume.root, cameraFileNames);
         volumes.push_back(std::move(volume));
     }
     return volumes;

@@ -118,7 +118,7 @@ void SettingsDialog::okPressed()
 void SettingsDialog::cancelPressed()
 {
     if (settingsOnScreen() != m_storedSettings
-        && !AskYesNo(MessageText(MessageId::CloseWithoutWriting, m_settings.app().language), DefaultAnswer::no))
+        && !AskYesNo(MessageText(MessageId::CloseWithoutWriting, m_settings.app().language), DefaultAnswer::No))
         return;
     Dialog::cancelPressed();
 }

@@ -31,7 +31,7 @@ public:
     {
         QMessageBox box(
             QMessageBox::NoIcon, QStringLiteral("Tamb Vorrel"), FromUtf8(text), QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(preferred == DefaultAnswer::yes ? QMessageBox::Yes : QMessageBox::No);
+        box.setDefaultButton(preferred == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         prepare(box);
         return box.exec() == QMessageBox::Yes;

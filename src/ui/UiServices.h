@@ -59,7 +59,7 @@ private:
 
 // Shorthands for the current services.
 void ShowMessage(std::string_view text);
-[[nodiscard]] bool AskYesNo(std::string_view text, DefaultAnswer preferred = DefaultAnswer::yes);
+[[nodiscard]] bool AskYesNo(std::string_view text, DefaultAnswer preferred = DefaultAnswer::Yes);
 [[nodiscard]] bool OpenUrl(std::string_view url);
 [[nodiscard]] std::optional<std::string> AskText(std::string_view prompt, std::string_view initial = {});
 [[nodiscard]] std::optional<std::size_t> ChooseItem(std::string_view prompt, std::span<const std::string> items);

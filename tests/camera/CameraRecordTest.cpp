@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     Records, RecordCaseTest, ::testing::ValuesIn(kRecordCases), [](const auto& row) { return row.param.name; });
 
 // Every family field gets its own value, so a byte in the wrong place shows up as a wrong number.
-CameraSettings distinctFamilyFields()
+CameraSettings DistinctFamilyFields()
 {
     CameraSettings s;
     s.timer2Enabled = 1;
@@ -174,7 +174,7 @@ class FamilyAreaTest : public ::testing::TestWithParam<FamilyAreaCase>
 TEST_P(FamilyAreaTest, LaysOutTheFamilyArea)
 {
     const auto& param = GetParam();
-    const auto record = BuildCameraRecord(param.family, distinctFamilyFields());
+    const auto record = BuildCameraRecord(param.family, DistinctFamilyFields());
 
     EXPECT_EQ(record[9], param.sidePir);
     std::array<std::uint8_t, 17> area {};
@@ -215,7 +215,7 @@ TEST(CameraRecordTest, FactoryResetRecordHasTheFixedBytes)
 
 TEST(CameraRecordTest, CrcCoversBytesZeroToFortyNineOnly)
 {
-    CameraSettings settings = distinctFamilyFields();
+    CameraSettings settings = DistinctFamilyFields();
     settings.cameraMode = 1;
     const auto record = BuildCameraRecord(CameraFamily::Generic, settings);
     const std::uint16_t crc = Crc16(0, std::span { record }.first(50));

@@ -9,7 +9,7 @@
 namespace tamb {
 namespace {
 
-std::map<std::string, MenuField> byName(const MenuFileReport& report)
+std::map<std::string, MenuField> ByName(const MenuFileReport& report)
 {
     std::map<std::string, MenuField> fields;
     for (const auto& field : report.fields) {
@@ -32,7 +32,7 @@ TEST(MenuFileReportTest, GivesTheMeaningsThatDoNotDependOnTheModel)
     const auto report = InspectMenuFile(BuildCameraRecord(CameraFamily::Generic, settings), std::nullopt);
 
     ASSERT_TRUE(report.problems.empty());
-    const auto fields = byName(report);
+    const auto fields = ByName(report);
     const std::map<std::string, std::string> expected {
         { "interval", "30 seconds" },
         { "videoLength", "10 s" },
@@ -58,12 +58,12 @@ TEST(MenuFileReportTest, DecodesTheFamilyAreaOnlyWhenTheFamilyIsKnown)
     settings.latitudeSeconds = 59;
     const auto record = BuildCameraRecord(CameraFamily::Q300, settings);
 
-    const auto decoded = byName(InspectMenuFile(record, ModelId { 11 }));
+    const auto decoded = ByName(InspectMenuFile(record, ModelId { 11 }));
     EXPECT_EQ(decoded.at("longitudeDegrees").value, 179);
     EXPECT_EQ(decoded.at("latitudeSeconds").value, 59);
 
     const auto raw = InspectMenuFile(record, std::nullopt);
-    EXPECT_FALSE(byName(raw).contains("longitudeDegrees"));
+    EXPECT_FALSE(ByName(raw).contains("longitudeDegrees"));
     ASSERT_EQ(raw.familyArea.size(), 17u);
     EXPECT_EQ(raw.familyArea[41 - 31], 179);
     EXPECT_EQ(raw.familyArea[47 - 31], 59);
@@ -78,8 +78,8 @@ TEST(MenuFileReportTest, WithAModelListFieldsShowTheOptionTextOfThatModel)
     settings.senseLevel = 9;
     const auto record = BuildCameraRecord(CameraFamily::Generic, settings);
 
-    const auto model1 = byName(InspectMenuFile(record, ModelId { 1 }));
-    const auto model5 = byName(InspectMenuFile(record, ModelId { 5 }));
+    const auto model1 = ByName(InspectMenuFile(record, ModelId { 1 }));
+    const auto model5 = ByName(InspectMenuFile(record, ModelId { 5 }));
     EXPECT_EQ(model1.at("imageSize").meaning, "5MP");
     EXPECT_EQ(model5.at("imageSize").meaning, "12MP") << "model 5 lists its image sizes in another order";
     EXPECT_EQ(model1.at("cameraMode").meaning, "Camera+Video");
@@ -102,14 +102,14 @@ TEST(MenuFileReportTest, OutOfRangeBytesAreNamedNotLookedUp)
     record[25] = 36; // serialNumber1
     record[29] = 16; // language
     record[48] = 3; // dateFormat
-    const auto fields = byName(InspectMenuFile(record, std::nullopt));
+    const auto fields = ByName(InspectMenuFile(record, std::nullopt));
     EXPECT_EQ(fields.at("timer1Enabled").meaning, "");
     EXPECT_EQ(fields.at("serialNumber1").meaning, "not a serial character");
     EXPECT_EQ(fields.at("language").meaning, "not a language");
     EXPECT_EQ(fields.at("dateFormat").meaning, "unknown layout");
 }
 
-ModelId modelOf(CameraFamily family)
+ModelId ModelOf(CameraFamily family)
 {
     for (ModelId model = 1; model <= kModelCount; ++model) {
         if (CameraFamilyFor(model) == family) {
@@ -119,7 +119,7 @@ ModelId modelOf(CameraFamily family)
     return 1;
 }
 
-CameraSettingsRecord recordWithSidePir(CameraFamily family)
+CameraSettingsRecord RecordWithSidePir(CameraFamily family)
 {
     CameraSettings settings;
     settings.sidePir = 1;
@@ -129,7 +129,7 @@ CameraSettingsRecord recordWithSidePir(CameraFamily family)
 TEST(MenuFileReportTest, EveryRecordAFamilyWritesIsSoundWithAndWithoutItsModel)
 {
     for (ModelId model = 1; model <= kModelCount; ++model) {
-        for (const auto& record : { recordWithSidePir(CameraFamilyFor(model)), FactoryResetRecord() }) {
+        for (const auto& record : { RecordWithSidePir(CameraFamilyFor(model)), FactoryResetRecord() }) {
             EXPECT_EQ(InspectMenuFile(record, model).problems, std::vector<std::string> {}) << "model " << model;
             EXPECT_EQ(InspectMenuFile(record, std::nullopt).problems, std::vector<std::string> {}) << "model " << model;
         }
@@ -159,13 +159,13 @@ class MenuFixedByteTest : public ::testing::TestWithParam<FixedByteCase>
 TEST_P(MenuFixedByteTest, AChangedByteIsReportedAsDamage)
 {
     const auto& row = GetParam();
-    auto record = recordWithSidePir(row.family);
+    auto record = RecordWithSidePir(row.family);
     record[row.offset] = row.value;
     const auto crc = CameraRecordCrc(record);
     record[kCrcLowOffset] = static_cast<std::uint8_t>(crc & 0xFF);
     record[kCrcHighOffset] = static_cast<std::uint8_t>(crc >> 8);
 
-    const auto report = InspectMenuFile(record, row.withModel ? std::optional { modelOf(row.family) } : std::nullopt);
+    const auto report = InspectMenuFile(record, row.withModel ? std::optional { ModelOf(row.family) } : std::nullopt);
 
     ASSERT_EQ(report.problems.size(), 1u);
     EXPECT_NE(report.problems[0].find("byte " + std::to_string(row.offset)), std::string::npos) << report.problems[0];

@@ -7,7 +7,7 @@
 namespace tamb {
 namespace {
 
-std::vector<std::uint8_t> bytesOf(std::string_view text)
+std::vector<std::uint8_t> BytesOf(std::string_view text)
 {
     return { text.begin(), text.end() };
 }
@@ -90,11 +90,11 @@ const std::string kThirtyHan = [] {
 }();
 
 INSTANTIATE_TEST_SUITE_P(Texts, EncodeTextRecordTest,
-    ::testing::Values(TextCase { "Empty", "", 437, {}, 0 }, TextCase { "Ascii", "abc", 437, bytesOf("abc"), 3 },
+    ::testing::Values(TextCase { "Empty", "", 437, {}, 0 }, TextCase { "Ascii", "abc", 437, BytesOf("abc"), 3 },
         TextCase { "UmlautIn850", "Grüße", 850, { 'G', 'r', 0x81, 0xE1, 'e' }, 5 },
         TextCase { "HanIn936CountsCharactersNotBytes", "中文", 936, { 0xD6, 0xD0, 0xCE, 0xC4 }, 2 },
-        TextCase { "HanIn437BecomesQuestionMarks", "中文", 437, bytesOf("??"), 2 },
-        TextCase { "SurrogatePairCountsTwoUnits", "a\xF0\x9F\x93\xB7", 437, bytesOf("a?"), 3 },
+        TextCase { "HanIn437BecomesQuestionMarks", "中文", 437, BytesOf("??"), 2 },
+        TextCase { "SurrogatePairCountsTwoUnits", "a\xF0\x9F\x93\xB7", 437, BytesOf("a?"), 3 },
         TextCase { "SixtyOneBytesLeaveTheAreaEmpty", kThirtyHan, 936, {}, 30 },
         TextCase {
             "FiftyNineBytesAreCutByTheCount", std::string(59, 'x'), 437, std::vector<std::uint8_t>(57, 'x'), 59 },

@@ -155,7 +155,7 @@ TEST(MmsEndedTest, ChoosingTheOperatorWarnsAndGenerateAsksWithNoAsTheDefault)
     const DialogOutcome generate = dialog.model().clicked(kGenerateButtonId);
     ASSERT_TRUE(generate.question);
     EXPECT_EQ(generate.question->id, MessageId::MmsEndedWriteAnyway);
-    EXPECT_EQ(generate.questionDefault, DefaultAnswer::no);
+    EXPECT_EQ(generate.questionDefault, DefaultAnswer::No);
     EXPECT_EQ(dialog.writes(), 0);
     (void)dialog.model().answeredTo(*generate.question, false);
     EXPECT_EQ(dialog.writes(), 0);

@@ -10,7 +10,7 @@
 namespace tamb {
 namespace {
 
-std::vector<std::string> namesOf(std::span<const std::string_view> names)
+std::vector<std::string> NamesOf(std::span<const std::string_view> names)
 {
     return { names.begin(), names.end() };
 }
@@ -29,8 +29,8 @@ TEST(OperatorDatabaseTest, SmtpListLeavesOutCaymanIslandsAndShiftsTheLastTwoCoun
     EXPECT_EQ(english[42], "Bosnia and Herzegovina");
     EXPECT_EQ(CountryName(kEnglish, 42), "Israel");
     EXPECT_EQ(CountryName(kEnglish, 43), "Bosnia and Herzegovina");
-    EXPECT_EQ(namesOf(MmsOperators(42)), namesOf(SmtpOperators(41)));
-    EXPECT_EQ(namesOf(MmsOperators(43)), namesOf(SmtpOperators(42)));
+    EXPECT_EQ(NamesOf(MmsOperators(42)), NamesOf(SmtpOperators(41)));
+    EXPECT_EQ(NamesOf(MmsOperators(43)), NamesOf(SmtpOperators(42)));
 }
 
 TEST(OperatorDatabaseTest, MmsAndSmtpListsOfTheUnitedKingdomDiffer)

@@ -10,7 +10,7 @@ namespace {
 
 const OemCodePage kCyrillicPage { 866 };
 
-const ReportField* find(const SettingsFileReport& report, const std::string& name)
+const ReportField* Find(const SettingsFileReport& report, const std::string& name)
 {
     for (const auto& field : report.fields) {
         if (field.name == name) {
@@ -20,7 +20,7 @@ const ReportField* find(const SettingsFileReport& report, const std::string& nam
     return nullptr;
 }
 
-std::vector<std::uint8_t> setupBytes(PhoneScope scope)
+std::vector<std::uint8_t> SetupBytes(PhoneScope scope)
 {
     MmsSettings settings;
     settings.countryIndex = 12;
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> setupBytes(PhoneScope scope)
     return BuildScrambledSettingsBytes(records, SetupChecksumBias(scope));
 }
 
-std::vector<std::uint8_t> smtpBytes(SmtpFamily family)
+std::vector<std::uint8_t> SmtpBytes(SmtpFamily family)
 {
     SmtpSettings settings;
     settings.countryIndex = 41;
@@ -45,28 +45,28 @@ std::vector<std::uint8_t> smtpBytes(SmtpFamily family)
 TEST(SettingsInspectTest, ReadsBackWhatTheWritersStore)
 {
     for (const auto scope : { PhoneScope::China, PhoneScope::International }) {
-        const auto report = InspectSetupFile(setupBytes(scope), kCyrillicPage);
+        const auto report = InspectSetupFile(SetupBytes(scope), kCyrillicPage);
         EXPECT_TRUE(report.valid()) << report.problems.front();
-        EXPECT_EQ(std::get<std::int64_t>(find(report, "bias")->value), scope == PhoneScope::International ? 18 : 0);
-        EXPECT_EQ(std::get<std::string>(find(report, "countryName")->value), "Russia");
-        EXPECT_EQ(std::get<std::string>(find(report, "operatorName")->value), "Мегафон");
-        EXPECT_EQ(std::get<std::string>(find(report, "email")->value), "дача@example.ru");
+        EXPECT_EQ(std::get<std::int64_t>(Find(report, "bias")->value), scope == PhoneScope::International ? 18 : 0);
+        EXPECT_EQ(std::get<std::string>(Find(report, "countryName")->value), "Russia");
+        EXPECT_EQ(std::get<std::string>(Find(report, "operatorName")->value), "Мегафон");
+        EXPECT_EQ(std::get<std::string>(Find(report, "email")->value), "дача@example.ru");
     }
-    const auto q200 = InspectSmtpFile(smtpBytes(SmtpFamily::Q200), kCyrillicPage);
+    const auto q200 = InspectSmtpFile(SmtpBytes(SmtpFamily::Q200), kCyrillicPage);
     EXPECT_TRUE(q200.valid()) << q200.problems.front();
-    EXPECT_EQ(std::get<std::string>(find(q200, "family")->value), "q200");
-    EXPECT_EQ(std::get<std::int64_t>(find(q200, "remoteControlHour")->value), 7);
-    EXPECT_EQ(std::get<std::string>(find(q200, "countryName")->value), "Israel");
-    EXPECT_EQ(std::get<std::string>(find(q200, "senderUser")->value), "camera");
-    const auto q400 = InspectSmtpFile(smtpBytes(SmtpFamily::Q400), kCyrillicPage);
-    EXPECT_EQ(std::get<std::string>(find(q400, "family")->value), "q400");
-    EXPECT_EQ(std::get<std::int64_t>(find(q400, "remoteControlHour")->value), 7);
+    EXPECT_EQ(std::get<std::string>(Find(q200, "family")->value), "q200");
+    EXPECT_EQ(std::get<std::int64_t>(Find(q200, "remoteControlHour")->value), 7);
+    EXPECT_EQ(std::get<std::string>(Find(q200, "countryName")->value), "Israel");
+    EXPECT_EQ(std::get<std::string>(Find(q200, "senderUser")->value), "camera");
+    const auto q400 = InspectSmtpFile(SmtpBytes(SmtpFamily::Q400), kCyrillicPage);
+    EXPECT_EQ(std::get<std::string>(Find(q400, "family")->value), "q400");
+    EXPECT_EQ(std::get<std::int64_t>(Find(q400, "remoteControlHour")->value), 7);
 }
 
 TEST(SettingsInspectTest, EverySingleFlippedByteMakesTheFileInvalid)
 {
-    const auto setup = setupBytes(PhoneScope::International);
-    const auto smtp = smtpBytes(SmtpFamily::Q400);
+    const auto setup = SetupBytes(PhoneScope::International);
+    const auto smtp = SmtpBytes(SmtpFamily::Q400);
     for (std::size_t at = 0; at < setup.size(); ++at) {
         auto damaged = setup;
         damaged[at] ^= 0x01;

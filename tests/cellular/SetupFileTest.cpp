@@ -17,12 +17,12 @@ using test::TempFolder;
 using test::kUsPage;
 using test::UnscrambledRecord;
 
-std::uint16_t storedSum(const std::vector<std::uint8_t>& file)
+std::uint16_t StoredSum(const std::vector<std::uint8_t>& file)
 {
     return static_cast<std::uint16_t>(file[660 + 56] | (file[660 + 57] << 8));
 }
 
-MmsSettings sampleMmsSettings()
+MmsSettings SampleMmsSettings()
 {
     MmsSettings settings;
     settings.url = "http://mmsc.monternet.com";
@@ -87,7 +87,7 @@ class SetupFileWriteTest : public ::testing::TestWithParam<ScopeCase>
 TEST_P(SetupFileWriteTest, WritesTwelveRecordsWithTheBiasedChecksum)
 {
     const TempFolder folder;
-    auto settings = sampleMmsSettings();
+    auto settings = SampleMmsSettings();
     settings.phoneScope = GetParam().scope;
 
     const auto status = WriteSetupFile(folder.text(), settings, AppState {}, kUsPage);
@@ -101,7 +101,7 @@ TEST_P(SetupFileWriteTest, WritesTwelveRecordsWithTheBiasedChecksum)
         EXPECT_EQ(file[k * 60 + 59], '\n') << "record " << k;
     }
     const auto crc = Crc16(0, std::span(file).first(660));
-    EXPECT_EQ(storedSum(file), static_cast<std::uint16_t>(crc + GetParam().bias));
+    EXPECT_EQ(StoredSum(file), static_cast<std::uint16_t>(crc + GetParam().bias));
     EXPECT_TRUE(std::all_of(file.begin() + 660, file.begin() + 716, [](auto b) { return b == 0; }));
 
     // The text records in their order, each readable again after unscrambling.
@@ -136,7 +136,7 @@ TEST(SetupFileTest, ReplacesALongerFileAndRemovesAnOldWorkingFile)
     folder.write("setup.dat", std::vector<std::uint8_t>(2000, 0xAA));
     folder.write("mms.dat", std::vector<std::uint8_t>(660, 0x41));
 
-    ASSERT_TRUE(WriteSetupFile(folder.text(), sampleMmsSettings(), AppState {}, kUsPage).ok());
+    ASSERT_TRUE(WriteSetupFile(folder.text(), SampleMmsSettings(), AppState {}, kUsPage).ok());
 
     EXPECT_EQ(folder.names(), std::vector<std::string> { "setup.dat" });
     EXPECT_EQ(folder.read("setup.dat").size(), 720u);
@@ -164,7 +164,7 @@ TEST_P(SetupFileFaultTest, LeavesThePreviousFileAndNoWorkingFile)
     folder.write("setup.dat", previous);
     folder.write("mms.dat", std::vector<std::uint8_t>(10, 0x41));
 
-    const auto status = WriteSetupFile(folder.text(), sampleMmsSettings(), AppState {}, kUsPage, GetParam().faults);
+    const auto status = WriteSetupFile(folder.text(), SampleMmsSettings(), AppState {}, kUsPage, GetParam().faults);
 
     EXPECT_FALSE(status.ok());
     EXPECT_FALSE(status.reason().empty());
@@ -183,7 +183,7 @@ TEST(SetupFileTest, AMissingFolderIsReportedAndNothingIsCreated)
 {
     const TempFolder folder;
     const auto missing = (folder.path() / "no-such-card").string();
-    const auto status = WriteSetupFile(missing, sampleMmsSettings(), AppState {}, kUsPage);
+    const auto status = WriteSetupFile(missing, SampleMmsSettings(), AppState {}, kUsPage);
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.reason().find("no-such-card"), std::string::npos) << status.reason();
     EXPECT_TRUE(folder.names().empty());
@@ -207,7 +207,7 @@ class ScrambledFileReadTest : public ::testing::TestWithParam<DamageCase>
 
 TEST_P(ScrambledFileReadTest, ASoundFilePassesAndADamagedOneIsCaught)
 {
-    auto settings = sampleMmsSettings();
+    auto settings = SampleMmsSettings();
     settings.phoneScope = PhoneScope::International;
     auto bytes = BuildScrambledSettingsBytes(BuildSetupRecords(settings, AppState {}, kUsPage), 18);
 

@@ -20,7 +20,7 @@ using test::TempFolder;
 
 using test::kUsPage;
 
-MmsSettings settingsWithPassword()
+MmsSettings SettingsWithPassword()
 {
     MmsSettings settings;
     settings.apn = "cmwap";
@@ -29,9 +29,9 @@ MmsSettings settingsWithPassword()
     return settings;
 }
 
-std::vector<std::uint8_t> expectedSetupFile()
+std::vector<std::uint8_t> ExpectedSetupFile()
 {
-    return BuildScrambledSettingsBytes(BuildSetupRecords(settingsWithPassword(), AppState {}, kUsPage), 0);
+    return BuildScrambledSettingsBytes(BuildSetupRecords(SettingsWithPassword(), AppState {}, kUsPage), 0);
 }
 
 // Something planted under the working file's name before a write: the bytes must go into a fresh file of the
@@ -62,7 +62,7 @@ TEST_P(PlantedWorkingFileTest, ThePlainRecordsReachNoFileButTheProgramsOwn)
     if (!GetParam().plant(folder, outside))
         GTEST_SKIP() << test::kNoSymbolicLinks;
 
-    const auto status = WriteSetupFile(folder.file("card").string(), settingsWithPassword(), AppState {}, kUsPage);
+    const auto status = WriteSetupFile(folder.file("card").string(), SettingsWithPassword(), AppState {}, kUsPage);
 
     ASSERT_TRUE(status.ok()) << status.reason();
     EXPECT_EQ(fs::exists(fs::symlink_status(outside)), GetParam().outsideExistsAfter);
@@ -70,7 +70,7 @@ TEST_P(PlantedWorkingFileTest, ThePlainRecordsReachNoFileButTheProgramsOwn)
         EXPECT_EQ(folder.read("elsewhere"), kOutsideBytes) << "the file behind the name was written through";
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder.file("card") / "mms.dat")));
-    EXPECT_EQ(folder.read("card/setup.dat"), expectedSetupFile());
+    EXPECT_EQ(folder.read("card/setup.dat"), ExpectedSetupFile());
 }
 
 INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Planted, PlantedWorkingFileTest,
 TEST(WorkingFileTest, ConcurrentWritersEachFinishFromTheirOwnRecords)
 {
     const TempFolder folder { test::InMemoryTempBase() };
-    PlainRecords setupRecords = BuildSetupRecords(settingsWithPassword(), AppState {}, kUsPage);
+    PlainRecords setupRecords = BuildSetupRecords(SettingsWithPassword(), AppState {}, kUsPage);
     PlainRecords otherRecords = setupRecords;
     otherRecords[1].fill('x');
     const auto setupBytes = BuildScrambledSettingsBytes(setupRecords, 0);
@@ -148,7 +148,7 @@ TEST(WorkingFileTest, AWriteThatFindsTheWorkingFileHeldTooLongFailsAndTouchesNot
 
     ScrambledFileFaults impatient;
     impatient.workingFile.lockWait = std::chrono::milliseconds { 20 };
-    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, impatient);
+    const auto status = WriteSetupFile(folder.text(), SettingsWithPassword(), AppState {}, kUsPage, impatient);
 
     EXPECT_EQ(status.kind(), FailureKind::Busy);
     EXPECT_NE(status.reason().find("another write"), std::string::npos) << status.reason();
@@ -163,10 +163,10 @@ TEST(WorkingFileTest, AWorkingFileThatCannotBeRemovedHoldsNoPlainSettings)
     stuck.workingFile.systemError
         = InjectedWriteError { .step = WriteStep::RemoveFile, .error = { EIO, std::generic_category() } };
 
-    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, stuck);
+    const auto status = WriteSetupFile(folder.text(), SettingsWithPassword(), AppState {}, kUsPage, stuck);
 
     EXPECT_EQ(status.kind(), FailureKind::WorkingFileWiped) << status.reason();
-    EXPECT_EQ(folder.read("setup.dat"), expectedSetupFile()) << "the final file is written";
+    EXPECT_EQ(folder.read("setup.dat"), ExpectedSetupFile()) << "the final file is written";
     const auto working = folder.read("mms.dat");
     EXPECT_EQ(working, std::vector<std::uint8_t>(kStoredRecordCount * kRecordSize, 0));
 }
@@ -179,7 +179,7 @@ TEST(WorkingFileTest, AWorkingFileThatCannotBeReadGivesTheSystemsReasonAndKeepsT
     unreadable.workingFile.systemError
         = InjectedWriteError { .step = WriteStep::ReadBack, .error = { EIO, std::generic_category() } };
 
-    const auto status = WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, unreadable);
+    const auto status = WriteSetupFile(folder.text(), SettingsWithPassword(), AppState {}, kUsPage, unreadable);
 
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.reason().find(std::generic_category().message(EIO)), std::string::npos) << status.reason();
@@ -203,7 +203,7 @@ TEST(WorkingFileTest, NoOneElseCanReadTheWorkingFile)
     };
 
     static_cast<void>(
-        WriteSetupFile(folder.text(), settingsWithPassword(), AppState {}, kUsPage, stopAfterWorkingFile));
+        WriteSetupFile(folder.text(), SettingsWithPassword(), AppState {}, kUsPage, stopAfterWorkingFile));
 
 #ifdef _WIN32
     EXPECT_FALSE(openedByAnother);

@@ -20,7 +20,7 @@ namespace {
 
 // A run that did not start because the build's program is not where the tests look for it; the test fails
 // saying so rather than running some other program.
-std::optional<CliRun> missingProgram()
+std::optional<CliRun> MissingProgram()
 {
     const std::string missing = test::MissingTestedCli();
     if (missing.empty())
@@ -29,7 +29,7 @@ std::optional<CliRun> missingProgram()
     return CliRun { .exitCode = -1, .output = missing };
 }
 
-std::string expanded(std::string word, const std::string& folder)
+std::string Expanded(std::string word, const std::string& folder)
 {
     const std::string placeholder = "{dir}";
     for (auto at = word.find(placeholder); at != std::string::npos; at = word.find(placeholder)) {
@@ -40,7 +40,7 @@ std::string expanded(std::string word, const std::string& folder)
 
 #ifdef _WIN32
 
-std::wstring wideFromUtf8(const std::string& text)
+std::wstring WideFromUtf8(const std::string& text)
 {
     if (text.empty()) {
         return {};
@@ -54,7 +54,7 @@ std::wstring wideFromUtf8(const std::string& text)
 
 // One word of a Windows command line, quoted so that CommandLineToArgvW gives it back unchanged: backslashes
 // before a quote (or before the closing quote) are doubled, and a quote is escaped.
-std::wstring quotedWord(const std::wstring& word)
+std::wstring QuotedWord(const std::wstring& word)
 {
     std::wstring quoted = L"\"";
     std::size_t backslashes = 0;
@@ -74,7 +74,7 @@ std::wstring quotedWord(const std::wstring& word)
 
 // Runs the command line in `folder` with stdout and stderr on one pipe; the registry of this Wine prefix or
 // Windows session holds the program's preferences.
-CliRun runProcess(std::wstring commandLine, const std::filesystem::path& folder)
+CliRun RunCommandLine(std::wstring commandLine, const std::filesystem::path& folder)
 {
     CliRun result;
     SECURITY_ATTRIBUTES inheritable { sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE };
@@ -114,7 +114,7 @@ CliRun runProcess(std::wstring commandLine, const std::filesystem::path& folder)
 
 #else
 
-std::string shellQuoted(const std::string& word)
+std::string ShellQuoted(const std::string& word)
 {
     std::string quoted = "'";
     for (const char character : word) {
@@ -137,14 +137,14 @@ CliSandbox::CliSandbox()
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& /*standardOutput*/,
     const std::string& /*standardInput*/) const
 {
-    if (auto missing = missingProgram())
+    if (auto missing = MissingProgram())
         return *missing;
     const auto folder = m_folder.text();
-    std::wstring commandLine = quotedWord(test::TestedCliPath().wstring());
+    std::wstring commandLine = QuotedWord(test::TestedCliPath().wstring());
     for (const auto& argument : arguments) {
-        commandLine += L" " + quotedWord(wideFromUtf8(expanded(argument, folder)));
+        commandLine += L" " + QuotedWord(WideFromUtf8(Expanded(argument, folder)));
     }
-    return runProcess(std::move(commandLine), m_folder.path());
+    return RunCommandLine(std::move(commandLine), m_folder.path());
 }
 
 #else
@@ -152,21 +152,21 @@ CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::str
 CliRun CliSandbox::run(const std::vector<std::string>& arguments, const std::string& standardOutput,
     const std::string& standardInput) const
 {
-    if (auto missing = missingProgram())
+    if (auto missing = MissingProgram())
         return *missing;
     const auto folder = m_folder.text();
-    std::string command = "cd " + shellQuoted(folder) + " && HOME=" + shellQuoted(folder)
-        + " XDG_CONFIG_HOME=" + shellQuoted(folder + "/config") + " XDG_DATA_HOME=" + shellQuoted(folder + "/data")
-        + " " + shellQuoted(Utf8FromPath(test::TestedCliPath()));
+    std::string command = "cd " + ShellQuoted(folder) + " && HOME=" + ShellQuoted(folder)
+        + " XDG_CONFIG_HOME=" + ShellQuoted(folder + "/config") + " XDG_DATA_HOME=" + ShellQuoted(folder + "/data")
+        + " " + ShellQuoted(Utf8FromPath(test::TestedCliPath()));
     for (const auto& argument : arguments) {
-        command += " " + shellQuoted(expanded(argument, folder));
+        command += " " + ShellQuoted(Expanded(argument, folder));
     }
     // The input comes from a file, never from the terminal of whoever runs the tests.
     const auto input = m_folder.file("standard-input");
     std::ofstream(input, std::ios::binary | std::ios::trunc) << standardInput;
-    command += " <" + shellQuoted(input.string()) + " 2>&1";
+    command += " <" + ShellQuoted(input.string()) + " 2>&1";
     if (!standardOutput.empty()) {
-        command += " >" + shellQuoted(standardOutput);
+        command += " >" + ShellQuoted(standardOutput);
     }
     CliRun result;
     std::FILE* pipe = ::popen(command.c_str(), "r");

@@ -18,7 +18,7 @@ const std::string kWrongPassword = "Wrong-Heron-22";
 struct SmtpTestCase
 {
     std::string name;
-    std::optional<Kind> server = Kind::plain; // a loopback server of this kind, or none at all
+    std::optional<Kind> server = Kind::Plain; // a loopback server of this kind, or none at all
     std::vector<std::string> keys; // "{port}" stands for the server's port, "{dir}" for the sandbox folder
     std::string input {}; // the program's standard input
     int exitCode = 0;
@@ -66,7 +66,7 @@ TEST_P(SmtpTestCommandTest, SaysTheOutcomeAndNeverPrintsThePassword)
     EXPECT_EQ(test::LoopbackSmtpServer::logins(sandbox.folder()), row.logins);
 }
 
-std::vector<std::string> account(std::initializer_list<std::string> more)
+std::vector<std::string> Account(std::initializer_list<std::string> more)
 {
     std::vector<std::string> words { "smtpServer=127.0.0.1", "smtpPort={port}", "senderEmail=" + kUser };
     words.insert(words.end(), more);
@@ -80,87 +80,87 @@ INSTANTIATE_TEST_SUITE_P(Runs, SmtpTestCommandTest,
     ::testing::Values(
         // Without consent the password never leaves over a connection without TLS: the server sees no AUTH.
         SmtpTestCase { .name = "PlainServerWithoutConsent",
-            .keys = account({ "senderPassword=" + kPassword }),
+            .keys = Account({ "senderPassword=" + kPassword }),
             .exitCode = 1,
             .said = "127.0.0.1 offers no encryption (TLS) on port",
             .logins = {} },
         SmtpTestCase { .name = "PlainServerWithoutConsentInChinese",
-            .keys = account({ "senderPassword=" + kPassword, "--language", "1" }),
+            .keys = Account({ "senderPassword=" + kPassword, "--language", "1" }),
             .exitCode = 1,
             .said = "不提供加密（TLS），因此未尝试登录",
             .logins = {} },
         SmtpTestCase { .name = "PlainServerWithConsent",
-            .keys = account({ "senderPassword=" + kPassword, "--allow-plain-login" }),
+            .keys = Account({ "senderPassword=" + kPassword, "--allow-plain-login" }),
             .exitCode = 0,
             .said = "Login accepted, but 127.0.0.1 offers no encryption",
             .logins = kPlainLogin },
         SmtpTestCase { .name = "PasswordFromStandardInput",
-            .keys = account({ "senderPassword=-", "--allow-plain-login" }),
+            .keys = Account({ "senderPassword=-", "--allow-plain-login" }),
             .input = kPassword + "\n",
             .exitCode = 0,
             .said = "235 2.7.0 Authentication successful",
             .logins = kPlainLogin },
         SmtpTestCase { .name = "PasswordFromStandardInputWithWindowsLineEnd",
-            .keys = account({ "senderPassword=-", "--allow-plain-login" }),
+            .keys = Account({ "senderPassword=-", "--allow-plain-login" }),
             .input = kPassword + "\r\n",
             .exitCode = 0,
             .said = "235 2.7.0 Authentication successful",
             .logins = kPlainLogin },
         SmtpTestCase { .name = "NoLineOnStandardInput",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=-" }),
+            .keys = Account({ "senderPassword=-" }),
             .exitCode = 2,
             .said = "senderPassword=- found no line on standard input" },
         SmtpTestCase { .name = "RightPasswordAmongTheOtherSmtpKeys",
-            .keys = account({ "senderPassword=" + kPassword, "mode=manual", "apn=web", "smtpStatus=2", "--model", "4",
+            .keys = Account({ "senderPassword=" + kPassword, "mode=manual", "apn=web", "smtpStatus=2", "--model", "4",
                 "--out", "{dir}/out", "--allow-plain-login" }),
             .exitCode = 0,
             .said = "235 2.7.0 Authentication successful",
             .logins = kPlainLogin },
         SmtpTestCase { .name = "WrongPasswordInChinese",
-            .keys = account({ "senderPassword=" + kWrongPassword, "--language", "1", "--allow-plain-login" }),
+            .keys = Account({ "senderPassword=" + kWrongPassword, "--language", "1", "--allow-plain-login" }),
             .exitCode = 1,
             .said = "拒绝了发送人邮箱或密码",
             .logins = kPlainLogin },
         // A private certificate authority: trusted with --ca-file, refused without it before any login.
         SmtpTestCase { .name = "StartTlsWithTheServersCertificate",
-            .server = Kind::startTls,
-            .keys = account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/cert.pem" }),
+            .server = Kind::StartTls,
+            .keys = Account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/cert.pem" }),
             .exitCode = 0,
             .said = "Login accepted: 127.0.0.1 accepted the sender address and password over an encrypted",
             .logins = kTlsLogin },
         SmtpTestCase { .name = "StartTlsWrongPasswordWithTheServersCertificate",
-            .server = Kind::startTls,
-            .keys = account({ "senderPassword=" + kWrongPassword, "--ca-file", "{dir}/cert.pem" }),
+            .server = Kind::StartTls,
+            .keys = Account({ "senderPassword=" + kWrongPassword, "--ca-file", "{dir}/cert.pem" }),
             .exitCode = 1,
             .said = "refused the sender address or the password.\n\n535",
             .logins = kTlsLogin },
         SmtpTestCase { .name = "StartTlsWithoutTheServersCertificate",
-            .server = Kind::startTls,
-            .keys = account({ "senderPassword=" + kPassword }),
+            .server = Kind::StartTls,
+            .keys = Account({ "senderPassword=" + kPassword }),
             .exitCode = 1,
             .said = "No encrypted connection to 127.0.0.1",
             .logins = {} },
         SmtpTestCase { .name = "StartTlsRefusedEvenWithConsent",
-            .server = Kind::startTlsRefused,
-            .keys = account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/cert.pem", "--allow-plain-login" }),
+            .server = Kind::StartTlsRefused,
+            .keys = Account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/cert.pem", "--allow-plain-login" }),
             .exitCode = 1,
             .said = "No encrypted connection to 127.0.0.1",
             .logins = {} },
         SmtpTestCase { .name = "CaFileWithoutCertificates",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/standard-input" }),
+            .keys = Account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/standard-input" }),
             .exitCode = 2,
             .said = "holds no certificate in PEM form" },
         SmtpTestCase { .name = "CaFileAFolder",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/out" }),
+            .keys = Account({ "senderPassword=" + kPassword, "--ca-file", "{dir}/out" }),
             .exitCode = 2,
             .said = "/out: not a readable file" },
         // What Generate and the dialog's edits refuse, smtp-test refuses with 2 before connecting.
         SmtpTestCase { .name = "EmptyPassword",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=" }),
+            .keys = Account({ "senderPassword=" }),
             .exitCode = 2,
             .said = "Sender Email Password" },
         SmtpTestCase { .name = "ServerLongerThanItsEdit",
@@ -181,12 +181,12 @@ INSTANTIATE_TEST_SUITE_P(Runs, SmtpTestCommandTest,
             .said = "number from 1 to 65535" },
         SmtpTestCase { .name = "ModelWithoutSmtp",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=" + kPassword, "--model", "1" }),
+            .keys = Account({ "senderPassword=" + kPassword, "--model", "1" }),
             .exitCode = 2,
             .said = "model 1 has no SMTP settings" },
         SmtpTestCase { .name = "UnknownKey",
             .server = std::nullopt,
-            .keys = account({ "senderPassword=" + kPassword, "colour=red" }),
+            .keys = Account({ "senderPassword=" + kPassword, "colour=red" }),
             .exitCode = 2,
             .said = "unknown key 'colour'" }),
     [](const auto& row) { return row.param.name; });
@@ -195,10 +195,10 @@ INSTANTIATE_TEST_SUITE_P(Runs, SmtpTestCommandTest,
 // STARTTLS on a free port and over TLS from the start on port 465, trusting the server's self-signed certificate.
 TEST(SmtpTestFromFileTest, TakesTheAccountFromTheFileAndTheKeysChangeIt)
 {
-    for (const Kind kind : { Kind::startTls, Kind::implicitTls }) {
-        SCOPED_TRACE(kind == Kind::startTls ? "STARTTLS" : "TLS from the start");
+    for (const Kind kind : { Kind::StartTls, Kind::ImplicitTls }) {
+        SCOPED_TRACE(kind == Kind::StartTls ? "STARTTLS" : "TLS from the start");
         const CliSandbox sandbox;
-        const std::uint16_t wanted = kind == Kind::implicitTls ? 465 : 0;
+        const std::uint16_t wanted = kind == Kind::ImplicitTls ? 465 : 0;
         const test::LoopbackSmtpServer server(kind, sandbox.folder(), kUser, kPassword, wanted);
         if (server.port() == 0 && wanted != 0)
             GTEST_SKIP() << "port 465 of 127.0.0.1 is taken or needs privileges here";

@@ -9,7 +9,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::uint8_t> readBytes(const fs::path& path)
+std::vector<std::uint8_t> ReadBytes(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
@@ -49,7 +49,7 @@ TEST_P(StoredPreferencesTest, LanguageAndTvModeComeFromTheOptionThenThePreferenc
     const auto result = sandbox.run(arguments);
 
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    const auto record = readBytes(sandbox.outFolder() / "menu.dat");
+    const auto record = ReadBytes(sandbox.outFolder() / "menu.dat");
     ASSERT_EQ(record.size(), 60u);
     EXPECT_EQ(record[29], row.languageByte);
     EXPECT_EQ(record[30], row.tvModeByte);

@@ -317,7 +317,7 @@ TEST_F(AtomicFileTest, AnotherUsersFileLendsItsModeToNoOne)
 #endif
 }
 
-std::vector<std::string> lockFolderNames(const test::TempFolder& folder)
+std::vector<std::string> LockFolderNames(const test::TempFolder& folder)
 {
     auto names = folder.names();
     std::ranges::sort(names);
@@ -339,7 +339,7 @@ TEST(WriteLockTest, AWriteThatFindsTheLockHeldTooLongFailsAsBusyAndTouchesNothin
 
     EXPECT_EQ(status.kind(), FailureKind::Busy) << status.reason();
     EXPECT_EQ(folder.read("menu.dat"), previous);
-    EXPECT_EQ(lockFolderNames(folder), (std::vector<std::string> { "menu.dat", "menu.dat.lock" }))
+    EXPECT_EQ(LockFolderNames(folder), (std::vector<std::string> { "menu.dat", "menu.dat.lock" }))
         << "the other write's lock stays";
 }
 

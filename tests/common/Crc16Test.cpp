@@ -6,20 +6,20 @@
 namespace tamb {
 namespace {
 
-std::span<const std::uint8_t> bytesOf(std::string_view text)
+std::span<const std::uint8_t> BytesOf(std::string_view text)
 {
     return { reinterpret_cast<const std::uint8_t*>(text.data()), text.size() };
 }
 
 TEST(Crc16Test, GivesTheXmodemCheckValue)
 {
-    EXPECT_EQ(Crc16(0, bytesOf("123456789")), 0x31C3);
+    EXPECT_EQ(Crc16(0, BytesOf("123456789")), 0x31C3);
 }
 
 TEST(Crc16Test, ContinuesOverSeveralBlocks)
 {
-    const auto first = Crc16(0, bytesOf("1234"));
-    EXPECT_EQ(Crc16(first, bytesOf("56789")), 0x31C3);
+    const auto first = Crc16(0, BytesOf("1234"));
+    EXPECT_EQ(Crc16(first, BytesOf("56789")), 0x31C3);
 }
 
 TEST(Crc16Test, OfNothingIsTheStartValue)

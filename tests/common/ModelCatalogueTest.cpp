@@ -7,24 +7,24 @@
 namespace tamb {
 namespace {
 
-bool isOneOf(ModelId model, std::initializer_list<ModelId> models)
+bool IsOneOf(ModelId model, std::initializer_list<ModelId> models)
 {
     return std::find(models.begin(), models.end(), model) != models.end();
 }
 
 // The routing rules stated per dialog rather than per model, so that a wrong cell in the model table shows up.
-SetupDialog expectedCameraDialog(ModelId model)
+SetupDialog ExpectedCameraDialog(ModelId model)
 {
-    if (isOneOf(model, { 2, 4, 7, 10 })) {
+    if (IsOneOf(model, { 2, 4, 7, 10 })) {
         return SetupDialog::Q400Menu;
     }
-    if (isOneOf(model, { 6, 9 })) {
+    if (IsOneOf(model, { 6, 9 })) {
         return SetupDialog::Q220Menu;
     }
     if (model == 8) {
         return SetupDialog::Q420Menu;
     }
-    if (isOneOf(model, { 11, 12, 13, 17 })) {
+    if (IsOneOf(model, { 11, 12, 13, 17 })) {
         return SetupDialog::Q300Menu;
     }
     if (model == 14) {
@@ -40,16 +40,16 @@ class ModelRoutingTest : public ::testing::TestWithParam<ModelId>
 TEST_P(ModelRoutingTest, RoutesAndEnablesByTheRules)
 {
     const ModelId model = GetParam();
-    EXPECT_EQ(CameraDialogFor(model), expectedCameraDialog(model));
+    EXPECT_EQ(CameraDialogFor(model), ExpectedCameraDialog(model));
     EXPECT_EQ(MmsDialogFor(model),
-        isOneOf(model, { 2, 4, 7, 8, 10, 13, 15, 16, 17 }) ? SetupDialog::Q400Mms : SetupDialog::Mms);
+        IsOneOf(model, { 2, 4, 7, 8, 10, 13, 15, 16, 17 }) ? SetupDialog::Q400Mms : SetupDialog::Mms);
     EXPECT_EQ(SmtpDialogFor(model),
-        isOneOf(model, { 4, 7, 8, 10, 13, 15, 16, 17 }) ? SetupDialog::Q400Smtp : SetupDialog::Q200Smtp);
+        IsOneOf(model, { 4, 7, 8, 10, 13, 15, 16, 17 }) ? SetupDialog::Q400Smtp : SetupDialog::Q200Smtp);
 
     ButtonAvailability expected { true, true };
-    if (isOneOf(model, { 1, 2 })) {
+    if (IsOneOf(model, { 1, 2 })) {
         expected = { true, false };
-    } else if (isOneOf(model, { 11, 12, 14 })) {
+    } else if (IsOneOf(model, { 11, 12, 14 })) {
         expected = { false, false };
     }
     EXPECT_EQ(ButtonsFor(model), expected);

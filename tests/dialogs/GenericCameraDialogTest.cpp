@@ -325,7 +325,7 @@ void GenericCameraDialogTest::closingWithUnwrittenSettingsAsksAndNoKeepsThem()
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(services.questions,
         (std::vector<std::string> { std::string(MessageText(MessageId::CloseWithoutWriting, kGerman)) }));
-    QCOMPARE(services.questionDefaults, (std::vector<DefaultAnswer> { DefaultAnswer::no }));
+    QCOMPARE(services.questionDefaults, (std::vector<DefaultAnswer> { DefaultAnswer::No }));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.controlText(1002), std::string { "25" });
 

@@ -257,7 +257,7 @@ void ProfileCommandsTest::anExistingNameAsksAndTheOtherDialogsFilesStay()
     smtpDialog.trigger(kSaveAction);
     QCOMPARE(ui.questions,
         (std::vector<std::string> { "The profile “Lease north” already exists. Replace its settings with these?" }));
-    QCOMPARE(ui.questionDefaults.back(), DefaultAnswer::no);
+    QCOMPARE(ui.questionDefaults.back(), DefaultAnswer::No);
     QVERIFY(!std::filesystem::exists(profiles / "Lease north" / "smtp.dat"));
     QCOMPARE(ui.textInitials.back(), std::string { "Lease north" });
     ui.textAnswers = { "Lease north" };

@@ -116,7 +116,7 @@ void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScree
     QFETCH(int, language);
     QFETCH(QString, refusalStart);
     const test::TempFolder folder;
-    const test::LoopbackSmtpServer server(Kind::startTls, folder.path(), kUser, kPassword);
+    const test::LoopbackSmtpServer server(Kind::StartTls, folder.path(), kUser, kPassword);
     QVERIFY2(server.port() != 0, "the loopback mail server did not start");
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -138,7 +138,7 @@ void SmtpTestButtonDialogTest::aWrongPasswordShowsTheRefusalInTheLanguageOnScree
 void SmtpTestButtonDialogTest::theDialogStaysUsableWhileATestRunsAndItsEndIsShown()
 {
     const test::TempFolder folder;
-    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::LoopbackSmtpServer server(Kind::Silent, folder.path(), kUser, kPassword);
     QVERIFY(server.port() != 0);
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -162,7 +162,7 @@ void SmtpTestButtonDialogTest::theDialogStaysUsableWhileATestRunsAndItsEndIsShow
 void SmtpTestButtonDialogTest::pressingTestAgainOrClosingCancelsTheTest()
 {
     const test::TempFolder folder;
-    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::LoopbackSmtpServer server(Kind::Silent, folder.path(), kUser, kPassword);
     QVERIFY(server.port() != 0);
     RecordingUiServices services;
     ScopedUiServices scoped(services);
@@ -225,7 +225,7 @@ void SmtpTestButtonDialogTest::aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes
     QFETCH(QString, questionEnd);
     QFETCH(QString, resultStart);
     const test::TempFolder folder;
-    const test::LoopbackSmtpServer server(Kind::plain, folder.path(), kUser, kPassword);
+    const test::LoopbackSmtpServer server(Kind::Plain, folder.path(), kUser, kPassword);
     QVERIFY2(server.port() != 0, "the loopback mail server did not start");
     RecordingUiServices services;
     services.yesNoAnswers.push_back(yes);
@@ -239,7 +239,7 @@ void SmtpTestButtonDialogTest::aServerWithoutEncryptionGetsTheLoginOnlyAfterAYes
     QVERIFY2(question.startsWith(questionStart + QString::number(server.port())), qPrintable(question));
     QVERIFY2(question.endsWith(questionEnd), qPrintable(question));
     QVERIFY(!question.contains(QString::fromStdString(kPassword)));
-    QCOMPARE(services.questionDefaults, std::vector<DefaultAnswer> { DefaultAnswer::no });
+    QCOMPARE(services.questionDefaults, std::vector<DefaultAnswer> { DefaultAnswer::No });
 
     if (yes) {
         QTRY_COMPARE_WITH_TIMEOUT(services.messages.size(), std::size_t { 1 }, 10000);

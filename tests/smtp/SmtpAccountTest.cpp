@@ -84,7 +84,7 @@ TEST(SmtpLoginMessageTest, NamesServerAndPortAndAddsTheReplyLineInTheLanguageOnS
     const SmtpAccount account {
         .server = "smtp.example.com", .port = 587, .sender = "cam@example.com", .password = "x"
     };
-    const SmtpLoginResult refused { .outcome = SmtpLoginOutcome::credentialsRefused,
+    const SmtpLoginResult refused { .outcome = SmtpLoginOutcome::CredentialsRefused,
         .serverReply = "535 5.7.8 Authentication credentials invalid" };
     EXPECT_EQ(SmtpLoginMessage(refused, account, std::chrono::seconds(15)).text(kEnglish),
         "The server smtp.example.com refused the sender address or the password.\n\n"
@@ -92,7 +92,7 @@ TEST(SmtpLoginMessageTest, NamesServerAndPortAndAddsTheReplyLineInTheLanguageOnS
     EXPECT_EQ(SmtpLoginMessage(refused, account, std::chrono::seconds(15)).text(kChinese),
         "服务器 smtp.example.com 拒绝了发送人邮箱或密码。\n\n535 5.7.8 Authentication credentials invalid");
 
-    const SmtpLoginResult silent { .outcome = SmtpLoginOutcome::noAnswer, .serverReply = {} };
+    const SmtpLoginResult silent { .outcome = SmtpLoginOutcome::NoAnswer, .serverReply = {} };
     EXPECT_EQ(SmtpLoginMessage(silent, account, std::chrono::seconds(15)).text(3),
         "Der Server smtp.example.com hat auf Port 587 nicht innerhalb von 15 Sekunden geantwortet.");
 }

@@ -98,14 +98,14 @@ TEST_P(SenderUserRecordTest, CopiesTheBytesBeforeTheAtSign)
     EXPECT_EQ(SenderUserRecord(GetParam().address, OemCodePage { GetParam().codePage }), expected);
 }
 
-std::vector<std::uint8_t> bytesOf(std::string_view text)
+std::vector<std::uint8_t> BytesOf(std::string_view text)
 {
     return { text.begin(), text.end() };
 }
 
 INSTANTIATE_TEST_SUITE_P(Addresses, SenderUserRecordTest,
-    ::testing::Values(SenderCase { "EightCharacterLogin", "trailcam@example.com", 437, bytesOf("trailcam") },
-        SenderCase { "NoAtSign", "trailcam", 437, bytesOf("trailcam") }, SenderCase { "Empty", "", 437, {} },
+    ::testing::Values(SenderCase { "EightCharacterLogin", "trailcam@example.com", 437, BytesOf("trailcam") },
+        SenderCase { "NoAtSign", "trailcam", 437, BytesOf("trailcam") }, SenderCase { "Empty", "", 437, {} },
         SenderCase { "AtFirst", "@example.com", 437, {} },
         SenderCase { "AccentIn850", "josé@example.com", 850, { 'j', 'o', 's', 0x82 } },
         // Seven characters make nine bytes; only the first seven bytes are examined.
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Addresses, SenderUserRecordTest,
         SenderCase { "HanBeforeAt", "张三@qq.com", 936, { 0xD5, 0xC5, 0xC8, 0xFD } }),
     [](const auto& row) { return std::string(row.param.name); });
 
-SmtpSettings sampleSmtpSettings()
+SmtpSettings SampleSmtpSettings()
 {
     SmtpSettings settings;
     settings.apn = "cmnet";
@@ -167,7 +167,7 @@ TEST_P(SmtpFileWriteTest, WritesTheRecordsInOrderWithTheChecksumPlusFifteen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SmtpFileWriteTest,
-    ::testing::Values(SmtpFileCase { "Filled", sampleSmtpSettings() }, SmtpFileCase { "EveryTextEmpty", {} }),
+    ::testing::Values(SmtpFileCase { "Filled", SampleSmtpSettings() }, SmtpFileCase { "EveryTextEmpty", {} }),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -21,16 +21,16 @@ const std::string kPassword = "Pine-Marten-7731";
 // Where a case points the check: at a running server of a kind, or at a port where nothing listens.
 enum class Target
 {
-    server,
-    closedPort,
+    Server,
+    ClosedPort,
 };
 
 // Certificates trusted in addition to the system's trust store.
 enum class Additional
 {
-    none,
-    serverCertificate, // the loopback server's own, as one's private certificate authority
-    unrelatedCertificate, // one the server does not show
+    None,
+    ServerCertificate, // the loopback server's own, as one's private certificate authority
+    UnrelatedCertificate, // one the server does not show
 };
 
 std::string CertificateText(const std::filesystem::path& folder)
@@ -42,15 +42,15 @@ std::string CertificateText(const std::filesystem::path& folder)
 struct LoginCase
 {
     std::string name;
-    Target target = Target::server;
-    Kind kind = Kind::plain;
+    Target target = Target::Server;
+    Kind kind = Kind::Plain;
     std::string password = kPassword;
     bool trustServer = true; // the server's self-signed certificate stands for the system's trust store
-    Additional additional = Additional::none;
+    Additional additional = Additional::None;
     bool portIsImplicitTls = false; // the check speaks TLS from the first byte
     bool allowPlainLogin = false;
     std::chrono::milliseconds timeLimit = kSmtpLoginTimeLimit;
-    SmtpLoginOutcome expected = SmtpLoginOutcome::acceptedWithTls;
+    SmtpLoginOutcome expected = SmtpLoginOutcome::AcceptedWithTls;
     std::string replyStart; // how the server's reply line must begin; empty: no reply line
     // The AUTH commands the server must have received: none where the password would have gone out readable.
     std::vector<std::string> logins {};
@@ -72,7 +72,7 @@ TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
     const LoginCase& row = GetParam();
     std::optional<test::LoopbackSmtpServer> server;
     std::uint16_t port = test::LoopbackSmtpServer::closedPort();
-    if (row.target == Target::server) {
+    if (row.target == Target::Server) {
         server.emplace(row.kind, m_folder.path(), kUser, kPassword);
         ASSERT_NE(server->port(), 0) << "the loopback mail server did not start";
         port = server->port();
@@ -85,12 +85,12 @@ TEST_P(SmtpLoginCheckTest, EndsWithTheOutcomeAndNeverShowsThePassword)
     if (row.portIsImplicitTls)
         options.implicitTlsPort = port;
     options.allowPlainLogin = row.allowPlainLogin;
-    if (row.additional == Additional::serverCertificate)
+    if (row.additional == Additional::ServerCertificate)
         options.additionalCertificates = CertificateText(m_folder.path());
     // Another server of the fixture makes another self-signed certificate.
     const test::TempFolder otherFolder;
-    if (row.additional == Additional::unrelatedCertificate) {
-        const test::LoopbackSmtpServer other(Kind::silent, otherFolder.path(), kUser, kPassword);
+    if (row.additional == Additional::UnrelatedCertificate) {
+        const test::LoopbackSmtpServer other(Kind::Silent, otherFolder.path(), kUser, kPassword);
         options.additionalCertificates = CertificateText(otherFolder.path());
         ASSERT_NE(options.additionalCertificates.find("BEGIN CERTIFICATE"), std::string::npos);
     }
@@ -115,124 +115,124 @@ const std::string kWrongPassword = "Wrong-Badger-1234";
 
 INSTANTIATE_TEST_SUITE_P(Servers, SmtpLoginCheckTest,
     ::testing::Values(LoginCase { .name = "ImplicitTlsRightPassword",
-                          .kind = Kind::implicitTls,
+                          .kind = Kind::ImplicitTls,
                           .portIsImplicitTls = true,
-                          .expected = SmtpLoginOutcome::acceptedWithTls,
+                          .expected = SmtpLoginOutcome::AcceptedWithTls,
                           .replyStart = "235",
                           .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "StartTlsRightPassword",
-            .kind = Kind::startTls,
-            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .kind = Kind::StartTls,
+            .expected = SmtpLoginOutcome::AcceptedWithTls,
             .replyStart = "235",
             .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "StartTlsWrongPassword",
-            .kind = Kind::startTls,
+            .kind = Kind::StartTls,
             .password = kWrongPassword,
-            .expected = SmtpLoginOutcome::credentialsRefused,
+            .expected = SmtpLoginOutcome::CredentialsRefused,
             .replyStart = "535",
             .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "PlainServerWithoutConsent",
-            .kind = Kind::plain,
-            .expected = SmtpLoginOutcome::plainLoginNotAllowed,
+            .kind = Kind::Plain,
+            .expected = SmtpLoginOutcome::PlainLoginNotAllowed,
             .replyStart = {},
             .logins = {} },
         LoginCase { .name = "PlainServerWithConsentRightPassword",
-            .kind = Kind::plain,
+            .kind = Kind::Plain,
             .allowPlainLogin = true,
-            .expected = SmtpLoginOutcome::acceptedWithoutTls,
+            .expected = SmtpLoginOutcome::AcceptedWithoutTls,
             .replyStart = "235",
             .logins = { "AUTH PLAIN tls=False" } },
         LoginCase { .name = "PlainServerWithConsentWrongPassword",
-            .kind = Kind::plain,
+            .kind = Kind::Plain,
             .password = kWrongPassword,
             .allowPlainLogin = true,
-            .expected = SmtpLoginOutcome::credentialsRefused,
+            .expected = SmtpLoginOutcome::CredentialsRefused,
             .replyStart = "535",
             .logins = { "AUTH PLAIN tls=False" } },
         // STARTTLS offered and then failing is never a reason to go on without it, consent or not.
         LoginCase { .name = "StartTlsRefusedEvenWithConsent",
-            .kind = Kind::startTlsRefused,
+            .kind = Kind::StartTlsRefused,
             .allowPlainLogin = true,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = "454",
             .logins = {} },
         LoginCase { .name = "StartTlsBrokenEvenWithConsent",
-            .kind = Kind::startTlsBroken,
+            .kind = Kind::StartTlsBroken,
             .allowPlainLogin = true,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = "220",
             .logins = {} },
         // A two-character password that the server repeats is blanked, however short.
         LoginCase { .name = "ShortPasswordRepeatedByTheServer",
-            .kind = Kind::startTlsEcho,
+            .kind = Kind::StartTlsEcho,
             .password = "Qx",
-            .expected = SmtpLoginOutcome::credentialsRefused,
+            .expected = SmtpLoginOutcome::CredentialsRefused,
             .replyStart = "535 5.7.8 Wrong password **, try again",
             .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "ServerWithoutLogin",
-            .kind = Kind::noLogin,
-            .expected = SmtpLoginOutcome::loginNotOffered,
+            .kind = Kind::NoLogin,
+            .expected = SmtpLoginOutcome::LoginNotOffered,
             .replyStart = "2" },
         LoginCase { .name = "StartTlsCertificateRefused",
-            .kind = Kind::startTls,
+            .kind = Kind::StartTls,
             .trustServer = false,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = "220" },
         LoginCase { .name = "StartTlsCertificateAmongTheAdditionalOnes",
-            .kind = Kind::startTls,
+            .kind = Kind::StartTls,
             .trustServer = false,
-            .additional = Additional::serverCertificate,
-            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .additional = Additional::ServerCertificate,
+            .expected = SmtpLoginOutcome::AcceptedWithTls,
             .replyStart = "235",
             .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "ImplicitTlsCertificateAmongTheAdditionalOnes",
-            .kind = Kind::implicitTls,
+            .kind = Kind::ImplicitTls,
             .trustServer = false,
-            .additional = Additional::serverCertificate,
+            .additional = Additional::ServerCertificate,
             .portIsImplicitTls = true,
-            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .expected = SmtpLoginOutcome::AcceptedWithTls,
             .replyStart = "235",
             .logins = { "AUTH PLAIN tls=True" } },
         // Certificates of one's own join the system's trust store and do not replace it.
         LoginCase { .name = "SystemStoreStillCountsBesideAdditionalOnes",
-            .kind = Kind::startTls,
-            .additional = Additional::unrelatedCertificate,
-            .expected = SmtpLoginOutcome::acceptedWithTls,
+            .kind = Kind::StartTls,
+            .additional = Additional::UnrelatedCertificate,
+            .expected = SmtpLoginOutcome::AcceptedWithTls,
             .replyStart = "235",
             .logins = { "AUTH PLAIN tls=True" } },
         LoginCase { .name = "UnrelatedAdditionalCertificate",
-            .kind = Kind::startTls,
+            .kind = Kind::StartTls,
             .trustServer = false,
-            .additional = Additional::unrelatedCertificate,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .additional = Additional::UnrelatedCertificate,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = "220",
             .logins = {} },
         LoginCase { .name = "ImplicitTlsCertificateRefused",
-            .kind = Kind::implicitTls,
+            .kind = Kind::ImplicitTls,
             .trustServer = false,
             .portIsImplicitTls = true,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = {} },
         LoginCase { .name = "ImplicitTlsPortOnAPlainServer",
-            .kind = Kind::plain,
+            .kind = Kind::Plain,
             .portIsImplicitTls = true,
-            .expected = SmtpLoginOutcome::tlsFailed,
+            .expected = SmtpLoginOutcome::TlsFailed,
             .replyStart = {} },
         LoginCase { .name = "ClosedPort",
-            .target = Target::closedPort,
-            .expected = SmtpLoginOutcome::unreachable,
+            .target = Target::ClosedPort,
+            .expected = SmtpLoginOutcome::Unreachable,
             .replyStart = {} },
         LoginCase { .name = "SilentListener",
-            .kind = Kind::silent,
+            .kind = Kind::Silent,
             .timeLimit = std::chrono::milliseconds(1200),
-            .expected = SmtpLoginOutcome::noAnswer,
+            .expected = SmtpLoginOutcome::NoAnswer,
             .replyStart = {} }),
     [](const auto& row) { return row.param.name; });
 
 TEST(SmtpLoginCheckCancelTest, ACancelStopsAWaitingCheckPromptly)
 {
     const test::TempFolder folder;
-    const test::LoopbackSmtpServer server(Kind::silent, folder.path(), kUser, kPassword);
+    const test::LoopbackSmtpServer server(Kind::Silent, folder.path(), kUser, kPassword);
     ASSERT_NE(server.port(), 0);
     const SmtpAccount account { .server = "127.0.0.1", .port = server.port(), .sender = kUser, .password = kPassword };
     std::atomic<bool> cancel { false };
@@ -243,7 +243,7 @@ TEST(SmtpLoginCheckCancelTest, ACancelStopsAWaitingCheckPromptly)
     });
     const auto result = CheckSmtpLogin(account, SmtpLoginOptions {}, cancel);
     canceller.join();
-    EXPECT_EQ(result.outcome, SmtpLoginOutcome::cancelled);
+    EXPECT_EQ(result.outcome, SmtpLoginOutcome::Cancelled);
     // Far below the 15 seconds the server's silence would otherwise cost.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
 }

@@ -32,7 +32,7 @@ SmtpEnvironment EnvironmentWith(FakeCheck& fake, LanguageId language)
         fake.checked = account;
         fake.plainLoginAllowed.push_back(allowPlainLogin);
         if (!fake.serverOffersTls && !allowPlainLogin)
-            return SmtpLoginResult { .outcome = SmtpLoginOutcome::plainLoginNotAllowed, .serverReply = {} };
+            return SmtpLoginResult { .outcome = SmtpLoginOutcome::PlainLoginNotAllowed, .serverReply = {} };
         return fake.result;
     };
     return environment;
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, SmtpTestFieldsTest,
 
 TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLanguageOnScreen)
 {
-    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::credentialsRefused, .serverReply = "535 5.7.8 no" },
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::CredentialsRefused, .serverReply = "535 5.7.8 no" },
         .checked = {} };
     SmtpSettingsModel model(SmtpFamily::Q400, EnvironmentWith(fake, kChinese));
     Type(model, "smtp.example.com", "587", "cam@example.com");
@@ -137,7 +137,7 @@ TEST(SmtpTestButtonTest, ChecksTheAccountInTheBackgroundAndSaysHowItWentInTheLan
 // checks the account of the Test that asked, not what was typed since.
 TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
 {
-    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::acceptedWithoutTls, .serverReply = "235 ok" },
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::AcceptedWithoutTls, .serverReply = "235 ok" },
         .checked = {},
         .serverOffersTls = false,
         .plainLoginAllowed = {} };
@@ -154,7 +154,7 @@ TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
         const DialogOutcome asked = started.background->run(notCancelled);
         EXPECT_TRUE(asked.messages.empty());
         ASSERT_TRUE(asked.question.has_value());
-        EXPECT_EQ(asked.questionDefault, DefaultAnswer::no);
+        EXPECT_EQ(asked.questionDefault, DefaultAnswer::No);
         EXPECT_EQ(asked.question->text(kChinese),
             "mail.example.com 的端口 25 "
             "不提供加密（TLS）。测试会以明文在网络上发送密码，相机每次通过此服务器发送邮件时也"
@@ -176,7 +176,7 @@ TEST(SmtpTestButtonTest, AServerWithoutTlsAsksFirstAndOnlyAYesLogsInWithoutIt)
 
 TEST(SmtpTestButtonTest, ACancelledCheckSaysNothing)
 {
-    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::cancelled, .serverReply = {} }, .checked = {} };
+    FakeCheck fake { .result = { .outcome = SmtpLoginOutcome::Cancelled, .serverReply = {} }, .checked = {} };
     SmtpSettingsModel model(SmtpFamily::Q200, EnvironmentWith(fake, kEnglish));
     Type(model, "smtp.example.com", "465", "cam@example.com");
     const DialogOutcome outcome = model.clicked(kSmtpTestButtonId);

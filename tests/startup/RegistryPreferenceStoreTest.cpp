@@ -16,7 +16,7 @@ using test::RegistryValue;
 using test::StoredPreferenceValue;
 using test::StorePreferenceNumber;
 
-std::vector<std::uint8_t> dwordBytes(std::uint32_t value)
+std::vector<std::uint8_t> DwordBytes(std::uint32_t value)
 {
     return { static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
         static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24) };
@@ -44,7 +44,7 @@ TEST_F(RegistryPreferenceStoreTest, FirstRunCreatesTheKeyAndStoresEveryValueInIt
         const auto value = StoredPreferenceValue(name);
         ASSERT_TRUE(value.has_value()) << "missing value";
         EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD));
-        EXPECT_EQ(value->bytes, dwordBytes(number));
+        EXPECT_EQ(value->bytes, DwordBytes(number));
     }
     const auto company = StoredPreferenceValue(L"Company");
     ASSERT_TRUE(company.has_value());
@@ -79,7 +79,7 @@ TEST_F(RegistryPreferenceStoreTest, WritesReplaceTheStoredNumberAndLookingCreate
 
     EXPECT_EQ(store.ReadModel(), (PreferenceRead { true, 17 }));
     EXPECT_EQ(store.StoredLanguage(), LanguageId { 15 });
-    EXPECT_EQ(StoredPreferenceValue(L"language")->bytes, dwordBytes(15));
+    EXPECT_EQ(StoredPreferenceValue(L"language")->bytes, DwordBytes(15));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ using test::kGermanGermany;
 using test::kGermanLiechtenstein;
 
 // A key that holds every value, as after an earlier run.
-void completeKey(InMemoryPreferenceStore& store)
+void CompleteKey(InMemoryPreferenceStore& store)
 {
     store.setKeyPresent(true);
     store.putNumber("language", 2);
@@ -38,7 +38,8 @@ void PrintTo(const StartupCase& row, std::ostream* stream)
     *stream << row.name;
 }
 
-AppState state(LanguageId language, ModelId model, std::uint32_t tvMode, bool systemChinese, bool chineseRequested)
+AppState StartupState(
+    LanguageId language, ModelId model, std::uint32_t tvMode, bool systemChinese, bool chineseRequested)
 {
     AppState result;
     result.language = language;
@@ -74,68 +75,68 @@ const std::vector<std::string> kFirstRunWrites { "language", "model", "TvMode", 
 INSTANTIATE_TEST_SUITE_P(
     Startup, StartupTest,
     ::testing::Values(
-        StartupCase{"FirstRunOnChineseSystem", kChinaPrc, [](auto&) {}, state(1, 1, 0, true, false), kFirstRunWrites},
-        StartupCase{"FirstRunOnLiechtensteinGerman", kGermanLiechtenstein, [](auto&) {}, state(3, 1, 0, false, false),
+        StartupCase{"FirstRunOnChineseSystem", kChinaPrc, [](auto&) {}, StartupState(1, 1, 0, true, false), kFirstRunWrites},
+        StartupCase{"FirstRunOnLiechtensteinGerman", kGermanLiechtenstein, [](auto&) {}, StartupState(3, 1, 0, false, false),
                     kFirstRunWrites},
-        StartupCase{"FirstRunOnGermanyGermanIsEnglish", kGermanGermany, [](auto&) {}, state(2, 1, 0, false, false),
+        StartupCase{"FirstRunOnGermanyGermanIsEnglish", kGermanGermany, [](auto&) {}, StartupState(2, 1, 0, false, false),
                     kFirstRunWrites},
         StartupCase{"KeyWithoutLanguageTakesSystemAndWritesNothing", kGermanLiechtenstein,
                     [](auto& store) { store.setKeyPresent(true); },
-                    state(3, 1, 0, false, false), {"model", "TvMode", "Company"}},
+                    StartupState(3, 1, 0, false, false), {"model", "TvMode", "Company"}},
         StartupCase{"StoredChineseOnEnglishSystem", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("language", 1);
                     },
-                    state(2, 3, 0, false, true), {}},
+                    StartupState(2, 3, 0, false, true), {}},
         StartupCase{"StoredChineseOnChineseSystem", kChinaPrc,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("language", 1);
                     },
-                    state(1, 3, 0, true, false), {}},
+                    StartupState(1, 3, 0, true, false), {}},
         StartupCase{"StoredLanguageUsesLowSixteenBits", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("language", 0x10005);
                     },
-                    state(5, 3, 0, false, false), {}},
+                    StartupState(5, 3, 0, false, false), {}},
         StartupCase{"StoredLanguageAboveFifteenTakesSystem", kGermanLiechtenstein,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("language", 16);
                     },
-                    state(3, 3, 0, false, false), {}},
+                    StartupState(3, 3, 0, false, false), {}},
         StartupCase{"StoredLanguageZeroTakesSystem", kChinaPrc,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("language", 0);
                     },
-                    state(1, 3, 0, true, false), {}},
+                    StartupState(1, 3, 0, true, false), {}},
         StartupCase{"StoredModelPastTheLastGivesOne", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("model", kModelCount + 1);
                     },
-                    state(2, 1, 0, false, false), {}},
+                    StartupState(2, 1, 0, false, false), {}},
         StartupCase{"StoredModelZeroGivesOne", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("model", 0);
                     },
-                    state(2, 1, 0, false, false), {}},
+                    StartupState(2, 1, 0, false, false), {}},
         StartupCase{"StoredLastModelStays", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("model", kModelCount);
                     },
-                    state(2, kModelCount, 0, false, false), {}},
+                    StartupState(2, kModelCount, 0, false, false), {}},
         StartupCase{"StoredTvModeKeepsSixteenBits", kEnglishUs,
                     [](auto& store) {
-                        completeKey(store);
+                        CompleteKey(store);
                         store.putNumber("TvMode", 0xABC0102);
                     },
-                    state(2, 3, 0x0102, false, false), {}},
+                    StartupState(2, 3, 0x0102, false, false), {}},
         StartupCase{"MissingCompanyIsWritten", kEnglishUs,
                     [](auto& store) {
                         store.setKeyPresent(true);
@@ -143,9 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
                         store.putNumber("model", 3);
                         store.putNumber("TvMode", 0);
                     },
-                    state(2, 3, 0, false, false), {"Company"}},
+                    StartupState(2, 3, 0, false, false), {"Company"}},
         StartupCase{"KeyThatCannotBeCreatedStoresNothing", kChinaPrc,
-                    [](auto& store) { store.setKeyCreatable(false); }, state(1, 1, 0, true, false), {}}),
+                    [](auto& store) { store.setKeyCreatable(false); }, StartupState(1, 1, 0, true, false), {}}),
     [](const auto& row) { return row.param.name; });
 
 TEST(StartupTest, FirstRunLeavesEveryValueStored)

@@ -22,31 +22,31 @@ namespace {
 constexpr int kStartTimeoutMs = 10000;
 constexpr auto kStopGrace = std::chrono::seconds(3);
 
-const char* kindName(LoopbackSmtpServer::Kind kind)
+const char* ServerKindName(LoopbackSmtpServer::Kind kind)
 {
     switch (kind) {
-    case LoopbackSmtpServer::Kind::implicitTls:
+    case LoopbackSmtpServer::Kind::ImplicitTls:
         return "implicit-tls";
-    case LoopbackSmtpServer::Kind::startTls:
+    case LoopbackSmtpServer::Kind::StartTls:
         return "starttls";
-    case LoopbackSmtpServer::Kind::startTlsRefused:
+    case LoopbackSmtpServer::Kind::StartTlsRefused:
         return "starttls-refused";
-    case LoopbackSmtpServer::Kind::startTlsBroken:
+    case LoopbackSmtpServer::Kind::StartTlsBroken:
         return "starttls-broken";
-    case LoopbackSmtpServer::Kind::startTlsEcho:
+    case LoopbackSmtpServer::Kind::StartTlsEcho:
         return "starttls-echo";
-    case LoopbackSmtpServer::Kind::plain:
+    case LoopbackSmtpServer::Kind::Plain:
         return "plain";
-    case LoopbackSmtpServer::Kind::noLogin:
+    case LoopbackSmtpServer::Kind::NoLogin:
         return "no-login";
-    case LoopbackSmtpServer::Kind::silent:
+    case LoopbackSmtpServer::Kind::Silent:
         return "silent";
     }
     return "";
 }
 
 // Reads the "PORT n" line the server prints once it listens; 0 when it does not come in time.
-std::uint16_t readPort(int output)
+std::uint16_t ReadListeningPort(int output)
 {
     std::string line;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartTimeoutMs);
@@ -89,7 +89,7 @@ LoopbackSmtpServer::LoopbackSmtpServer(Kind kind, const std::filesystem::path& f
     posix_spawn_file_actions_addclose(&actions, output[0]);
     const std::string script = TAMB_LOOPBACK_SMTP_SERVER;
     const std::string folderText = folder.string();
-    std::vector<std::string> words { "/usr/bin/python3", script, kindName(kind), folderText, user, password,
+    std::vector<std::string> words { "/usr/bin/python3", script, ServerKindName(kind), folderText, user, password,
         std::to_string(port) };
     std::vector<char*> argv;
     for (auto& word : words)
@@ -105,7 +105,7 @@ LoopbackSmtpServer::LoopbackSmtpServer(Kind kind, const std::filesystem::path& f
         ::close(output[0]);
         return;
     }
-    m_port = readPort(output[0]);
+    m_port = ReadListeningPort(output[0]);
     ::close(output[0]);
 }
 

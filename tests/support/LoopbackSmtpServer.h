@@ -15,14 +15,14 @@ class LoopbackSmtpServer
 public:
     enum class Kind
     {
-        implicitTls, // TLS from the first byte, login offered
-        startTls, // STARTTLS offered and demanded before the login
-        startTlsRefused, // STARTTLS and a login offered, STARTTLS answered with a refusal
-        startTlsBroken, // STARTTLS and a login offered, no TLS handshake after STARTTLS's "220"
-        startTlsEcho, // as startTls, and a refused login's reply repeats the password it was given
-        plain, // no TLS, login offered over the plain connection
-        noLogin, // no TLS and no login
-        silent, // accepts connections and never answers
+        ImplicitTls, // TLS from the first byte, login offered
+        StartTls, // STARTTLS offered and demanded before the login
+        StartTlsRefused, // STARTTLS and a login offered, STARTTLS answered with a refusal
+        StartTlsBroken, // STARTTLS and a login offered, no TLS handshake after STARTTLS's "220"
+        StartTlsEcho, // as StartTls, and a refused login's reply repeats the password it was given
+        Plain, // no TLS, login offered over the plain connection
+        NoLogin, // no TLS and no login
+        Silent, // accepts connections and never answers
     };
 
     // Starts the server on `port` (0: a free one) and waits until it listens; port() is 0 when it could not start.
