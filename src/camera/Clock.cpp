@@ -12,13 +12,6 @@
 namespace tamb {
 namespace {
 
-std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
-{
-    constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 bool IsSpace(char character)
 {
     return std::isspace(static_cast<unsigned char>(character)) != 0;
@@ -91,6 +84,13 @@ ClockReading ClockFromLocalTime(const ClockReading& localTime)
         clock.year = kFirstClockReadingYear;
     }
     return clock;
+}
+
+std::int32_t DaysInMonth(std::int32_t year, std::int32_t month)
+{
+    constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
 bool IsCalendarTime(const ClockReading& clock)

@@ -32,6 +32,9 @@ struct ClockReading
 // (kClockYearBase..kClockYearLast).
 [[nodiscard]] bool IsCalendarTime(const ClockReading& clock);
 
+// The days of `month` (1..12) in `year` of the Gregorian calendar.
+[[nodiscard]] std::int32_t DaysInMonth(std::int32_t year, std::int32_t month);
+
 // The clock text for date-format index 0 (year first), 1 (month first) or 2 (day first); any other index
 // returns `unchanged`.
 [[nodiscard]] std::string FormatClock(int dateFormat, const ClockReading& clock, std::string_view unchanged = {});

@@ -60,17 +60,6 @@ std::optional<std::int64_t> WholeNumberWithin(std::string_view text, std::int64_
     return value;
 }
 
-bool IsLeapYear(std::int32_t year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-std::int32_t MonthLength(std::int32_t year, std::int32_t month)
-{
-    constexpr std::array<std::int32_t, 12> kDays { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 // "YYYY-MM-DDTHH:MM:SS" with a real calendar date and time of day.
 std::optional<ClockReading> ClockFromText(std::string_view text)
 {
@@ -95,7 +84,7 @@ std::optional<ClockReading> ClockFromText(std::string_view text)
     ClockReading clock;
     clock.year = static_cast<std::int32_t>(*year);
     clock.month = static_cast<std::int32_t>(*month);
-    const auto day = part(8, 2, 1, MonthLength(clock.year, clock.month));
+    const auto day = part(8, 2, 1, DaysInMonth(clock.year, clock.month));
     const auto hour = part(11, 2, 0, 23);
     const auto minute = part(14, 2, 0, 59);
     const auto second = part(17, 2, 0, 59);
