@@ -191,8 +191,10 @@ void SettingsDialog::apply(DialogOutcome outcome)
         // A message shows beside the lists as the event left them (the operators of the country just chosen, say),
         // while the edits keep what was typed until after it, since it may be about that text and be followed by
         // its correction.
-        if (!outcome.messages.empty())
+        if (!outcome.messages.empty()) {
             mirrorModel(MirrorScope::AllButEdits);
+            fitRefilledLists();
+        }
         for (const DialogMessage& message : outcome.messages)
             ShowMessage(message.shownText(m_settings.app().language));
         stored = stored || outcome.settingsStored;
@@ -215,8 +217,7 @@ void SettingsDialog::apply(DialogOutcome outcome)
     mirrorModel();
     if (stored)
         m_storedSettings = settingsOnScreen();
-    if (std::exchange(m_listsRefilled, false))
-        FitTexts(*this);
+    fitRefilledLists();
     if (outcome.background)
         startWork(std::move(*outcome.background));
     if (!focus || !hasControl(*focus))
@@ -226,6 +227,12 @@ void SettingsDialog::apply(DialogOutcome outcome)
         if (auto* failed = qobject_cast<QLineEdit*>(control(*focus)))
             failed->selectAll();
     }
+}
+
+void SettingsDialog::fitRefilledLists()
+{
+    if (std::exchange(m_listsRefilled, false))
+        FitTexts(*this);
 }
 
 void SettingsDialog::setTextIfChanged(int controlId, const std::string& text)

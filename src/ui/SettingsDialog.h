@@ -63,6 +63,8 @@ private:
     };
     void mirrorModel(MirrorScope scope = MirrorScope::Everything);
     void mirrorList(int controlId);
+    // Fits the texts again where a list was refilled since the last fitting.
+    void fitRefilledLists();
     void setTextIfChanged(int controlId, const std::string& text);
     // What the user has set: the text of every edit and the selection of every list.
     [[nodiscard]] std::vector<std::string> settingsOnScreen() const;
