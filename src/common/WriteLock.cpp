@@ -34,6 +34,10 @@ Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& 
         return WriteErrorStatus(context, injected, LockFolderOf(path));
     }
     const auto deadline = std::chrono::steady_clock::now() + faults.lockWait;
+    // After a removal the name is tried once at once. A name that is back by then (another run took it, or the
+    // system is still removing it) is waited for like a held one: runs that wait together never storm a name with
+    // removals, which on some systems keeps a name that is being removed from ever going.
+    bool removedJustNow = false;
     for (;;) {
         std::error_code error;
         file = OwnedFile::create(path, access, error);
@@ -44,7 +48,9 @@ Status TakeLockFile(const fs::path& path, FileAccess access, const WriteFaults& 
         if (error != std::errc::file_exists) {
             return WriteErrorStatus(context, error, LockFolderOf(path));
         }
-        switch (RemoveAbandonedFile(path, error)) {
+        const Removal removal = removedJustNow ? Removal::InUse : RemoveAbandonedFile(path, error);
+        removedJustNow = removal == Removal::Removed;
+        switch (removal) {
         case Removal::Removed:
             break;
         case Removal::Failed:

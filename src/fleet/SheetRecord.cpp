@@ -1,20 +1,17 @@
 #include "fleet/SheetRecord.h"
 
-#include "common/OwnedFile.h"
 #include "common/Paths.h"
 #include "common/SmallFile.h"
+#include "common/WriteLock.h"
 
 #include <algorithm>
 #include <array>
-#include <thread>
 
 namespace tamb {
 namespace {
 
 // Larger than any sheet of cameras a survey keeps, small enough to hold in memory.
 constexpr std::size_t kLargestSheet = 8 * 1024 * 1024;
-constexpr auto kLockWait = std::chrono::seconds(10);
-constexpr auto kLockRetry = std::chrono::milliseconds(20);
 
 std::string_view CellText(std::string_view text)
 {
@@ -32,42 +29,6 @@ std::size_t ColumnOf(CsvTable& table, std::string_view name)
     header.emplace_back(name);
     return header.size() - 1;
 }
-
-// The lock beside the sheet, held while it is read and replaced.
-class SheetLock
-{
-public:
-    [[nodiscard]] Status take(const std::filesystem::path& sheet)
-    {
-        auto path = sheet;
-        path += PathFromUtf8(".lock");
-        const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-        while (true) {
-            std::error_code error;
-            m_file = OwnedFile::create(path, FileAccess::OwnerOnly, error);
-            if (m_file.isOpen())
-                return Status::success();
-            if (error != std::errc::file_exists)
-                return Status::failure("cannot lock the sheet (" + Utf8FromPath(path) + "): " + error.message());
-            // A lock left by a run that was killed is removed; one held by a running program is waited for.
-            if (RemoveAbandonedFile(path, error) == Removal::Removed)
-                continue;
-            if (std::chrono::steady_clock::now() > deadline)
-                return Status::failure("another program keeps the sheet locked (" + Utf8FromPath(path) + ")");
-            std::this_thread::sleep_for(kLockRetry);
-        }
-    }
-    ~SheetLock()
-    {
-        if (m_file.isOpen()) {
-            (void)m_file.remove();
-            (void)m_file.close();
-        }
-    }
-
-private:
-    OwnedFile m_file;
-};
 
 } // namespace
 
@@ -105,8 +66,9 @@ std::vector<SheetProblem> LoadCameraSheet(const std::filesystem::path& path, con
 Status RecordCardWritten(const std::filesystem::path& path, std::string_view serial, std::string_view written,
     std::string_view card, const WriteFaults& faults)
 {
-    SheetLock lock;
-    if (Status locked = lock.take(path); !locked.ok())
+    // The lock beside the sheet ("<sheet>.lock"), held while it is read and replaced.
+    WriteLock lock;
+    if (Status locked = WriteLock::take(path, faults, lock); !locked.ok())
         return locked;
     const auto text = ReadSmallRegularFile(path, kLargestSheet);
     CsvTable table;
