@@ -7,9 +7,9 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
-def default_program():
-    """The test build's tamb-setup-cli, else the release build's."""
-    for build in ("build/test", "build/release"):
+def default_program(builds=("build/test", "build/release")):
+    """The tamb-setup-cli of the first of `builds` that has one."""
+    for build in builds:
         path = os.path.join(ROOT, build, "src", "cli", "tamb-setup-cli")
         if os.path.exists(path):
             return path
