@@ -97,6 +97,25 @@ TEST_F(CameraAssignmentTest, AcceptedSettingsReachTheRecordAsTheDialogWouldWrite
     EXPECT_FALSE(model.isReadOnly(CameraNumber::Timer1StartHour));
 }
 
+// Each checked key is the control's own event, as in the dialog: a locked edit keeps the value for when its switch
+// unlocks it, and picking the entry a list already shows runs its handler again.
+TEST_F(CameraAssignmentTest, EachKeyIsTheControlsEventEvenWhereNothingSeemsToChange)
+{
+    CameraSettingsModel locked = makeModel(1);
+    ASSERT_TRUE(ApplyCameraAssignments(locked, std::vector<CameraAssignment> { { "timer1StartHour", "5" } }).ok());
+    EXPECT_TRUE(locked.isReadOnly(CameraNumber::Timer1StartHour));
+    EXPECT_EQ(locked.collect().timer1StartHour, 5);
+
+    // An interval of 0 held under the unit Minute, as a file may hold it: picking Minute again corrects it to 1.
+    CameraSettingsModel held = makeModel(1);
+    ASSERT_TRUE(
+        LoadCameraAssignments(held, std::vector<CameraAssignment> { { "intervalUnit", "1" }, { "interval", "0" } })
+            .ok());
+    ASSERT_EQ(held.value(CameraNumber::Interval), 0);
+    ASSERT_TRUE(ApplyCameraAssignments(held, std::vector<CameraAssignment> { { "intervalUnit", "1" } }).ok());
+    EXPECT_EQ(held.value(CameraNumber::Interval), 1);
+}
+
 // The help must name every key the model takes and no other: each key is given the value "x", which a key the
 // model takes refuses as a value and any other key refuses as a key.
 class CameraKeyHelpTest : public CameraModelFixture, public ::testing::TestWithParam<ModelId>
